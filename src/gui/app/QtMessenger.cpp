@@ -1,0 +1,33 @@
+#include "gui/app/QtMessenger.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace arbovane {
+
+int QtMessenger::Show(const std::string& text, const std::string& title, int flags,
+                      MessageOwner owner) {
+    QWidget* parent = owner == MessageOwner::MainWindow ? QApplication::activeWindow() : nullptr;
+    QMessageBox box(parent);
+    box.setWindowTitle(QString::fromStdString(title));
+    box.setText(QString::fromStdString(text));
+    switch (flags) {
+        case kMsgError: box.setIcon(QMessageBox::Critical); break;
+        case kMsgWarning: box.setIcon(QMessageBox::Warning); break;
+        case kMsgInformation: box.setIcon(QMessageBox::Information); break;
+        case kMsgQuestion: box.setIcon(QMessageBox::Question); break;
+        default: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    if (flags == kMsgQuestion) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::No);
+        box.setEscapeButton(QMessageBox::No);
+        return box.exec() == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
+    }
+    box.setStandardButtons(QMessageBox::Ok);
+    box.setDefaultButton(QMessageBox::Ok);
+    box.exec();
+    return kAnswerOk;
+}
+
+}  // namespace arbovane

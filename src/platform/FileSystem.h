@@ -1,0 +1,96 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace arbovane {
+
+// Attribute bits with their Windows values, so stored and compared numbers mean the same on every
+// platform.
+enum FileAttribute : std::uint32_t {
+    kAttrReadOnly = 0x1,
+    kAttrHidden = 0x2,
+    kAttrSystem = 0x4,
+    kAttrDirectory = 0x10,
+    kAttrArchive = 0x20,
+    kAttrNormal = 0x80,
+    kAttrReparsePoint = 0x400,
+};
+
+// Drive type codes as the Windows drive query returns them.
+enum DriveTypeCode : int {
+    kDriveUnknown = 0,
+    kDriveNoRootDir = 1,
+    kDriveRemovable = 2,
+    kDriveFixed = 3,
+    kDriveRemote = 4,
+    kDriveCdRom = 5,
+    kDriveRamDisk = 6,
+};
+
+struct DirEntry {
+    std::string name;
+    bool isFolder = false;  // true for a link to a folder too; see isLink
+    bool isLink = false;    // symbolic link, junction or mount point: walks never enter it
+    std::uint64_t size = 0;
+    std::uint32_t attributes = 0;
+};
+
+struct LogicalDrive {
+    char letter = 0;  // upper case
+    int type = kDriveUnknown;
+};
+
+// Every path is Windows text: a drive part ("d:" or "\\server\share"), backslashes (forward slashes
+// are read as backslashes). A path without a drive part is taken relative to the current directory.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // An existing folder that can be entered (a link to one counts).
+    virtual bool IsFolder(const std::string& path) = 0;
+    // Exists and is not a folder (a link to a file, or a dangling link, counts as a file).
+    virtual bool IsFile(const std::string& path) = 0;
+    // The entry itself is a link, whatever it points to.
+    virtual bool IsLink(const std::string& path) = 0;
+    virtual bool GetAttributes(const std::string& path, std::uint32_t& attributes) = 0;
+
+    // Return false to stop the enumeration early.
+    using EntryVisitor = std::function<bool(const DirEntry&)>;
+    // Lists folder\pattern with the Windows wildcard rules: '*' any run, '?' one character, case
+    // ignored, "*.*" every entry also without a dot. "." and ".." are never delivered. False when
+    // the folder cannot be listed.
+    virtual bool Enumerate(const std::string& folderAndPattern, const EntryVisitor& visit) = 0;
+
+    // Whole-file reads and writes, for the settings file and the import and export files.
+    virtual bool ReadWholeFile(const std::string& path, std::string& bytes) = 0;
+    // Creates the file or truncates an existing one.
+    virtual bool WriteWholeFile(const std::string& path, const std::string& bytes) = 0;
+
+    // Creates every missing folder of the path; true only when the whole path exists afterwards.
+    virtual bool CreateFolderTree(const std::string& path) = 0;
+    // Removes a folder only when it is empty (a link is removed as the entry itself).
+    virtual bool RemoveEmptyFolder(const std::string& path) = 0;
+    // Removes a file or a link entry, never a folder.
+    virtual bool RemoveFile(const std::string& path) = 0;
+    // Fails when the target exists; an existing target is never touched.
+    virtual bool CopyFileNoOverwrite(const std::string& source, const std::string& target) = 0;
+    // Renames a folder; fails when the target exists, also as an empty folder or under another
+    // letter case of the same name.
+    virtual bool MoveFolderNoReplace(const std::string& source, const std::string& target) = 0;
+    virtual bool SetAttributes(const std::string& path, std::uint32_t attributes) = 0;
+
+    // Bytes the user may still write on the drive holding the path.
+    virtual bool FreeBytesForUser(const std::string& path, std::uint64_t& bytes) = 0;
+    virtual std::vector<LogicalDrive> LogicalDrives() = 0;
+    // Type code of a drive root such as "d:\".
+    virtual int DriveType(const std::string& root) = 0;
+
+    // The process's current directory, in Windows text ("D:\" for a drive root).
+    virtual bool ReadCurrentDirectory(std::string& path) = 0;
+    virtual bool MakeCurrentDirectory(const std::string& path) = 0;
+};
+
+}  // namespace arbovane

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <functional>
+#include <map>
+#include <set>
+#include <string>
+
+#include "platform/FileSystem.h"
+
+namespace arbovane::testing {
+
+// Forwards every call to a real FileSystem, except that chosen operations fail for chosen paths,
+// and, when mutations are forbidden, any mutating call fails the running test.
+class FaultyFileSystem : public FileSystem {
+public:
+    enum class Op {
+        Enumerate, ReadWholeFile, WriteWholeFile, CreateFolderTree, RemoveEmptyFolder, RemoveFile,
+        CopyFileNoOverwrite, MoveFolderNoReplace, SetAttributes, FreeBytesForUser,
+        MakeCurrentDirectory,
+    };
+
+    explicit FaultyFileSystem(FileSystem& inner) : inner_(inner) {}
+
+    // Makes op fail for every path equal to path (letter case ignored, ASCII); "*" means any path.
+    void FailOn(Op op, const std::string& path);
+    // Runs hook before op on a path (after the failure check), e.g. to change the tree mid-run.
+    void Before(Op op, std::function<void(const std::string&)> hook);
+    void ForbidMutations(bool forbid = true) { forbidMutations_ = forbid; }
+    int MutationCount() const { return mutations_; }
+
+    bool IsFolder(const std::string& path) override { return inner_.IsFolder(path); }
+    bool IsFile(const std::string& path) override { return inner_.IsFile(path); }
+    bool IsLink(const std::string& path) override { return inner_.IsLink(path); }
+    bool GetAttributes(const std::string& path, std::uint32_t& attributes) override {
+        return inner_.GetAttributes(path, attributes);
+    }
+    bool Enumerate(const std::string& folderAndPattern, const EntryVisitor& visit) override;
+    bool ReadWholeFile(const std::string& path, std::string& bytes) override;
+    bool WriteWholeFile(const std::string& path, const std::string& bytes) override;
+    bool CreateFolderTree(const std::string& path) override;
+    bool RemoveEmptyFolder(const std::string& path) override;
+    bool RemoveFile(const std::string& path) override;
+    bool CopyFileNoOverwrite(const std::string& source, const std::string& target) override;
+    bool MoveFolderNoReplace(const std::string& source, const std::string& target) override;
+    bool SetAttributes(const std::string& path, std::uint32_t attributes) override;
+    bool FreeBytesForUser(const std::string& path, std::uint64_t& bytes) override;
+    std::vector<LogicalDrive> LogicalDrives() override { return inner_.LogicalDrives(); }
+    int DriveType(const std::string& root) override { return inner_.DriveType(root); }
+    bool ReadCurrentDirectory(std::string& path) override { return inner_.ReadCurrentDirectory(path); }
+    bool MakeCurrentDirectory(const std::string& path) override;
+
+private:
+    // False when the call must fail.
+    bool Pass(Op op, const std::string& path, bool mutating);
+
+    FileSystem& inner_;
+    std::set<std::pair<Op, std::string>> failures_;
+    std::multimap<Op, std::function<void(const std::string&)>> hooks_;
+    bool forbidMutations_ = false;
+    int mutations_ = 0;
+};
+
+}  // namespace arbovane::testing

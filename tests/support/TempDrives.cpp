@@ -1,0 +1,52 @@
+#include "support/TempDrives.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace arbovane::testing {
+
+namespace stdfs = std::filesystem;
+
+TempDrives::TempDrives() : fs_(std::make_unique<PosixFileSystem>(text_)) {
+    std::string templ = (stdfs::temp_directory_path() / "arbovane-XXXXXX").string();
+    if (!mkdtemp(templ.data())) ADD_FAILURE() << "cannot make a temporary folder";
+    base_ = templ;
+}
+
+TempDrives::~TempDrives() {
+    std::error_code ec;
+    // Undo read-only bits the tests set, so the cleanup can finish.
+    for (auto it = stdfs::recursive_directory_iterator(base_, ec);
+         !ec && it != stdfs::recursive_directory_iterator(); it.increment(ec)) {
+        if (!it->is_symlink())
+            stdfs::permissions(it->path(), stdfs::perms::owner_all, stdfs::perm_options::add, ec);
+    }
+    stdfs::remove_all(base_, ec);
+}
+
+std::string TempDrives::Map(char letter) {
+    const std::string host = base_ + "/drive-" + std::string(1, letter);
+    stdfs::create_directories(host);
+    fs_->MapDrive(letter, host);
+    return host;
+}
+
+void TempDrives::MakeHostFolder(const std::string& hostPath) { stdfs::create_directories(hostPath); }
+
+void TempDrives::WriteHostFile(const std::string& hostPath, const std::string& bytes) {
+    stdfs::create_directories(stdfs::path(hostPath).parent_path());
+    std::ofstream out(hostPath, std::ios::binary | std::ios::trunc);
+    out << bytes;
+}
+
+std::string TempDrives::ReadHostFile(const std::string& hostPath) {
+    std::ifstream in(hostPath, std::ios::binary);
+    std::ostringstream all;
+    all << in.rdbuf();
+    return all.str();
+}
+
+}  // namespace arbovane::testing

@@ -170,7 +170,8 @@ bool CheckFolderName(FileSystem& fs, const std::string& path, std::string& messa
     }
     std::string head, folderPart;
     SplitAtColon(trimmed, head, folderPart);
-    if (TrimSpaces(folderPart).size() < 2) {
+    // A root, or a root with a single character after it, is no folder to work on.
+    if (TrimSpaces(folderPart).size() < 3) {
         message = "There is no Folder part (just root).";
         return false;
     }

@@ -78,7 +78,10 @@ TEST(CheckTextItem, RefusesEmptyAndIllegalText) {
     EXPECT_FALSE(CheckTextItem("d:\\a*b?", normalised, message));
     EXPECT_EQ(message, "Illegal characters in the text :  * ?");
     EXPECT_EQ(normalised, "unchanged");
-    EXPECT_TRUE(CheckTextItem("d:/a//b::", normalised, message));
+    // A typed forward slash is refused before normalising, so only backslashes reach it.
+    EXPECT_FALSE(CheckTextItem("d:/a", normalised, message));
+    EXPECT_EQ(message, "Illegal characters in the text :  /");
+    EXPECT_TRUE(CheckTextItem("d:\\a\\\\b::", normalised, message));
     EXPECT_EQ(normalised, "d:\\a\\b:");
 }
 
@@ -129,10 +132,10 @@ TEST_F(ArbsplitDriveTest, CheckFolderName) {
 
 TEST_F(ArbsplitDriveTest, CheckSameFolder) {
     std::string message;
-    EXPECT_TRUE(CheckSameFolder(drives_.TextPort(), "C:/Work//A", "c:\\work\\a", message));
+    EXPECT_TRUE(CheckSameFolder(drives_.TextPort(), "C:\\Work\\\\A", "c:\\work\\a", message));
     EXPECT_EQ(message,
               "The ATTACH/COPY/MOVE operation is NOT PERFORMED !!!\nThe Destination Folder is the "
-              "same as the source Folder !!! \nDestination Folder : C:/Work//A\nSource Folder      "
+              "same as the source Folder !!! \nDestination Folder : C:\\Work\\\\A\nSource Folder      "
               ": c:\\work\\a");
     message.clear();
     EXPECT_FALSE(CheckSameFolder(drives_.TextPort(), "c:\\work\\b", "c:\\work\\a", message));
@@ -280,7 +283,7 @@ TEST(SummariseList, ExtensionsOnceAndCut) {
         std::string summary;
     } cases[] = {
         {{"*.doc", "*.txt", "*.pdf", "*.xls", "*.ppt"}, ".doc .txt .pdf   (2)  more..."},
-        {{"*.txt", "f?sd.exe", "*.*"}, ".txt .exe ."},
+        {{"*.txt", "f?sd.exe", "*.*"}, ".txt .exe .*"},
         {{"*.doc", "a.doc", "readme", "b.DOC"}, ".doc .DOC"},
         {{"readme", "x"}, ""},
         {{"*.abcdefghijkl", "*.mnopqrstuvwx", "*.yzabcdefghij", "*.k"},

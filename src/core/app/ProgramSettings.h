@@ -1,0 +1,82 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace arbovane {
+
+class FileSystem;
+class Messenger;
+
+inline constexpr const char* kProgramTitle = "Arbovane 8.20";
+// The help file is closed under this name at exit.
+inline constexpr const char* kProgramIdentifier = "ARBOVANE820";
+inline constexpr const char* kSettingsFileName = "default.set";
+
+// The process-wide values kept from one start to the next in "default.set". The number after a
+// reserved item is the type of the record that carries it. The initial values are those of a start
+// before anything was read.
+struct ProgramSettings {
+    std::string programIdentifier;
+    std::string programTitle;  // not written to the file
+    std::string defaultDirectory;
+
+    std::string selectedSeparator;
+    std::vector<std::string> separators;
+    std::string selectedQuotationMark;
+    std::vector<std::string> quotationMarks;
+
+    // Reserved filter state: kept and written back, used by nothing else.
+    std::int32_t filterNumber7 = 1;
+    std::int32_t filterNumber8 = 0;
+
+    // The file selection.
+    std::string selectionText;
+    std::vector<std::string> selectedPatterns;
+    std::vector<std::string> namesMenu;
+
+    std::int32_t filterNumber12 = 1;
+    std::int32_t filterNumber13 = 0;
+    std::int32_t filterNumber14 = 0;
+    std::int32_t filterNumber15 = 0;
+    std::string filterText16;
+    std::int32_t filterNumber16 = 0;
+    std::vector<std::string> filterList17;
+    std::vector<std::string> filterList18;
+    std::vector<std::string> filterList19;
+    std::int32_t filterNumber20 = 0;
+    std::string filterText21;
+    std::vector<std::string> filterList22;
+    std::vector<std::string> filterList23;
+    std::int32_t filterNumber24 = 0;
+    std::string filterText25;
+    std::vector<std::string> filterList26;
+    std::vector<std::string> filterList27;
+
+    // Destination histories of the string-list and the increasing-numbers creation tabs.
+    std::vector<std::string> vol02Destinations;
+    std::vector<std::string> vol03Destinations;
+
+    bool operator==(const ProgramSettings&) const = default;
+};
+
+// The 17 marks a first start offers as separators and as quotation marks, in their order.
+const std::vector<std::string>& DefaultMarks();
+
+// Fills the store for a first start; the identifier, the default directory and every value not
+// named by a first start keep what they hold.
+void Defaults(ProgramSettings& settings);
+// Empties every list; single values stay.
+void ClearLists(ProgramSettings& settings);
+
+// defaultDirectory + "\default.set" with doubled backslashes collapsed; a network path keeps its
+// leading pair.
+std::string SettingsPath(const std::string& defaultDirectory);
+
+// Start-up: records the identifier, the title and the current directory as the default directory,
+// then reads the settings file there, or fills the defaults and writes a new file when it cannot
+// be read.
+void LoadOrCreateSettings(FileSystem& fs, Messenger& messenger, ProgramSettings& settings);
+
+}  // namespace arbovane

@@ -1,0 +1,80 @@
+#include "core/app/SettingsRecord.h"
+
+#include <algorithm>
+
+namespace arbovane {
+
+namespace {
+
+void PutInt32(std::string& bytes, std::size_t offset, std::int32_t number) {
+    const auto bits = static_cast<std::uint32_t>(number);
+    for (std::size_t i = 0; i < 4; ++i)
+        bytes[offset + i] = static_cast<char>((bits >> (8 * i)) & 0xFFu);
+}
+
+std::int32_t GetInt32(std::string_view bytes, std::size_t offset) {
+    std::uint32_t bits = 0;
+    for (std::size_t i = 0; i < 4; ++i)
+        bits |= static_cast<std::uint32_t>(static_cast<unsigned char>(bytes[offset + i]))
+                << (8 * i);
+    return static_cast<std::int32_t>(bits);
+}
+
+// Up to the first zero byte of the field, or the whole field when it holds none.
+std::string_view ZeroEnded(std::string_view field) {
+    return field.substr(0, std::min(field.find('\0'), field.size()));
+}
+
+bool IsContinuationByte(char c) {
+    return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u;
+}
+
+}  // namespace
+
+bool IsBlankOrControl(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte <= 0x20u || byte == 0x7Fu;
+}
+
+bool IsOnlyBlanksAndControls(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), IsBlankOrControl);
+}
+
+std::string TrimBlanksAndControls(std::string_view text) {
+    const auto first = std::find_if_not(text.begin(), text.end(), IsBlankOrControl);
+    const auto last = std::find_if_not(text.rbegin(), text.rend(), IsBlankOrControl).base();
+    return first < last ? std::string(first, last) : std::string();
+}
+
+std::string_view CutAtCharacterBoundary(std::string_view text, std::size_t limit) {
+    if (text.size() <= limit) return text;
+    // A UTF-8 character has at most three continuation bytes; a longer run is not UTF-8, and is
+    // cut at the limit itself.
+    std::size_t cut = limit;
+    for (int back = 0; back < 3 && cut > 0 && IsContinuationByte(text[cut]); ++back) --cut;
+    if (IsContinuationByte(text[cut])) cut = limit;
+    return text.substr(0, cut);
+}
+
+void SettingsRecord::AppendTo(std::string& bytes) const {
+    std::string record(kSize, '\0');
+    PutInt32(record, kTypeOffset, type);
+    const std::string_view shownName = std::string_view(name).substr(0, kNameSize);
+    std::copy(shownName.begin(), shownName.end(), record.begin() + kNameOffset);
+    const std::string_view text = CutAtCharacterBoundary(value, kMaxValueLength);
+    std::copy(text.begin(), text.end(), record.begin() + kValueOffset);
+    PutInt32(record, kNumberOffset, number);
+    bytes += record;
+}
+
+SettingsRecord SettingsRecord::Parse(std::string_view bytes) {
+    SettingsRecord record;
+    if (bytes.size() < kSize) return record;
+    record.type = GetInt32(bytes, kTypeOffset);
+    record.name = std::string(ZeroEnded(bytes.substr(kNameOffset, kNameSize)));
+    record.value = std::string(ZeroEnded(bytes.substr(kValueOffset, kValueSize)));
+    record.number = GetInt32(bytes, kNumberOffset);
+    return record;
+}
+
+}  // namespace arbovane

@@ -1,11 +1,378 @@
 #include "gui/app/TfrmMain.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "core/app/MainWindowRules.h"
+#include "core/app/ProgramSettings.h"
+#include "core/app/SaveClass.h"
+#include "core/help/HelpEngine.h"
+#include "gui/app/ProgramWindows.h"
+#include "gui/app/TfrmAbout.h"
+#include "gui/app/TfrmOverViewHelp.h"
+#include "gui/lists/FolderListPane.h"
+#include "gui/lists/TfrmVol02EditIncludeList.h"
+#include "gui/lists/TfrmVol04EditIncludeList.h"
+#include "gui/lists/TfrmVol06EditIncludeList.h"
+#include "gui/lists/TfrmVol07EditIncludeList.h"
+#include "gui/lists/TfrmVol08EditIncludeList.h"
+#include "gui/visuallog/VisualLogWindow.h"
+#include "platform/Messenger.h"
+#include "platform/Shell.h"
+
 namespace arbovane {
 
-TfrmMain::TfrmMain(QWidget* parent) : QMainWindow(parent) {
+namespace {
+
+// Page order of the tabs.
+enum TabIndex { kTabCopy, kTabDelete, kTabRename, kTabCreate1, kTabCreate2, kTabCreate3 };
+
+constexpr int kPathListExtent = 3000;
+
+const char* const kPrefixes[] = {"Vol08", "Vol07", "Vol06", "Vol02", "Vol04", "Vol03"};
+
+std::string Name(int tab, const char* kind, const char* rest) {
+    return std::string(kind) + kPrefixes[tab] + rest;
+}
+
+QStringList ToQt(const std::vector<std::string>& items) {
+    QStringList list;
+    for (const std::string& item : items) list << QString::fromStdString(item);
+    return list;
+}
+
+std::vector<std::string> ItemsOf(const QComboBox* box) {
+    std::vector<std::string> items;
+    for (int i = 0; i < box->count(); ++i) items.push_back(box->itemText(i).toStdString());
+    return items;
+}
+
+}  // namespace
+
+TfrmMain::TfrmMain(GuiContext& context, HelpEngine& help, QWidget* parent)
+    : QMainWindow(parent), context_(context), help_(help) {
     setObjectName("frmMain");
-    setWindowTitle("Arbovane 8.20");
-    resize(900, 640);
+    // Steps 1 to 5: identifier, title and default directory, then the settings file is read or,
+    // on a first start, written before anything is shown.
+    LoadOrCreateSettings(context_.fs, context_.messenger, context_.settings);
+    setWindowTitle(QString::fromStdString(context_.settings.programTitle));
+
+    for (VisualLogTab tab : {VisualLogTab::Vol08, VisualLogTab::Vol07, VisualLogTab::Vol06,
+                             VisualLogTab::Vol02, VisualLogTab::Vol04, VisualLogTab::Vol03})
+        logs_[static_cast<std::size_t>(tab)] = std::make_unique<VisualLog>(tab);
+
+    BuildMenu();
+    BuildTabs();
+
+    // Step 6: the run counters start at zero.
+    for (auto& log : logs_) log->ZeroCounters();
+    // Step 9: every control that needs a non-empty include list starts disabled.
+    for (int tab : {kTabCreate3, kTabCreate1, kTabCreate2, kTabRename, kTabDelete, kTabCopy})
+        EnableTabControls(tab, false);
+    // Step 15: the remembered destinations.
+    cboVol02DestFolders->clear();
+    cboVol02DestFolders->addItems(
+        ToQt(DestinationComboItems(context_.text, context_.settings.vol02Destinations)));
+    cboVol03DestFolders->clear();
+    cboVol03DestFolders->addItems(
+        ToQt(DestinationComboItems(context_.text, context_.settings.vol03Destinations)));
+    // Step 16.
+    pgeMain->setCurrentIndex(kTabCopy);
+    resize(1100, 720);
+}
+
+TfrmMain::~TfrmMain() { FormDestroy(); }
+
+void TfrmMain::BuildMenu() {
+    QMenu* file = menuBar()->addMenu("&File");
+    file->setObjectName("mnuFile");
+    QAction* exit = file->addAction("E&xit", this, &TfrmMain::mnuExitClick);
+    exit->setObjectName("mnuExit");
+    // The hint has a short part for the tool tip and a long one for the status line.
+    exit->setToolTip("Exit");
+    exit->setStatusTip("Quits the application");
+
+    QMenu* helpMenu = menuBar()->addMenu("&Help");
+    helpMenu->setObjectName("mnuHelp");
+    helpMenu->addAction("Overview", this, &TfrmMain::mnuOverviewClick)->setObjectName("mnuOverview");
+    helpMenu->addAction("Visit ARB on the Web.", this, &TfrmMain::mnuVisitWebClick)
+        ->setObjectName("mnuVisitWeb");
+    helpMenu->addAction("&About...", this, &TfrmMain::mnuAboutClick)->setObjectName("mnuAbout");
+
+    // Reached only by those who know it; its items come with the features they manage.
+    mnuMisc = menuBar()->addMenu("Misc.");
+    mnuMisc->setObjectName("mnuMisc");
+    mnuMisc->menuAction()->setVisible(false);
+    statusBar();
+}
+
+QWidget* TfrmMain::AddTab(const char* objectName, const char* caption, VisualLogTab logTab,
+                          bool hasTemplates) {
+    const int tab = pgeMain->count();
+    auto* sheet = new QWidget(pgeMain);
+    sheet->setObjectName(objectName);
+    pgeMain->addTab(sheet, caption);
+
+    auto* columns = new QHBoxLayout(sheet);
+    auto* paneHost = new QVBoxLayout;
+    paneHosts_[static_cast<std::size_t>(tab)] = paneHost;
+    columns->addLayout(paneHost, 3);
+
+    auto* side = new QVBoxLayout;
+    columns->addLayout(side, 2);
+    if (hasTemplates) {
+        auto* frame = new QGroupBox("Folder Structures (Templates)", sheet);
+        auto* frameLayout = new QVBoxLayout(frame);
+        auto* list = new QListWidget(frame);
+        list->setObjectName(QString::fromStdString(Name(tab, "lst", "AddFolderStructure")));
+        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        list->setUniformItemSizes(true);
+        frameLayout->addWidget(list);
+        auto* sum = new QLabel("0", frame);
+        sum->setObjectName(
+            QString::fromStdString(Name(tab, "lbl", "FolderStructuresTemplatesSum")));
+        auto* sumRow = new QHBoxLayout;
+        sumRow->addWidget(new QLabel("Lines:", frame));
+        sumRow->addWidget(sum);
+        sumRow->addStretch();
+        frameLayout->addLayout(sumRow);
+        side->addWidget(frame);
+        templateLists_[static_cast<std::size_t>(tab)] = list;
+        templateSums_[static_cast<std::size_t>(tab)] = sum;
+    }
+
+    auto* logRow = new QHBoxLayout;
+    // The check box names differ between the tabs.
+    const bool viewName = logTab == VisualLogTab::Vol02 || logTab == VisualLogTab::Vol04 ||
+                          logTab == VisualLogTab::Vol03;
+    auto* show = new QCheckBox("Show Visual Log", sheet);
+    show->setObjectName(QString::fromStdString(
+        Name(tab, "chk", viewName ? "ViewDetailedResults" : "ShowDetailedResults")));
+    show->setChecked(true);
+    auto* button = new QPushButton("Visual Log", sheet);
+    button->setObjectName(QString::fromStdString(
+        Name(tab, "btn", logTab == VisualLogTab::Vol02 ? "Statistic" : "Statistics")));
+    connect(button, &QPushButton::clicked, this, [this, logTab] { ShowVisualLog(logTab); });
+    logRow->addWidget(show);
+    logRow->addWidget(button);
+    logRow->addStretch();
+    side->addLayout(logRow);
+    side->addStretch();
+    return sheet;
+}
+
+void TfrmMain::BuildTabs() {
+    pgeMain = new QTabWidget(this);
+    pgeMain->setObjectName("pgeMain");
+    setCentralWidget(pgeMain);
+
+    AddTab("tabFoldersCopy02", "Copy Folder Structures", VisualLogTab::Vol08, true);
+    QWidget* deleteSheet =
+        AddTab("tabFoldersDelete01", "Delete Folder Structures", VisualLogTab::Vol07, false);
+    QWidget* renameSheet =
+        AddTab("tabFoldersRename01", "Rename Folders ", VisualLogTab::Vol06, false);
+    QWidget* create1 =
+        AddTab("tabFolderCreate03", "Create Folder Structures-I", VisualLogTab::Vol02, true);
+    QWidget* create2 =
+        AddTab("tabFolderCreate05", "Create Folder Struct.-II", VisualLogTab::Vol04, true);
+    QWidget* create3 =
+        AddTab("tabFolderCreate04", "Create Folder Struct.-III", VisualLogTab::Vol03, true);
+    QWidget* copySheet = pgeMain->widget(kTabCopy);
+
+    // "Sel. Types:" of the two tabs that work on files.
+    const auto addSelTypes = [](QWidget* sheet, const char* name) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(new QLabel("Sel. Types:", sheet));
+        auto* label = new QLabel("All.", sheet);
+        label->setObjectName(name);
+        row->addWidget(label);
+        row->addStretch();
+        static_cast<QBoxLayout*>(sheet->layout()->itemAt(1)->layout())->insertLayout(0, row);
+        return label;
+    };
+    lblVol08FileTypesAllSelected = addSelTypes(copySheet, "lblVol08FileTypesAllSelected");
+    lblVol07FileTypesAllSelected = addSelTypes(deleteSheet, "lblVol07FileTypesAllSelected");
+
+    // First and last folder a creation or rename run will produce; empty until then.
+    const auto addPreview = [](QWidget* sheet, const char* prefix) {
+        auto* frame = new QGroupBox("Preview", sheet);
+        auto* grid = new QVBoxLayout(frame);
+        for (const char* which : {"StartFolder", "EndFolder"}) {
+            auto* label = new QLabel(frame);
+            label->setObjectName(QString("lbl%1%2").arg(prefix, which));
+            label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+            grid->addWidget(label);
+        }
+        static_cast<QBoxLayout*>(sheet->layout()->itemAt(1)->layout())->insertWidget(0, frame);
+    };
+    addPreview(renameSheet, "Vol06");
+    addPreview(create1, "Vol02");
+    addPreview(create2, "Vol04");
+    addPreview(create3, "Vol03");
+
+    const auto addDestination = [](QWidget* sheet, const char* name) {
+        auto* frame = new QGroupBox("Destination Folder", sheet);
+        auto* row = new QHBoxLayout(frame);
+        auto* box = new QComboBox(frame);
+        box->setObjectName(name);
+        box->setEditable(true);
+        box->setInsertPolicy(QComboBox::NoInsert);
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        row->addWidget(box);
+        static_cast<QBoxLayout*>(sheet->layout()->itemAt(1)->layout())->insertWidget(0, frame);
+        return box;
+    };
+    cboVol02DestFolders = addDestination(create1, "cboVol02DestFolders");
+    cboVol03DestFolders = addDestination(create3, "cboVol03DestFolders");
+
+    // Tab 6 has no list pane: its numbers take the pane's place.
+    auto* numbers = new QGroupBox("Increased Numbers", create3);
+    auto* numbersRow = new QHBoxLayout(numbers);
+    for (const char* which : {"StartNumber", "EndNumber"}) {
+        numbersRow->addWidget(new QLabel(which == std::string("StartNumber") ? "Start:" : "End:",
+                                         numbers));
+        auto* edit = new QLineEdit("1", numbers);
+        edit->setObjectName(QString("edtVol03%1").arg(which));
+        numbersRow->addWidget(edit);
+    }
+    auto* clear = new QPushButton("Clear Fields", numbers);
+    clear->setObjectName("btnVol03ClearAll");
+    connect(clear, &QPushButton::clicked, this, &TfrmMain::btnVol03ClearAllClick);
+    numbersRow->addWidget(clear);
+    paneHosts_[kTabCreate3]->addWidget(numbers);
+    paneHosts_[kTabCreate3]->addStretch();
+
+    for (QListWidget* list : templateLists_)
+        if (list) list->setMinimumWidth(260);
+}
+
+void TfrmMain::AttachWindows(ProgramWindows& windows) {
+    windows_ = &windows;
+    struct PaneSetup {
+        int tab;
+        TabPrefix prefix;
+        EditIncludeListWindow* edit;
+    };
+    const PaneSetup setups[] = {
+        {kTabCopy, TabPrefix::Vol08, windows.vol08Edit.get()},
+        {kTabDelete, TabPrefix::Vol07, windows.vol07Edit.get()},
+        {kTabRename, TabPrefix::Vol06, windows.vol06Edit.get()},
+        {kTabCreate1, TabPrefix::Vol02, windows.vol02Edit.get()},
+        {kTabCreate2, TabPrefix::Vol04, windows.vol04Edit.get()},
+    };
+    for (const PaneSetup& setup : setups) {
+        auto* pane = new FolderListPane(context_, setup.prefix, *windows.zoomInclude, *setup.edit,
+                                        *windows.fileExport, pgeMain->widget(setup.tab));
+        const int tab = setup.tab;
+        pane->SetRefreshHook([this, tab] { RefreshTab(tab); });
+        pane->SetClearFieldsHook([this, tab] {
+            if (QListWidget* list = templateLists_[static_cast<std::size_t>(tab)]) list->clear();
+            if (QLabel* sum = templateSums_[static_cast<std::size_t>(tab)]) sum->setText("0");
+            logs_[static_cast<std::size_t>(tab)]->ZeroCounters();
+            EnableTabControls(tab, false);
+        });
+        paneHosts_[static_cast<std::size_t>(tab)]->addWidget(pane);
+        panes_[static_cast<std::size_t>(tab)] = pane;
+    }
+}
+
+void TfrmMain::RefreshTab(int tabIndex) {
+    const FolderListPane* pane = panes_[static_cast<std::size_t>(tabIndex)];
+    EnableTabControls(tabIndex, pane && !pane->IncludeLines().empty());
+}
+
+void TfrmMain::EnableTabControls(int /*tabIndex*/, bool /*includeListHasItems*/) {
+    // Which controls need a non-empty include list is each operation's own rule; the pane keeps
+    // its own buttons usable.
+}
+
+void TfrmMain::LockTabsFor(QWidget* runningTab) {
+    for (int i = 0; i < pgeMain->count(); ++i)
+        if (pgeMain->widget(i) != runningTab) pgeMain->setTabEnabled(i, false);
+}
+
+void TfrmMain::UnlockTabs() {
+    for (int i = 0; i < pgeMain->count(); ++i) pgeMain->setTabEnabled(i, true);
+}
+
+void TfrmMain::ShowVisualLog(VisualLogTab tab) {
+    VisualLog& log = Log(tab);
+    log.Refresh();
+    log.Show();
+}
+
+bool TfrmMain::event(QEvent* event) {
+    if (event->type() == QEvent::WindowActivate) FormActivate();
+    return QMainWindow::event(event);
+}
+
+void TfrmMain::FormActivate() {
+    for (auto& log : logs_) log->RederiveMarker();
+    Log(VisualLogTab::Vol07).Refresh();
+    const QString types = QString::fromStdString(FileTypesLabelText(context_.settings));
+    lblVol08FileTypesAllSelected->setText(types);
+    lblVol07FileTypesAllSelected->setText(types);
+}
+
+void TfrmMain::closeEvent(QCloseEvent* event) {
+    FormClose();
+    event->accept();
+}
+
+void TfrmMain::FormClose() {
+    TakeDestinations(ItemsOf(cboVol02DestFolders), context_.settings.vol02Destinations);
+    TakeDestinations(ItemsOf(cboVol03DestFolders), context_.settings.vol03Destinations);
+    SaveClass(context_.fs, context_.messenger).Save(context_.settings);
+}
+
+void TfrmMain::FormDestroy() {
+    if (destroyed_) return;
+    destroyed_ = true;
+    CloseHelpAtExit(context_.fs, context_.messenger, help_, context_.settings.defaultDirectory,
+                    context_.settings.programIdentifier);
+}
+
+void TfrmMain::mnuExitClick() { close(); }
+
+void TfrmMain::mnuOverviewClick() {
+    if (windows_) windows_->overview->exec();
+}
+
+void TfrmMain::mnuVisitWebClick() { context_.shell.Open(help_.HelpFile()); }
+
+void TfrmMain::mnuAboutClick() {
+    if (windows_) windows_->about->ShowCentred();
+}
+
+void TfrmMain::btnVol03ClearAllClick() {
+    if (context_.messenger.Show("You will delete all fields !!!\nClick YES to Continue deleting all "
+                                "fields,\nClick NO to Stop the delete process.",
+                                "Creating Folder(s).-Increased Numbers.            Information no: "
+                                "0083.",
+                                kMsgQuestion) != kAnswerYes)
+        return;
+    templateLists_[kTabCreate3]->clear();
+    templateSums_[kTabCreate3]->setText("0");
+    Log(VisualLogTab::Vol03).ZeroCounters();
+    EnableTabControls(kTabCreate3, false);
+    context_.messenger.Show("End of the CLEAR FIELDS process !!!",
+                            "Creating Folder(s).-Increased Numbers.            Information no: "
+                            "0084.",
+                            kMsgWarning);
 }
 
 }  // namespace arbovane

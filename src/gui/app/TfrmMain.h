@@ -1,13 +1,93 @@
 #pragma once
 
 #include <QMainWindow>
+#include <array>
+#include <memory>
+
+#include "core/visuallog/VisualLog.h"
+#include "gui/app/GuiContext.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QPushButton;
+class QSpinBox;
+class QTabWidget;
+class QVBoxLayout;
 
 namespace arbovane {
 
+class FolderListPane;
+class HelpEngine;
+struct ProgramWindows;
+
+// The main window: six operation tabs, the menu, the program's lifecycle (settings read at
+// creation and written at close) and the tab lock of a running operation.
 class TfrmMain : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TfrmMain(QWidget* parent = nullptr);
+    // Runs the create steps: the settings are read (or written on a first start) before the
+    // window can be shown.
+    TfrmMain(GuiContext& context, HelpEngine& help, QWidget* parent = nullptr);
+    ~TfrmMain() override;
+
+    // Builds what needs the windows created after this one (list panes, Visual Log buttons).
+    void AttachWindows(ProgramWindows& windows);
+
+    VisualLog& Log(VisualLogTab tab) { return *logs_[static_cast<std::size_t>(tab)]; }
+    FolderListPane* Pane(int tabIndex) const { return panes_[static_cast<std::size_t>(tabIndex)]; }
+    QTabWidget* Pages() const { return pgeMain; }
+
+    // A run disables every other tab sheet; the running tab stays usable.
+    void LockTabsFor(QWidget* runningTab);
+    void UnlockTabs();
+
+    // Each tab's refresh routine and enable rule; the operations fill in their controls.
+    void RefreshTab(int tabIndex);
+    void EnableTabControls(int tabIndex, bool includeListHasItems);
+
+public slots:
+    void FormActivate();
+    void FormDestroy();
+    void mnuExitClick();
+    void mnuOverviewClick();
+    void mnuVisitWebClick();
+    void mnuAboutClick();
+    void btnVol03ClearAllClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
+
+private:
+    QWidget* AddTab(const char* objectName, const char* caption, VisualLogTab logTab,
+                    bool hasTemplates);
+    void BuildMenu();
+    void BuildTabs();
+    void FormClose();
+    void ShowVisualLog(VisualLogTab tab);
+
+    GuiContext& context_;
+    HelpEngine& help_;
+    ProgramWindows* windows_ = nullptr;
+    std::array<std::unique_ptr<VisualLog>, 6> logs_;
+    std::array<FolderListPane*, 6> panes_{};
+    std::array<QVBoxLayout*, 6> paneHosts_{};
+    std::array<QListWidget*, 6> templateLists_{};
+    std::array<QLabel*, 6> templateSums_{};
+    bool destroyed_ = false;
+
+    QTabWidget* pgeMain = nullptr;
+    QMenu* mnuMisc = nullptr;
+    QComboBox* cboVol02DestFolders = nullptr;
+    QComboBox* cboVol03DestFolders = nullptr;
+    QSpinBox* udVol03StartNumber = nullptr;
+    QSpinBox* udVol03EndNumber = nullptr;
+    QLabel* lblVol08FileTypesAllSelected = nullptr;
+    QLabel* lblVol07FileTypesAllSelected = nullptr;
 };
 
 }  // namespace arbovane

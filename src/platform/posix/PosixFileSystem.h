@@ -3,8 +3,10 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "platform/FileSystem.h"
+#include "platform/posix/FolderNameCache.h"
 
 namespace arbovane {
 
@@ -17,7 +19,8 @@ public:
     // text resolves names case-insensitively; it must outlive this object.
     explicit PosixFileSystem(const Text& text);
 
-    // Maps a drive letter to a host folder (replacing an earlier mapping); hostFolder must be absolute.
+    // Maps a drive letter to a host folder (replacing an earlier mapping); hostFolder must be
+    // absolute.
     void MapDrive(char letter, const std::string& hostFolder);
     void UnmapDrive(char letter);
     // Maps a "\\server\share" prefix to a host folder.
@@ -32,15 +35,25 @@ public:
     bool IsFolder(const std::string& path) override;
     bool IsFile(const std::string& path) override;
     bool IsLink(const std::string& path) override;
+    // A link shows its own bits (never read-only) with the folder flag of its target.
     bool GetAttributes(const std::string& path, std::uint32_t& attributes) override;
     bool Enumerate(const std::string& folderAndPattern, const EntryVisitor& visit) override;
     bool ReadWholeFile(const std::string& path, std::string& bytes) override;
+    // Refuses a read-only file, as Windows does.
     bool WriteWholeFile(const std::string& path, const std::string& bytes) override;
+    // Refuses, before creating anything, a new name Windows could not create (reserved or
+    // control characters, bytes that are no UTF-8).
     bool CreateFolderTree(const std::string& path) override;
+    // Refuses a drive root, a read-only folder and the current directory, as Windows does.
     bool RemoveEmptyFolder(const std::string& path) override;
+    // Refuses a read-only file; a link goes whatever its target's attributes.
     bool RemoveFile(const std::string& path) override;
     bool CopyFileNoOverwrite(const std::string& source, const std::string& target) override;
+    // The target is looked up ignoring case like any name, so renaming d:\A to d:\a is refused as
+    // a move onto an existing folder. A folder holding the current directory is not moved.
     bool MoveFolderNoReplace(const std::string& source, const std::string& target) override;
+    // Only the read-only bit has a host meaning. A link is left alone (and true returned): it has
+    // no bits of its own, and its target may lie outside the tree being worked on.
     bool SetAttributes(const std::string& path, std::uint32_t attributes) override;
     bool FreeBytesForUser(const std::string& path, std::uint64_t& bytes) override;
     std::vector<LogicalDrive> LogicalDrives() override;
@@ -49,9 +62,40 @@ public:
     bool MakeCurrentDirectory(const std::string& path) override;
 
 private:
+    struct Mapping {
+        std::string host;         // as mapped, no trailing slash ("/" for the host root)
+        std::string canonical;    // the same folder with links resolved, as getcwd spells it
+        std::string windowsRoot;  // "D:" or "\\server\share"
+    };
+    // A Windows path placed on the host.
+    struct HostPath {
+        std::string root;                // host folder of the drive or share
+        std::vector<std::string> names;  // host names below root
+        std::size_t existing = 0;        // how many leading names exist on the host
+        std::string Prefix(std::size_t count) const;
+        std::string Full() const { return Prefix(names.size()); }
+        bool Exists() const { return existing == names.size(); }
+    };
+    // A host path split into the mapping that holds it and the names below that mapping.
+    struct Location {
+        const Mapping* mapping = nullptr;
+        std::string root;
+        std::vector<std::string> names;
+    };
+
+    std::optional<HostPath> Resolve(const std::string& windowsPath) const;
+    std::optional<Location> Locate(const std::string& hostPath) const;
+    std::optional<Location> CurrentLocation() const;
+    // The entry of hostFolder whose name equals name ignoring letter case.
+    std::optional<std::string> FindEntryNoCase(const std::string& hostFolder,
+                                               const std::string& name) const;
+    // Target must not exist and its parent must: the one shape that creating an entry accepts.
+    static bool CanCreate(const HostPath& target);
+
     const Text& text_;
-    std::map<char, std::string> drives_;       // upper-case letter -> host folder
-    std::map<std::string, std::string> shares_; // lower-cased "\\server\share" -> host folder
+    mutable FolderNameCache names_;
+    std::map<char, Mapping> drives_;         // upper-case letter
+    std::map<std::string, Mapping> shares_;  // lower-cased "\\server\share"
 };
 
 // Matches one name against a Windows enumeration pattern ('*', '?', case ignored, "*.*" matches

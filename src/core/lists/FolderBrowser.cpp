@@ -1,0 +1,13 @@
+#include "core/lists/FolderBrowser.h"
+
+#include "platform/Shell.h"
+
+namespace arbovane {
+
+std::string BrowseFolder(Shell& shell) {
+    std::string chosen;
+    if (!shell.BrowseForFolder("Browse Title", "", chosen)) return {};
+    return chosen;
+}
+
+}  // namespace arbovane

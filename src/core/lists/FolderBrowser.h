@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+namespace arbovane {
+
+class Shell;
+
+// The folder browser every Browse button of the program shows: the chosen folder's path, or the
+// empty text when the user cancels or the choice has no file-system path.
+std::string BrowseFolder(Shell& shell);
+
+}  // namespace arbovane

@@ -1,0 +1,282 @@
+#include "core/lists/ListPane.h"
+
+#include <algorithm>
+
+#include "core/lists/EditParseBack.h"
+#include "core/paths/Arbsplit.h"
+#include "core/paths/PathText.h"
+
+namespace arbovane {
+
+namespace {
+
+const char* const kSelectionEmpty = "The selection field is empty !!!";
+const char* const kFolderInInclude = "This folder exists in the INCLUDE FOLDER LIST !!!";
+const char* const kFolderInExclude = "This folder exists in the EXCLUDE FOLDER LIST !!!";
+const char* const kStringFieldEmpty =
+    "The text field is empty !\nAction : You must enter a different name to add to the Include "
+    "List.";
+const char* const kPathFieldEmpty = "The text field is empty !!!";
+const char* const kItemInInclude = "This item already exists in the Include list !";
+const char* const kItemInExclude = "This item already exists in the Exclude list !";
+const char* const kStringHasDrive =
+    "This item is a Folder Name (with drive letter) !\nAction : You must enter a string without a "
+    "drive letter !!!";
+const char* const kIllegalInString = "Illegal character in the Text : ";
+const char* const kExcludeEmptyFolders =
+    "The EXCLUDE list is empty !\nAction : You must enter at least one FOLDER to the EXCLUDE list "
+    "to delete it.\n";
+const char* const kExcludeEmptyStrings =
+    "The EXCLUDE list is empty !\nAction : You must enter at least one STRING to the EXCLUDE list "
+    "to delete it.\n";
+const char* const kDeleteSelectedQuestion =
+    "Do you want to delete the selected item(s) from the Exclude list ?\nNote: You can delete ONLY "
+    "from the EXCLUDE list.\n";
+const char* const kExcludeWindowEmpty = "Empty List in the Exclude Window!\n";
+const char* const kDeleteAllQuestion = "Do you want to delete all item(s) from the Exclude list ?";
+const char* const kNothingSelected =
+    "There is no selected Folder Structure !\nAction : You must select a Folder with subfolder "
+    "structure.";
+const char* const kIncludeEmpty = "The Include List is empty !\n";
+const char* const kClearQuestion =
+    "You will delete all fields !!!\nClick YES to Continue deleting all fields,\nClick NO to Stop "
+    "the delete process.";
+const char* const kClearEnd = "End of the CLEAR FIELDS process !!!\n";
+
+// The number a title carries after "no: ", for reading a message in a debugger or a test log.
+std::string NumberOf(const std::string& title) {
+    const auto at = title.rfind("no: ");
+    if (at == std::string::npos) return {};
+    std::string number = title.substr(at + 4);
+    if (!number.empty() && number.back() == '.') number.pop_back();
+    return number;
+}
+
+ListMessage Message(const std::string& text, const std::string& title, int flags = kMsgWarning) {
+    return ListMessage{NumberOf(title), text, title, flags};
+}
+
+std::vector<std::size_t> InOrder(std::vector<std::size_t> positions, std::size_t size) {
+    std::sort(positions.begin(), positions.end());
+    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
+    positions.erase(std::lower_bound(positions.begin(), positions.end(), size), positions.end());
+    return positions;
+}
+
+}  // namespace
+
+ListPane::ListPane(TabPrefix prefix, const Text& text)
+    : texts_(TabTexts(prefix)), include_(text, texts_.strings), exclude_(text, texts_.strings) {}
+
+void ListPane::Report(std::size_t includeCount, std::size_t excludeCount) const {
+    if (progress_) progress_(includeCount, excludeCount);
+}
+
+bool ListPane::Movable(const std::string& item) const {
+    // A folder tab never moves an item without a drive; it can only be left from an older edit.
+    return !texts_.needsDrive || HasDrive(TrimSpaces(item));
+}
+
+std::optional<ListMessage> ListPane::AddBrowsedFolder(const std::string& chosen) {
+    const std::string candidate = TrimSpaces(chosen);
+    if (candidate.empty()) return Message(kSelectionEmpty, texts_.addEmptyTitle);
+    if (include_.Holds(candidate)) return Message(kFolderInInclude, texts_.addInIncludeTitle);
+    if (exclude_.Holds(candidate)) return Message(kFolderInExclude, texts_.addInExcludeTitle);
+    include_.Add(candidate);
+    return std::nullopt;
+}
+
+TypedAddResult ListPane::AddTypedString(const std::string& fieldText) {
+    TypedAddResult result{std::nullopt, fieldText};
+    const std::string trimmed = TrimSpaces(fieldText);
+    if (trimmed.empty()) {
+        result.message = Message(kStringFieldEmpty, texts_.addEmptyTitle);
+        return result;
+    }
+    const auto held = [&](const std::string& text) -> std::optional<ListMessage> {
+        if (include_.Holds(text)) return Message(kItemInInclude, texts_.addInIncludeTitle);
+        if (exclude_.Holds(text)) return Message(kItemInExclude, texts_.addInExcludeTitle);
+        return std::nullopt;
+    };
+    if ((result.message = held(fieldText))) return result;
+    if (HasDrive(trimmed)) {
+        result.message = Message(kStringHasDrive, texts_.addHasDriveTitle);
+        return result;
+    }
+    std::string found;
+    if (FindIllegalChars('H', trimmed, found)) {
+        result.message = Message(kIllegalInString + found, texts_.addIllegalTitle);
+        // Takes back the character just typed.
+        result.fieldText = trimmed.substr(0, trimmed.size() - 1);
+        return result;
+    }
+    const std::string normalised = NormalisePath(trimmed);
+    // Blanks and slashes can hide an item the lists already hold; it is refused like the text.
+    if ((result.message = held(normalised))) return result;
+    include_.Add(normalised);
+    result.fieldText = normalised;
+    return result;
+}
+
+TypedAddResult ListPane::AddTypedPaths(FileSystem& fs, const std::string& fieldText) {
+    TypedAddResult result{std::nullopt, fieldText};
+    const std::string text = TrimSpaces(fieldText);
+    if (text.empty()) {
+        result.message = Message(kPathFieldEmpty, texts_.addEmptyTitle);
+        return result;
+    }
+    std::string message;
+    if (!AnalyseColons(text, message)) {
+        result.message = Message(message, texts_.addColonTitle);
+        return result;
+    }
+    std::string normalised;
+    if (!CheckTextItem(text, normalised, message)) {
+        result.message = Message(message, texts_.addRefusedTitle);
+        return result;
+    }
+    for (const std::string& piece : SplitFullPaths(normalised)) {
+        const std::string path = TrimSpaces(piece);
+        if (!CheckFolderName(fs, path, message, false)) {
+            result.message = Message(message, texts_.addRefusedTitle);
+        } else if (include_.Holds(path)) {
+            result.message = Message(kItemInInclude, texts_.addRefusedTitle);
+        } else if (exclude_.Holds(path)) {
+            result.message = Message(kItemInExclude, texts_.addRefusedTitle);
+        }
+        // The paths before the refused one stay added.
+        if (result.message) return result;
+        include_.Add(path);
+    }
+    result.fieldText = normalised;
+    return result;
+}
+
+void ListPane::MoveSelected(FolderList& source, FolderList& target,
+                            const std::vector<std::size_t>& selected) {
+    const std::vector<std::size_t> positions = InOrder(selected, source.Size());
+    const bool toExclude = &target == &exclude_;
+    std::size_t sourceCount = source.Size();
+    for (const std::size_t position : positions) {
+        const std::string& item = source.At(position);
+        if (target.Holds(item) || !Movable(item)) continue;
+        target.Add(item);
+        toExclude ? Report(sourceCount, target.Size()) : Report(target.Size(), sourceCount);
+    }
+    // The skipped items leave the source too: the target holds them already, or they are no
+    // folders.
+    for (auto it = positions.rbegin(); it != positions.rend(); ++it) {
+        --sourceCount;
+        toExclude ? Report(sourceCount, target.Size()) : Report(target.Size(), sourceCount);
+    }
+    source.RemoveAt(positions);
+    Report();
+}
+
+void ListPane::MoveSelectedToExclude(const std::vector<std::size_t>& selected) {
+    MoveSelected(include_, exclude_, selected);
+}
+
+void ListPane::MoveSelectedToInclude(const std::vector<std::size_t>& selected) {
+    MoveSelected(exclude_, include_, selected);
+}
+
+void ListPane::MoveAll(FolderList& source, FolderList& target) {
+    for (const std::string& item : source.Lines())
+        if (!target.Holds(item) && Movable(item)) target.Add(item);
+    source.Clear();
+    Report();
+}
+
+void ListPane::MoveAllToExclude() {
+    MoveAll(include_, exclude_);
+}
+
+void ListPane::MoveAllToInclude() {
+    MoveAll(exclude_, include_);
+}
+
+void ListPane::ExchangeLists() {
+    const std::vector<std::string> formerInclude = include_.Lines();
+    include_.Clear();
+    std::size_t excludeCount = exclude_.Size();
+    Report(0, excludeCount);
+    for (const std::string& item : exclude_.Lines()) {
+        if (!include_.Add(item)) continue;
+        Report(include_.Size(), --excludeCount);
+    }
+    exclude_.Clear();
+    Report(include_.Size(), 0);
+    // An item that stood in both lists stays in the include list only.
+    for (const std::string& item : formerInclude) {
+        if (include_.Holds(item) || !exclude_.Add(item)) continue;
+        Report(include_.Size(), exclude_.Size());
+    }
+    Report();
+}
+
+ListMessage ListPane::DeleteSelectedPrompt() const {
+    if (exclude_.Empty())
+        return Message(texts_.strings ? kExcludeEmptyStrings : kExcludeEmptyFolders,
+                       texts_.deleteSelectedEmptyTitle);
+    return Message(kDeleteSelectedQuestion, texts_.deleteSelectedQuestionTitle, kMsgQuestion);
+}
+
+void ListPane::DeleteSelectedExcluded(const std::vector<std::size_t>& selected) {
+    const std::vector<std::size_t> positions = InOrder(selected, exclude_.Size());
+    std::size_t count = exclude_.Size();
+    for (std::size_t i = 0; i < positions.size(); ++i) Report(include_.Size(), --count);
+    exclude_.RemoveAt(positions);
+    Report();
+}
+
+ListMessage ListPane::DeleteAllPrompt() const {
+    if (exclude_.Empty()) return Message(kExcludeWindowEmpty, texts_.deleteAllEmptyTitle);
+    return Message(kDeleteAllQuestion, texts_.deleteAllQuestionTitle, kMsgQuestion);
+}
+
+void ListPane::DeleteAllExcluded() {
+    exclude_.Clear();
+    Report();
+}
+
+std::optional<ListMessage> ListPane::ParseBack(const std::vector<std::string>& lines) {
+    std::string report;
+    const bool accepted = ParseBackEditedLines(lines, texts_.strings, include_, exclude_, report,
+                                               [this] { Report(); });
+    if (!accepted) return Message(report, texts_.editCheckTitle);
+    Report();
+    return std::nullopt;
+}
+
+std::optional<ListMessage> ListPane::ViewSelected(const std::vector<std::size_t>& selected,
+                                                  std::string& target) const {
+    const std::vector<std::size_t> positions = InOrder(selected, include_.Size());
+    if (positions.empty()) return Message(kNothingSelected, texts_.viewSelectedTitle);
+    target = TrimSpaces(include_.At(positions.front()));
+    return std::nullopt;
+}
+
+std::optional<ListMessage> ListPane::ExportLines(std::vector<std::string>& lines) const {
+    lines.clear();
+    if (include_.Empty()) return Message(kIncludeEmpty, texts_.exportEmptyTitle);
+    for (const std::string& item : include_.Lines())
+        if (Movable(item)) lines.push_back(item);
+    return std::nullopt;
+}
+
+ListMessage ListPane::ClearFieldsQuestion() const {
+    return Message(kClearQuestion, texts_.clearQuestionTitle, kMsgQuestion);
+}
+
+void ListPane::ClearLists() {
+    include_.Clear();
+    exclude_.Clear();
+    Report();
+}
+
+ListMessage ListPane::ClearFieldsEnd() const {
+    return Message(kClearEnd, texts_.clearEndTitle, kMsgWarning);
+}
+
+}  // namespace arbovane

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/lists/FolderList.h"
+#include "core/lists/ListMessage.h"
+#include "core/lists/ListTabTexts.h"
+#include "core/lists/TypedAddResult.h"
+
+namespace arbovane {
+
+class FileSystem;
+class Text;
+
+// The include and exclude lists of one tab and every operation of its pane. Operations return the
+// box to show instead of showing it; those that ask first come in two steps, a prompt (a warning
+// that ends the operation, or the question) and the action taken on Yes.
+class ListPane {
+public:
+    // Called after each item of a long operation with the counter values to show.
+    using Progress = std::function<void(std::size_t includeCount, std::size_t excludeCount)>;
+
+    ListPane(TabPrefix prefix, const Text& text);
+
+    const ListTabTexts& Texts() const { return texts_; }
+    FolderList& Include() { return include_; }
+    FolderList& Exclude() { return exclude_; }
+    const FolderList& Include() const { return include_; }
+    const FolderList& Exclude() const { return exclude_; }
+    void SetProgress(Progress progress) { progress_ = std::move(progress); }
+
+    // chosen: the folder browser's result (empty when cancelled).
+    std::optional<ListMessage> AddBrowsedFolder(const std::string& chosen);
+    // The string tab's entry field.
+    TypedAddResult AddTypedString(const std::string& fieldText);
+    // The full-path entry field; several paths may stand in one line.
+    TypedAddResult AddTypedPaths(FileSystem& fs, const std::string& fieldText);
+
+    // selected: positions in the source list, any order.
+    void MoveSelectedToExclude(const std::vector<std::size_t>& selected);
+    void MoveSelectedToInclude(const std::vector<std::size_t>& selected);
+    void MoveAllToExclude();
+    void MoveAllToInclude();
+    void ExchangeLists();
+
+    ListMessage DeleteSelectedPrompt() const;
+    void DeleteSelectedExcluded(const std::vector<std::size_t>& selected);
+    ListMessage DeleteAllPrompt() const;
+    void DeleteAllExcluded();
+
+    // The edit window's OK: the refusal to show (the window stays open) or nothing when the
+    // include list was rebuilt from the lines.
+    std::optional<ListMessage> ParseBack(const std::vector<std::string>& lines);
+
+    // The first selected include item, trimmed, in target; otherwise the warning.
+    std::optional<ListMessage> ViewSelected(const std::vector<std::size_t>& selected,
+                                            std::string& target) const;
+
+    // The lines to hand to the export dialog, or the warning of an empty list.
+    std::optional<ListMessage> ExportLines(std::vector<std::string>& lines) const;
+
+    ListMessage ClearFieldsQuestion() const;
+    // Empties both lists; the window resets the rest of the tab.
+    void ClearLists();
+    ListMessage ClearFieldsEnd() const;
+
+private:
+    void MoveSelected(FolderList& source, FolderList& target,
+                      const std::vector<std::size_t>& selected);
+    void MoveAll(FolderList& source, FolderList& target);
+    bool Movable(const std::string& item) const;
+    void Report(std::size_t includeCount, std::size_t excludeCount) const;
+    void Report() const { Report(include_.Size(), exclude_.Size()); }
+
+    const ListTabTexts& texts_;
+    FolderList include_;
+    FolderList exclude_;
+    Progress progress_;
+};
+
+}  // namespace arbovane

@@ -1,0 +1,318 @@
+#include "gui/acquire/TfrmFileExport.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
+#include "core/app/ProgramSettings.h"
+#include "core/paths/Arbsplit.h"
+#include "gui/app/PumpMessages.h"
+#include "platform/FileSystem.h"
+#include "platform/Messenger.h"
+#include "platform/Shell.h"
+#include "platform/Text.h"
+
+namespace arbovane {
+
+namespace {
+
+const char* const kSyntaxErrorTitle = "Export Content to a File.            Warning no: 0385bc.";
+const char* const kSaveFailedText =
+    "There was a problem saving the file !\nAction : The file is maybe corrupted.";
+const char* const kSaveFailedTitle = "Export Conrent to File.            Warning no: 0330.";
+const char* const kEndText = "End of the exporting process.";
+
+const char* const kSaveDialogTitle = "Export Folder Names (strings) to a file.";
+const char* const kSaveDialogFilter =
+    "Text Files (*.txt)|*.txt|Comma Separated (*.csv)|*.csv|All Files (*.*)|*.*";
+const char* const kSaveDialogExtension = "txt";
+
+const int kScrollExtentPixels = 2000;
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+TfrmFileExport::TfrmFileExport(GuiContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
+    setObjectName("frmFileExport");
+    setWindowTitle("Export Datas to a File.");
+    setModal(true);
+
+    lstFileExportSource = new QListWidget(this);
+    lstFileExportSource->setObjectName("lstFileExportSource");
+    // Long paths scroll sideways. Every row has the same size, which carries the scroll extent,
+    // so a long list is not measured line by line.
+    lstFileExportSource->setWordWrap(false);
+    lstFileExportSource->setUniformItemSizes(true);
+    lstFileExportSource->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    lstFileExportSource->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+
+    auto* sourceCaption = new QLabel("Original Content to Export:", this);
+    sourceCaption->setObjectName("lblSmartExportSourceCaption");
+    lblSmartExportSource = new QLabel(this);
+    lblSmartExportSource->setObjectName("lblSmartExportSource");
+    auto* exportedCaption = new QLabel("Exported:", this);
+    exportedCaption->setObjectName("lblSmartExportExportedCaption");
+    lblSmartExportExported = new QLabel(this);
+    lblSmartExportExported->setObjectName("lblSmartExportExported");
+
+    auto* typeFrame = new QGroupBox("Export Type", this);
+    typeFrame->setObjectName("grpFileExportType");
+    rdoFileExportPlainTextFile =
+        new QRadioButton("To a Plain Text File. One Line - one string.", typeFrame);
+    rdoFileExportPlainTextFile->setObjectName("rdoFileExportPlainTextFile");
+    rdoFileExportCSVSeparatedFile = new QRadioButton("To a CSV - Separated File.", typeFrame);
+    rdoFileExportCSVSeparatedFile->setObjectName("rdoFileExportCSVSeparatedFile");
+    auto* delimiterCaption = new QLabel("Select a Delimiter", typeFrame);
+    delimiterCaption->setObjectName("lblFileExportDelimiter");
+    cboFileExportDelimiter = new QComboBox(typeFrame);
+    cboFileExportDelimiter->setObjectName("cboFileExportDelimiter");
+    cboFileExportDelimiter->setEditable(true);
+    // A typed delimiter is used as it stands; the list itself never grows at run time.
+    cboFileExportDelimiter->setInsertPolicy(QComboBox::NoInsert);
+    chkFileExportQuotationMarks = new QCheckBox("Put Double Quotes around strings.", typeFrame);
+    chkFileExportQuotationMarks->setObjectName("chkFileExportQuotationMarks");
+    auto* typeLayout = new QGridLayout(typeFrame);
+    typeLayout->addWidget(rdoFileExportPlainTextFile, 0, 0, 1, 2);
+    typeLayout->addWidget(rdoFileExportCSVSeparatedFile, 1, 0, 1, 2);
+    typeLayout->addWidget(delimiterCaption, 2, 0);
+    typeLayout->addWidget(cboFileExportDelimiter, 2, 1);
+    typeLayout->addWidget(chkFileExportQuotationMarks, 3, 0, 1, 2);
+
+    auto* linesFrame = new QGroupBox("Export Lines", this);
+    linesFrame->setObjectName("grpFileExportLines");
+    rdoFileExportUnModified = new QRadioButton("Unmodified", linesFrame);
+    rdoFileExportUnModified->setObjectName("rdoFileExportUnModified");
+    rdoFileExportUnModified->setToolTip("Export Folders, Strings Unmodified.");
+    rdoFileExportWithoutDriveLetter =
+        new QRadioButton("As Folder Templates     (Without Drive Letters, if ANY)", linesFrame);
+    rdoFileExportWithoutDriveLetter->setObjectName("rdoFileExportWithoutDriveLetter");
+    rdoFileExportWithoutDriveLetter->setToolTip(
+        "Export Folders without Drive Letter, strings Unmodified.");
+    auto* linesLayout = new QVBoxLayout(linesFrame);
+    linesLayout->addWidget(rdoFileExportUnModified);
+    linesLayout->addWidget(rdoFileExportWithoutDriveLetter);
+
+    btnFileExportTo = new QPushButton("Export To...", this);
+    btnFileExportTo->setObjectName("btnFileExportTo");
+    btnFileExportClose = new QPushButton("Close", this);
+    btnFileExportClose->setObjectName("btnFileExportClose");
+
+    auto* counters = new QHBoxLayout;
+    counters->addWidget(sourceCaption);
+    counters->addWidget(lblSmartExportSource);
+    counters->addStretch();
+    counters->addWidget(exportedCaption);
+    counters->addWidget(lblSmartExportExported);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnFileExportTo);
+    buttons->addWidget(btnFileExportClose);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(lstFileExportSource, 1);
+    layout->addLayout(counters);
+    layout->addWidget(typeFrame);
+    layout->addWidget(linesFrame);
+    layout->addLayout(buttons);
+    resize(620, 560);
+
+    connect(rdoFileExportPlainTextFile, &QRadioButton::clicked, this,
+            &TfrmFileExport::rdoFileExportPlainTextFileClick);
+    connect(rdoFileExportCSVSeparatedFile, &QRadioButton::clicked, this,
+            &TfrmFileExport::rdoFileExportCSVSeparatedFileClick);
+    connect(rdoFileExportUnModified, &QRadioButton::clicked, this,
+            &TfrmFileExport::rdoFileExportUnModifiedClick);
+    connect(rdoFileExportWithoutDriveLetter, &QRadioButton::clicked, this,
+            &TfrmFileExport::rdoFileExportWithoutDriveLetterClick);
+    connect(btnFileExportTo, &QPushButton::clicked, this, &TfrmFileExport::btnFileExportToClick);
+    connect(btnFileExportClose, &QPushButton::clicked, this, &QDialog::reject);
+
+    for (const std::string& delimiter :
+         DelimiterEntries(context_.text, context_.settings.separators)) {
+        cboFileExportDelimiter->addItem(Q(delimiter));
+        if (PumpDue()) Pump();
+    }
+    Pump();
+    if (cboFileExportDelimiter->count() > 0) cboFileExportDelimiter->setCurrentIndex(0);
+
+    rdoFileExportPlainTextFile->setChecked(true);
+    cboFileExportDelimiter->setEnabled(false);
+    rdoFileExportUnModified->setChecked(true);
+    ResetCounters();
+}
+
+void TfrmFileExport::ExportLines(const std::vector<std::string>& lines,
+                                 const std::string& contentKind) {
+    PrepareExport(lines, contentKind);
+    exec();
+}
+
+void TfrmFileExport::PrepareExport(const std::vector<std::string>& lines,
+                                   const std::string& contentKind) {
+    ResetCounters();
+    lstFileExportSource->clear();
+    FillSourceList(UniqueLines(context_.text, lines));
+    if (lstFileExportSource->count() > 0) lstFileExportSource->setCurrentRow(0);
+    contentKind_ = contentKind;
+}
+
+std::vector<std::string> TfrmFileExport::SourceLines() const {
+    std::vector<std::string> lines;
+    lines.reserve(lstFileExportSource->count());
+    for (int row = 0; row < lstFileExportSource->count(); ++row)
+        lines.push_back(lstFileExportSource->item(row)->text().toStdString());
+    return lines;
+}
+
+void TfrmFileExport::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    // Only a show by the program starts an export; a restored window keeps its state.
+    if (!event->spontaneous()) FormActivate();
+}
+
+void TfrmFileExport::FormActivate() {
+    const bool strings = IsStringsContent(contentKind_);
+    rdoFileExportUnModified->setEnabled(!strings);
+    rdoFileExportWithoutDriveLetter->setEnabled(!strings);
+    givenLines_ = SourceLines();
+    // The checked choice is applied to the new lines, so the list shows what will be written.
+    const ExportLinesChoice choice = ChoiceForContent(contentKind_, foldersChoice_);
+    ShowChoice(choice);
+    if (choice == ExportLinesChoice::Unmodified)
+        lblSmartExportSource->setText(QString::number(givenLines_.size()));
+    else
+        ApplyChoice(choice);
+}
+
+void TfrmFileExport::rdoFileExportUnModifiedClick() {
+    foldersChoice_ = ExportLinesChoice::Unmodified;
+    ShowChoice(foldersChoice_);
+    ApplyChoice(foldersChoice_);
+}
+
+void TfrmFileExport::rdoFileExportWithoutDriveLetterClick() {
+    foldersChoice_ = ExportLinesChoice::AsFolderTemplates;
+    ShowChoice(ChoiceForContent(contentKind_, foldersChoice_));
+    ApplyChoice(ChoiceForContent(contentKind_, foldersChoice_));
+}
+
+void TfrmFileExport::rdoFileExportPlainTextFileClick() {
+    rdoFileExportPlainTextFile->setChecked(true);
+    cboFileExportDelimiter->setEnabled(false);
+}
+
+void TfrmFileExport::rdoFileExportCSVSeparatedFileClick() {
+    rdoFileExportCSVSeparatedFile->setChecked(true);
+    cboFileExportDelimiter->setEnabled(true);
+}
+
+void TfrmFileExport::btnFileExportToClick() {
+    const std::vector<std::string> lines = SourceLines();
+    std::string report;
+    if (ReportSyntaxErrors(report, lines)) {
+        context_.messenger.Show(report, kSyntaxErrorTitle, kMsgWarning);
+        return;
+    }
+    ExportFormat format;
+    format.type = rdoFileExportCSVSeparatedFile->isChecked() ? ExportType::CsvSeparatedFile
+                                                             : ExportType::PlainTextFile;
+    format.quotationMarks = chkFileExportQuotationMarks->isChecked();
+    format.delimiter = cboFileExportDelimiter->currentText().toStdString();
+
+    std::string path;
+    if (!context_.shell.SaveFileDialog(kSaveDialogTitle, kSaveDialogFilter, kSaveDialogExtension,
+                                       "", path))
+        return;
+
+    // The whole file is formed first and written in one call, so a failed write is never
+    // mistaken for a finished export.
+    std::string bytes;
+    lblSmartExportExported->setText("0");
+    if (WritesContent(contentKind_)) {
+        std::size_t exported = 0;
+        for (const std::string& line : lines) {
+            bytes += ExportRecord(line, format);
+            ++exported;
+            if (PumpDue()) {
+                lblSmartExportExported->setText(QString::number(exported));
+                Pump();
+            }
+        }
+        lblSmartExportExported->setText(QString::number(exported));
+        Pump();
+    }
+    if (!context_.fs.WriteWholeFile(path, bytes)) {
+        lblSmartExportExported->setText("0");
+        context_.messenger.Show(kSaveFailedText, kSaveFailedTitle, kMsgWarning);
+        return;
+    }
+    context_.messenger.Show(kEndText, kProgramTitle, kMsgPlain);
+}
+
+void TfrmFileExport::ResetCounters() {
+    lblSmartExportSource->setText("0");
+    lblSmartExportExported->setText("0");
+}
+
+void TfrmFileExport::FillSourceList(const std::vector<std::string>& lines) {
+    // Lines go in in batches between two pumps; the counter shows every batch.
+    QStringList batch;
+    const auto flush = [&] {
+        lstFileExportSource->addItems(batch);
+        batch.clear();
+        CarryScrollExtent();
+        lblSmartExportSource->setText(QString::number(lstFileExportSource->count()));
+        Pump();
+    };
+    for (const std::string& line : lines) {
+        batch.append(Q(line));
+        if (PumpDue()) flush();
+    }
+    flush();
+}
+
+void TfrmFileExport::ApplyChoice(ExportLinesChoice choice) {
+    ResetCounters();
+    lstFileExportSource->clear();
+    FillSourceList(RebuildSourceLines(context_.text, givenLines_, choice));
+}
+
+void TfrmFileExport::CarryScrollExtent() {
+    const int count = lstFileExportSource->count();
+    if (count == 0) return;
+    // The view samples one row for the common size; the first and the last both carry it.
+    if (!rowSize_.isValid())
+        rowSize_ = QSize(kScrollExtentPixels, lstFileExportSource->sizeHintForRow(0));
+    lstFileExportSource->item(0)->setSizeHint(rowSize_);
+    lstFileExportSource->item(count - 1)->setSizeHint(rowSize_);
+}
+
+bool TfrmFileExport::PumpDue() const {
+    constexpr qint64 kPumpIntervalMs = 30;
+    return !pumpClock_.isValid() || pumpClock_.elapsed() >= kPumpIntervalMs;
+}
+
+void TfrmFileExport::Pump() {
+    PumpMessages();
+    pumpClock_.start();
+}
+
+void TfrmFileExport::ShowChoice(ExportLinesChoice choice) {
+    if (choice == ExportLinesChoice::Unmodified)
+        rdoFileExportUnModified->setChecked(true);
+    else
+        rdoFileExportWithoutDriveLetter->setChecked(true);
+}
+
+}  // namespace arbovane

@@ -1,0 +1,122 @@
+#include "gui/app/ProgramWindows.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/app/ProgramSettings.h"
+#include "core/help/HelpEngine.h"
+#include "gui/acquire/TfrmFileExport.h"
+#include "gui/app/TfrmAbout.h"
+#include "gui/app/TfrmMain.h"
+#include "gui/app/TfrmOverViewHelp.h"
+#include "gui/lists/TfrmVol02EditIncludeList.h"
+#include "gui/lists/TfrmVol04EditIncludeList.h"
+#include "gui/lists/TfrmVol06EditIncludeList.h"
+#include "gui/lists/TfrmVol07EditIncludeList.h"
+#include "gui/lists/TfrmVol08EditIncludeList.h"
+#include "gui/lists/TfrmZoomIncludeWindow.h"
+#include "gui/visuallog/TfrmStatistic02.h"
+#include "gui/visuallog/TfrmStatistic03.h"
+#include "gui/visuallog/TfrmStatistic04.h"
+#include "gui/visuallog/TfrmStatistic06.h"
+#include "gui/visuallog/TfrmStatistic08.h"
+#include "gui/visuallog/TfrmStatistics07.h"
+
+namespace arbovane {
+
+namespace {
+
+// A window whose features come later: it exists in its place with its caption and nothing that
+// pretends to work.
+std::unique_ptr<QDialog> EmptyShell(const char* objectName, const QString& caption) {
+    auto dialog = std::make_unique<QDialog>();
+    dialog->setObjectName(objectName);
+    dialog->setWindowTitle(caption);
+    auto* layout = new QVBoxLayout(dialog.get());
+    layout->addWidget(new QLabel("This window is not available yet.", dialog.get()));
+    auto* close = new QPushButton("Close", dialog.get());
+    QObject::connect(close, &QPushButton::clicked, dialog.get(), &QDialog::reject);
+    layout->addWidget(close);
+    return dialog;
+}
+
+}  // namespace
+
+ProgramWindows::ProgramWindows(GuiContext& context, HelpEngine& help) {
+    const QString title = QString::fromStdString(context.settings.programTitle.empty()
+                                                     ? std::string("Arbovane 8.20")
+                                                     : context.settings.programTitle);
+    main = std::make_unique<TfrmMain>(context, help);
+    about = std::make_unique<TfrmAbout>(context, help.HelpFile(), main.get());
+    shells.push_back(EmptyShell("frmSubFolderListBuilder", "Subfolder List Builder"));
+    shells.push_back(EmptyShell("frmFLLEditIncludeFolderList", "Edit the Include Folder List."));
+    vol02Edit = std::make_unique<TfrmVol02EditIncludeList>(context, main.get());
+    vol04Edit = std::make_unique<TfrmVol04EditIncludeList>(context, main.get());
+    vol06Edit = std::make_unique<TfrmVol06EditIncludeList>(context, main.get());
+    vol07Edit = std::make_unique<TfrmVol07EditIncludeList>(context, main.get());
+    vol08Edit = std::make_unique<TfrmVol08EditIncludeList>(context, main.get());
+    shells.push_back(EmptyShell("frmFolderStructuresTemplates", "Edit "));
+    shells.push_back(EmptyShell("frmEditSmartImport", "Edit the content of the Import Window."));
+    shells.push_back(EmptyShell("frmExamplesCopy",
+                           "Examples - Copying Folder Structures (Templates)  to a List of Folders"));
+    shells.push_back(EmptyShell("frmExamplesDelete", "Examples - Deleting Multiple Folders and/or Files."));
+    shells.push_back(EmptyShell("frmExamplesRename", "Examples - Renaming Multiple Folders."));
+    shells.push_back(
+        EmptyShell("frmDriveSelect", "Examples - Creating Multiple Folders from a List of Strings."));
+    shells.push_back(EmptyShell("frmExamplesCreateFolders",
+                           "Examples - Creating Multiple Folders using a List of Folders"));
+    shells.push_back(EmptyShell("frmExamplesIncreasedNumbers",
+                           "Examples - Creating Multiple Folders using Increased  Numbers."));
+    fileExport = std::make_unique<TfrmFileExport>(context, main.get());
+    shells.push_back(
+        EmptyShell("frmFileImport", "Import Folders/Subfolders/Strings  from a Text File."));
+    shells.push_back(EmptyShell("frmFileSelection", "File Selection"));
+    shells.push_back(
+        EmptyShell("frmFolderTemplateOptions", "Options for Folder Structures in Plain Text Files"));
+    shells.push_back(EmptyShell("frmAltalanosHelp", "Help for " + title));
+    shells.push_back(EmptyShell("frmMoreHelp", "More Help Topics for " + title));
+    overview = std::make_unique<TfrmOverViewHelp>(context, help.HelpFile(), main.get());
+    shells.push_back(EmptyShell("frmQuotationMarks", "Manage Quotation Marks."));
+    shells.push_back(EmptyShell("frmDelimiters", "Manage Delimiters."));
+    shells.push_back(EmptyShell("frmLevelSummFolder", "Level Number - Number of Subfolders"));
+    zoomInclude = std::make_unique<TfrmZoomIncludeWindow>(context, main.get());
+    // Each Visual Log window creates its zoom window, which shares its list models.
+    statistic08 = std::make_unique<TfrmStatistic08>(context, main->Log(VisualLogTab::Vol08),
+                                                    *fileExport);
+    statistic02 = std::make_unique<TfrmStatistic02>(context, main->Log(VisualLogTab::Vol02),
+                                                    *fileExport);
+    statistic03 = std::make_unique<TfrmStatistic03>(context, main->Log(VisualLogTab::Vol03),
+                                                    *fileExport);
+    statistic04 = std::make_unique<TfrmStatistic04>(context, main->Log(VisualLogTab::Vol04),
+                                                    *fileExport);
+    statistic06 = std::make_unique<TfrmStatistic06>(context, main->Log(VisualLogTab::Vol06),
+                                                    *fileExport);
+    statistics07 = std::make_unique<TfrmStatistics07>(context, main->Log(VisualLogTab::Vol07),
+                                                      *fileExport);
+    main->AttachWindows(*this);
+}
+
+ProgramWindows::~ProgramWindows() {
+    // The Visual Log windows go before the logs they show.
+    statistics07.reset();
+    statistic06.reset();
+    statistic04.reset();
+    statistic03.reset();
+    statistic02.reset();
+    statistic08.reset();
+}
+
+VisualLogWindow& ProgramWindows::LogWindow(int tabIndex) {
+    switch (tabIndex) {
+        case 0: return *statistic08;
+        case 1: return *statistics07;
+        case 2: return *statistic06;
+        case 3: return *statistic02;
+        case 4: return *statistic04;
+        default: return *statistic03;
+    }
+}
+
+}  // namespace arbovane

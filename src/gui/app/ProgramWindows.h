@@ -1,0 +1,59 @@
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "gui/app/GuiContext.h"
+
+class QDialog;
+
+namespace arbovane {
+
+class HelpEngine;
+class TfrmAbout;
+class TfrmFileExport;
+class TfrmMain;
+class TfrmOverViewHelp;
+class TfrmStatistic02;
+class TfrmStatistic03;
+class TfrmStatistic04;
+class TfrmStatistic06;
+class TfrmStatistic08;
+class TfrmStatistics07;
+class TfrmVol02EditIncludeList;
+class TfrmVol04EditIncludeList;
+class TfrmVol06EditIncludeList;
+class TfrmVol07EditIncludeList;
+class TfrmVol08EditIncludeList;
+class TfrmZoomIncludeWindow;
+class VisualLogWindow;
+
+// Every window of the program, created once in the program's fixed order and living until the
+// process ends. Members are destroyed in reverse order, so the main window goes last.
+struct ProgramWindows {
+    ProgramWindows(GuiContext& context, HelpEngine& help);
+    ~ProgramWindows();
+
+    VisualLogWindow& LogWindow(int tabIndex);
+
+    std::unique_ptr<TfrmMain> main;
+    std::unique_ptr<TfrmAbout> about;
+    std::unique_ptr<TfrmVol02EditIncludeList> vol02Edit;
+    std::unique_ptr<TfrmVol04EditIncludeList> vol04Edit;
+    std::unique_ptr<TfrmVol06EditIncludeList> vol06Edit;
+    std::unique_ptr<TfrmVol07EditIncludeList> vol07Edit;
+    std::unique_ptr<TfrmVol08EditIncludeList> vol08Edit;
+    std::unique_ptr<TfrmFileExport> fileExport;
+    std::unique_ptr<TfrmOverViewHelp> overview;
+    std::unique_ptr<TfrmZoomIncludeWindow> zoomInclude;
+    std::unique_ptr<TfrmStatistic08> statistic08;
+    std::unique_ptr<TfrmStatistic02> statistic02;
+    std::unique_ptr<TfrmStatistic03> statistic03;
+    std::unique_ptr<TfrmStatistic04> statistic04;
+    std::unique_ptr<TfrmStatistic06> statistic06;
+    std::unique_ptr<TfrmStatistics07> statistics07;
+    // Windows whose work comes with later features: created in their place with their captions.
+    std::vector<std::unique_ptr<QDialog>> shells;
+};
+
+}  // namespace arbovane

@@ -1,0 +1,360 @@
+#include "gui/lists/FolderListPane.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QStringList>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "core/lists/FolderBrowser.h"
+#include "gui/acquire/TfrmFileExport.h"
+#include "gui/app/PumpMessages.h"
+#include "gui/lists/EditIncludeListWindow.h"
+#include "gui/lists/TfrmZoomIncludeWindow.h"
+#include "platform/FileSystem.h"
+#include "platform/Messenger.h"
+#include "platform/Shell.h"
+
+namespace arbovane {
+
+namespace {
+
+constexpr qint64 kPumpIntervalMs = 50;
+
+QString Q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+}  // namespace
+
+FolderListPane::FolderListPane(GuiContext& context, TabPrefix prefix,
+                               TfrmZoomIncludeWindow& zoomWindow, EditIncludeListWindow& editWindow,
+                               TfrmFileExport& exportWindow, QWidget* parent)
+    : QWidget(parent),
+      context_(context),
+      model_(prefix, context.text),
+      zoomWindow_(zoomWindow),
+      editWindow_(editWindow),
+      exportWindow_(exportWindow) {
+    const ListTabTexts& texts = model_.Texts();
+    const std::string& name = texts.name;
+    setObjectName(Q("pnl" + name + "FolderLists"));
+    model_.SetProgress(
+        [this](std::size_t include, std::size_t exclude) { Progress(include, exclude); });
+
+    lstInclude = MakeList(texts.includeListName);
+    lstExclude = MakeList(texts.excludeListName);
+    auto* includeCaption = new QLabel("Include Folder List", this);
+    includeCaption->setObjectName(Q("lbl" + name + "IncludeCaption"));
+    auto* excludeCaption = new QLabel("Exclude Folder List", this);
+    excludeCaption->setObjectName(Q("lbl" + name + "ExcludeCaption"));
+    auto* includeLines = new QLabel("Lines:", this);
+    includeLines->setObjectName(Q("lbl" + name + "IncludeLines"));
+    auto* excludeLines = new QLabel("Lines:", this);
+    excludeLines->setObjectName(Q("lbl" + name + "ExcludeLines"));
+    lblIncludeSum = new QLabel("0", this);
+    lblIncludeSum->setObjectName(Q(texts.includeSumName));
+    lblExcludeSum = new QLabel("0", this);
+    lblExcludeSum->setObjectName(Q(texts.excludeSumName));
+
+    const std::string btn = "btn" + name;
+    auto* moveColumn = new QVBoxLayout;
+    moveColumn->addStretch(1);
+    moveColumn->addWidget(
+        MakeButton(btn + "MoveToExclude", ">", &FolderListPane::btnMoveToExcludeClick));
+    moveColumn->addWidget(
+        MakeButton(btn + "MoveToInclude", "<", &FolderListPane::btnMoveToIncludeClick));
+    moveColumn->addWidget(
+        MakeButton(btn + "MoveAllToExclude", ">>", &FolderListPane::btnMoveAllToExcludeClick));
+    moveColumn->addWidget(
+        MakeButton(btn + "MoveAllToInclude", "<<", &FolderListPane::btnMoveAllToIncludeClick));
+    moveColumn->addWidget(
+        MakeButton(btn + "ExchangeLists", "<>", &FolderListPane::btnExchangeListsClick));
+    moveColumn->addStretch(1);
+
+    auto* addRow = new QHBoxLayout;
+    if (texts.typedAdd) {
+        edtAddToList = new QLineEdit(this);
+        edtAddToList->setObjectName(Q("edt" + name + "AddToList"));
+        connect(edtAddToList, &QLineEdit::returnPressed, this,
+                &FolderListPane::edtAddToListReturnPressed);
+        btnAddToList = MakeButton(btn + "AddToList", texts.addTypedCaption,
+                                  &FolderListPane::btnAddToListClick);
+        addRow->addWidget(edtAddToList, 1);
+        addRow->addWidget(btnAddToList);
+    }
+    if (texts.browseAdd) {
+        btnAddFolder = MakeButton(btn + "AddFolder", texts.addBrowsedCaption,
+                                  &FolderListPane::btnAddFolderClick);
+        addRow->addWidget(btnAddFolder);
+        addRow->addStretch(1);
+    }
+
+    auto* buttonRow = new QHBoxLayout;
+    buttonRow->addWidget(
+        MakeButton(btn + "EditIncludeList", "Edit List", &FolderListPane::btnEditIncludeListClick));
+    if (texts.viewSelected) {
+        btnViewSelected = MakeButton(btn + "ViewSelected", "View Selected",
+                                     &FolderListPane::btnViewSelectedClick);
+        buttonRow->addWidget(btnViewSelected);
+    }
+    buttonRow->addWidget(
+        MakeButton(btn + "ZoomIncludeList", "Zoom", &FolderListPane::btnZoomIncludeListClick));
+    btnImportList =
+        MakeButton(btn + "ImportList", texts.importCaption, &FolderListPane::btnImportListClick);
+    btnImportList->setEnabled(false);
+    buttonRow->addWidget(btnImportList);
+    buttonRow->addWidget(
+        MakeButton(btn + "ExportList", "Export", &FolderListPane::btnExportListClick));
+    buttonRow->addStretch(1);
+    buttonRow->addWidget(MakeButton(btn + "DeleteSelected", texts.deleteSelectedCaption,
+                                    &FolderListPane::btnDeleteSelectedClick));
+    buttonRow->addWidget(
+        MakeButton(btn + "DeleteAll", "Delete All", &FolderListPane::btnDeleteAllClick));
+    buttonRow->addWidget(
+        MakeButton(btn + "ClearAll", texts.clearFieldsCaption, &FolderListPane::btnClearAllClick));
+
+    auto* includeCount = new QHBoxLayout;
+    includeCount->addWidget(includeLines);
+    includeCount->addWidget(lblIncludeSum);
+    includeCount->addStretch(1);
+    auto* excludeCount = new QHBoxLayout;
+    excludeCount->addWidget(excludeLines);
+    excludeCount->addWidget(lblExcludeSum);
+    excludeCount->addStretch(1);
+
+    auto* grid = new QGridLayout(this);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->addWidget(includeCaption, 0, 0);
+    grid->addWidget(excludeCaption, 0, 2);
+    grid->addWidget(lstInclude, 1, 0);
+    grid->addLayout(moveColumn, 1, 1);
+    grid->addWidget(lstExclude, 1, 2);
+    grid->addLayout(includeCount, 2, 0);
+    grid->addLayout(excludeCount, 2, 2);
+    grid->addLayout(addRow, 3, 0, 1, 3);
+    grid->addLayout(buttonRow, 4, 0, 1, 3);
+    grid->setColumnStretch(0, 3);
+    grid->setColumnStretch(2, 2);
+    grid->setRowStretch(1, 1);
+}
+
+QPushButton* FolderListPane::MakeButton(const std::string& name, const std::string& caption,
+                                        void (FolderListPane::*handler)()) {
+    auto* button = new QPushButton(Q(caption), this);
+    button->setObjectName(Q(name));
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, handler);
+    return button;
+}
+
+QListWidget* FolderListPane::MakeList(const std::string& name) {
+    auto* list = new QListWidget(this);
+    list->setObjectName(Q(name));
+    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    // Long paths scroll sideways instead of being cut or wrapped.
+    list->setWordWrap(false);
+    list->setUniformItemSizes(true);
+    list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    return list;
+}
+
+int FolderListPane::Show(const ListMessage& message) {
+    return context_.messenger.Show(message.text, message.title, message.flags,
+                                   MessageOwner::MainWindow);
+}
+
+std::vector<std::size_t> FolderListPane::SelectedRows(const QListWidget* list) const {
+    std::vector<std::size_t> rows;
+    for (const QModelIndex& index : list->selectionModel()->selectedIndexes())
+        rows.push_back(static_cast<std::size_t>(index.row()));
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void FolderListPane::Run(const std::function<bool()>& body) {
+    if (busy_) return;
+    busy_ = true;
+    pumpClock_.start();
+    const bool changed = body();
+    if (changed) {
+        ShowLists();
+        if (refresh_) refresh_();
+    }
+    busy_ = false;
+    if (edtAddToList) edtAddToList->setFocus();
+}
+
+void FolderListPane::ListsChanged() {
+    ShowLists();
+    if (refresh_) refresh_();
+}
+
+void FolderListPane::ShowLists() {
+    const auto fill = [](QListWidget* list, const std::vector<std::string>& lines) {
+        const int scroll = list->verticalScrollBar()->value();
+        QStringList texts;
+        texts.reserve(static_cast<qsizetype>(lines.size()));
+        for (const std::string& line : lines) texts.push_back(QString::fromStdString(line));
+        list->setUpdatesEnabled(false);
+        list->clear();
+        list->addItems(texts);
+        list->setUpdatesEnabled(true);
+        list->verticalScrollBar()->setValue(scroll);
+    };
+    fill(lstInclude, model_.Include().Lines());
+    fill(lstExclude, model_.Exclude().Lines());
+    ShowCounters(model_.Include().Size(), model_.Exclude().Size());
+}
+
+void FolderListPane::ShowCounters(std::size_t includeCount, std::size_t excludeCount) {
+    lblIncludeSum->setText(QString::number(includeCount));
+    lblExcludeSum->setText(QString::number(excludeCount));
+}
+
+void FolderListPane::Progress(std::size_t includeCount, std::size_t excludeCount) {
+    if (pumpClock_.isValid() && pumpClock_.elapsed() < kPumpIntervalMs) return;
+    ShowCounters(includeCount, excludeCount);
+    PumpMessages();
+    pumpClock_.start();
+}
+
+void FolderListPane::btnAddFolderClick() {
+    Run([this] {
+        if (const auto refusal = model_.AddBrowsedFolder(BrowseFolder(context_.shell)))
+            Show(*refusal);
+        return true;
+    });
+}
+
+void FolderListPane::AddTyped() {
+    if (!edtAddToList) return;
+    Run([this] {
+        const std::string field = edtAddToList->text().toStdString();
+        const TypedAddResult result = model_.Texts().strings
+                                          ? model_.AddTypedString(field)
+                                          : model_.AddTypedPaths(context_.fs, field);
+        if (result.message) Show(*result.message);
+        edtAddToList->setText(Q(result.fieldText));
+        return true;
+    });
+}
+
+void FolderListPane::btnAddToListClick() {
+    AddTyped();
+}
+
+void FolderListPane::edtAddToListReturnPressed() {
+    AddTyped();
+}
+
+void FolderListPane::btnMoveToExcludeClick() {
+    Run([this] {
+        model_.MoveSelectedToExclude(SelectedRows(lstInclude));
+        return true;
+    });
+}
+
+void FolderListPane::btnMoveToIncludeClick() {
+    Run([this] {
+        model_.MoveSelectedToInclude(SelectedRows(lstExclude));
+        return true;
+    });
+}
+
+void FolderListPane::btnMoveAllToExcludeClick() {
+    Run([this] {
+        model_.MoveAllToExclude();
+        return true;
+    });
+}
+
+void FolderListPane::btnMoveAllToIncludeClick() {
+    Run([this] {
+        model_.MoveAllToInclude();
+        return true;
+    });
+}
+
+void FolderListPane::btnExchangeListsClick() {
+    Run([this] {
+        model_.ExchangeLists();
+        return true;
+    });
+}
+
+void FolderListPane::btnEditIncludeListClick() {
+    Run([this] {
+        return editWindow_.Edit(model_.Include().Lines(),
+                                [this](const auto& lines) { return model_.ParseBack(lines); });
+    });
+}
+
+void FolderListPane::btnViewSelectedClick() {
+    Run([this] {
+        std::string target;
+        if (const auto refusal = model_.ViewSelected(SelectedRows(lstInclude), target))
+            Show(*refusal);
+        else
+            context_.shell.Open(target);
+        return false;
+    });
+}
+
+void FolderListPane::btnDeleteSelectedClick() {
+    Run([this] {
+        const ListMessage prompt = model_.DeleteSelectedPrompt();
+        if (Show(prompt) == kAnswerYes && prompt.IsQuestion())
+            model_.DeleteSelectedExcluded(SelectedRows(lstExclude));
+        return true;
+    });
+}
+
+void FolderListPane::btnDeleteAllClick() {
+    Run([this] {
+        const ListMessage prompt = model_.DeleteAllPrompt();
+        if (Show(prompt) == kAnswerYes && prompt.IsQuestion()) model_.DeleteAllExcluded();
+        return true;
+    });
+}
+
+void FolderListPane::btnZoomIncludeListClick() {
+    Run([this] {
+        zoomWindow_.Zoom(model_.Include().Lines());
+        return false;
+    });
+}
+
+void FolderListPane::btnImportListClick() {}
+
+void FolderListPane::btnExportListClick() {
+    Run([this] {
+        std::vector<std::string> lines;
+        if (const auto refusal = model_.ExportLines(lines))
+            Show(*refusal);
+        else
+            exportWindow_.ExportLines(lines, model_.Texts().exportKind);
+        return true;
+    });
+}
+
+void FolderListPane::btnClearAllClick() {
+    Run([this] {
+        if (Show(model_.ClearFieldsQuestion()) != kAnswerYes) return false;
+        model_.ClearLists();
+        if (edtAddToList) edtAddToList->clear();
+        ShowLists();
+        if (clearFields_) clearFields_();
+        if (refresh_) refresh_();
+        Show(model_.ClearFieldsEnd());
+        return false;
+    });
+}
+
+}  // namespace arbovane

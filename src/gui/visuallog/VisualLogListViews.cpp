@@ -1,0 +1,33 @@
+#include "gui/visuallog/VisualLogListViews.h"
+
+#include <QListView>
+
+#include "gui/visuallog/VisualLogListModel.h"
+#include "gui/visuallog/WideRowDelegate.h"
+
+namespace arbovane {
+
+namespace {
+
+constexpr int kLayoutBatch = 1000;
+
+}  // namespace
+
+QListView* MakeVisualLogListView(const QString& objectName, VisualLogListModel* model,
+                                 QWidget* parent) {
+    auto* list = new QListView(parent);
+    list->setObjectName(objectName);
+    // Uniform rows and a batched layout keep a list of a million lines cheap: a repaint during a
+    // run lays out only the first batch, the message loop lays out the rest in steps afterwards.
+    list->setUniformItemSizes(true);
+    list->setLayoutMode(QListView::Batched);
+    list->setBatchSize(kLayoutBatch);
+    list->setWordWrap(false);
+    list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setItemDelegate(new WideRowDelegate(kCategoryListExtent, list));
+    list->setModel(model);
+    return list;
+}
+
+}  // namespace arbovane

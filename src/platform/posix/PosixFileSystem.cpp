@@ -1,0 +1,643 @@
+#include "platform/posix/PosixFileSystem.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "platform/Text.h"
+#include "platform/posix/HostDriveType.h"
+#include "platform/posix/UniqueFd.h"
+#include "platform/posix/WindowsPathParts.h"
+
+#ifndef RENAME_NOREPLACE
+#define RENAME_NOREPLACE (1 << 0)
+#endif
+
+namespace arbovane {
+
+namespace {
+
+std::string Join(const std::string& folder, const std::string& name) {
+    return folder == "/" ? "/" + name : folder + "/" + name;
+}
+
+// Host names of an absolute host path, with "." and ".." applied to the text.
+std::vector<std::string> HostNames(const std::string& hostPath) {
+    std::vector<std::string> names;
+    std::size_t pos = 0;
+    while (pos < hostPath.size()) {
+        const std::size_t slash = std::min(hostPath.find('/', pos), hostPath.size());
+        std::string name = hostPath.substr(pos, slash - pos);
+        pos = slash + 1;
+        if (name.empty() || name == ".") continue;
+        if (name == "..") {
+            if (!names.empty()) names.pop_back();
+            continue;
+        }
+        names.push_back(std::move(name));
+    }
+    return names;
+}
+
+std::string HostText(const std::vector<std::string>& names) {
+    std::string out;
+    for (const auto& name : names) out += "/" + name;
+    return out.empty() ? "/" : out;
+}
+
+bool IsDot(const char* name) {
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
+// An existing folder the caller may enter (search permission), following links.
+bool IsEnterableFolder(const std::string& host) {
+    struct stat st {};
+    return stat(host.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && access(host.c_str(), X_OK) == 0;
+}
+
+bool IsReadOnlyMode(mode_t mode) {
+    return (mode & S_IWUSR) == 0;
+}
+
+// Attributes of an entry: its own (link, read-only, hidden) with the folder flag of what a link
+// points to, the way a directory link shows on Windows.
+std::uint32_t AttributesOf(const std::string& name, const struct stat& own,
+                           const struct stat* target) {
+    std::uint32_t attributes = 0;
+    const bool link = S_ISLNK(own.st_mode);
+    const struct stat* effective = link ? target : &own;
+    if (effective && S_ISDIR(effective->st_mode)) attributes |= kAttrDirectory;
+    if (effective && S_ISREG(effective->st_mode)) attributes |= kAttrArchive;
+    if (!link && IsReadOnlyMode(own.st_mode)) attributes |= kAttrReadOnly;
+    if (!name.empty() && name[0] == '.') attributes |= kAttrHidden;
+    if (link) attributes |= kAttrReparsePoint;
+    return attributes == 0 ? kAttrNormal : attributes;
+}
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool CopyWithReadWrite(int in, int out) {
+    std::unique_ptr<char[]> buffer(new char[1 << 20]);
+    for (;;) {
+        const ssize_t n = read(in, buffer.get(), 1 << 20);
+        if (n == 0) return true;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (!WriteAll(out, buffer.get(), static_cast<std::size_t>(n))) return false;
+    }
+}
+
+bool CopyData(int in, int out) {
+    for (;;) {
+        const ssize_t n = copy_file_range(in, nullptr, out, nullptr, std::size_t{1} << 30, 0);
+        if (n == 0) return true;
+        if (n > 0) continue;
+        if (errno == EINTR) continue;
+        // Both offsets moved with what was copied, so the plain loop goes on from there.
+        if (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP ||
+            errno == EPERM || errno == ETXTBSY)
+            return CopyWithReadWrite(in, out);
+        return false;
+    }
+}
+
+bool CurrentHostDirectory(std::string& path) {
+    std::string buffer(PATH_MAX, '\0');
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        if (getcwd(buffer.data(), buffer.size())) {
+            path.assign(buffer.c_str());
+            return true;
+        }
+        if (errno != ERANGE) return false;
+        buffer.resize(buffer.size() * 2);
+    }
+    return false;
+}
+
+// Whether the process's current directory is folder or lies below it: Windows keeps such a
+// folder open and refuses to move or remove it.
+bool HoldsCurrentDirectory(const std::string& folder) {
+    char resolved[PATH_MAX];
+    std::string current;
+    if (!realpath(folder.c_str(), resolved) || !CurrentHostDirectory(current)) return false;
+    const std::string root = resolved;
+    if (root == "/") return true;
+    return current.compare(0, root.size(), root) == 0 &&
+           (current.size() == root.size() || current[root.size()] == '/');
+}
+
+}  // namespace
+
+std::string PosixFileSystem::HostPath::Prefix(std::size_t count) const {
+    std::string out = root;
+    for (std::size_t i = 0; i < count && i < names.size(); ++i) out = Join(out, names[i]);
+    return out;
+}
+
+PosixFileSystem::PosixFileSystem(const Text& text) : text_(text), names_(text) {
+    MapDrive('Z', "/");
+}
+
+void PosixFileSystem::MapDrive(char letter, const std::string& hostFolder) {
+    if (!std::isalpha(static_cast<unsigned char>(letter)) || hostFolder.empty() ||
+        hostFolder[0] != '/')
+        return;
+    const char upper = static_cast<char>(std::toupper(static_cast<unsigned char>(letter)));
+    Mapping mapping;
+    mapping.host = HostText(HostNames(hostFolder));
+    char resolved[PATH_MAX];
+    mapping.canonical = realpath(mapping.host.c_str(), resolved) ? resolved : mapping.host;
+    mapping.windowsRoot = std::string(1, upper) + ":";
+    drives_[upper] = std::move(mapping);
+}
+
+void PosixFileSystem::UnmapDrive(char letter) {
+    drives_.erase(static_cast<char>(std::toupper(static_cast<unsigned char>(letter))));
+}
+
+void PosixFileSystem::MapShare(const std::string& serverAndShare, const std::string& hostFolder) {
+    WindowsPathParts parts;
+    if (!SplitWindowsPath(serverAndShare, parts) || parts.anchor != PathAnchor::kShareRoot ||
+        !parts.components.empty() || hostFolder.empty() || hostFolder[0] != '/')
+        return;
+    Mapping mapping;
+    mapping.host = HostText(HostNames(hostFolder));
+    char resolved[PATH_MAX];
+    mapping.canonical = realpath(mapping.host.c_str(), resolved) ? resolved : mapping.host;
+    mapping.windowsRoot = parts.share;
+    shares_[text_.LowerCase(parts.share)] = std::move(mapping);
+}
+
+std::optional<PosixFileSystem::Location> PosixFileSystem::Locate(
+    const std::string& hostPath) const {
+    if (hostPath.empty() || hostPath[0] != '/') return std::nullopt;
+    const std::vector<std::string> names = HostNames(hostPath);
+
+    Location best;
+    std::size_t bestDepth = 0;
+    auto consider = [&](const Mapping& mapping, const std::string& folder) {
+        const std::vector<std::string> folderNames = HostNames(folder);
+        if (folderNames.size() > names.size()) return;
+        if (!std::equal(folderNames.begin(), folderNames.end(), names.begin())) return;
+        // The first mapping of a depth wins: drives A..Z, then shares.
+        if (best.mapping && folderNames.size() <= bestDepth) return;
+        best.mapping = &mapping;
+        best.root = folder;
+        best.names.assign(names.begin() + static_cast<std::ptrdiff_t>(folderNames.size()),
+                          names.end());
+        bestDepth = folderNames.size();
+    };
+    for (const auto& [letter, mapping] : drives_) {
+        consider(mapping, mapping.host);
+        if (mapping.canonical != mapping.host) consider(mapping, mapping.canonical);
+    }
+    for (const auto& [key, mapping] : shares_) {
+        consider(mapping, mapping.host);
+        if (mapping.canonical != mapping.host) consider(mapping, mapping.canonical);
+    }
+    if (!best.mapping) return std::nullopt;
+    return best;
+}
+
+std::optional<PosixFileSystem::Location> PosixFileSystem::CurrentLocation() const {
+    std::string current;
+    if (!CurrentHostDirectory(current)) return std::nullopt;
+    return Locate(current);
+}
+
+std::optional<std::string> PosixFileSystem::FindEntryNoCase(const std::string& hostFolder,
+                                                            const std::string& name) const {
+    return names_.Find(hostFolder, name);
+}
+
+std::optional<PosixFileSystem::HostPath> PosixFileSystem::Resolve(
+    const std::string& windowsPath) const {
+    WindowsPathParts parts;
+    if (!SplitWindowsPath(windowsPath, parts)) return std::nullopt;
+
+    HostPath path;
+    auto drive = [&](char letter) -> const Mapping* {
+        const auto it = drives_.find(letter);
+        return it == drives_.end() ? nullptr : &it->second;
+    };
+    switch (parts.anchor) {
+        case PathAnchor::kDriveRoot:
+        case PathAnchor::kDriveCurrent: {
+            const Mapping* mapping = drive(parts.letter);
+            if (!mapping) return std::nullopt;
+            path.root = mapping->host;
+            if (parts.anchor == PathAnchor::kDriveCurrent) {
+                const auto current = CurrentLocation();
+                if (current && current->mapping == mapping) {
+                    path.root = current->root;
+                    path.names = current->names;
+                }
+            }
+            break;
+        }
+        case PathAnchor::kShareRoot: {
+            const auto it = shares_.find(text_.LowerCase(parts.share));
+            if (it == shares_.end()) return std::nullopt;
+            path.root = it->second.host;
+            break;
+        }
+        case PathAnchor::kCurrentDriveRoot:
+        case PathAnchor::kCurrentDirectory: {
+            const auto current = CurrentLocation();
+            if (!current) return std::nullopt;
+            if (parts.anchor == PathAnchor::kCurrentDriveRoot) {
+                path.root = current->mapping->host;
+            } else {
+                path.root = current->root;
+                path.names = current->names;
+            }
+            break;
+        }
+    }
+    for (auto& component : parts.components) {
+        if (component == "..") {
+            if (!path.names.empty()) path.names.pop_back();
+        } else {
+            path.names.push_back(std::move(component));
+        }
+    }
+
+    // The exact spelling costs one call and is the common case; only a miss scans a folder.
+    struct stat st {};
+    if (lstat(path.Full().c_str(), &st) == 0) {
+        path.existing = path.names.size();
+        return path;
+    }
+    std::string current = path.root;
+    for (std::size_t i = 0; i < path.names.size(); ++i) {
+        std::string candidate = Join(current, path.names[i]);
+        if (lstat(candidate.c_str(), &st) != 0) {
+            if (errno != ENOENT) break;
+            const auto found = FindEntryNoCase(current, path.names[i]);
+            if (!found) break;
+            path.names[i] = *found;
+            candidate = Join(current, *found);
+        }
+        current = std::move(candidate);
+        path.existing = i + 1;
+    }
+    return path;
+}
+
+bool PosixFileSystem::CanCreate(const HostPath& target) {
+    return !target.names.empty() && target.existing + 1 == target.names.size() &&
+           IsCreatableWindowsName(target.names.back());
+}
+
+std::optional<std::string> PosixFileSystem::ToHostPath(const std::string& windowsPath) const {
+    const auto path = Resolve(windowsPath);
+    if (!path) return std::nullopt;
+    return path->Full();
+}
+
+std::optional<std::string> PosixFileSystem::ToWindowsPath(const std::string& hostPath) const {
+    const auto location = Locate(hostPath);
+    if (!location) return std::nullopt;
+    std::string out = location->mapping->windowsRoot;
+    for (const auto& name : location->names) {
+        if (name.find('\\') != std::string::npos) return std::nullopt;
+        out += "\\" + name;
+    }
+    if (location->names.empty()) out += "\\";
+    return out;
+}
+
+bool PosixFileSystem::IsFolder(const std::string& path) {
+    const auto host = Resolve(path);
+    return host && host->Exists() && IsEnterableFolder(host->Full());
+}
+
+bool PosixFileSystem::IsFile(const std::string& path) {
+    const auto host = Resolve(path);
+    if (!host || !host->Exists()) return false;
+    struct stat own {
+    }, target{};
+    const std::string full = host->Full();
+    if (lstat(full.c_str(), &own) != 0) return false;
+    if (S_ISDIR(own.st_mode)) return false;
+    return !S_ISLNK(own.st_mode) || stat(full.c_str(), &target) != 0 || !S_ISDIR(target.st_mode);
+}
+
+bool PosixFileSystem::IsLink(const std::string& path) {
+    const auto host = Resolve(path);
+    struct stat own {};
+    return host && host->Exists() && lstat(host->Full().c_str(), &own) == 0 && S_ISLNK(own.st_mode);
+}
+
+bool PosixFileSystem::GetAttributes(const std::string& path, std::uint32_t& attributes) {
+    const auto host = Resolve(path);
+    if (!host || !host->Exists()) return false;
+    const std::string full = host->Full();
+    struct stat own {
+    }, target{};
+    if (lstat(full.c_str(), &own) != 0) return false;
+    const bool resolved = stat(full.c_str(), &target) == 0;
+    attributes = AttributesOf(host->names.empty() ? std::string() : host->names.back(), own,
+                              resolved ? &target : nullptr);
+    return true;
+}
+
+bool PosixFileSystem::Enumerate(const std::string& folderAndPattern, const EntryVisitor& visit) {
+    std::string text = folderAndPattern;
+    std::replace(text.begin(), text.end(), '/', '\\');
+    std::string folder, pattern;
+    const auto slash = text.rfind('\\');
+    if (slash != std::string::npos) {
+        // The separator stays with the folder so that "d:\*" lists the root, not d:'s current
+        // directory.
+        folder = text.substr(0, slash + 1);
+        pattern = text.substr(slash + 1);
+    } else if (text.size() >= 2 && text[1] == ':') {
+        folder = text.substr(0, 2);
+        pattern = text.substr(2);
+    } else {
+        folder = ".";
+        pattern = text;
+    }
+    const auto host = Resolve(folder);
+    if (!host || !host->Exists()) return false;
+    const int dirFd = open(host->Full().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd < 0) return false;
+    DIR* dir = fdopendir(dirFd);
+    if (!dir) {
+        close(dirFd);
+        return false;
+    }
+
+    std::vector<DirEntry> entries;
+    const bool everything = pattern == "*" || pattern == "*.*";
+    while (const dirent* raw = readdir(dir)) {
+        if (IsDot(raw->d_name)) continue;
+        std::string name = raw->d_name;
+        // Windows text has no way to carry a backslash inside a name.
+        if (name.find('\\') != std::string::npos) continue;
+        if (!everything && !MatchesWindowsPattern(text_, pattern, name)) continue;
+        struct stat own {
+        }, target{};
+        if (fstatat(dirFd, raw->d_name, &own, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        const bool link = S_ISLNK(own.st_mode);
+        const bool resolved = link && fstatat(dirFd, raw->d_name, &target, 0) == 0;
+        DirEntry entry;
+        entry.isLink = link;
+        entry.isFolder = link ? resolved && S_ISDIR(target.st_mode) : S_ISDIR(own.st_mode);
+        entry.size = entry.isFolder ? 0 : static_cast<std::uint64_t>(own.st_size);
+        entry.attributes = AttributesOf(name, own, link ? (resolved ? &target : nullptr) : &own);
+        entry.name = std::move(name);
+        entries.push_back(std::move(entry));
+    }
+    closedir(dir);
+
+    // Windows lists a folder in name order ignoring case; the byte order breaks ties so that
+    // every run sees the same sequence.
+    std::sort(entries.begin(), entries.end(), [this](const DirEntry& a, const DirEntry& b) {
+        const int order = text_.CompareNoCase(a.name, b.name);
+        return order != 0 ? order < 0 : a.name < b.name;
+    });
+    for (const DirEntry& entry : entries) {
+        if (!visit(entry)) break;
+    }
+    return true;
+}
+
+bool PosixFileSystem::ReadWholeFile(const std::string& path, std::string& bytes) {
+    const auto host = Resolve(path);
+    if (!host || !host->Exists()) return false;
+    // Non-blocking so that a named pipe cannot hang the open; only regular files are read.
+    UniqueFd fd(open(host->Full().c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat st {};
+    if (!fd.ok() || fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    std::string data;
+    data.reserve(static_cast<std::size_t>(st.st_size));
+    char buffer[1 << 16];
+    for (;;) {
+        const ssize_t n = read(fd.get(), buffer, sizeof buffer);
+        if (n == 0) break;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data.append(buffer, static_cast<std::size_t>(n));
+    }
+    bytes = std::move(data);
+    return true;
+}
+
+bool PosixFileSystem::WriteWholeFile(const std::string& path, const std::string& bytes) {
+    const auto host = Resolve(path);
+    if (!host || host->names.empty()) return false;
+    const std::string full = host->Full();
+    bool created = false;
+    int raw = -1;
+    if (host->Exists()) {
+        struct stat st {};
+        if (stat(full.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+        // Windows refuses to write a read-only file, whoever asks.
+        if (IsReadOnlyMode(st.st_mode)) return false;
+        raw = open(full.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NONBLOCK);
+    } else {
+        if (!CanCreate(*host)) return false;
+        raw = open(full.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        created = raw >= 0;
+    }
+    UniqueFd fd(raw);
+    if (!fd.ok()) return false;
+    struct stat st {};
+    bool ok = fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) &&
+              WriteAll(fd.get(), bytes.data(), bytes.size());
+    ok = fd.Close() && ok;
+    if (!ok && created) unlink(full.c_str());
+    return ok;
+}
+
+bool PosixFileSystem::CreateFolderTree(const std::string& path) {
+    const auto host = Resolve(path);
+    // Everything that can be checked is checked first, so a refused path creates nothing.
+    if (!host || host->Full().size() >= PATH_MAX) return false;
+    for (std::size_t i = host->existing; i < host->names.size(); ++i) {
+        if (!IsCreatableWindowsName(host->names[i]) || host->names[i].size() > NAME_MAX)
+            return false;
+    }
+    for (std::size_t i = host->existing; i < host->names.size(); ++i) {
+        const std::string folder = host->Prefix(i + 1);
+        if (mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST) return false;
+    }
+    struct stat st {};
+    return stat(host->Full().c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool PosixFileSystem::RemoveEmptyFolder(const std::string& path) {
+    const auto host = Resolve(path);
+    // A drive root is never removed.
+    if (!host || host->names.empty() || !host->Exists()) return false;
+    const std::string full = host->Full();
+    struct stat own {
+    }, target{};
+    if (lstat(full.c_str(), &own) != 0) return false;
+    if (S_ISLNK(own.st_mode)) {
+        // The link goes, the folder it points to stays as it is.
+        return stat(full.c_str(), &target) == 0 && S_ISDIR(target.st_mode) &&
+               unlink(full.c_str()) == 0;
+    }
+    if (!S_ISDIR(own.st_mode) || IsReadOnlyMode(own.st_mode)) return false;
+    if (HoldsCurrentDirectory(full)) return false;
+    return rmdir(full.c_str()) == 0;
+}
+
+bool PosixFileSystem::RemoveFile(const std::string& path) {
+    const auto host = Resolve(path);
+    if (!host || host->names.empty() || !host->Exists()) return false;
+    const std::string full = host->Full();
+    struct stat own {};
+    if (lstat(full.c_str(), &own) != 0 || S_ISDIR(own.st_mode)) return false;
+    if (S_ISREG(own.st_mode) && IsReadOnlyMode(own.st_mode)) return false;
+    return unlink(full.c_str()) == 0;
+}
+
+bool PosixFileSystem::CopyFileNoOverwrite(const std::string& source, const std::string& target) {
+    const auto from = Resolve(source);
+    const auto to = Resolve(target);
+    if (!from || !from->Exists() || !to || !CanCreate(*to)) return false;
+    UniqueFd in(open(from->Full().c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat st {};
+    if (!in.ok() || fstat(in.get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    const int flags = fcntl(in.get(), F_GETFL);
+    if (flags >= 0) fcntl(in.get(), F_SETFL, flags & ~O_NONBLOCK);
+
+    // O_EXCL: an entry that appeared meanwhile, even a dangling link, is never written through.
+    const std::string full = to->Full();
+    UniqueFd out(open(full.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
+    if (!out.ok()) return false;
+    const struct timespec times[2] = {st.st_atim, st.st_mtim};
+    bool ok = CopyData(in.get(), out.get()) && fchmod(out.get(), st.st_mode & 07777) == 0 &&
+              futimens(out.get(), times) == 0;
+    ok = out.Close() && ok;
+    if (!ok) unlink(full.c_str());
+    return ok;
+}
+
+bool PosixFileSystem::MoveFolderNoReplace(const std::string& source, const std::string& target) {
+    const auto from = Resolve(source);
+    const auto to = Resolve(target);
+    if (!from || from->names.empty() || !from->Exists() || !to) return false;
+    // The target is looked up like every other name, so "a" finds an existing "A" (the source
+    // itself included) and the move is refused as onto an existing folder.
+    if (!CanCreate(*to)) return false;
+    const std::string src = from->Full();
+    const std::string dst = to->Full();
+    struct stat own {
+    }, st{};
+    if (lstat(src.c_str(), &own) != 0 || stat(src.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+        return false;
+    if (!S_ISLNK(own.st_mode) && HoldsCurrentDirectory(src)) return false;
+    if (syscall(SYS_renameat2, AT_FDCWD, src.c_str(), AT_FDCWD, dst.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    // A file system without the no-replace flag: check, then rename. rename() would replace an
+    // empty folder, so the check is what keeps one from being replaced.
+    struct stat existing {};
+    if (lstat(dst.c_str(), &existing) == 0 || errno != ENOENT) return false;
+    return rename(src.c_str(), dst.c_str()) == 0;
+}
+
+bool PosixFileSystem::SetAttributes(const std::string& path, std::uint32_t attributes) {
+    const auto host = Resolve(path);
+    if (!host || !host->Exists()) return false;
+    const std::string full = host->Full();
+    struct stat own {};
+    if (lstat(full.c_str(), &own) != 0) return false;
+    // A link has no attributes of its own here, and changing what it points to would reach
+    // outside the tree being worked on.
+    if (S_ISLNK(own.st_mode)) return true;
+    const mode_t mode = own.st_mode & 07777;
+    const mode_t wanted = (attributes & kAttrReadOnly) ? (mode & ~mode_t{0222}) : (mode | S_IWUSR);
+    return wanted == mode || chmod(full.c_str(), wanted) == 0;
+}
+
+bool PosixFileSystem::FreeBytesForUser(const std::string& path, std::uint64_t& bytes) {
+    const auto host = Resolve(path);
+    if (!host) return false;
+    struct statvfs vfs {};
+    if (statvfs(host->Prefix(host->existing).c_str(), &vfs) != 0) return false;
+    bytes = static_cast<std::uint64_t>(vfs.f_bavail) * static_cast<std::uint64_t>(vfs.f_frsize);
+    return true;
+}
+
+std::vector<LogicalDrive> PosixFileSystem::LogicalDrives() {
+    std::vector<LogicalDrive> drives;
+    for (const auto& [letter, mapping] : drives_)
+        drives.push_back({letter, HostDriveType(mapping.host)});
+    return drives;
+}
+
+int PosixFileSystem::DriveType(const std::string& root) {
+    WindowsPathParts parts;
+    if (!SplitWindowsPath(root, parts) || !parts.components.empty()) return kDriveNoRootDir;
+    switch (parts.anchor) {
+        case PathAnchor::kDriveRoot:
+        case PathAnchor::kDriveCurrent: {
+            const auto it = drives_.find(parts.letter);
+            return it == drives_.end() ? kDriveNoRootDir : HostDriveType(it->second.host);
+        }
+        case PathAnchor::kShareRoot: {
+            const auto it = shares_.find(text_.LowerCase(parts.share));
+            if (it == shares_.end()) return kDriveNoRootDir;
+            // Whatever holds it on this host, a share is a network drive to the program.
+            return HostDriveType(it->second.host) == kDriveNoRootDir ? kDriveNoRootDir
+                                                                     : kDriveRemote;
+        }
+        case PathAnchor::kCurrentDriveRoot: {
+            const auto current = CurrentLocation();
+            return current ? DriveType(current->mapping->windowsRoot + "\\") : kDriveNoRootDir;
+        }
+        case PathAnchor::kCurrentDirectory:
+            break;
+    }
+    return kDriveNoRootDir;
+}
+
+bool PosixFileSystem::ReadCurrentDirectory(std::string& path) {
+    std::string current;
+    if (!CurrentHostDirectory(current)) return false;
+    const auto windows = ToWindowsPath(current);
+    if (!windows) return false;
+    path = *windows;
+    return true;
+}
+
+bool PosixFileSystem::MakeCurrentDirectory(const std::string& path) {
+    const auto host = Resolve(path);
+    if (!host || !host->Exists()) return false;
+    const std::string full = host->Full();
+    return IsEnterableFolder(full) && chdir(full.c_str()) == 0;
+}
+
+}  // namespace arbovane

@@ -1,0 +1,231 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <string>
+
+#include "PosixFileSystemFixture.h"
+
+namespace arbovane {
+namespace {
+
+using testing::TempDrives;
+
+class PosixMutationTest : public testing::PosixFileSystemFixture {};
+
+TEST_F(PosixMutationTest, CreateFolderTreeMakesEveryMissingFolderOnce) {
+    TempDrives::MakeHostFolder(Host("data"));
+    TempDrives::WriteHostFile(Host("file.txt"), "x");
+    EXPECT_TRUE(Fs().CreateFolderTree("d:\\Clients\\Customer1\\Letters"));
+    EXPECT_TRUE(HostIsFolder(Host("Clients/Customer1/Letters")));
+    EXPECT_TRUE(Fs().CreateFolderTree("d:\\clients\\CUSTOMER1"));  // already there
+    EXPECT_TRUE(Fs().CreateFolderTree("d:\\"));
+    // An existing folder is reused under its own spelling.
+    EXPECT_TRUE(Fs().CreateFolderTree("d:\\DATA\\new."));
+    EXPECT_TRUE(HostIsFolder(Host("data/new")));
+    EXPECT_FALSE(HostExists(Host("DATA")));
+
+    const std::string refused[] = {"d:\\file.txt", "d:\\file.txt\\sub", "d:\\bad\\a?b",
+                                   "d:\\bad\\a:b", "d:\\bad\\x\\a|b",   "d:\\bad\\\xC3"};
+    for (const auto& path : refused) EXPECT_FALSE(Fs().CreateFolderTree(path)) << path;
+    EXPECT_FALSE(HostExists(Host("bad"))) << "a refused path created a part of itself";
+}
+
+TEST_F(PosixMutationTest, RemoveEmptyFolderRemovesNothingElse) {
+    TempDrives::MakeHostFolder(Host("empty"));
+    TempDrives::WriteHostFile(Host("full/keep.txt"), "keep");
+    TempDrives::WriteHostFile(Host("target/inside.txt"), "inside");
+    TempDrives::WriteHostFile(Host("file.txt"), "x");
+    TempDrives::MakeHostFolder(Host("locked"));
+    ASSERT_EQ(chmod(Host("locked").c_str(), 0555), 0);
+    ASSERT_EQ(symlink(Host("target").c_str(), Host("link").c_str()), 0);
+
+    EXPECT_FALSE(Fs().RemoveEmptyFolder("d:\\full"));
+    EXPECT_EQ(TempDrives::ReadHostFile(Host("full/keep.txt")), "keep");
+    EXPECT_FALSE(Fs().RemoveEmptyFolder("d:\\file.txt"));
+    EXPECT_FALSE(Fs().RemoveEmptyFolder("d:\\missing"));
+    EXPECT_FALSE(Fs().RemoveEmptyFolder("d:\\"));
+    EXPECT_TRUE(HostIsFolder(host_));
+    EXPECT_FALSE(Fs().RemoveEmptyFolder("d:\\locked"));  // read-only, as Windows refuses it
+    EXPECT_TRUE(HostIsFolder(Host("locked")));
+
+    EXPECT_TRUE(Fs().RemoveEmptyFolder("d:\\EMPTY"));
+    EXPECT_FALSE(HostExists(Host("empty")));
+    // A link to a folder goes as the link; the folder and its files stay.
+    EXPECT_TRUE(Fs().RemoveEmptyFolder("d:\\LINK"));
+    EXPECT_FALSE(HostExists(Host("link")));
+    EXPECT_EQ(TempDrives::ReadHostFile(Host("target/inside.txt")), "inside");
+}
+
+TEST_F(PosixMutationTest, RemoveFileRefusesFoldersAndReadOnlyFiles) {
+    TempDrives::WriteHostFile(Host("plain.txt"), "x");
+    TempDrives::WriteHostFile(Host("readonly.txt"), "keep");
+    ASSERT_EQ(chmod(Host("readonly.txt").c_str(), 0444), 0);
+    TempDrives::MakeHostFolder(Host("folder"));
+    ASSERT_EQ(symlink(Host("readonly.txt").c_str(), Host("link").c_str()), 0);
+    ASSERT_EQ(symlink("nowhere", Host("dangling").c_str()), 0);
+
+    EXPECT_FALSE(Fs().RemoveFile("d:\\folder"));
+    EXPECT_TRUE(HostIsFolder(Host("folder")));
+    EXPECT_FALSE(Fs().RemoveFile("d:\\READONLY.TXT"));
+    EXPECT_EQ(TempDrives::ReadHostFile(Host("readonly.txt")), "keep");
+    EXPECT_FALSE(Fs().RemoveFile("d:\\missing.txt"));
+
+    EXPECT_TRUE(Fs().RemoveFile("d:\\Plain.txt"));
+    EXPECT_FALSE(HostExists(Host("plain.txt")));
+    EXPECT_TRUE(Fs().RemoveFile("d:\\link"));  // the link, not the read-only file behind it
+    EXPECT_FALSE(HostExists(Host("link")));
+    EXPECT_EQ(TempDrives::ReadHostFile(Host("readonly.txt")), "keep");
+    EXPECT_TRUE(Fs().RemoveFile("d:\\dangling"));
+    EXPECT_FALSE(HostExists(Host("dangling")));
+}
+
+TEST_F(PosixMutationTest, CopyKeepsDataModeAndTimeAndNeverOverwrites) {
+    const std::string data = std::string("binary\0data\r\n", 13) + std::string(300000, 'q');
+    TempDrives::WriteHostFile(Host("src/report.bin"), data);
+    ASSERT_EQ(chmod(Host("src/report.bin").c_str(), 0640), 0);
+    const struct timespec times[2] = {{1000000000, 0}, {1234567890, 123456789}};
+    ASSERT_EQ(utimensat(AT_FDCWD, Host("src/report.bin").c_str(), times, 0), 0);
+    TempDrives::MakeHostFolder(Host("dst"));
+    TempDrives::WriteHostFile(Host("dst/Existing.bin"), "old content");
+    ASSERT_EQ(symlink("nowhere", Host("dst/dangling").c_str()), 0);
+
+    EXPECT_TRUE(Fs().CopyFileNoOverwrite("d:\\SRC\\report.bin", "d:\\dst\\copy.bin"));
+    EXPECT_EQ(TempDrives::ReadHostFile(Host("dst/copy.bin")), data);
+    EXPECT_EQ(HostMode(Host("dst/copy.bin")), 0640u);
+    struct stat st {};
+    ASSERT_EQ(stat(Host("dst/copy.bin").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mtim.tv_sec, 1234567890);
+    EXPECT_EQ(st.st_mtim.tv_nsec, 123456789);
+
+    const struct {
+        std::string source, target;
+    } refused[] = {
+        {"d:\\src\\report.bin", "d:\\dst\\Existing.bin"},
+        {"d:\\src\\report.bin", "d:\\dst\\EXISTING.BIN"},  // the same name to Windows
+        {"d:\\src\\report.bin", "d:\\dst\\dangling"},
+        {"d:\\src\\report.bin", "d:\\nofolder\\copy.bin"},
+        {"d:\\src\\report.bin", "d:\\dst\\bad?.bin"},
+        {"d:\\src", "d:\\dst\\folder-copy"},
+        {"d:\\src\\missing.bin", "d:\\dst\\missing.bin"},
+        {"d:\\src\\report.bin", "d:\\src\\report.bin"},
+    };
+    for (const auto& c : refused)
+        EXPECT_FALSE(Fs().CopyFileNoOverwrite(c.source, c.target))
+            << c.source << " -> " << c.target;
+    EXPECT_EQ(TempDrives::ReadHostFile(Host("dst/Existing.bin")), "old content");
+    char linkText[16] = {};
+    EXPECT_EQ(readlink(Host("dst/dangling").c_str(), linkText, sizeof linkText - 1), 7);
+    EXPECT_FALSE(HostExists(Host("nowhere")));
+    EXPECT_FALSE(HostExists(Host("dst/folder-copy")));
+    EXPECT_FALSE(HostExists(Host("dst/missing.bin")));
+}
+
+TEST_F(PosixMutationTest, MoveFolderNeverReplaces) {
+    TempDrives::WriteHostFile(Host("A/a.txt"), "a");
+    TempDrives::MakeHostFolder(Host("EmptyTarget"));
+    TempDrives::MakeHostFolder(Host("Other"));
+    TempDrives::WriteHostFile(Host("file.txt"), "x");
+    ASSERT_EQ(symlink(Host("Other").c_str(), Host("otherlink").c_str()), 0);
+
+    const struct {
+        std::string source, target;
+    } refused[] = {
+        {"d:\\A", "d:\\EmptyTarget"},
+        {"d:\\A", "d:\\emptytarget"},  // another letter case of an existing folder
+        {"d:\\A", "d:\\a"},            // the source itself under another letter case
+        {"d:\\A", "d:\\A\\inside"},
+        {"d:\\A", "d:\\missing\\B"},
+        {"d:\\file.txt", "d:\\moved.txt"},
+        {"d:\\missing", "d:\\B"},
+        {"d:\\", "d:\\B"},
+        {"d:\\A", "d:\\B*"},
+    };
+    for (const auto& c : refused)
+        EXPECT_FALSE(Fs().MoveFolderNoReplace(c.source, c.target))
+            << c.source << " -> " << c.target;
+    EXPECT_EQ(TempDrives::ReadHostFile(Host("A/a.txt")), "a");
+    EXPECT_TRUE(HostIsFolder(Host("EmptyTarget")));
+    EXPECT_FALSE(HostExists(Host("B")));
+
+    EXPECT_TRUE(Fs().MoveFolderNoReplace("d:\\a", "d:\\Other\\B"));
+    EXPECT_EQ(TempDrives::ReadHostFile(Host("Other/B/a.txt")), "a");
+    EXPECT_FALSE(HostExists(Host("A")));
+    // A link moves as the link.
+    EXPECT_TRUE(Fs().MoveFolderNoReplace("d:\\otherlink", "d:\\renamedlink"));
+    struct stat st {};
+    ASSERT_EQ(lstat(Host("renamedlink").c_str(), &st), 0);
+    EXPECT_TRUE(S_ISLNK(st.st_mode));
+    EXPECT_TRUE(HostIsFolder(Host("Other/B")));
+}
+
+TEST_F(PosixMutationTest, MoveAndRemoveRefuseTheCurrentDirectory) {
+    movesCurrentDirectory_ = true;
+    TempDrives::MakeHostFolder(Host("busy/inner"));
+    ASSERT_TRUE(Fs().MakeCurrentDirectory("d:\\busy\\inner"));
+    EXPECT_FALSE(Fs().RemoveEmptyFolder("d:\\busy\\inner"));
+    EXPECT_FALSE(Fs().MoveFolderNoReplace("d:\\busy", "d:\\moved"));
+    EXPECT_TRUE(HostIsFolder(Host("busy/inner")));
+}
+
+TEST_F(PosixMutationTest, ReadOnlyAttributeRoundTrips) {
+    TempDrives::WriteHostFile(Host("file.txt"), "x");
+    TempDrives::MakeHostFolder(Host("folder"));
+    TempDrives::WriteHostFile(Host("target.txt"), "x");
+    ASSERT_EQ(symlink(Host("target.txt").c_str(), Host("link").c_str()), 0);
+    for (const std::string name : {"file.txt", "folder"}) {
+        const std::string path = "d:\\" + name;
+        const std::uint32_t kind = name == "folder" ? kAttrDirectory : kAttrArchive;
+        std::uint32_t attributes = 0;
+        EXPECT_TRUE(Fs().SetAttributes(path, kAttrReadOnly | kAttrHidden));
+        EXPECT_TRUE(Fs().GetAttributes(path, attributes));
+        EXPECT_EQ(attributes, kind | kAttrReadOnly) << name;
+        EXPECT_EQ(HostMode(Host(name)) & 0222, 0u) << name;
+        EXPECT_TRUE(Fs().SetAttributes(path, kAttrNormal));
+        EXPECT_TRUE(Fs().GetAttributes(path, attributes));
+        EXPECT_EQ(attributes, kind) << name;
+        EXPECT_NE(HostMode(Host(name)) & 0200, 0u) << name;
+    }
+    // A link is left alone, and so is what it points to.
+    const mode_t before = HostMode(Host("target.txt"));
+    EXPECT_TRUE(Fs().SetAttributes("d:\\link", kAttrReadOnly));
+    EXPECT_EQ(HostMode(Host("target.txt")), before);
+    EXPECT_FALSE(Fs().SetAttributes("d:\\missing", kAttrReadOnly));
+}
+
+TEST_F(PosixMutationTest, WholeFilesAreWrittenAndReadAsBytes) {
+    const std::string bytes(
+        "line1\r\n\0\xFF"
+        "end",
+        12);
+    TempDrives::MakeHostFolder(Host("Folder"));
+    EXPECT_TRUE(Fs().WriteWholeFile("d:\\folder\\Settings.ini", bytes));
+    EXPECT_EQ(TempDrives::ReadHostFile(Host("Folder/Settings.ini")), bytes);
+    std::string read;
+    EXPECT_TRUE(Fs().ReadWholeFile("D:\\FOLDER\\settings.INI", read));
+    EXPECT_EQ(read, bytes);
+    // Writing again truncates, under the existing spelling.
+    EXPECT_TRUE(Fs().WriteWholeFile("d:\\FOLDER\\SETTINGS.INI", "short"));
+    EXPECT_EQ(TempDrives::ReadHostFile(Host("Folder/Settings.ini")), "short");
+    EXPECT_FALSE(HostExists(Host("Folder/SETTINGS.INI")));
+    EXPECT_TRUE(Fs().WriteWholeFile("d:\\folder\\empty.txt", ""));
+    EXPECT_TRUE(Fs().ReadWholeFile("d:\\folder\\empty.txt", read));
+    EXPECT_EQ(read, "");
+
+    TempDrives::WriteHostFile(Host("locked.txt"), "keep");
+    ASSERT_EQ(chmod(Host("locked.txt").c_str(), 0444), 0);
+    EXPECT_FALSE(Fs().WriteWholeFile("d:\\locked.txt", "new"));
+    EXPECT_EQ(TempDrives::ReadHostFile(Host("locked.txt")), "keep");
+    EXPECT_FALSE(Fs().WriteWholeFile("d:\\folder", "x"));
+    EXPECT_FALSE(Fs().WriteWholeFile("d:\\missing\\f.txt", "x"));
+    EXPECT_FALSE(Fs().WriteWholeFile("d:\\", "x"));
+    read = "unchanged";
+    EXPECT_FALSE(Fs().ReadWholeFile("d:\\folder", read));
+    EXPECT_FALSE(Fs().ReadWholeFile("d:\\missing.txt", read));
+    EXPECT_EQ(read, "unchanged");
+}
+
+}  // namespace
+}  // namespace arbovane

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QListView>
+#include <QScrollBar>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -102,12 +103,14 @@ int main(int argc, char* argv[]) {
     const double repaintTotal = window.total;
     const double slowest = window.slowest;
 
+    // The lists lay out their rows in batches once the message loop runs again.
     timer.restart();
-    app.processEvents();
+    auto* list = window.findChild<QListView*>("lstStat08FilesCopied");
+    while (list->verticalScrollBar()->maximum() < entries - 100 && Seconds(timer) < 60)
+        app.processEvents();
     const double settle = Seconds(timer);
 
     timer.restart();
-    auto* list = window.findChild<QListView*>("lstStat08FilesCopied");
     list->scrollToBottom();
     window.repaint();
     const double scroll = Seconds(timer);
@@ -122,7 +125,7 @@ int main(int argc, char* argv[]) {
     std::printf("run (AddEntry, 2 x Add, Refresh each): %.3f s\n", run);
     std::printf("  of which %d repaints: %.3f s, the slowest %.1f ms\n", repaints, repaintTotal,
                 slowest * 1000);
-    std::printf("first message loop pass after the run: %.3f s\n", settle);
+    std::printf("message loop until every row is laid out: %.3f s\n", settle);
     std::printf("scroll to the last line and repaint: %.3f s\n", scroll);
     std::printf("BeginRun clearing the lists: %.3f s\n", clear);
     std::printf("rows shown after the run: %d\n", rows);

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(g++ cmake ninja-build qt6-base-dev libicu-dev libgtest-dev libgmock-dev)
-[ "${ARBOVANE_NEED_XVFB:-0}" = 1 ] && packages+=(xvfb xauth)
+[ "${ARBOVANE_NEED_XVFB:-0}" = 1 ] && packages+=(xvfb xauth x11-apps x11-utils netpbm)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -210,6 +210,13 @@ TEST_F(PosixMutationTest, WholeFilesAreWrittenAndReadAsBytes) {
     EXPECT_TRUE(Fs().WriteWholeFile("d:\\FOLDER\\SETTINGS.INI", "short"));
     EXPECT_EQ(TempDrives::ReadHostFile(Host("Folder/Settings.ini")), "short");
     EXPECT_FALSE(HostExists(Host("Folder/SETTINGS.INI")));
+    // The rewrite keeps the file's permissions and leaves no temporary file behind.
+    ASSERT_EQ(chmod(Host("Folder/Settings.ini").c_str(), 0640), 0);
+    EXPECT_TRUE(Fs().WriteWholeFile("d:\\folder\\settings.ini", "again"));
+    EXPECT_EQ(HostMode(Host("Folder/Settings.ini")), 0640u);
+    int entries = 0;
+    EXPECT_TRUE(Fs().Enumerate("d:\\folder\\*", [&](const DirEntry&) { return ++entries, true; }));
+    EXPECT_EQ(entries, 1);
     EXPECT_TRUE(Fs().WriteWholeFile("d:\\folder\\empty.txt", ""));
     EXPECT_TRUE(Fs().ReadWholeFile("d:\\folder\\empty.txt", read));
     EXPECT_EQ(read, "");

@@ -5,12 +5,11 @@
 
 namespace arbovane {
 
-int QtMessenger::Show(const std::string& text, const std::string& title, int flags,
-                      MessageOwner owner) {
-    QWidget* parent = owner == MessageOwner::MainWindow ? QApplication::activeWindow() : nullptr;
-    QMessageBox box(parent);
+void ConfigureMessageBox(QMessageBox& box, const std::string& text, const std::string& title,
+                         int flags) {
     box.setWindowTitle(QString::fromStdString(title));
     box.setText(QString::fromStdString(text));
+    box.setTextFormat(Qt::PlainText);
     switch (flags) {
         case kMsgError: box.setIcon(QMessageBox::Critical); break;
         case kMsgWarning: box.setIcon(QMessageBox::Warning); break;
@@ -22,12 +21,20 @@ int QtMessenger::Show(const std::string& text, const std::string& title, int fla
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::No);
         box.setEscapeButton(QMessageBox::No);
-        return box.exec() == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+        box.setDefaultButton(QMessageBox::Ok);
     }
-    box.setStandardButtons(QMessageBox::Ok);
-    box.setDefaultButton(QMessageBox::Ok);
-    box.exec();
-    return kAnswerOk;
+}
+
+int QtMessenger::Show(const std::string& text, const std::string& title, int flags,
+                      MessageOwner owner) {
+    QWidget* parent = owner == MessageOwner::MainWindow ? QApplication::activeWindow() : nullptr;
+    QMessageBox box(parent);
+    ConfigureMessageBox(box, text, title, flags);
+    const int result = box.exec();
+    if (flags != kMsgQuestion) return kAnswerOk;
+    return result == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
 }
 
 }  // namespace arbovane

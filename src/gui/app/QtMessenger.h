@@ -2,7 +2,7 @@
 
 #include "platform/Messenger.h"
 
-class QWidget;
+class QMessageBox;
 
 namespace arbovane {
 
@@ -13,5 +13,9 @@ public:
     int Show(const std::string& text, const std::string& title, int flags,
              MessageOwner owner) override;
 };
+
+// Sets title, text, icon, buttons and default button of a box for the flag value.
+void ConfigureMessageBox(QMessageBox& box, const std::string& text, const std::string& title,
+                         int flags);
 
 }  // namespace arbovane

@@ -40,7 +40,7 @@ namespace {
 // Page order of the tabs.
 enum TabIndex { kTabCopy, kTabDelete, kTabRename, kTabCreate1, kTabCreate2, kTabCreate3 };
 
-constexpr int kPathListExtent = 3000;
+constexpr int kHintHidePause = 600000;
 
 const char* const kPrefixes[] = {"Vol08", "Vol07", "Vol06", "Vol02", "Vol04", "Vol03"};
 
@@ -288,6 +288,8 @@ void TfrmMain::AttachWindows(ProgramWindows& windows) {
         paneHosts_[static_cast<std::size_t>(tab)]->addWidget(pane);
         panes_[static_cast<std::size_t>(tab)] = pane;
     }
+    // Tool tips stay up for ten minutes while the mouse rests on a control.
+    for (QWidget* widget : findChildren<QWidget*>()) widget->setToolTipDuration(kHintHidePause);
 }
 
 void TfrmMain::RefreshTab(int tabIndex) {

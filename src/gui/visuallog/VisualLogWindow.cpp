@@ -50,7 +50,8 @@ VisualLogWindow::VisualLogWindow(GuiContext& context, VisualLog& log, VisualLogT
     markerFont.setBold(true);
     lblNormalSimulate->setFont(markerFont);
     column->addWidget(lblNormalSimulate);
-    // Keeps the mode as the window did at design time; never shown.
+    // The run mode as a check box (checked: Normal) for whoever reads it off the window; never
+    // shown.
     chkNormalSimulate = new QCheckBox("Normal/Simulate", this);
     chkNormalSimulate->setObjectName(Q(layout.modeCheckBoxName));
     chkNormalSimulate->hide();
@@ -122,7 +123,7 @@ void VisualLogWindow::BuildCategories(QVBoxLayout* column) {
     int groups = 0;
     for (std::size_t i = 0; i < layout.categories.size(); ++i) {
         const VisualLogCategoryLayout& category = layout.categories[i];
-        if (!frame || i == 0 || layout.categories[i - 1].group != category.group) {
+        if (!frame || layout.categories[i - 1].group != category.group) {
             frame = new QGroupBox(Q(category.group), this);
             frame->setObjectName(Q("grpStat" + layout.number + "Group" + std::to_string(++groups)));
             row = new QHBoxLayout(frame);

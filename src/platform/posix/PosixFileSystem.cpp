@@ -455,27 +455,40 @@ bool PosixFileSystem::WriteWholeFile(const std::string& path, const std::string&
     const auto host = Resolve(path);
     if (!host || host->names.empty()) return false;
     const std::string full = host->Full();
-    bool created = false;
-    int raw = -1;
-    if (host->Exists()) {
-        struct stat st {};
-        if (stat(full.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-        // Windows refuses to write a read-only file, whoever asks.
-        if (IsReadOnlyMode(st.st_mode)) return false;
-        raw = open(full.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NONBLOCK);
-    } else {
+    if (!host->Exists()) {
         if (!CanCreate(*host)) return false;
-        raw = open(full.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        created = raw >= 0;
+        UniqueFd fd(open(full.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
+        if (!fd.ok()) return false;
+        bool ok = WriteAll(fd.get(), bytes.data(), bytes.size());
+        ok = fd.Close() && ok;
+        if (!ok) unlink(full.c_str());
+        return ok;
     }
-    UniqueFd fd(raw);
-    if (!fd.ok()) return false;
     struct stat st {};
+    if (stat(full.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    // Windows refuses to write a read-only file, whoever asks.
+    if (IsReadOnlyMode(st.st_mode)) return false;
+    struct stat own {};
+    if (lstat(full.c_str(), &own) == 0 && !S_ISLNK(own.st_mode)) {
+        // The new content goes to a sibling first and replaces the old file in one step, so a
+        // write that fails half way (a full disk) leaves the old file whole.
+        std::string temporary = full + ".~XXXXXX";
+        UniqueFd fd(mkstemp(temporary.data()));
+        if (fd.ok()) {
+            bool ok = fchmod(fd.get(), st.st_mode & 07777) == 0 &&
+                      WriteAll(fd.get(), bytes.data(), bytes.size()) && fsync(fd.get()) == 0;
+            ok = fd.Close() && ok;
+            if (ok && rename(temporary.c_str(), full.c_str()) == 0) return true;
+            unlink(temporary.c_str());
+            return false;
+        }
+        // A folder that takes no new entries may still let the file itself be rewritten.
+    }
+    UniqueFd fd(open(full.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NONBLOCK));
+    if (!fd.ok()) return false;
     bool ok = fstat(fd.get(), &st) == 0 && S_ISREG(st.st_mode) &&
               WriteAll(fd.get(), bytes.data(), bytes.size());
-    ok = fd.Close() && ok;
-    if (!ok && created) unlink(full.c_str());
-    return ok;
+    return fd.Close() && ok;
 }
 
 bool PosixFileSystem::CreateFolderTree(const std::string& path) {

@@ -1,0 +1,97 @@
+// Saves a picture of every tab of the main window and of every Visual Log window, on the offscreen
+// platform, into the folder given as the only argument. A look at the layouts without a display.
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <cstdio>
+
+#include "core/app/ProgramSettings.h"
+#include "core/help/HelpEngine.h"
+#include "gui/app/ProgramWindows.h"
+#include "gui/app/QtMessenger.h"
+#include "gui/app/QtShell.h"
+#include "gui/app/TfrmMain.h"
+#include "gui/lists/FolderListPane.h"
+#include "gui/visuallog/VisualLogWindow.h"
+#include "platform/posix/IcuText.h"
+#include "platform/posix/PosixFileSystem.h"
+
+namespace {
+
+bool Save(QWidget& widget, const QDir& folder, const QString& name) {
+    QApplication::processEvents();
+    const QString file = folder.filePath(name + ".png");
+    const bool saved = widget.grab().save(file);
+    std::printf("%s %s\n", saved ? "wrote" : "FAILED", qPrintable(file));
+    return saved;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    using namespace arbovane;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT-FOLDER\n", argv[0]);
+        return 2;
+    }
+    QDir out(QString::fromLocal8Bit(argv[1]));
+    if (!out.mkpath(".")) return 1;
+
+    // A private drive D: so the pictures show sample paths and no settings file is left behind.
+    QTemporaryDir sandbox;
+    IcuText text;
+    PosixFileSystem fs(text);
+    fs.MapDrive('D', sandbox.path().toStdString());
+    fs.MakeCurrentDirectory("d:\\");
+    QtMessenger messenger;
+    QtShell shell([&fs](const std::string& p) { return fs.ToHostPath(p); },
+                  [&fs](const std::string& p) { return fs.ToWindowsPath(p); });
+    ProgramSettings settings;
+    GuiContext context{fs, text, messenger, shell, settings};
+    QFile guide(sandbox.filePath("userguide.html"));
+    guide.open(QIODevice::WriteOnly);
+    guide.close();
+    HelpEngine help(fs);
+    help.SetHelpFile("d:\\userguide.html");
+    ProgramWindows windows(context, help);
+    TfrmMain& main = *windows.main;
+    main.resize(1100, 720);
+    main.show();
+
+    for (int tab = 0; tab < 5; ++tab) {
+        FolderListPane* pane = main.Pane(tab);
+        if (!pane) continue;
+        for (int i = 1; i <= 3; ++i) {
+            const std::string line = tab == 3 ? "\\Customer0" + std::to_string(i)
+                                              : "d:\\Clients\\Customer0" + std::to_string(i);
+            pane->Model().Include().Add(line);
+        }
+        pane->Model().Exclude().Add(tab == 3 ? "\\Archive" : "d:\\Clients\\Archive");
+        pane->ListsChanged();
+    }
+
+    bool ok = true;
+    QTabWidget* pages = main.Pages();
+    for (int tab = 0; tab < pages->count(); ++tab) {
+        pages->setCurrentIndex(tab);
+        ok = Save(main, out, QString("tab%1-%2").arg(tab + 1).arg(pages->widget(tab)->objectName())) &&
+             ok;
+    }
+    for (int tab = 0; tab < 6; ++tab) {
+        VisualLogWindow& window = windows.LogWindow(tab);
+        window.Log().BeginRun(VisualLogMode::Normal);
+        window.Log().AddEntryAt(0, "d:\\Clients\\Customer01");
+        window.Log().Flush();
+        window.show();
+        ok = Save(window, out, "visuallog-" + window.objectName()) && ok;
+        window.hide();
+    }
+    return ok ? 0 : 1;
+}

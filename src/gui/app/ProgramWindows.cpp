@@ -11,6 +11,7 @@
 #include "gui/app/TfrmAbout.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/app/TfrmOverViewHelp.h"
+#include "gui/templates/TfrmFileSelection.h"
 #include "gui/lists/TfrmVol02EditIncludeList.h"
 #include "gui/lists/TfrmVol04EditIncludeList.h"
 #include "gui/lists/TfrmVol06EditIncludeList.h"
@@ -72,7 +73,7 @@ ProgramWindows::ProgramWindows(GuiContext& context, HelpEngine& help) {
     fileExport = std::make_unique<TfrmFileExport>(context, main.get());
     shells.push_back(
         EmptyShell("frmFileImport", "Import Folders/Subfolders/Strings  from a Text File."));
-    shells.push_back(EmptyShell("frmFileSelection", "File Selection"));
+    fileSelection = std::make_unique<TfrmFileSelection>(context, main.get());
     shells.push_back(
         EmptyShell("frmFolderTemplateOptions", "Options for Folder Structures in Plain Text Files"));
     shells.push_back(EmptyShell("frmAltalanosHelp", "Help for " + title));

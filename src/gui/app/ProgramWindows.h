@@ -12,6 +12,7 @@ namespace arbovane {
 class HelpEngine;
 class TfrmAbout;
 class TfrmFileExport;
+class TfrmFileSelection;
 class TfrmMain;
 class TfrmOverViewHelp;
 class TfrmStatistic02;
@@ -44,6 +45,7 @@ struct ProgramWindows {
     std::unique_ptr<TfrmVol07EditIncludeList> vol07Edit;
     std::unique_ptr<TfrmVol08EditIncludeList> vol08Edit;
     std::unique_ptr<TfrmFileExport> fileExport;
+    std::unique_ptr<TfrmFileSelection> fileSelection;
     std::unique_ptr<TfrmOverViewHelp> overview;
     std::unique_ptr<TfrmZoomIncludeWindow> zoomInclude;
     std::unique_ptr<TfrmStatistic08> statistic08;

@@ -24,6 +24,7 @@
 #include "gui/app/TfrmAbout.h"
 #include "gui/app/TfrmOverViewHelp.h"
 #include "gui/lists/FolderListPane.h"
+#include "gui/templates/TfrmFileSelection.h"
 #include "gui/lists/TfrmVol02EditIncludeList.h"
 #include "gui/lists/TfrmVol04EditIncludeList.h"
 #include "gui/lists/TfrmVol06EditIncludeList.h"
@@ -193,19 +194,28 @@ void TfrmMain::BuildTabs() {
         AddTab("tabFolderCreate04", "Create Folder Struct.-III", VisualLogTab::Vol03, true);
     QWidget* copySheet = pgeMain->widget(kTabCopy);
 
-    // "Sel. Types:" of the two tabs that work on files.
-    const auto addSelTypes = [](QWidget* sheet, const char* name) {
+    // "Select/View Files" and "Sel. Types:" of the two tabs that work on files.
+    const auto addSelTypes = [this](QWidget* sheet, const char* label, const char* button,
+                                    void (TfrmMain::*handler)()) {
         auto* row = new QHBoxLayout;
+        auto* select = new QPushButton("Select/View Files", sheet);
+        select->setObjectName(button);
+        connect(select, &QPushButton::clicked, this, handler);
+        row->addWidget(select);
         row->addWidget(new QLabel("Sel. Types:", sheet));
-        auto* label = new QLabel("All.", sheet);
-        label->setObjectName(name);
-        row->addWidget(label);
+        auto* types = new QLabel("All.", sheet);
+        types->setObjectName(label);
+        row->addWidget(types);
         row->addStretch();
         static_cast<QBoxLayout*>(sheet->layout()->itemAt(1)->layout())->insertLayout(0, row);
-        return label;
+        return types;
     };
-    lblVol08FileTypesAllSelected = addSelTypes(copySheet, "lblVol08FileTypesAllSelected");
-    lblVol07FileTypesAllSelected = addSelTypes(deleteSheet, "lblVol07FileTypesAllSelected");
+    lblVol08FileTypesAllSelected =
+        addSelTypes(copySheet, "lblVol08FileTypesAllSelected", "btnVol08FileSelection",
+                    &TfrmMain::btnVol08FileSelectionClick);
+    lblVol07FileTypesAllSelected =
+        addSelTypes(deleteSheet, "lblVol07FileTypesAllSelected", "btnVol07FileSelection",
+                    &TfrmMain::btnVol07FileSelectionClick);
 
     // First and last folder a creation or rename run will produce; empty until then.
     const auto addPreview = [](QWidget* sheet, const char* prefix) {
@@ -346,6 +356,24 @@ void TfrmMain::FormDestroy() {
     destroyed_ = true;
     CloseHelpAtExit(context_.fs, context_.messenger, help_, context_.settings.defaultDirectory,
                     context_.settings.programIdentifier);
+}
+
+bool TfrmMain::SelectFiles() {
+    if (!windows_ || windows_->fileSelection->Run() != QDialog::Accepted) return false;
+    const QString types = QString::fromStdString(FileTypesLabelText(context_.settings));
+    lblVol08FileTypesAllSelected->setText(types);
+    lblVol07FileTypesAllSelected->setText(types);
+    return true;
+}
+
+// The copy tab recomputes its totals and the delete tab refreshes itself after an OK; both come
+// with their operations.
+void TfrmMain::btnVol08FileSelectionClick() {
+    if (SelectFiles()) RefreshTab(kTabCopy);
+}
+
+void TfrmMain::btnVol07FileSelectionClick() {
+    if (SelectFiles()) RefreshTab(kTabDelete);
 }
 
 void TfrmMain::mnuExitClick() { close(); }

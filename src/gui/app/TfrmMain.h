@@ -57,6 +57,8 @@ public slots:
     void mnuVisitWebClick();
     void mnuAboutClick();
     void btnVol03ClearAllClick();
+    void btnVol08FileSelectionClick();
+    void btnVol07FileSelectionClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -69,6 +71,8 @@ private:
     void BuildTabs();
     void FormClose();
     void ShowVisualLog(VisualLogTab tab);
+    // The file selection dialog; true when it closed with OK.
+    bool SelectFiles();
 
     GuiContext& context_;
     HelpEngine& help_;

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <QTimer>
 
 #include "core/app/ProgramSettings.h"
 #include "core/app/RestoreClass.h"
@@ -13,6 +14,7 @@
 #include "core/help/HelpEngine.h"
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/TfrmMain.h"
+#include "gui/templates/TfrmFileSelection.h"
 #include "support/ScriptedMessenger.h"
 #include "support/ScriptedShell.h"
 #include "support/TempDrives.h"
@@ -174,6 +176,21 @@ TEST_F(TfrmMainTest, ActivationSetsTheSelTypesLabels) {
     windows_->main->FormActivate();
     EXPECT_EQ(Find<QLabel>("lblVol08FileTypesAllSelected")->text().toStdString(), ".txt .doc");
     EXPECT_EQ(Find<QLabel>("lblVol07FileTypesAllSelected")->text().toStdString(), ".txt .doc");
+}
+
+TEST_F(TfrmMainTest, SelectViewFilesSetsBothSelTypesLabels) {
+    Start();
+    QTimer::singleShot(0, [this] {
+        auto* dialog = windows_->fileSelection.get();
+        dialog->findChild<QComboBox*>("cboFileManNames")->setEditText("*.txt *.doc");
+        dialog->btnFileManOKClick();
+    });
+    windows_->main->btnVol08FileSelectionClick();
+    EXPECT_EQ(settings_.selectedPatterns, (std::vector<std::string>{"*.txt", "*.doc"}));
+    EXPECT_EQ(Find<QLabel>("lblVol08FileTypesAllSelected")->text().toStdString(), ".txt .doc");
+    EXPECT_EQ(Find<QLabel>("lblVol07FileTypesAllSelected")->text().toStdString(), ".txt .doc");
+    ASSERT_FALSE(messenger_.Shown().empty());
+    EXPECT_EQ(messenger_.Shown()[0].title, "File Selection.            Warning no: 0542.");
 }
 
 TEST_F(TfrmMainTest, TabLockLeavesOnlyTheRunningTab) {

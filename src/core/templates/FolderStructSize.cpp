@@ -1,0 +1,142 @@
+#include "core/templates/FolderStructSize.h"
+
+#include <utility>
+
+#include "core/paths/Arbsplit.h"
+#include "platform/FileSystem.h"
+
+namespace arbovane {
+
+namespace {
+
+constexpr const char* kEveryEntry = "*.*";
+
+bool EndsWithSeparator(const std::string& path) {
+    return !path.empty() && (path.back() == '\\' || path.back() == '/');
+}
+
+// A root such as "d:\" already ends in its separator; doubling it would give "d:\\x".
+std::string PrefixOf(const std::string& folder) {
+    return EndsWithSeparator(folder) ? folder : folder + '\\';
+}
+
+// A trailing separator does not make "d:\T\" deeper than "d:\T"; the one of a drive root stays, as
+// its folders are listed one level below it.
+unsigned RootDepth(const std::string& root) {
+    unsigned depth = CountSeparators(root);
+    if (EndsWithSeparator(root) && CountSeparators(root.substr(0, root.size() - 1)) > 0) --depth;
+    return depth;
+}
+
+}  // namespace
+
+void FolderStructSize::Results::Add(std::string path, std::uint64_t size) {
+    ++fileCount;
+    byteTotal += size;
+    sizes.try_emplace(std::move(path), size);
+}
+
+FolderStructSize::FolderStructSize(FileSystem& fs, std::string root)
+    : fs_(fs), root_(std::move(root)) {
+    RestartWalk();
+}
+
+void FolderStructSize::RestartWalk() {
+    workList_.clear();
+    histogram_.clear();
+    folderCount_ = 1;
+    if (!root_.empty()) workList_.push_back({RootDepth(root_), PrefixOf(root_), false});
+}
+
+bool FolderStructSize::TakeFolder(PendingFolder& folder) {
+    if (workList_.empty()) return false;
+    folder = std::move(workList_.front());
+    workList_.pop_front();
+    ++histogram_[folder.depth];
+    return true;
+}
+
+void FolderStructSize::Visit(const PendingFolder& folder, const std::string& pattern,
+                             Results* results, bool walkFolders) {
+    fs_.Enumerate(folder.prefix + pattern, [&](const DirEntry& entry) {
+        if (entry.isFolder) {
+            if (walkFolders) {
+                workList_.push_back(
+                    {folder.depth + 1, folder.prefix + entry.name + '\\', entry.isLink});
+                ++folderCount_;
+            }
+        } else if (results) {
+            results->Add(folder.prefix + entry.name, entry.size);
+        }
+        return true;
+    });
+}
+
+void FolderStructSize::FinishCount() {
+    if (!includeMain_ && folderCount_ > 0) --folderCount_;
+}
+
+void FolderStructSize::MeasureAllFiles() {
+    all_ = Results{};
+    RestartWalk();
+    PendingFolder folder;
+    while (TakeFolder(folder)) {
+        if (!folder.isLink) Visit(folder, kEveryEntry, &all_, true);
+    }
+    FinishCount();
+}
+
+void FolderStructSize::MeasureSelectedFiles(const std::vector<std::string>& patterns) {
+    selected_ = Results{};
+    RestartWalk();
+    // The first pattern's walk finds the folders; later patterns list the same folders again
+    // without listing each one for its subfolders a second time.
+    std::vector<PendingFolder> walked;
+    for (std::size_t i = 0; i < patterns.size(); ++i) {
+        const std::string& pattern = patterns[i];
+        if (i > 0) {
+            for (const PendingFolder& folder : walked) Visit(folder, pattern, &selected_, false);
+            continue;
+        }
+        PendingFolder folder;
+        while (TakeFolder(folder)) {
+            if (folder.isLink) continue;
+            if (pattern == kEveryEntry) {
+                Visit(folder, pattern, &selected_, true);
+            } else {
+                Visit(folder, pattern, &selected_, false);
+                Visit(folder, kEveryEntry, nullptr, true);
+            }
+            if (patterns.size() > 1) walked.push_back(std::move(folder));
+        }
+    }
+    FinishCount();
+}
+
+void FolderStructSize::MeasureRootFiles(const std::vector<std::string>& patterns) {
+    selected_ = Results{};
+    RestartWalk();
+    if (!workList_.empty()) {
+        const PendingFolder root = workList_.front();
+        workList_.clear();
+        for (const std::string& pattern : patterns) Visit(root, pattern, &selected_, false);
+    }
+    FinishCount();
+}
+
+_tagLevelSummary FolderStructSize::SummaryOf(const Results& results) const {
+    _tagLevelSummary summary;
+    // The first entry is the root's own depth.
+    for (auto it = histogram_.begin(); it != histogram_.end(); ++it) {
+        if (it == histogram_.begin()) continue;
+        summary.rows.push_back({std::to_string(it->first - 1), std::to_string(it->second)});
+    }
+    summary.folderName = root_;
+    summary.folderSum = std::to_string(folderCount_);
+    summary.fileSum = std::to_string(results.fileCount);
+    summary.fileSize =
+        FormatSize(results.byteTotal) + "  (" + std::to_string(results.byteTotal) + " bytes).";
+    return summary;
+}
+
+}  // namespace arbovane

@@ -1,0 +1,60 @@
+#include "core/acquire/ExamineSubFolders.h"
+
+#include <algorithm>
+#include <set>
+#include <unordered_map>
+#include <utility>
+
+#include "core/paths/Arbsplit.h"
+#include "core/paths/PathText.h"
+#include "platform/Text.h"
+
+namespace arbovane {
+
+ExamineSubFolders::ExamineSubFolders(const Text& text, std::vector<std::string> lines)
+    : text_(text), lines_(std::move(lines)) {}
+
+std::vector<std::string> ExamineSubFolders::ReadAll() const {
+    std::set<std::string> distinct;
+    for (const std::string& line : lines_) {
+        if (!TrimSpaces(line).empty()) distinct.insert(line);
+    }
+    return {distinct.begin(), distinct.end()};
+}
+
+std::vector<std::string> ExamineSubFolders::ReadTopMost() const {
+    const std::vector<std::string> all = ReadAll();
+    std::vector<std::pair<unsigned, const std::string*>> work;
+    work.reserve(all.size());
+    for (const std::string& line : all) work.emplace_back(CountSeparators(line), &line);
+    // all is in byte order already, so a stable sort by depth keeps byte order within a depth.
+    std::stable_sort(work.begin(), work.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+
+    // A kept text K absorbs a later text C when C, with a trailing backslash, starts with K
+    // (letter case ignored) followed by a backslash. Only a text cut right before one of C's
+    // backslashes can be such a K, so each C looks up its own cuts instead of every K scanning
+    // every C. Keys are lower-cased; the rule itself decides every candidate found.
+    std::unordered_map<std::string, std::string> keptByKey;
+    std::vector<std::string> result;
+    for (const auto& [depth, text] : work) {
+        std::string candidate = *text;
+        if (candidate.back() != '\\') candidate.push_back('\\');
+        const std::string lowered = text_.LowerCase(candidate);
+        bool absorbed = false;
+        for (std::size_t cut = lowered.find('\\'); cut != std::string::npos && !absorbed;
+             cut = lowered.find('\\', cut + 1)) {
+            const auto found = keptByKey.find(lowered.substr(0, cut));
+            if (found == keptByKey.end()) continue;
+            const std::string& kept = found->second;
+            absorbed = candidate.size() > kept.size() && candidate[kept.size()] == '\\' &&
+                       text_.EqualsNoCase(candidate.substr(0, kept.size()), kept);
+        }
+        if (absorbed) continue;
+        result.push_back(*text);
+        keptByKey.emplace(text_.LowerCase(*text), *text);
+    }
+    return result;
+}
+
+}  // namespace arbovane

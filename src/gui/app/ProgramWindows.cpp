@@ -7,7 +7,9 @@
 
 #include "core/app/ProgramSettings.h"
 #include "core/help/HelpEngine.h"
+#include "gui/acquire/TfrmDelimiters.h"
 #include "gui/acquire/TfrmFileExport.h"
+#include "gui/acquire/TfrmQuotationMarks.h"
 #include "gui/app/TfrmAbout.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/app/TfrmOverViewHelp.h"
@@ -79,8 +81,9 @@ ProgramWindows::ProgramWindows(GuiContext& context, HelpEngine& help) {
     shells.push_back(EmptyShell("frmAltalanosHelp", "Help for " + title));
     shells.push_back(EmptyShell("frmMoreHelp", "More Help Topics for " + title));
     overview = std::make_unique<TfrmOverViewHelp>(context, help.HelpFile(), main.get());
-    shells.push_back(EmptyShell("frmQuotationMarks", "Manage Quotation Marks."));
-    shells.push_back(EmptyShell("frmDelimiters", "Manage Delimiters."));
+    // Both read the settings file again when they are created.
+    quotationMarks = std::make_unique<TfrmQuotationMarks>(context, main.get());
+    delimiters = std::make_unique<TfrmDelimiters>(context, main.get());
     shells.push_back(EmptyShell("frmLevelSummFolder", "Level Number - Number of Subfolders"));
     zoomInclude = std::make_unique<TfrmZoomIncludeWindow>(context, main.get());
     // Each Visual Log window creates its zoom window, which shares its list models.

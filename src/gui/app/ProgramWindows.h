@@ -11,10 +11,12 @@ namespace arbovane {
 
 class HelpEngine;
 class TfrmAbout;
+class TfrmDelimiters;
 class TfrmFileExport;
 class TfrmFileSelection;
 class TfrmMain;
 class TfrmOverViewHelp;
+class TfrmQuotationMarks;
 class TfrmStatistic02;
 class TfrmStatistic03;
 class TfrmStatistic04;
@@ -47,6 +49,8 @@ struct ProgramWindows {
     std::unique_ptr<TfrmFileExport> fileExport;
     std::unique_ptr<TfrmFileSelection> fileSelection;
     std::unique_ptr<TfrmOverViewHelp> overview;
+    std::unique_ptr<TfrmQuotationMarks> quotationMarks;
+    std::unique_ptr<TfrmDelimiters> delimiters;
     std::unique_ptr<TfrmZoomIncludeWindow> zoomInclude;
     std::unique_ptr<TfrmStatistic08> statistic08;
     std::unique_ptr<TfrmStatistic02> statistic02;

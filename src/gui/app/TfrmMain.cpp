@@ -20,6 +20,7 @@
 #include "core/app/ProgramSettings.h"
 #include "core/app/SaveClass.h"
 #include "core/help/HelpEngine.h"
+#include "gui/acquire/TfrmDelimiters.h"
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/TfrmAbout.h"
 #include "gui/app/TfrmOverViewHelp.h"
@@ -117,6 +118,8 @@ void TfrmMain::BuildMenu() {
     mnuMisc = menuBar()->addMenu("Misc.");
     mnuMisc->setObjectName("mnuMisc");
     mnuMisc->menuAction()->setVisible(false);
+    mnuMisc->addAction("Manage Separators", this, &TfrmMain::mnuManageSeparatorsClick)
+        ->setObjectName("mnuManageSeparators");
     statusBar();
 }
 
@@ -374,6 +377,10 @@ void TfrmMain::btnVol08FileSelectionClick() {
 
 void TfrmMain::btnVol07FileSelectionClick() {
     if (SelectFiles()) RefreshTab(kTabDelete);
+}
+
+void TfrmMain::mnuManageSeparatorsClick() {
+    if (windows_) windows_->delimiters->Run();
 }
 
 void TfrmMain::mnuExitClick() { close(); }

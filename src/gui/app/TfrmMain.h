@@ -56,6 +56,7 @@ public slots:
     void mnuOverviewClick();
     void mnuVisitWebClick();
     void mnuAboutClick();
+    void mnuManageSeparatorsClick();
     void btnVol03ClearAllClick();
     void btnVol08FileSelectionClick();
     void btnVol07FileSelectionClick();

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -123,6 +124,11 @@ TEST_F(TfrmMainTest, MenuCaptionsAndExitHint) {
     }
     EXPECT_EQ(captions, (std::vector<std::string>{"&File", "E&xit", "&Help", "Overview",
                                                   "Visit ARB on the Web.", "&About..."}));
+    // The separators window is reached through a menu that is never shown.
+    auto* misc = windows_->main->findChild<QMenu*>("mnuMisc");
+    ASSERT_NE(misc, nullptr);
+    EXPECT_FALSE(misc->menuAction()->isVisible());
+    EXPECT_EQ(Find<QAction>("mnuManageSeparators")->text().toStdString(), "Manage Separators");
     auto* exit = Find<QAction>("mnuExit");
     EXPECT_EQ(exit->toolTip().toStdString(), "Exit");
     EXPECT_EQ(exit->statusTip().toStdString(), "Quits the application");

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/acquire/ImportClass.h"
 #include "core/lists/EditParseBack.h"
 #include "core/paths/Arbsplit.h"
 #include "core/paths/PathText.h"
@@ -254,6 +255,27 @@ std::optional<ListMessage> ListPane::ViewSelected(const std::vector<std::size_t>
     const std::vector<std::size_t> positions = InOrder(selected, include_.Size());
     if (positions.empty()) return Message(kNothingSelected, texts_.viewSelectedTitle);
     target = TrimSpaces(include_.At(positions.front()));
+    return std::nullopt;
+}
+
+std::optional<ListMessage> ListPane::ImportResult(const std::vector<std::string>& lines,
+                                                  bool closedWithOk) {
+    if (lines.empty())
+        return Message("Empty Result List in the File Import Window!\n", texts_.importEmptyTitle);
+    if (!closedWithOk) return std::nullopt;
+    std::string report;
+    const bool errors =
+        texts_.strings ? CheckImportRelative(report, lines) : CheckImportFull(report, lines);
+    if (errors) return Message(report, texts_.importCheckTitle);
+    for (const std::string& line : lines) {
+        const std::string item = texts_.strings ? NormalisePath(line) : line;
+        if (include_.Holds(item) || exclude_.Holds(item)) continue;
+        const std::size_t length = TrimSpaces(item).size();
+        if (texts_.strings ? length == 0 : length < 2) continue;
+        include_.Add(item);
+        Report();
+    }
+    Report();
     return std::nullopt;
 }
 

@@ -8,7 +8,9 @@
 #include "core/app/ProgramSettings.h"
 #include "core/help/HelpEngine.h"
 #include "gui/acquire/TfrmDelimiters.h"
+#include "gui/acquire/TfrmEditSmartImport.h"
 #include "gui/acquire/TfrmFileExport.h"
+#include "gui/acquire/TfrmFileImport.h"
 #include "gui/acquire/TfrmQuotationMarks.h"
 #include "gui/app/TfrmAbout.h"
 #include "gui/app/TfrmMain.h"
@@ -61,7 +63,7 @@ ProgramWindows::ProgramWindows(GuiContext& context, HelpEngine& help) {
     vol07Edit = std::make_unique<TfrmVol07EditIncludeList>(context, main.get());
     vol08Edit = std::make_unique<TfrmVol08EditIncludeList>(context, main.get());
     shells.push_back(EmptyShell("frmFolderStructuresTemplates", "Edit "));
-    shells.push_back(EmptyShell("frmEditSmartImport", "Edit the content of the Import Window."));
+    editSmartImport = std::make_unique<TfrmEditSmartImport>(context, main.get());
     shells.push_back(EmptyShell("frmExamplesCopy",
                            "Examples - Copying Folder Structures (Templates)  to a List of Folders"));
     shells.push_back(EmptyShell("frmExamplesDelete", "Examples - Deleting Multiple Folders and/or Files."));
@@ -73,8 +75,8 @@ ProgramWindows::ProgramWindows(GuiContext& context, HelpEngine& help) {
     shells.push_back(EmptyShell("frmExamplesIncreasedNumbers",
                            "Examples - Creating Multiple Folders using Increased  Numbers."));
     fileExport = std::make_unique<TfrmFileExport>(context, main.get());
-    shells.push_back(
-        EmptyShell("frmFileImport", "Import Folders/Subfolders/Strings  from a Text File."));
+    fileImport = std::make_unique<TfrmFileImport>(context, main.get());
+    fileImport->SetEditWindow(editSmartImport.get());
     fileSelection = std::make_unique<TfrmFileSelection>(context, main.get());
     shells.push_back(
         EmptyShell("frmFolderTemplateOptions", "Options for Folder Structures in Plain Text Files"));
@@ -86,6 +88,8 @@ ProgramWindows::ProgramWindows(GuiContext& context, HelpEngine& help) {
     delimiters = std::make_unique<TfrmDelimiters>(context, main.get());
     shells.push_back(EmptyShell("frmLevelSummFolder", "Level Number - Number of Subfolders"));
     zoomInclude = std::make_unique<TfrmZoomIncludeWindow>(context, main.get());
+    fileImport->SetZoomWindow(zoomInclude.get());
+    fileImport->SetMarkWindows(delimiters.get(), quotationMarks.get());
     // Each Visual Log window creates its zoom window, which shares its list models.
     statistic08 = std::make_unique<TfrmStatistic08>(context, main->Log(VisualLogTab::Vol08),
                                                     *fileExport);

@@ -12,7 +12,9 @@ namespace arbovane {
 class HelpEngine;
 class TfrmAbout;
 class TfrmDelimiters;
+class TfrmEditSmartImport;
 class TfrmFileExport;
+class TfrmFileImport;
 class TfrmFileSelection;
 class TfrmMain;
 class TfrmOverViewHelp;
@@ -46,7 +48,9 @@ struct ProgramWindows {
     std::unique_ptr<TfrmVol06EditIncludeList> vol06Edit;
     std::unique_ptr<TfrmVol07EditIncludeList> vol07Edit;
     std::unique_ptr<TfrmVol08EditIncludeList> vol08Edit;
+    std::unique_ptr<TfrmEditSmartImport> editSmartImport;
     std::unique_ptr<TfrmFileExport> fileExport;
+    std::unique_ptr<TfrmFileImport> fileImport;
     std::unique_ptr<TfrmFileSelection> fileSelection;
     std::unique_ptr<TfrmOverViewHelp> overview;
     std::unique_ptr<TfrmQuotationMarks> quotationMarks;

@@ -298,6 +298,7 @@ void TfrmMain::AttachWindows(ProgramWindows& windows) {
             logs_[static_cast<std::size_t>(tab)]->ZeroCounters();
             EnableTabControls(tab, false);
         });
+        pane->SetImportWindow(windows.fileImport.get());
         paneHosts_[static_cast<std::size_t>(tab)]->addWidget(pane);
         panes_[static_cast<std::size_t>(tab)] = pane;
     }

@@ -13,6 +13,7 @@
 
 #include "core/lists/FolderBrowser.h"
 #include "gui/acquire/TfrmFileExport.h"
+#include "gui/acquire/TfrmFileImport.h"
 #include "gui/app/PumpMessages.h"
 #include "gui/lists/EditIncludeListWindow.h"
 #include "gui/lists/TfrmZoomIncludeWindow.h"
@@ -331,7 +332,20 @@ void FolderListPane::btnZoomIncludeListClick() {
     });
 }
 
-void FolderListPane::btnImportListClick() {}
+void FolderListPane::SetImportWindow(TfrmFileImport* importWindow) {
+    importWindow_ = importWindow;
+    btnImportList->setEnabled(importWindow_ != nullptr);
+}
+
+void FolderListPane::btnImportListClick() {
+    if (!importWindow_) return;
+    Run([this] {
+        std::vector<std::string> lines;
+        const bool imported = importWindow_->ImportLines(lines);
+        if (const auto refusal = model_.ImportResult(lines, imported)) Show(*refusal);
+        return true;
+    });
+}
 
 void FolderListPane::btnExportListClick() {
     Run([this] {

@@ -18,6 +18,7 @@ namespace arbovane {
 
 class EditIncludeListWindow;
 class TfrmFileExport;
+class TfrmFileImport;
 class TfrmZoomIncludeWindow;
 
 // The include and exclude lists of one tab with every button around them. The windows it opens
@@ -36,6 +37,8 @@ public:
     const std::vector<std::string>& ExcludeLines() const { return model_.Exclude().Lines(); }
 
     // The tab's refresh routine, run after every list operation.
+    // The import dialog; the Import button works once it is set.
+    void SetImportWindow(TfrmFileImport* importWindow);
     void SetRefreshHook(std::function<void()> refresh) { refresh_ = std::move(refresh); }
     // The tab's own resets of Clear Fields (options, templates, run counters, enable rule).
     void SetClearFieldsHook(std::function<void()> clear) { clearFields_ = std::move(clear); }
@@ -83,6 +86,7 @@ private:
     TfrmZoomIncludeWindow& zoomWindow_;
     EditIncludeListWindow& editWindow_;
     TfrmFileExport& exportWindow_;
+    TfrmFileImport* importWindow_ = nullptr;
     std::function<void()> refresh_;
     std::function<void()> clearFields_;
     // Window messages run inside long operations; a click meanwhile must not start another one.

@@ -1,0 +1,107 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/acquire/SplitLine.h"
+#include "core/lists/ListMessage.h"
+
+namespace arbovane {
+
+class FileSystem;
+class FolderList;
+class Text;
+
+// Turns a text file into a list of items: one per line, every field of a separated file, or one
+// column of it.
+class ImportClass {
+public:
+    enum Mode : int { kLines = 2, kAllFields = 4, kColumn = 5 };
+    enum ErrorCode : int { kNoError = 0, kCannotOpen = 2 };
+
+    // The file system must outlive the object. The separator "space" stands for one blank; the
+    // quotation mark is kept for the caller, the parsing knows only the double and single quote.
+    ImportClass(FileSystem& fs, std::string fileName, int mode, std::string separator,
+                std::string quotationMark, bool abandonQuotes);
+
+    void SetColumn(long long column) { column_ = column; }
+
+    // Reads the file and fills the result; false (and message 0313 in Failure) when the file
+    // cannot be read.
+    bool Run();
+
+    const std::vector<std::string>& Result() const { return result_; }
+    int Error() const { return errorCode_; }
+    const std::string& ErrorText() const { return errorText_; }
+    const ListMessage& Failure() const { return failure_; }
+    QuotingStyle Style() const { return style_; }
+    const std::string& Separator() const { return separator_; }
+    const std::string& QuotationMark() const { return quotationMark_; }
+
+private:
+    void ReadLines(std::string_view line);
+    void ReadFields(std::string_view line);
+    std::string Finished(std::string field) const;
+
+    FileSystem& fs_;
+    std::string fileName_;
+    int mode_;
+    std::string separator_;
+    std::string quotationMark_;
+    bool abandonQuotes_;
+    long long column_ = 1;
+    QuotingStyle style_ = QuotingStyle::None;
+    std::vector<std::string> result_;
+    int errorCode_ = kNoError;
+    std::string errorText_;
+    ListMessage failure_;
+};
+
+// The boxes of the import, by number: "0311", "0312", "0313", "0314", "0450", "0451".
+ListMessage ImportMessage(const std::string& number);
+
+// The column field's text as a number, any fraction dropped; false when it is no number.
+bool ColumnNumberFrom(const std::string& text, long long& column);
+
+// Calls fn for every line of a file read in text mode: CR LF ends a line like LF, and a last line
+// without an end counts. A UTF-8 byte-order mark is no part of the first line.
+template <typename Fn>
+void ForEachTextLine(std::string_view bytes, Fn&& fn) {
+    std::size_t start = bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    while (start < bytes.size()) {
+        auto end = bytes.find('\n', start);
+        if (end == std::string_view::npos) end = bytes.size();
+        std::string_view line = bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        fn(line);
+        start = end + 1;
+    }
+}
+
+// The separators offered when the program settings hold none, in their order.
+const std::vector<std::string>& ImportBuiltInSeparators();
+// The entries of the delimiter combo box: the stored list, or the built-in separators lower-cased
+// and trimmed when it is empty; each only once, letter case ignored.
+std::vector<std::string> ImportSeparatorEntries(const Text& text,
+                                                const std::vector<std::string>& stored);
+// The mode the radio buttons choose.
+int ImportModeFor(bool plainText, bool allColumns, bool oneColumn);
+// The delimiter combo box's text as the separator: trimmed, a single blank when nothing is left.
+std::string ImportSeparatorFrom(const std::string& comboText);
+// A source line as the preview of the file shows it: at most 2048 bytes, never cutting a UTF-8
+// character.
+std::string SourceLineOf(std::string_view line);
+// Every extension other than "txt" (letter case ignored) asks first, a missing one too.
+bool AsksAboutExtension(const Text& text, const std::string& path);
+// Adds the item trimmed, unless it trims to empty or the preview holds it; true when added.
+bool AddToPreview(FolderList& preview, const std::string& item);
+// The OK of the preview's edit window: the preview is rebuilt from the lines that do not trim to
+// empty, normalised, each once.
+void ParseBackPreview(FolderList& preview, const std::vector<std::string>& lines);
+
+// Checks of the preview before the receiving tab imports it; true when they found errors.
+bool CheckImportFull(std::string& message, const std::vector<std::string>& lines);
+bool CheckImportRelative(std::string& message, const std::vector<std::string>& lines);
+
+}  // namespace arbovane

@@ -1,0 +1,287 @@
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "core/acquire/ImportClass.h"
+#include "core/acquire/SplitLine.h"
+#include "core/lists/FolderList.h"
+#include "platform/posix/IcuText.h"
+#include "support/TempDrives.h"
+
+namespace arbovane {
+namespace {
+
+using testing::TempDrives;
+using Lines = std::vector<std::string>;
+
+TEST(SplitLine, CutsAtAnyCharacterOfTheSeparatorOrKeepsQuotedRunsAtSpaces) {
+    const struct {
+        std::string line;
+        std::string separator;
+        Lines fields;
+        QuotingStyle style;
+    } cases[] = {
+        {"a;;b;", ";", {"a", "b"}, QuotingStyle::None},
+        {";a ; b c ;", ";", {"a", "b c"}, QuotingStyle::None},
+        {"a,b;c|d", ",;", {"a", "b", "c|d"}, QuotingStyle::None},
+        {"a,b;c", ";", {"a,b", "c"}, QuotingStyle::None},
+        // Quotes mean nothing to another separator.
+        {"\"x,y\",z", ",", {"\"x", "y\"", "z"}, QuotingStyle::None},
+        {"   ", ",", {}, QuotingStyle::None},
+        {"abc \"d e\" fg", " ", {"abc", "d e", "fg"}, QuotingStyle::Double},
+        {"a b \"c d\"", " ", {"a b", "c d"}, QuotingStyle::Double},
+        {"a b c", " ", {"a", "b", "c"}, QuotingStyle::None},
+        {"  a   b  ", " ", {"a", "b"}, QuotingStyle::None},
+        {"\"x y\"\"z\"", " ", {"x y", "z"}, QuotingStyle::Double},
+        {"\"\" a", " ", {"a"}, QuotingStyle::Double},
+        {"p 'q r' s", " ", {"p", "q r", "s"}, QuotingStyle::Single},
+        // One double quote beside two single quotes: all three are cut positions.
+        {"a \"b 'c d' e", " ", {"a", "b", "c d", "e"}, QuotingStyle::Single},
+        // A lone quote still cuts: what follows it is one field.
+        {"a \"b c", " ", {"a", "b c"}, QuotingStyle::None},
+        {"it's here", " ", {"it", "s here"}, QuotingStyle::None},
+    };
+    for (const auto& c : cases) {
+        QuotingStyle style = QuotingStyle::None;
+        EXPECT_EQ(SplitLine(c.line, c.separator, style), c.fields) << c.line;
+        EXPECT_EQ(style, c.style) << c.line;
+    }
+}
+
+TEST(SplitLine, AQuotingStyleStaysSetForLinesWithoutQuotes) {
+    QuotingStyle style = QuotingStyle::None;
+    SplitLine("x \"y z\"", " ", style);
+    EXPECT_EQ(SplitLine("u v", " ", style), (Lines{"u", "v"}));
+    EXPECT_EQ(style, QuotingStyle::Double);
+    SplitLine("'a' 'b'", " ", style);
+    EXPECT_EQ(style, QuotingStyle::Single);
+}
+
+TEST(QuotedText, DequotingUndoesQuoting) {
+    const struct {
+        std::string text;
+        char quote;
+        std::string dequoted;
+    } cases[] = {
+        {"\"c:\\My Data\"", '"', "c:\\My Data"},
+        {"\"a\"\"b\"", '"', "a\"b"},
+        {"\"a\" tail", '"', "a"},
+        {"\"open", '"', "open"},
+        {"\"\"", '"', "\"\""},
+        {"plain", '"', "plain"},
+        {" \"lead\"", '"', " \"lead\""},
+        {"'it''s'", '\'', "it's"},
+        {"'x'", '"', "'x'"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DequotedText(c.text, c.quote), c.dequoted) << c.text;
+    EXPECT_EQ(QuotedText("a\"b", '"'), "\"a\"\"b\"");
+    EXPECT_EQ(QuotedText("it's", '\''), "'it''s'");
+    EXPECT_EQ(DequotedText(QuotedText("", '"'), '"'), "\"\"");
+}
+
+TEST(ColumnNumberFrom, TakesNumbersDropsFractionsRefusesText) {
+    const struct {
+        std::string text;
+        bool ok;
+        long long column;
+    } cases[] = {
+        {"3", true, 3},   {" 12 ", true, 12}, {"2.9", true, 2},  {"+4", true, 4},
+        {"-1", true, -1}, {"1e1", true, 10},  {"", false, 0},    {"abc", false, 0},
+        {"3x", false, 0}, {"1,5", false, 0},  {"nan", false, 0}, {"1e30", false, 0},
+    };
+    for (const auto& c : cases) {
+        long long column = 0;
+        EXPECT_EQ(ColumnNumberFrom(c.text, column), c.ok) << c.text;
+        if (c.ok) {
+            EXPECT_EQ(column, c.column) << c.text;
+        }
+    }
+}
+
+class ImportClassTest : public ::testing::Test {
+protected:
+    ImportClassTest() : host_(drives_.Map('D')) {}
+
+    Lines Import(const std::string& content, int mode, const std::string& separator,
+                 bool abandonQuotes, long long column = 1) {
+        TempDrives::WriteHostFile(host_ + "/list.csv", content);
+        ImportClass import(drives_.Fs(), "d:\\list.csv", mode, separator, "\"", abandonQuotes);
+        import.SetColumn(column);
+        EXPECT_TRUE(import.Run());
+        EXPECT_EQ(import.Error(), 0);
+        return import.Result();
+    }
+
+    TempDrives drives_;
+    std::string host_;
+};
+
+TEST_F(ImportClassTest, ModesSeparatorsAndQuotes) {
+    const struct {
+        std::string content;
+        int mode;
+        std::string separator;
+        bool abandon;
+        long long column;
+        Lines result;
+    } cases[] = {
+        {"  c:\\Data\\A  \r\n\r\n   \n", 2, ",", true, 1, {"c:\\Data\\A"}},
+        {"\"c:\\My Data\"\n", 2, ",", true, 1, {"c:\\My Data"}},
+        {"\"c:\\My Data\"\n", 2, ",", false, 1, {"\"c:\\My Data\""}},
+        {"'it''s'\n\"'q'\"", 2, ",", true, 1, {"it's", "q"}},
+        {"a,b\nlast", 2, ";", true, 1, {"a,b", "last"}},
+        {"\xEF\xBB\xBFx\n", 2, ",", true, 1, {"x"}},
+        {"a;;b;\n", 4, ";", true, 1, {"a", "b"}},
+        {"x \"y z\"\n", 4, "space", true, 1, {"x", "y z"}},
+        // Once a line held double quotes, every later field comes quoted.
+        {"x \"y z\"\nu v\n", 4, "space", false, 1, {"\"x\"", "\"y z\"", "\"u\"", "\"v\""}},
+        {"u v\nx \"y z\"\n", 4, " ", false, 1, {"u", "v", "\"x\"", "\"y z\""}},
+        {"p 'q r'\n", 4, " ", false, 1, {"'p'", "'q r'"}},
+        {"a;b;c\nd;e\nf;g;h\n", 5, ";", true, 3, {"c", "h"}},
+        {"a;b;c\nd;e\n", 5, ";", true, 2, {"b", "e"}},
+        {"a;b\n", 5, ";", true, 0, {}},
+        {"  ;  \n;;\n", 4, ";", true, 1, {}},
+        {"a,b\n", 7, ",", true, 1, {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Import(c.content, c.mode, c.separator, c.abandon, c.column), c.result)
+            << c.content << " mode " << c.mode;
+}
+
+TEST_F(ImportClassTest, AFileThatCannotBeReadGivesMessage0313AndNoResult) {
+    ImportClass import(drives_.Fs(), "d:\\missing.txt", ImportClass::kLines, ",", "\"", true);
+    EXPECT_FALSE(import.Run());
+    EXPECT_EQ(import.Error(), 2);
+    EXPECT_EQ(import.ErrorText(), "2");
+    EXPECT_TRUE(import.Result().empty());
+    EXPECT_EQ(import.Failure().text,
+              "There was a problem opening the file !\nAction : The file is maybe corrupted.");
+    EXPECT_EQ(import.Failure().title, "Import File content.            Warnings no: 0313.");
+    EXPECT_EQ(import.Failure().flags, 48);
+}
+
+TEST_F(ImportClassTest, AMillionLineCsvImportsInAFewSeconds) {
+    std::string content;
+    content.reserve(40'000'000);
+    for (int i = 0; i < 1'000'000; ++i)
+        content += "d:\\Clients\\Customer" + std::to_string(i) + ";\"x y\";z\r\n";
+    const auto start = std::chrono::steady_clock::now();
+    const Lines result = Import(content, ImportClass::kColumn, ";", true, 1);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    ASSERT_EQ(result.size(), 1'000'000u);
+    EXPECT_EQ(result.back(), "d:\\Clients\\Customer999999");
+    EXPECT_LT(elapsed, std::chrono::seconds(3));
+}
+
+TEST(ImportMessage, TextsTitlesAndFlags) {
+    const struct {
+        const char* number;
+        const char* text;
+        const char* title;
+        int flags;
+    } cases[] = {
+        {"0311",
+         "The file extension is not txt.\nMaybe it is not a plain text file. \nDo you want to "
+         "select this file ?\nClick YES to Continue Selecting this file,\nClick NO to Stop the "
+         "Select process.",
+         "Import File content.            Warnings no: 0311.", 292},
+        {"0312", "There was a problem opening the file !\nAction : The file is maybe corrupted.",
+         "Import File content.            Warnings no: 0312.", 48},
+        {"0450", "End of the IMPORT process!",
+         "Import File content.            Information no: 0450.", 64},
+        {"0451", "End of the making FOLDER LIST process! (Preview)",
+         "Import File content.            Information no: 0451.", 64},
+    };
+    for (const auto& c : cases) {
+        const ListMessage message = ImportMessage(c.number);
+        EXPECT_EQ(message.text, c.text) << c.number;
+        EXPECT_EQ(message.title, c.title) << c.number;
+        EXPECT_EQ(message.flags, c.flags) << c.number;
+    }
+}
+
+TEST(ImportDialogRules, SeparatorsModesAndSourceLines) {
+    const IcuText text;
+    EXPECT_EQ(ImportSeparatorEntries(text, {}),
+              (Lines{",", "\"", "'", "|", "~", ";", ":", "#", "&", "@", "$", "<", ">", ".", "-",
+                     "_", "space"}));
+    EXPECT_EQ(ImportSeparatorEntries(text, {"Tab", ";", "TAB"}), (Lines{"Tab", ";"}));
+
+    EXPECT_EQ(ImportSeparatorFrom("   "), " ");
+    EXPECT_EQ(ImportSeparatorFrom(" ; "), ";");
+    EXPECT_EQ(ImportSeparatorFrom("space"), "space");
+
+    EXPECT_EQ(ImportModeFor(true, true, false), 2);
+    EXPECT_EQ(ImportModeFor(false, true, false), 4);
+    EXPECT_EQ(ImportModeFor(false, false, true), 5);
+    EXPECT_EQ(ImportModeFor(false, false, false), 2);
+
+    for (const char* path : {"d:\\a.csv", "d:\\a", "d:\\a.txt.bak"})
+        EXPECT_TRUE(AsksAboutExtension(text, path)) << path;
+    for (const char* path : {"d:\\a.txt", "d:\\a.TXT", "d:\\x.y\\a.Txt"})
+        EXPECT_FALSE(AsksAboutExtension(text, path)) << path;
+
+    EXPECT_EQ(SourceLineOf(std::string(3000, 'x')), std::string(2048, 'x'));
+    // A two-byte character across the limit goes whole.
+    const std::string accented = std::string(2047, 'x') + "\xC3\xA9" + "y";
+    EXPECT_EQ(SourceLineOf(accented), std::string(2047, 'x'));
+    EXPECT_EQ(SourceLineOf("  a  "), "  a  ");
+}
+
+TEST(ImportDialogRules, ThePreviewNeverHoldsDuplicates) {
+    const IcuText text;
+    FolderList preview(text);
+    for (const char* item : {"d:\\A", " d:\\a ", "   ", "e:\\b", "D:\\A", "e:\\b "})
+        AddToPreview(preview, item);
+    EXPECT_EQ(preview.Lines(), (Lines{"d:\\A", "e:\\b"}));
+
+    ParseBackPreview(preview, {"  d:/x//y ", "", "D:\\X\\Y", "   ", "e:\\z"});
+    EXPECT_EQ(preview.Lines(), (Lines{"d:\\x\\y", "e:\\z"}));
+}
+
+TEST(CheckImportFull, OwnDriveBlockThenTheSharedReports) {
+    std::string message;
+    EXPECT_FALSE(CheckImportFull(message, {"d:\\a", "e:\\b\\c"}));
+    EXPECT_EQ(message, "");
+
+    EXPECT_TRUE(CheckImportFull(message, {"d:\\a", "\\x", "y.txt"}));
+    EXPECT_EQ(message,
+              "You can only enter full paths with drive letters.\nThere are no drive letters in "
+              "paths (total: 2 )\n\\x\ny.txt\n\n");
+
+    EXPECT_TRUE(CheckImportFull(message, {"a.1", "b.2", "c.3", "e.4", "f.5"}));
+    EXPECT_EQ(message,
+              "You can only enter full paths with drive letters.\nThere are no drive letters in "
+              "paths (total: 5 )\na.1\nb.2\nc.3\n\n2  more left\n");
+
+    EXPECT_TRUE(CheckImportFull(message, {"d:\\a*b:c"}));
+    EXPECT_EQ(message,
+              "Error Type: There are Syntax errors in the Folder Names ( / \" * | < > ?)  (total: "
+              "1) \nSyntax Error:  *    d:\\a*b:c\n\nThere are more than one Colons in the Folder "
+              "Names (total: 1) \nNo. of Colons: 2   d:\\a*b:c\n\n");
+}
+
+TEST(CheckImportRelative, OwnDriveBlockThenTheSharedReports) {
+    std::string message;
+    EXPECT_FALSE(CheckImportRelative(message, {"\\a", "\\b\\c"}));
+    EXPECT_EQ(message, "");
+
+    EXPECT_TRUE(CheckImportRelative(message, {"\\a", "d:\\x"}));
+    EXPECT_EQ(message,
+              "You can only enter relative paths without drive letters.\nThere are drive letters "
+              "in paths (total: 1 )\nd:\\x\nThere are Colons in the Folder Names ( 1) \nNo. of "
+              "Colons: 1   d:\\x\n\nError Type: There are paths not beginning with \\ (backslash) "
+              "(total: 1) \nd:\\x\n\n");
+
+    EXPECT_TRUE(CheckImportRelative(message, {"\\a.txt", "d:\\x"}));
+    EXPECT_TRUE(
+        message.starts_with("You can only enter relative paths without drive "
+                            "letters.\nThere are drive letters in paths (total: 1 "
+                            ")\nd:\\x\n\nThere are Colons"))
+        << message;
+}
+
+}  // namespace
+}  // namespace arbovane

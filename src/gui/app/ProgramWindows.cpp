@@ -10,12 +10,15 @@
 #include "gui/acquire/TfrmDelimiters.h"
 #include "gui/acquire/TfrmEditSmartImport.h"
 #include "gui/acquire/TfrmFileExport.h"
+#include "gui/acquire/TfrmFLLEditIncludeFolderList.h"
 #include "gui/acquire/TfrmFileImport.h"
+#include "gui/acquire/TfrmSubFolderListBuilder.h"
 #include "gui/acquire/TfrmQuotationMarks.h"
 #include "gui/app/TfrmAbout.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/app/TfrmOverViewHelp.h"
 #include "gui/templates/TfrmFileSelection.h"
+#include "gui/templates/TfrmLevelSummFolder.h"
 #include "gui/lists/TfrmVol02EditIncludeList.h"
 #include "gui/lists/TfrmVol04EditIncludeList.h"
 #include "gui/lists/TfrmVol06EditIncludeList.h"
@@ -55,8 +58,7 @@ ProgramWindows::ProgramWindows(GuiContext& context, HelpEngine& help) {
                                                      : context.settings.programTitle);
     main = std::make_unique<TfrmMain>(context, help);
     about = std::make_unique<TfrmAbout>(context, help.HelpFile(), main.get());
-    shells.push_back(EmptyShell("frmSubFolderListBuilder", "Subfolder List Builder"));
-    shells.push_back(EmptyShell("frmFLLEditIncludeFolderList", "Edit the Include Folder List."));
+    builderEdit = std::make_unique<TfrmFLLEditIncludeFolderList>(context, main.get());
     vol02Edit = std::make_unique<TfrmVol02EditIncludeList>(context, main.get());
     vol04Edit = std::make_unique<TfrmVol04EditIncludeList>(context, main.get());
     vol06Edit = std::make_unique<TfrmVol06EditIncludeList>(context, main.get());
@@ -86,7 +88,11 @@ ProgramWindows::ProgramWindows(GuiContext& context, HelpEngine& help) {
     // Both read the settings file again when they are created.
     quotationMarks = std::make_unique<TfrmQuotationMarks>(context, main.get());
     delimiters = std::make_unique<TfrmDelimiters>(context, main.get());
-    shells.push_back(EmptyShell("frmLevelSummFolder", "Level Number - Number of Subfolders"));
+    levelSummary = std::make_unique<TfrmLevelSummFolder>(context, main.get());
+    // The builder works through windows created after its own place in the order, so it comes
+    // once they exist.
+    listBuilder = std::make_unique<TfrmSubFolderListBuilder>(context, *builderEdit, *fileExport,
+                                                             *levelSummary, main.get());
     zoomInclude = std::make_unique<TfrmZoomIncludeWindow>(context, main.get());
     fileImport->SetZoomWindow(zoomInclude.get());
     fileImport->SetMarkWindows(delimiters.get(), quotationMarks.get());

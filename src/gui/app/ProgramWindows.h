@@ -13,9 +13,11 @@ class HelpEngine;
 class TfrmAbout;
 class TfrmDelimiters;
 class TfrmEditSmartImport;
+class TfrmFLLEditIncludeFolderList;
 class TfrmFileExport;
 class TfrmFileImport;
 class TfrmFileSelection;
+class TfrmLevelSummFolder;
 class TfrmMain;
 class TfrmOverViewHelp;
 class TfrmQuotationMarks;
@@ -25,6 +27,7 @@ class TfrmStatistic04;
 class TfrmStatistic06;
 class TfrmStatistic08;
 class TfrmStatistics07;
+class TfrmSubFolderListBuilder;
 class TfrmVol02EditIncludeList;
 class TfrmVol04EditIncludeList;
 class TfrmVol06EditIncludeList;
@@ -43,6 +46,7 @@ struct ProgramWindows {
 
     std::unique_ptr<TfrmMain> main;
     std::unique_ptr<TfrmAbout> about;
+    std::unique_ptr<TfrmFLLEditIncludeFolderList> builderEdit;
     std::unique_ptr<TfrmVol02EditIncludeList> vol02Edit;
     std::unique_ptr<TfrmVol04EditIncludeList> vol04Edit;
     std::unique_ptr<TfrmVol06EditIncludeList> vol06Edit;
@@ -55,6 +59,8 @@ struct ProgramWindows {
     std::unique_ptr<TfrmOverViewHelp> overview;
     std::unique_ptr<TfrmQuotationMarks> quotationMarks;
     std::unique_ptr<TfrmDelimiters> delimiters;
+    std::unique_ptr<TfrmLevelSummFolder> levelSummary;
+    std::unique_ptr<TfrmSubFolderListBuilder> listBuilder;
     std::unique_ptr<TfrmZoomIncludeWindow> zoomInclude;
     std::unique_ptr<TfrmStatistic08> statistic08;
     std::unique_ptr<TfrmStatistic02> statistic02;

@@ -20,17 +20,19 @@
 #include "core/app/ProgramSettings.h"
 #include "core/app/SaveClass.h"
 #include "core/help/HelpEngine.h"
+#include "core/lists/TransferBuilderList.h"
 #include "gui/acquire/TfrmDelimiters.h"
+#include "gui/acquire/TfrmSubFolderListBuilder.h"
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/TfrmAbout.h"
 #include "gui/app/TfrmOverViewHelp.h"
 #include "gui/lists/FolderListPane.h"
-#include "gui/templates/TfrmFileSelection.h"
 #include "gui/lists/TfrmVol02EditIncludeList.h"
 #include "gui/lists/TfrmVol04EditIncludeList.h"
 #include "gui/lists/TfrmVol06EditIncludeList.h"
 #include "gui/lists/TfrmVol07EditIncludeList.h"
 #include "gui/lists/TfrmVol08EditIncludeList.h"
+#include "gui/templates/TfrmFileSelection.h"
 #include "gui/visuallog/VisualLogWindow.h"
 #include "platform/Messenger.h"
 #include "platform/Shell.h"
@@ -232,6 +234,23 @@ void TfrmMain::BuildTabs() {
         }
         static_cast<QBoxLayout*>(sheet->layout()->itemAt(1)->layout())->insertWidget(0, frame);
     };
+    // "List Builder" of the three tabs that work on existing folders.
+    const auto addBuilder = [this](QWidget* sheet, const char* name, void (TfrmMain::*handler)()) {
+        auto* button = new QPushButton("List Builder", sheet);
+        button->setObjectName(name);
+        connect(button, &QPushButton::clicked, this, handler);
+        auto* row = new QHBoxLayout;
+        row->addWidget(button);
+        row->addStretch();
+        static_cast<QBoxLayout*>(sheet->layout()->itemAt(1)->layout())->insertLayout(0, row);
+    };
+    addBuilder(copySheet, "btnVol08SubFolderLevelListBuilder",
+               &TfrmMain::btnVol08SubFolderLevelListBuilderClick);
+    addBuilder(deleteSheet, "btnVol07SubFolderLevelListBuilder",
+               &TfrmMain::btnVol07SubFolderLevelListBuilderClick);
+    addBuilder(renameSheet, "btnVol06SubFolderLevelListBuilder",
+               &TfrmMain::btnVol06SubFolderLevelListBuilderClick);
+
     addPreview(renameSheet, "Vol06");
     addPreview(create1, "Vol02");
     addPreview(create2, "Vol04");
@@ -379,6 +398,26 @@ void TfrmMain::btnVol08FileSelectionClick() {
 void TfrmMain::btnVol07FileSelectionClick() {
     if (SelectFiles()) RefreshTab(kTabDelete);
 }
+
+void TfrmMain::TransferBuilderListTo(int tabIndex) {
+    FolderListPane* pane = panes_[static_cast<std::size_t>(tabIndex)];
+    if (!windows_ || !pane) return;
+    TfrmSubFolderListBuilder& builder = *windows_->listBuilder;
+    builder.Run();
+    const TabPrefix prefix = tabIndex == kTabCopy     ? TabPrefix::Vol08
+                             : tabIndex == kTabDelete ? TabPrefix::Vol07
+                                                      : TabPrefix::Vol06;
+    if (const auto warning = TransferBuilderList(prefix, pane->Model(), builder.IncludeLines(),
+                                                 builder.ClosedWithImport())) {
+        context_.messenger.Show(warning->text, warning->title, warning->flags);
+        return;
+    }
+    pane->ListsChanged();
+}
+
+void TfrmMain::btnVol08SubFolderLevelListBuilderClick() { TransferBuilderListTo(kTabCopy); }
+void TfrmMain::btnVol07SubFolderLevelListBuilderClick() { TransferBuilderListTo(kTabDelete); }
+void TfrmMain::btnVol06SubFolderLevelListBuilderClick() { TransferBuilderListTo(kTabRename); }
 
 void TfrmMain::mnuManageSeparatorsClick() {
     if (windows_) windows_->delimiters->Run();

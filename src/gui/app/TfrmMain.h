@@ -59,6 +59,9 @@ public slots:
     void mnuManageSeparatorsClick();
     void btnVol03ClearAllClick();
     void btnVol08FileSelectionClick();
+    void btnVol08SubFolderLevelListBuilderClick();
+    void btnVol07SubFolderLevelListBuilderClick();
+    void btnVol06SubFolderLevelListBuilderClick();
     void btnVol07FileSelectionClick();
 
 protected:
@@ -72,6 +75,8 @@ private:
     void BuildTabs();
     void FormClose();
     void ShowVisualLog(VisualLogTab tab);
+    // The list builder, its result handed to the tab's include list.
+    void TransferBuilderListTo(int tabIndex);
     // The file selection dialog; true when it closed with OK.
     bool SelectFiles();
 

@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -13,6 +14,7 @@
 #include "core/app/RestoreClass.h"
 #include "core/app/SaveClass.h"
 #include "core/help/HelpEngine.h"
+#include "gui/acquire/TfrmSubFolderListBuilder.h"
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/templates/TfrmFileSelection.h"
@@ -197,6 +199,26 @@ TEST_F(TfrmMainTest, SelectViewFilesSetsBothSelTypesLabels) {
     EXPECT_EQ(Find<QLabel>("lblVol07FileTypesAllSelected")->text().toStdString(), ".txt .doc");
     ASSERT_FALSE(messenger_.Shown().empty());
     EXPECT_EQ(messenger_.Shown()[0].title, "File Selection.            Warning no: 0542.");
+}
+
+TEST_F(TfrmMainTest, AnEmptyBuilderResultWarnsWithTheTabsTitle) {
+    Start();
+    const std::pair<const char*, const char*> tabs[] = {
+        {"btnVol08SubFolderLevelListBuilder",
+         "Copy Folder Structure(s).-From a Folder List - Level.            Warning no: 0595."},
+        {"btnVol07SubFolderLevelListBuilder",
+         "Delete Folder(s).-From a Folder List.             Warning no: 0590."},
+        {"btnVol06SubFolderLevelListBuilder",
+         "Rename Folder(s).-From a Folder List.             Warning no: 0585."}};
+    for (const auto& [button, title] : tabs) {
+        messenger_.Clear();
+        QTimer::singleShot(0, [this] { windows_->listBuilder->reject(); });
+        Find<QPushButton>(button)->click();
+        ASSERT_EQ(messenger_.Shown().size(), 1u) << button;
+        EXPECT_EQ(messenger_.Shown()[0].text, "Empty Result List in the File Import Window!\n");
+        EXPECT_EQ(messenger_.Shown()[0].title, title);
+        EXPECT_EQ(messenger_.Shown()[0].flags, 48);
+    }
 }
 
 TEST_F(TfrmMainTest, TabLockLeavesOnlyTheRunningTab) {

@@ -12,11 +12,21 @@
 
 #include "core/app/ProgramSettings.h"
 #include "core/help/HelpEngine.h"
+#include "gui/acquire/TfrmDelimiters.h"
+#include "gui/acquire/TfrmFileExport.h"
+#include "gui/acquire/TfrmFileImport.h"
+#include "gui/acquire/TfrmQuotationMarks.h"
+#include "gui/acquire/TfrmSubFolderListBuilder.h"
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/QtMessenger.h"
 #include "gui/app/QtShell.h"
+#include "gui/app/TfrmAbout.h"
 #include "gui/app/TfrmMain.h"
+#include "gui/app/TfrmOverViewHelp.h"
 #include "gui/lists/FolderListPane.h"
+#include "gui/lists/TfrmVol08EditIncludeList.h"
+#include "gui/templates/TfrmFileSelection.h"
+#include "gui/templates/TfrmLevelSummFolder.h"
 #include "gui/visuallog/VisualLogWindow.h"
 #include "platform/posix/IcuText.h"
 #include "platform/posix/PosixFileSystem.h"
@@ -92,6 +102,17 @@ int main(int argc, char* argv[]) {
         window.show();
         ok = Save(window, out, "visuallog-" + window.objectName()) && ok;
         window.hide();
+    }
+    // The dialogs, as they open.
+    QWidget* dialogs[] = {windows.listBuilder.get(), windows.fileImport.get(),
+                          windows.fileSelection.get(), windows.delimiters.get(),
+                          windows.quotationMarks.get(), windows.fileExport.get(),
+                          windows.levelSummary.get(), windows.about.get(),
+                          windows.overview.get(), windows.vol08Edit.get()};
+    for (QWidget* dialog : dialogs) {
+        dialog->show();
+        ok = Save(*dialog, out, "dialog-" + dialog->objectName()) && ok;
+        dialog->hide();
     }
     return ok ? 0 : 1;
 }

@@ -91,7 +91,8 @@ int main(int argc, char* argv[]) {
     QTabWidget* pages = main.Pages();
     for (int tab = 0; tab < pages->count(); ++tab) {
         pages->setCurrentIndex(tab);
-        ok = Save(main, out, QString("tab%1-%2").arg(tab + 1).arg(pages->widget(tab)->objectName())) &&
+        ok = Save(main, out,
+                  QString("tab%1-%2").arg(tab + 1).arg(pages->widget(tab)->objectName())) &&
              ok;
     }
     for (int tab = 0; tab < 6; ++tab) {
@@ -104,11 +105,11 @@ int main(int argc, char* argv[]) {
         window.hide();
     }
     // The dialogs, as they open.
-    QWidget* dialogs[] = {windows.listBuilder.get(), windows.fileImport.get(),
-                          windows.fileSelection.get(), windows.delimiters.get(),
+    QWidget* dialogs[] = {windows.listBuilder.get(),    windows.fileImport.get(),
+                          windows.fileSelection.get(),  windows.delimiters.get(),
                           windows.quotationMarks.get(), windows.fileExport.get(),
-                          windows.levelSummary.get(), windows.about.get(),
-                          windows.overview.get(), windows.vol08Edit.get()};
+                          windows.levelSummary.get(),   windows.about.get(),
+                          windows.overview.get(),       windows.vol08Edit.get()};
     for (QWidget* dialog : dialogs) {
         dialog->show();
         ok = Save(*dialog, out, "dialog-" + dialog->objectName()) && ok;

@@ -21,7 +21,8 @@ public:
         return CompareNoCase(a, b) == 0;
     }
     bool StartsWithNoCase(const std::string& text, const std::string& prefix) const {
-        return text.size() >= prefix.size() && FindNoCase(text.substr(0, prefix.size()), prefix) == 0;
+        return text.size() >= prefix.size() &&
+               FindNoCase(text.substr(0, prefix.size()), prefix) == 0;
     }
 };
 

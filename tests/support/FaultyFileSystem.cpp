@@ -10,8 +10,9 @@ namespace arbovane::testing {
 
 namespace {
 std::string Fold(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return c == '/' ? '\\' : static_cast<char>(std::tolower(c)); });
+    std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) {
+        return c == '/' ? '\\' : static_cast<char>(std::tolower(c));
+    });
     return text;
 }
 }  // namespace
@@ -36,7 +37,8 @@ bool FaultyFileSystem::Pass(Op op, const std::string& path, bool mutating) {
 }
 
 bool FaultyFileSystem::Enumerate(const std::string& folderAndPattern, const EntryVisitor& visit) {
-    return Pass(Op::Enumerate, folderAndPattern, false) && inner_.Enumerate(folderAndPattern, visit);
+    return Pass(Op::Enumerate, folderAndPattern, false) &&
+           inner_.Enumerate(folderAndPattern, visit);
 }
 bool FaultyFileSystem::ReadWholeFile(const std::string& path, std::string& bytes) {
     return Pass(Op::ReadWholeFile, path, false) && inner_.ReadWholeFile(path, bytes);
@@ -54,10 +56,12 @@ bool FaultyFileSystem::RemoveFile(const std::string& path) {
     return Pass(Op::RemoveFile, path, true) && inner_.RemoveFile(path);
 }
 bool FaultyFileSystem::CopyFileNoOverwrite(const std::string& source, const std::string& target) {
-    return Pass(Op::CopyFileNoOverwrite, target, true) && inner_.CopyFileNoOverwrite(source, target);
+    return Pass(Op::CopyFileNoOverwrite, target, true) &&
+           inner_.CopyFileNoOverwrite(source, target);
 }
 bool FaultyFileSystem::MoveFolderNoReplace(const std::string& source, const std::string& target) {
-    return Pass(Op::MoveFolderNoReplace, source, true) && inner_.MoveFolderNoReplace(source, target);
+    return Pass(Op::MoveFolderNoReplace, source, true) &&
+           inner_.MoveFolderNoReplace(source, target);
 }
 bool FaultyFileSystem::SetAttributes(const std::string& path, std::uint32_t attributes) {
     return Pass(Op::SetAttributes, path, true) && inner_.SetAttributes(path, attributes);

@@ -14,8 +14,16 @@ namespace arbovane::testing {
 class FaultyFileSystem : public FileSystem {
 public:
     enum class Op {
-        Enumerate, ReadWholeFile, WriteWholeFile, CreateFolderTree, RemoveEmptyFolder, RemoveFile,
-        CopyFileNoOverwrite, MoveFolderNoReplace, SetAttributes, FreeBytesForUser,
+        Enumerate,
+        ReadWholeFile,
+        WriteWholeFile,
+        CreateFolderTree,
+        RemoveEmptyFolder,
+        RemoveFile,
+        CopyFileNoOverwrite,
+        MoveFolderNoReplace,
+        SetAttributes,
+        FreeBytesForUser,
         MakeCurrentDirectory,
     };
 
@@ -46,7 +54,9 @@ public:
     bool FreeBytesForUser(const std::string& path, std::uint64_t& bytes) override;
     std::vector<LogicalDrive> LogicalDrives() override { return inner_.LogicalDrives(); }
     int DriveType(const std::string& root) override { return inner_.DriveType(root); }
-    bool ReadCurrentDirectory(std::string& path) override { return inner_.ReadCurrentDirectory(path); }
+    bool ReadCurrentDirectory(std::string& path) override {
+        return inner_.ReadCurrentDirectory(path);
+    }
     bool MakeCurrentDirectory(const std::string& path) override;
 
 private:

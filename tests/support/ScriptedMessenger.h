@@ -23,7 +23,10 @@ public:
 
     void Answer(int answer) { answers_.push_back(answer); }
     const std::vector<ShownMessage>& Shown() const { return shown_; }
-    void Clear() { shown_.clear(); answers_.clear(); }
+    void Clear() {
+        shown_.clear();
+        answers_.clear();
+    }
 
 private:
     std::deque<int> answers_;

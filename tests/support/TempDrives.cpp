@@ -34,7 +34,9 @@ std::string TempDrives::Map(char letter) {
     return host;
 }
 
-void TempDrives::MakeHostFolder(const std::string& hostPath) { stdfs::create_directories(hostPath); }
+void TempDrives::MakeHostFolder(const std::string& hostPath) {
+    stdfs::create_directories(hostPath);
+}
 
 void TempDrives::WriteHostFile(const std::string& hostPath, const std::string& bytes) {
     stdfs::create_directories(stdfs::path(hostPath).parent_path());

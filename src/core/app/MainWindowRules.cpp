@@ -28,7 +28,8 @@ std::vector<std::string> DestinationComboItems(const Text& text,
     return items;
 }
 
-void TakeDestinations(const std::vector<std::string>& comboItems, std::vector<std::string>& stored) {
+void TakeDestinations(const std::vector<std::string>& comboItems,
+                      std::vector<std::string>& stored) {
     if (!comboItems.empty()) stored = comboItems;
 }
 

@@ -16,7 +16,8 @@ std::string EmptyResultTitle(TabPrefix tab) {
             return "Rename Folder(s).-From a Folder List.             Warning no: 0585.";
         case TabPrefix::Vol07:
             return "Delete Folder(s).-From a Folder List.             Warning no: 0590.";
-        default: return {};
+        default:
+            return {};
     }
 }
 

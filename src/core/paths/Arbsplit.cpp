@@ -202,7 +202,8 @@ bool ScreenPath(FileSystem& fs, const std::string& text, std::vector<std::string
                 std::vector<std::string>& bad) {
     const std::string path = NormaliseTypedText(text);
     std::string message;
-    const bool accepted = AnalyseColons(path, message) && CheckFolderName(fs, path, message, true) &&
+    const bool accepted = AnalyseColons(path, message) &&
+                          CheckFolderName(fs, path, message, true) &&
                           path.size() <= kMaxScreenedLength;
     (accepted ? good : bad).push_back(path);
     return bad.empty();
@@ -247,8 +248,8 @@ bool ReportNoLeadingBackslash(std::string& message, const std::vector<std::strin
         if (!StartsWithBackslash(normal)) entries.push_back(normal);
     }
     if (entries.empty()) return false;
-    AppendReport(message, "Error Type: There are paths not beginning with \\ (backslash) (total: ",
-                 entries);
+    AppendReport(message,
+                 "Error Type: There are paths not beginning with \\ (backslash) (total: ", entries);
     return true;
 }
 
@@ -263,9 +264,8 @@ bool CheckRelativePaths(std::string& message, const std::vector<std::string>& li
                          "There are drive letters in paths (",
                          withDrive);
         std::string ext;
-        const bool anyExtension = std::any_of(lines.begin(), lines.end(), [&](const auto& line) {
-            return ExtensionOf(line, ext);
-        });
+        const bool anyExtension = std::any_of(
+            lines.begin(), lines.end(), [&](const auto& line) { return ExtensionOf(line, ext); });
         if (anyExtension || AnyIllegal(lines)) message += "\n\n";
     }
     bool errors = !withDrive.empty();
@@ -286,9 +286,8 @@ bool CheckFullPaths(std::string& message, const std::vector<std::string>& lines)
                          "are no drive letters in paths (",
                          withoutDrive);
         std::string ext;
-        const bool anyWithout = std::any_of(lines.begin(), lines.end(), [&](const auto& line) {
-            return !ExtensionOf(line, ext);
-        });
+        const bool anyWithout = std::any_of(
+            lines.begin(), lines.end(), [&](const auto& line) { return !ExtensionOf(line, ext); });
         if (anyWithout || AnyIllegal(lines)) message += "\n\n";
     }
     bool errors = !withoutDrive.empty();
@@ -346,6 +345,8 @@ unsigned CountSeparators(const std::string& path) {
         std::count_if(path.begin(), path.end(), [](char c) { return c == '\\' || c == '/'; }));
 }
 
-bool StartsWithBackslash(const std::string& text) { return !text.empty() && text[0] == '\\'; }
+bool StartsWithBackslash(const std::string& text) {
+    return !text.empty() && text[0] == '\\';
+}
 
 }  // namespace arbovane

@@ -97,7 +97,9 @@ std::string ZeroPadNumber(long long number, int width) {
     return ZeroPadText(std::to_string(number), width);
 }
 
-std::string LowerCase(const Text& text, const std::string& value) { return text.LowerCase(value); }
+std::string LowerCase(const Text& text, const std::string& value) {
+    return text.LowerCase(value);
+}
 
 std::string ExtractDrive(const std::string& path) {
     if (path.size() >= 2 && path[1] == ':') return path.substr(0, 2);
@@ -112,7 +114,9 @@ std::string ExtractDrive(const std::string& path) {
     return {};
 }
 
-bool HasDrive(const std::string& path) { return !ExtractDrive(path).empty(); }
+bool HasDrive(const std::string& path) {
+    return !ExtractDrive(path).empty();
+}
 
 CurrentDirectoryGuard::CurrentDirectoryGuard(FileSystem& fs) : fs_(fs) {
     std::size_t length = 0;
@@ -150,8 +154,9 @@ bool HasAtMostSubfolders(FileSystem& fs, std::size_t limit, const std::string& f
 }
 
 std::string DriveTypeName(int code) {
-    static const char* const kNames[] = {"Unknown", "Invalid path", "Removable drive", "Fixed drive",
-                                         "Network drive", "CDROM", "RAM Disk"};
+    static const char* const kNames[] = {"Unknown",     "Invalid path",  "Removable drive",
+                                         "Fixed drive", "Network drive", "CDROM",
+                                         "RAM Disk"};
     if (code < 0 || code > 6) return {};
     return kNames[code];
 }

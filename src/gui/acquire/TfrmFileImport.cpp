@@ -176,6 +176,7 @@ TfrmFileImport::TfrmFileImport(GuiContext& context, QWidget* parent)
     btnFileImportImport->setDefault(true);
     btnFileImportCancel = MakeButton("Cancel", this, "btnFileImportCancel");
     btnFileImportHelp = MakeButton("Help", this, "btnFileImportHelp");
+    btnFileImportHelp->setEnabled(false);
 
     auto* fileRow = new QHBoxLayout;
     fileRow->addWidget(lblFileImportStep1);
@@ -458,6 +459,11 @@ void TfrmFileImport::btnFileImportImportClick() {
 
 void TfrmFileImport::btnFileImportCancelClick() {
     reject();
+}
+
+void TfrmFileImport::SetHelpHook(std::function<void()> help) {
+    help_ = std::move(help);
+    btnFileImportHelp->setEnabled(static_cast<bool>(help_));
 }
 
 void TfrmFileImport::btnFileImportHelpClick() {

@@ -37,7 +37,8 @@ public:
     // The windows the program creates once; without them the dialog makes its own on first use.
     void SetZoomWindow(TfrmZoomIncludeWindow* zoom) { zoom_ = zoom; }
     void SetEditWindow(TfrmEditSmartImport* edit) { edit_ = edit; }
-    void SetHelpHook(std::function<void()> help) { help_ = std::move(help); }
+    // Help works once the program's help window is handed over; until then its button is off.
+    void SetHelpHook(std::function<void()> help);
     // The windows that manage the separator and quotation-mark lists; their buttons work once set.
     void SetMarkWindows(MarkListWindow* delimiters, MarkListWindow* quotationMarks);
 

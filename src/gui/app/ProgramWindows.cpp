@@ -9,22 +9,22 @@
 #include "core/help/HelpEngine.h"
 #include "gui/acquire/TfrmDelimiters.h"
 #include "gui/acquire/TfrmEditSmartImport.h"
-#include "gui/acquire/TfrmFileExport.h"
 #include "gui/acquire/TfrmFLLEditIncludeFolderList.h"
+#include "gui/acquire/TfrmFileExport.h"
 #include "gui/acquire/TfrmFileImport.h"
-#include "gui/acquire/TfrmSubFolderListBuilder.h"
 #include "gui/acquire/TfrmQuotationMarks.h"
+#include "gui/acquire/TfrmSubFolderListBuilder.h"
 #include "gui/app/TfrmAbout.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/app/TfrmOverViewHelp.h"
-#include "gui/templates/TfrmFileSelection.h"
-#include "gui/templates/TfrmLevelSummFolder.h"
 #include "gui/lists/TfrmVol02EditIncludeList.h"
 #include "gui/lists/TfrmVol04EditIncludeList.h"
 #include "gui/lists/TfrmVol06EditIncludeList.h"
 #include "gui/lists/TfrmVol07EditIncludeList.h"
 #include "gui/lists/TfrmVol08EditIncludeList.h"
 #include "gui/lists/TfrmZoomIncludeWindow.h"
+#include "gui/templates/TfrmFileSelection.h"
+#include "gui/templates/TfrmLevelSummFolder.h"
 #include "gui/visuallog/TfrmStatistic02.h"
 #include "gui/visuallog/TfrmStatistic03.h"
 #include "gui/visuallog/TfrmStatistic04.h"
@@ -66,22 +66,24 @@ ProgramWindows::ProgramWindows(GuiContext& context, HelpEngine& help) {
     vol08Edit = std::make_unique<TfrmVol08EditIncludeList>(context, main.get());
     shells.push_back(EmptyShell("frmFolderStructuresTemplates", "Edit "));
     editSmartImport = std::make_unique<TfrmEditSmartImport>(context, main.get());
-    shells.push_back(EmptyShell("frmExamplesCopy",
-                           "Examples - Copying Folder Structures (Templates)  to a List of Folders"));
-    shells.push_back(EmptyShell("frmExamplesDelete", "Examples - Deleting Multiple Folders and/or Files."));
-    shells.push_back(EmptyShell("frmExamplesRename", "Examples - Renaming Multiple Folders."));
     shells.push_back(
-        EmptyShell("frmDriveSelect", "Examples - Creating Multiple Folders from a List of Strings."));
+        EmptyShell("frmExamplesCopy",
+                   "Examples - Copying Folder Structures (Templates)  to a List of Folders"));
+    shells.push_back(
+        EmptyShell("frmExamplesDelete", "Examples - Deleting Multiple Folders and/or Files."));
+    shells.push_back(EmptyShell("frmExamplesRename", "Examples - Renaming Multiple Folders."));
+    shells.push_back(EmptyShell("frmDriveSelect",
+                                "Examples - Creating Multiple Folders from a List of Strings."));
     shells.push_back(EmptyShell("frmExamplesCreateFolders",
-                           "Examples - Creating Multiple Folders using a List of Folders"));
+                                "Examples - Creating Multiple Folders using a List of Folders"));
     shells.push_back(EmptyShell("frmExamplesIncreasedNumbers",
-                           "Examples - Creating Multiple Folders using Increased  Numbers."));
+                                "Examples - Creating Multiple Folders using Increased  Numbers."));
     fileExport = std::make_unique<TfrmFileExport>(context, main.get());
     fileImport = std::make_unique<TfrmFileImport>(context, main.get());
     fileImport->SetEditWindow(editSmartImport.get());
     fileSelection = std::make_unique<TfrmFileSelection>(context, main.get());
-    shells.push_back(
-        EmptyShell("frmFolderTemplateOptions", "Options for Folder Structures in Plain Text Files"));
+    shells.push_back(EmptyShell("frmFolderTemplateOptions",
+                                "Options for Folder Structures in Plain Text Files"));
     shells.push_back(EmptyShell("frmAltalanosHelp", "Help for " + title));
     shells.push_back(EmptyShell("frmMoreHelp", "More Help Topics for " + title));
     overview = std::make_unique<TfrmOverViewHelp>(context, help.HelpFile(), main.get());
@@ -97,18 +99,18 @@ ProgramWindows::ProgramWindows(GuiContext& context, HelpEngine& help) {
     fileImport->SetZoomWindow(zoomInclude.get());
     fileImport->SetMarkWindows(delimiters.get(), quotationMarks.get());
     // Each Visual Log window creates its zoom window, which shares its list models.
-    statistic08 = std::make_unique<TfrmStatistic08>(context, main->Log(VisualLogTab::Vol08),
-                                                    *fileExport);
-    statistic02 = std::make_unique<TfrmStatistic02>(context, main->Log(VisualLogTab::Vol02),
-                                                    *fileExport);
-    statistic03 = std::make_unique<TfrmStatistic03>(context, main->Log(VisualLogTab::Vol03),
-                                                    *fileExport);
-    statistic04 = std::make_unique<TfrmStatistic04>(context, main->Log(VisualLogTab::Vol04),
-                                                    *fileExport);
-    statistic06 = std::make_unique<TfrmStatistic06>(context, main->Log(VisualLogTab::Vol06),
-                                                    *fileExport);
-    statistics07 = std::make_unique<TfrmStatistics07>(context, main->Log(VisualLogTab::Vol07),
-                                                      *fileExport);
+    statistic08 =
+        std::make_unique<TfrmStatistic08>(context, main->Log(VisualLogTab::Vol08), *fileExport);
+    statistic02 =
+        std::make_unique<TfrmStatistic02>(context, main->Log(VisualLogTab::Vol02), *fileExport);
+    statistic03 =
+        std::make_unique<TfrmStatistic03>(context, main->Log(VisualLogTab::Vol03), *fileExport);
+    statistic04 =
+        std::make_unique<TfrmStatistic04>(context, main->Log(VisualLogTab::Vol04), *fileExport);
+    statistic06 =
+        std::make_unique<TfrmStatistic06>(context, main->Log(VisualLogTab::Vol06), *fileExport);
+    statistics07 =
+        std::make_unique<TfrmStatistics07>(context, main->Log(VisualLogTab::Vol07), *fileExport);
     main->AttachWindows(*this);
 }
 
@@ -124,12 +126,18 @@ ProgramWindows::~ProgramWindows() {
 
 VisualLogWindow& ProgramWindows::LogWindow(int tabIndex) {
     switch (tabIndex) {
-        case 0: return *statistic08;
-        case 1: return *statistics07;
-        case 2: return *statistic06;
-        case 3: return *statistic02;
-        case 4: return *statistic04;
-        default: return *statistic03;
+        case 0:
+            return *statistic08;
+        case 1:
+            return *statistics07;
+        case 2:
+            return *statistic06;
+        case 3:
+            return *statistic02;
+        case 4:
+            return *statistic04;
+        default:
+            return *statistic03;
     }
 }
 

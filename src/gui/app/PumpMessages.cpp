@@ -4,6 +4,8 @@
 
 namespace arbovane {
 
-void PumpMessages() { QCoreApplication::processEvents(); }
+void PumpMessages() {
+    QCoreApplication::processEvents();
+}
 
 }  // namespace arbovane

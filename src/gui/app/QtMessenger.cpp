@@ -11,11 +11,21 @@ void ConfigureMessageBox(QMessageBox& box, const std::string& text, const std::s
     box.setText(QString::fromStdString(text));
     box.setTextFormat(Qt::PlainText);
     switch (flags) {
-        case kMsgError: box.setIcon(QMessageBox::Critical); break;
-        case kMsgWarning: box.setIcon(QMessageBox::Warning); break;
-        case kMsgInformation: box.setIcon(QMessageBox::Information); break;
-        case kMsgQuestion: box.setIcon(QMessageBox::Question); break;
-        default: box.setIcon(QMessageBox::NoIcon); break;
+        case kMsgError:
+            box.setIcon(QMessageBox::Critical);
+            break;
+        case kMsgWarning:
+            box.setIcon(QMessageBox::Warning);
+            break;
+        case kMsgInformation:
+            box.setIcon(QMessageBox::Information);
+            break;
+        case kMsgQuestion:
+            box.setIcon(QMessageBox::Question);
+            break;
+        default:
+            box.setIcon(QMessageBox::NoIcon);
+            break;
     }
     if (flags == kMsgQuestion) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);

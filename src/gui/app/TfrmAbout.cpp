@@ -51,6 +51,8 @@ int TfrmAbout::ShowCentred() {
     return exec();
 }
 
-void TfrmAbout::lblAboutGuideClick() { context_.shell.Open(guidePath_); }
+void TfrmAbout::lblAboutGuideClick() {
+    context_.shell.Open(guidePath_);
+}
 
 }  // namespace arbovane

@@ -98,7 +98,9 @@ TfrmMain::TfrmMain(GuiContext& context, HelpEngine& help, QWidget* parent)
     resize(1100, 720);
 }
 
-TfrmMain::~TfrmMain() { FormDestroy(); }
+TfrmMain::~TfrmMain() {
+    FormDestroy();
+}
 
 void TfrmMain::BuildMenu() {
     QMenu* file = menuBar()->addMenu("&File");
@@ -111,7 +113,8 @@ void TfrmMain::BuildMenu() {
 
     QMenu* helpMenu = menuBar()->addMenu("&Help");
     helpMenu->setObjectName("mnuHelp");
-    helpMenu->addAction("Overview", this, &TfrmMain::mnuOverviewClick)->setObjectName("mnuOverview");
+    helpMenu->addAction("Overview", this, &TfrmMain::mnuOverviewClick)
+        ->setObjectName("mnuOverview");
     helpMenu->addAction("Visit ARB on the Web.", this, &TfrmMain::mnuVisitWebClick)
         ->setObjectName("mnuVisitWeb");
     helpMenu->addAction("&About...", this, &TfrmMain::mnuAboutClick)->setObjectName("mnuAbout");
@@ -275,8 +278,8 @@ void TfrmMain::BuildTabs() {
     auto* numbers = new QGroupBox("Increased Numbers", create3);
     auto* numbersRow = new QHBoxLayout(numbers);
     for (const char* which : {"StartNumber", "EndNumber"}) {
-        numbersRow->addWidget(new QLabel(which == std::string("StartNumber") ? "Start:" : "End:",
-                                         numbers));
+        numbersRow->addWidget(
+            new QLabel(which == std::string("StartNumber") ? "Start:" : "End:", numbers));
         auto* edit = new QLineEdit("1", numbers);
         edit->setObjectName(QString("edtVol03%1").arg(which));
         numbersRow->addWidget(edit);
@@ -415,32 +418,43 @@ void TfrmMain::TransferBuilderListTo(int tabIndex) {
     pane->ListsChanged();
 }
 
-void TfrmMain::btnVol08SubFolderLevelListBuilderClick() { TransferBuilderListTo(kTabCopy); }
-void TfrmMain::btnVol07SubFolderLevelListBuilderClick() { TransferBuilderListTo(kTabDelete); }
-void TfrmMain::btnVol06SubFolderLevelListBuilderClick() { TransferBuilderListTo(kTabRename); }
+void TfrmMain::btnVol08SubFolderLevelListBuilderClick() {
+    TransferBuilderListTo(kTabCopy);
+}
+void TfrmMain::btnVol07SubFolderLevelListBuilderClick() {
+    TransferBuilderListTo(kTabDelete);
+}
+void TfrmMain::btnVol06SubFolderLevelListBuilderClick() {
+    TransferBuilderListTo(kTabRename);
+}
 
 void TfrmMain::mnuManageSeparatorsClick() {
     if (windows_) windows_->delimiters->Run();
 }
 
-void TfrmMain::mnuExitClick() { close(); }
+void TfrmMain::mnuExitClick() {
+    close();
+}
 
 void TfrmMain::mnuOverviewClick() {
     if (windows_) windows_->overview->exec();
 }
 
-void TfrmMain::mnuVisitWebClick() { context_.shell.Open(help_.HelpFile()); }
+void TfrmMain::mnuVisitWebClick() {
+    context_.shell.Open(help_.HelpFile());
+}
 
 void TfrmMain::mnuAboutClick() {
     if (windows_) windows_->about->ShowCentred();
 }
 
 void TfrmMain::btnVol03ClearAllClick() {
-    if (context_.messenger.Show("You will delete all fields !!!\nClick YES to Continue deleting all "
-                                "fields,\nClick NO to Stop the delete process.",
-                                "Creating Folder(s).-Increased Numbers.            Information no: "
-                                "0083.",
-                                kMsgQuestion) != kAnswerYes)
+    if (context_.messenger.Show(
+            "You will delete all fields !!!\nClick YES to Continue deleting all "
+            "fields,\nClick NO to Stop the delete process.",
+            "Creating Folder(s).-Increased Numbers.            Information no: "
+            "0083.",
+            kMsgQuestion) != kAnswerYes)
         return;
     templateLists_[kTabCreate3]->clear();
     templateSums_[kTabCreate3]->setText("0");

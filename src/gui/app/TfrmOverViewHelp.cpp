@@ -61,6 +61,8 @@ TfrmOverViewHelp::TfrmOverViewHelp(GuiContext& context, std::string guidePath, Q
     resize(640, 420);
 }
 
-void TfrmOverViewHelp::lblOverViewHelpLinkClick() { context_.shell.Open(guidePath_); }
+void TfrmOverViewHelp::lblOverViewHelpLinkClick() {
+    context_.shell.Open(guidePath_);
+}
 
 }  // namespace arbovane

@@ -41,6 +41,7 @@ EditIncludeListWindow::EditIncludeListWindow(GuiContext& context, const std::str
     btnEditHelp = new QPushButton("Help", this);
     btnEditHelp->setObjectName("btn" + prefix + "EditHelp");
     btnEditHelp->setAutoDefault(false);
+    btnEditHelp->setEnabled(false);
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(linesCaption);
@@ -101,6 +102,11 @@ void EditIncludeListWindow::btnEditOKClick() {
 
 void EditIncludeListWindow::btnEditCancelClick() {
     reject();
+}
+
+void EditIncludeListWindow::SetHelpHook(std::function<void()> help) {
+    help_ = std::move(help);
+    btnEditHelp->setEnabled(static_cast<bool>(help_));
 }
 
 void EditIncludeListWindow::btnEditHelpClick() {

@@ -33,7 +33,8 @@ public:
     void Prepare(const std::vector<std::string>& lines, ParseBack parseBack);
 
     std::vector<std::string> MemoLines() const;
-    void SetHelpHook(std::function<void()> help) { help_ = std::move(help); }
+    // Help works once the program's help window is handed over; until then its button is off.
+    void SetHelpHook(std::function<void()> help);
 
 public slots:
     void btnEditOKClick();

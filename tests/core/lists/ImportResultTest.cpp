@@ -43,8 +43,8 @@ TEST(ImportResult, AppendsNewLinesOnly) {
     ListPane folders(TabPrefix::Vol06, text);
     folders.Include().Add("d:\\Old");
     folders.Exclude().Add("d:\\Set\\Aside");
-    EXPECT_FALSE(
-        folders.ImportResult({"D:\\OLD", "d:\\set\\aside", "d:\\New", "d:\\New"}, true).has_value());
+    EXPECT_FALSE(folders.ImportResult({"D:\\OLD", "d:\\set\\aside", "d:\\New", "d:\\New"}, true)
+                     .has_value());
     EXPECT_EQ(folders.Include().Lines(), (std::vector<std::string>{"d:\\Old", "d:\\New"}));
 
     ListPane strings(TabPrefix::Vol02, text);

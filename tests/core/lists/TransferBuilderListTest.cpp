@@ -35,7 +35,8 @@ TEST(TransferBuilderList, ImportAddsOnlyNewNonBlankLines) {
     ListPane pane(TabPrefix::Vol08, text);
     pane.Include().Add("d:\\T\\A");
     pane.Exclude().Add("d:\\T\\D");
-    const std::vector<std::string> result = {"D:\\t\\a", "d:\\t\\d", "  ", "d:\\T\\A\\B", "d:\\T\\C"};
+    const std::vector<std::string> result = {"D:\\t\\a", "d:\\t\\d", "  ", "d:\\T\\A\\B",
+                                             "d:\\T\\C"};
     EXPECT_FALSE(TransferBuilderList(TabPrefix::Vol08, pane, result, false).has_value());
     EXPECT_EQ(pane.Include().Lines(), std::vector<std::string>{"d:\\T\\A"});
     EXPECT_FALSE(TransferBuilderList(TabPrefix::Vol08, pane, result, true).has_value());

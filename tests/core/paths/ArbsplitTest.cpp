@@ -133,10 +133,11 @@ TEST_F(ArbsplitDriveTest, CheckFolderName) {
 TEST_F(ArbsplitDriveTest, CheckSameFolder) {
     std::string message;
     EXPECT_TRUE(CheckSameFolder(drives_.TextPort(), "C:\\Work\\\\A", "c:\\work\\a", message));
-    EXPECT_EQ(message,
-              "The ATTACH/COPY/MOVE operation is NOT PERFORMED !!!\nThe Destination Folder is the "
-              "same as the source Folder !!! \nDestination Folder : C:\\Work\\\\A\nSource Folder      "
-              ": c:\\work\\a");
+    EXPECT_EQ(
+        message,
+        "The ATTACH/COPY/MOVE operation is NOT PERFORMED !!!\nThe Destination Folder is the "
+        "same as the source Folder !!! \nDestination Folder : C:\\Work\\\\A\nSource Folder      "
+        ": c:\\work\\a");
     message.clear();
     EXPECT_FALSE(CheckSameFolder(drives_.TextPort(), "c:\\work\\b", "c:\\work\\a", message));
     EXPECT_EQ(message, "");
@@ -187,9 +188,10 @@ TEST(ReportFunctions, LayoutForFewAndMany) {
 
     message = "prefix|";
     EXPECT_TRUE(ReportColons(1, message, {"a:b:c", "d:\\x", "e:\\1:2:3", "f::", "g:h:", "k"}));
-    EXPECT_EQ(message,
-              "prefix|There are more than one Colons in the Folder Names (total: 4) \nNo. of Colons: "
-              "2   a:b:c\nNo. of Colons: 3   e:\\1:2:3\nNo. of Colons: 2   f::\n\n1  more left\n\n");
+    EXPECT_EQ(
+        message,
+        "prefix|There are more than one Colons in the Folder Names (total: 4) \nNo. of Colons: "
+        "2   a:b:c\nNo. of Colons: 3   e:\\1:2:3\nNo. of Colons: 2   f::\n\n1  more left\n\n");
 
     message.clear();
     EXPECT_TRUE(ReportColons(0, message, {"\\ok", "d:\\x"}));
@@ -197,8 +199,9 @@ TEST(ReportFunctions, LayoutForFewAndMany) {
 
     message.clear();
     EXPECT_TRUE(ReportNoLeadingBackslash(message, {"\\a", "b", "/c", "d\\\\e"}));
-    EXPECT_EQ(message,
-              "Error Type: There are paths not beginning with \\ (backslash) (total: 2) \nb\nd\\e\n\n");
+    EXPECT_EQ(
+        message,
+        "Error Type: There are paths not beginning with \\ (backslash) (total: 2) \nb\nd\\e\n\n");
 }
 
 TEST(CheckFullPaths, FiveLinesWithoutDrive) {
@@ -261,14 +264,10 @@ TEST(FormatSize, StrictThresholds) {
     const struct {
         std::uint64_t bytes;
         std::string text;
-    } cases[] = {{0, "0.00 Bytes"},
-                 {1024, "1024.00 Bytes"},
-                 {1025, "1.00 KB"},
-                 {1048576, "1024.00 KB"},
-                 {1048577, "1.00 MB"},
-                 {1073741824ull, "1024.00 MB"},
-                 {1073741825ull, "1.00 GB"},
-                 {5ull * 1024 * 1024 * 1024 * 1024, "5120.00 GB"}};
+    } cases[] = {{0, "0.00 Bytes"},          {1024, "1024.00 Bytes"},
+                 {1025, "1.00 KB"},          {1048576, "1024.00 KB"},
+                 {1048577, "1.00 MB"},       {1073741824ull, "1024.00 MB"},
+                 {1073741825ull, "1.00 GB"}, {5ull * 1024 * 1024 * 1024 * 1024, "5120.00 GB"}};
     for (const auto& c : cases) EXPECT_EQ(FormatSize(c.bytes), c.text) << c.bytes;
     double value = 0;
     std::string unit;

@@ -19,9 +19,8 @@ TEST(SplitAtColon, HeadKeepsTheColon) {
     const struct {
         std::string in, head, tail;
         bool result;
-    } cases[] = {{"c:", "c:", "", true},
-                 {"\\A\\B", "", "\\A\\B", false},
-                 {"d:\\x:y", "d:", "\\x:y", true}};
+    } cases[] = {
+        {"c:", "c:", "", true}, {"\\A\\B", "", "\\A\\B", false}, {"d:\\x:y", "d:", "\\x:y", true}};
     for (const auto& c : cases) {
         std::string head = "junk", tail = "junk";
         EXPECT_EQ(SplitAtColon(c.in, head, tail), c.result) << c.in;

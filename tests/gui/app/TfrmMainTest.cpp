@@ -99,9 +99,9 @@ TEST_F(TfrmMainTest, SixTabsInPageOrderWithTheirCaptions) {
     EXPECT_EQ(pages->currentIndex(), 0);
     EXPECT_EQ(Find<QLineEdit>("edtVol03StartNumber")->text().toStdString(), "1");
     EXPECT_EQ(Find<QLineEdit>("edtVol03EndNumber")->text().toStdString(), "1");
-    for (const char* name : {"lblVol02StartFolder", "lblVol02EndFolder", "lblVol03StartFolder",
-                             "lblVol03EndFolder", "lblVol04StartFolder", "lblVol04EndFolder",
-                             "lblVol06StartFolder", "lblVol06EndFolder"}) {
+    for (const char* name :
+         {"lblVol02StartFolder", "lblVol02EndFolder", "lblVol03StartFolder", "lblVol03EndFolder",
+          "lblVol04StartFolder", "lblVol04EndFolder", "lblVol06StartFolder", "lblVol06EndFolder"}) {
         ASSERT_NE(Find<QLabel>(name), nullptr) << name;
         EXPECT_TRUE(Find<QLabel>(name)->text().isEmpty()) << name;
     }
@@ -122,7 +122,8 @@ TEST_F(TfrmMainTest, MenuCaptionsAndExitHint) {
     for (QAction* menu : windows_->main->menuBar()->actions()) {
         if (!menu->isVisible()) continue;
         captions.push_back(menu->text().toStdString());
-        for (QAction* item : menu->menu()->actions()) captions.push_back(item->text().toStdString());
+        for (QAction* item : menu->menu()->actions())
+            captions.push_back(item->text().toStdString());
     }
     EXPECT_EQ(captions, (std::vector<std::string>{"&File", "E&xit", "&Help", "Overview",
                                                   "Visit ARB on the Web.", "&About..."}));

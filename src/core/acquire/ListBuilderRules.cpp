@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "core/lists/EditParseBack.h"
+#include "core/lists/ListMoves.h"
 #include "core/paths/Arbsplit.h"
 #include "core/paths/PathText.h"
 #include "platform/Text.h"
@@ -53,13 +54,6 @@ std::string Trim(const std::string& text) {
     const auto first = std::find_if_not(text.begin(), text.end(), blank);
     const auto last = std::find_if_not(text.rbegin(), text.rend(), blank).base();
     return first < last ? std::string(first, last) : std::string();
-}
-
-std::vector<std::size_t> InOrder(std::vector<std::size_t> positions, std::size_t size) {
-    std::sort(positions.begin(), positions.end());
-    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
-    positions.erase(std::lower_bound(positions.begin(), positions.end(), size), positions.end());
-    return positions;
 }
 
 }  // namespace
@@ -167,20 +161,9 @@ std::optional<ListMessage> ListBuilderRules::Build(const std::string& source,
 
 void ListBuilderRules::MoveSelected(FolderList& source, FolderList& target,
                                     const std::vector<std::size_t>& selected) {
-    const std::vector<std::size_t> positions = InOrder(selected, source.Size());
-    const bool toExclude = &target == &exclude_;
-    std::size_t sourceCount = source.Size();
-    const auto report = [&] {
-        toExclude ? Report(sourceCount, target.Size()) : Report(target.Size(), sourceCount);
-    };
-    for (const std::size_t position : positions)
-        if (target.Add(source.At(position))) report();
-    // An item the target holds already leaves the source all the same.
-    for (std::size_t i = 0; i < positions.size(); ++i) {
-        --sourceCount;
-        report();
-    }
-    source.RemoveAt(positions);
+    MoveSelectedItems(
+        source, target, &target == &exclude_, selected, ListItemFilter(),
+        [this](std::size_t include, std::size_t exclude) { Report(include, exclude); });
     Report();
 }
 
@@ -193,8 +176,7 @@ void ListBuilderRules::MoveSelectedToInclude(const std::vector<std::size_t>& sel
 }
 
 void ListBuilderRules::MoveAll(FolderList& source, FolderList& target) {
-    target.AddAll(source.Lines());
-    source.Clear();
+    MoveAllItems(source, target, ListItemFilter());
     Report();
 }
 
@@ -207,17 +189,8 @@ void ListBuilderRules::MoveAllToInclude() {
 }
 
 void ListBuilderRules::ExchangeLists() {
-    const std::vector<std::string> formerInclude = include_.Lines();
-    include_.Clear();
-    std::size_t excludeCount = exclude_.Size();
-    Report(0, excludeCount);
-    for (const std::string& item : exclude_.Lines())
-        if (include_.Add(item)) Report(include_.Size(), --excludeCount);
-    exclude_.Clear();
-    Report(include_.Size(), 0);
-    // An item that stood in both lists stays in the include list only.
-    for (const std::string& item : formerInclude)
-        if (!include_.Holds(item) && exclude_.Add(item)) Report(include_.Size(), exclude_.Size());
+    ExchangeItems(include_, exclude_,
+                  [this](std::size_t include, std::size_t exclude) { Report(include, exclude); });
     Report();
 }
 
@@ -227,10 +200,9 @@ ListMessage ListBuilderRules::DeleteSelectedPrompt() const {
 }
 
 void ListBuilderRules::DeleteSelectedExcluded(const std::vector<std::size_t>& selected) {
-    const std::vector<std::size_t> positions = InOrder(selected, exclude_.Size());
-    std::size_t count = exclude_.Size();
-    for (std::size_t i = 0; i < positions.size(); ++i) Report(include_.Size(), --count);
-    exclude_.RemoveAt(positions);
+    DeleteSelectedItems(
+        include_, exclude_, selected,
+        [this](std::size_t include, std::size_t exclude) { Report(include, exclude); });
     Report();
 }
 
@@ -254,7 +226,7 @@ std::optional<ListMessage> ListBuilderRules::ParseBack(const std::vector<std::st
 
 std::optional<ListMessage> ListBuilderRules::ViewSelected(const std::vector<std::size_t>& selected,
                                                           std::string& target) const {
-    const std::vector<std::size_t> positions = InOrder(selected, include_.Size());
+    const std::vector<std::size_t> positions = SelectedPositions(selected, include_.Size());
     if (positions.empty()) return Message("0574", kNothingSelected);
     target = Trim(include_.At(positions.front()));
     return std::nullopt;

@@ -4,6 +4,7 @@
 
 #include "core/acquire/ImportClass.h"
 #include "core/lists/EditParseBack.h"
+#include "core/lists/ListMoves.h"
 #include "core/paths/Arbsplit.h"
 #include "core/paths/PathText.h"
 
@@ -55,13 +56,6 @@ std::string NumberOf(const std::string& title) {
 
 ListMessage Message(const std::string& text, const std::string& title, int flags = kMsgWarning) {
     return ListMessage{NumberOf(title), text, title, flags};
-}
-
-std::vector<std::size_t> InOrder(std::vector<std::size_t> positions, std::size_t size) {
-    std::sort(positions.begin(), positions.end());
-    positions.erase(std::unique(positions.begin(), positions.end()), positions.end());
-    positions.erase(std::lower_bound(positions.begin(), positions.end(), size), positions.end());
-    return positions;
 }
 
 }  // namespace
@@ -155,22 +149,10 @@ TypedAddResult ListPane::AddTypedPaths(FileSystem& fs, const std::string& fieldT
 
 void ListPane::MoveSelected(FolderList& source, FolderList& target,
                             const std::vector<std::size_t>& selected) {
-    const std::vector<std::size_t> positions = InOrder(selected, source.Size());
-    const bool toExclude = &target == &exclude_;
-    std::size_t sourceCount = source.Size();
-    for (const std::size_t position : positions) {
-        const std::string& item = source.At(position);
-        if (target.Holds(item) || !Movable(item)) continue;
-        target.Add(item);
-        toExclude ? Report(sourceCount, target.Size()) : Report(target.Size(), sourceCount);
-    }
-    // The skipped items leave the source too: the target holds them already, or they are no
-    // folders.
-    for (auto it = positions.rbegin(); it != positions.rend(); ++it) {
-        --sourceCount;
-        toExclude ? Report(sourceCount, target.Size()) : Report(target.Size(), sourceCount);
-    }
-    source.RemoveAt(positions);
+    MoveSelectedItems(
+        source, target, &target == &exclude_, selected,
+        [this](const std::string& item) { return Movable(item); },
+        [this](std::size_t include, std::size_t exclude) { Report(include, exclude); });
     Report();
 }
 
@@ -183,9 +165,7 @@ void ListPane::MoveSelectedToInclude(const std::vector<std::size_t>& selected) {
 }
 
 void ListPane::MoveAll(FolderList& source, FolderList& target) {
-    for (const std::string& item : source.Lines())
-        if (!target.Holds(item) && Movable(item)) target.Add(item);
-    source.Clear();
+    MoveAllItems(source, target, [this](const std::string& item) { return Movable(item); });
     Report();
 }
 
@@ -198,21 +178,8 @@ void ListPane::MoveAllToInclude() {
 }
 
 void ListPane::ExchangeLists() {
-    const std::vector<std::string> formerInclude = include_.Lines();
-    include_.Clear();
-    std::size_t excludeCount = exclude_.Size();
-    Report(0, excludeCount);
-    for (const std::string& item : exclude_.Lines()) {
-        if (!include_.Add(item)) continue;
-        Report(include_.Size(), --excludeCount);
-    }
-    exclude_.Clear();
-    Report(include_.Size(), 0);
-    // An item that stood in both lists stays in the include list only.
-    for (const std::string& item : formerInclude) {
-        if (include_.Holds(item) || !exclude_.Add(item)) continue;
-        Report(include_.Size(), exclude_.Size());
-    }
+    ExchangeItems(include_, exclude_,
+                  [this](std::size_t include, std::size_t exclude) { Report(include, exclude); });
     Report();
 }
 
@@ -224,10 +191,9 @@ ListMessage ListPane::DeleteSelectedPrompt() const {
 }
 
 void ListPane::DeleteSelectedExcluded(const std::vector<std::size_t>& selected) {
-    const std::vector<std::size_t> positions = InOrder(selected, exclude_.Size());
-    std::size_t count = exclude_.Size();
-    for (std::size_t i = 0; i < positions.size(); ++i) Report(include_.Size(), --count);
-    exclude_.RemoveAt(positions);
+    DeleteSelectedItems(
+        include_, exclude_, selected,
+        [this](std::size_t include, std::size_t exclude) { Report(include, exclude); });
     Report();
 }
 
@@ -252,7 +218,7 @@ std::optional<ListMessage> ListPane::ParseBack(const std::vector<std::string>& l
 
 std::optional<ListMessage> ListPane::ViewSelected(const std::vector<std::size_t>& selected,
                                                   std::string& target) const {
-    const std::vector<std::size_t> positions = InOrder(selected, include_.Size());
+    const std::vector<std::size_t> positions = SelectedPositions(selected, include_.Size());
     if (positions.empty()) return Message(kNothingSelected, texts_.viewSelectedTitle);
     target = TrimSpaces(include_.At(positions.front()));
     return std::nullopt;

@@ -21,6 +21,7 @@
 #include "gui/acquire/TfrmFLLEditIncludeFolderList.h"
 #include "gui/acquire/TfrmFileExport.h"
 #include "gui/app/PumpMessages.h"
+#include "gui/lists/ListBoxFill.h"
 #include "gui/templates/TfrmLevelSummFolder.h"
 #include "platform/Messenger.h"
 #include "platform/Shell.h"
@@ -323,21 +324,8 @@ void TfrmSubFolderListBuilder::Operate(const std::function<void()>& body, bool l
 }
 
 void TfrmSubFolderListBuilder::ShowLists() {
-    const auto fill = [](QListWidget* list, const std::vector<std::string>& lines) {
-        const int scroll = list->verticalScrollBar()->value();
-        list->setUpdatesEnabled(false);
-        list->clear();
-        const int rowHeight = list->fontMetrics().height() + 2;
-        for (const std::string& line : lines) {
-            auto* item = new QListWidgetItem(Q(line));
-            item->setSizeHint(QSize(kHorizontalExtent, rowHeight));
-            list->addItem(item);
-        }
-        list->setUpdatesEnabled(true);
-        list->verticalScrollBar()->setValue(scroll);
-    };
-    fill(lstIncludeFolderList, model_.Include().Lines());
-    fill(lstExcludeFolderList, model_.Exclude().Lines());
+    FillListBox(lstIncludeFolderList, model_.Include().Lines(), kHorizontalExtent);
+    FillListBox(lstExcludeFolderList, model_.Exclude().Lines(), kHorizontalExtent);
     ShowCounters(model_.Include().Size(), model_.Exclude().Size());
 }
 

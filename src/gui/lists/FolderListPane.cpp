@@ -16,6 +16,7 @@
 #include "gui/acquire/TfrmFileImport.h"
 #include "gui/app/PumpMessages.h"
 #include "gui/lists/EditIncludeListWindow.h"
+#include "gui/lists/ListBoxFill.h"
 #include "gui/lists/TfrmZoomIncludeWindow.h"
 #include "platform/FileSystem.h"
 #include "platform/Messenger.h"
@@ -198,19 +199,8 @@ void FolderListPane::ListsChanged() {
 }
 
 void FolderListPane::ShowLists() {
-    const auto fill = [](QListWidget* list, const std::vector<std::string>& lines) {
-        const int scroll = list->verticalScrollBar()->value();
-        QStringList texts;
-        texts.reserve(static_cast<qsizetype>(lines.size()));
-        for (const std::string& line : lines) texts.push_back(QString::fromStdString(line));
-        list->setUpdatesEnabled(false);
-        list->clear();
-        list->addItems(texts);
-        list->setUpdatesEnabled(true);
-        list->verticalScrollBar()->setValue(scroll);
-    };
-    fill(lstInclude, model_.Include().Lines());
-    fill(lstExclude, model_.Exclude().Lines());
+    FillListBox(lstInclude, model_.Include().Lines());
+    FillListBox(lstExclude, model_.Exclude().Lines());
     ShowCounters(model_.Include().Size(), model_.Exclude().Size());
 }
 

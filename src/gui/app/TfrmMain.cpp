@@ -32,6 +32,8 @@
 #include "gui/lists/TfrmVol06EditIncludeList.h"
 #include "gui/lists/TfrmVol07EditIncludeList.h"
 #include "gui/lists/TfrmVol08EditIncludeList.h"
+#include "gui/ops/delete/DeleteTab.h"
+#include "gui/ops/rename/RenameTab.h"
 #include "gui/templates/TfrmFileSelection.h"
 #include "gui/visuallog/VisualLogWindow.h"
 #include "platform/Messenger.h"
@@ -142,6 +144,7 @@ QWidget* TfrmMain::AddTab(const char* objectName, const char* caption, VisualLog
 
     auto* side = new QVBoxLayout;
     columns->addLayout(side, 2);
+    sideColumns_[static_cast<std::size_t>(tab)] = side;
     if (hasTemplates) {
         auto* frame = new QGroupBox("Folder Structures (Templates)", sheet);
         auto* frameLayout = new QVBoxLayout(frame);
@@ -318,17 +321,41 @@ void TfrmMain::AttachWindows(ProgramWindows& windows) {
             if (QListWidget* list = templateLists_[static_cast<std::size_t>(tab)]) list->clear();
             if (QLabel* sum = templateSums_[static_cast<std::size_t>(tab)]) sum->setText("0");
             logs_[static_cast<std::size_t>(tab)]->ZeroCounters();
+            if (tab == kTabDelete && deleteTab_) deleteTab_->ClearFields();
+            if (tab == kTabRename && renameTab_) renameTab_->ClearFields();
             EnableTabControls(tab, false);
         });
         pane->SetImportWindow(windows.fileImport.get());
         paneHosts_[static_cast<std::size_t>(tab)]->addWidget(pane);
         panes_[static_cast<std::size_t>(tab)] = pane;
     }
+    const auto services = [this](int tab, VisualLogTab logTab) {
+        QWidget* sheet = pgeMain->widget(tab);
+        return TabServices{context_,
+                           sheet,
+                           sideColumns_[static_cast<std::size_t>(tab)],
+                           *panes_[static_cast<std::size_t>(tab)],
+                           Log(logTab),
+                           [this, sheet] { LockTabsFor(sheet); },
+                           [this] { UnlockTabs(); }};
+    };
+    deleteTab_ = std::make_unique<DeleteTab>(services(kTabDelete, VisualLogTab::Vol07));
+    renameTab_ =
+        std::make_unique<RenameTab>(services(kTabRename, VisualLogTab::Vol06), renameJournal_);
+    RefreshTab(kTabDelete);
+    RefreshTab(kTabRename);
+
     // Tool tips stay up for ten minutes while the mouse rests on a control.
     for (QWidget* widget : findChildren<QWidget*>()) widget->setToolTipDuration(kHintHidePause);
 }
 
+UndoJournal& TfrmMain::Journal(VisualLogTab tab) {
+    return journals_[static_cast<std::size_t>(tab)];
+}
+
 void TfrmMain::RefreshTab(int tabIndex) {
+    if (tabIndex == kTabDelete && deleteTab_) return deleteTab_->Refresh();
+    if (tabIndex == kTabRename && renameTab_) return renameTab_->Refresh();
     const FolderListPane* pane = panes_[static_cast<std::size_t>(tabIndex)];
     EnableTabControls(tabIndex, pane && !pane->IncludeLines().empty());
 }

@@ -4,10 +4,12 @@
 #include <array>
 #include <memory>
 
+#include "core/undo/UndoJournal.h"
 #include "core/visuallog/VisualLog.h"
 #include "gui/app/GuiContext.h"
 
 class QAction;
+class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -20,8 +22,10 @@ class QVBoxLayout;
 
 namespace arbovane {
 
+class DeleteTab;
 class FolderListPane;
 class HelpEngine;
+class RenameTab;
 struct ProgramWindows;
 
 // The main window: six operation tabs, the menu, the program's lifecycle (settings read at
@@ -40,6 +44,11 @@ public:
     VisualLog& Log(VisualLogTab tab) { return *logs_[static_cast<std::size_t>(tab)]; }
     FolderListPane* Pane(int tabIndex) const { return panes_[static_cast<std::size_t>(tabIndex)]; }
     QTabWidget* Pages() const { return pgeMain; }
+
+    // The undo journals of the copy and creation tabs (Vol08, Vol02, Vol04, Vol03) and of the
+    // rename tab; they live as long as the program.
+    UndoJournal& Journal(VisualLogTab tab);
+    RenameJournal& Renames() { return renameJournal_; }
 
     // A run disables every other tab sheet; the running tab stays usable.
     void LockTabsFor(QWidget* runningTab);
@@ -88,6 +97,11 @@ private:
     std::array<QVBoxLayout*, 6> paneHosts_{};
     std::array<QListWidget*, 6> templateLists_{};
     std::array<QLabel*, 6> templateSums_{};
+    std::array<QBoxLayout*, 6> sideColumns_{};
+    std::array<UndoJournal, 6> journals_;
+    RenameJournal renameJournal_;
+    std::unique_ptr<DeleteTab> deleteTab_;
+    std::unique_ptr<RenameTab> renameTab_;
     bool destroyed_ = false;
 
     QTabWidget* pgeMain = nullptr;

@@ -1,0 +1,147 @@
+#include "core/undo/FolderFileUndo.h"
+
+#include "core/app/SettingsRecord.h"
+#include "core/paths/Arbsplit.h"
+#include "core/paths/PathText.h"
+#include "platform/FileSystem.h"
+
+namespace arbovane {
+
+namespace {
+
+std::string WithoutTrailingBackslash(std::string text) {
+    if (!text.empty() && text.back() == '\\') text.pop_back();
+    return text;
+}
+
+// An empty text, a text without a backslash ("d:" names the drive's current directory, not a
+// folder of the run) or a bare drive part is never queued and ends every climb.
+bool EndsClimb(const std::string& path) {
+    return path.empty() || path.find('\\') == std::string::npos || path == ExtractDrive(path);
+}
+
+}  // namespace
+
+FolderFileUndo::FolderFileUndo(FileSystem& fs) : fs_(fs) {}
+
+const std::vector<std::string>& FolderFileUndo::Input(UndoInput input) const {
+    return input == UndoInput::MainFolders ? mainFolders_ : structureFolders_;
+}
+
+void FolderFileUndo::QueueByPlan(const UndoPlan& plan) {
+    AddBoundaries(plan.boundaries);
+    for (const auto& step : plan.steps) {
+        if (step.climb) {
+            Climb(Input(step.input));
+        } else {
+            QueueAsItIs(Input(step.input), step.dropTrailingBackslash);
+        }
+    }
+}
+
+void FolderFileUndo::AddBoundaries(UndoBoundaries boundaries) {
+    // Slashes are read as backslashes here and in the climb, so "d:/Dest" still stops it.
+    switch (boundaries) {
+        case UndoBoundaries::None:
+            break;
+        case UndoBoundaries::Root:
+            boundaries_.insert(WithoutTrailingBackslash(WithBackslashes(root_)));
+            break;
+        case UndoBoundaries::MainFolders:
+            for (const auto& folder : mainFolders_)
+                boundaries_.insert(WithoutTrailingBackslash(WithBackslashes(folder)));
+            break;
+        case UndoBoundaries::DrivesOfMainFolders:
+            for (const auto& folder : mainFolders_)
+                boundaries_.insert(ExtractDrive(WithBackslashes(folder)));
+            break;
+    }
+}
+
+void FolderFileUndo::Climb(const std::vector<std::string>& folders) {
+    for (const auto& folder : folders) {
+        // A trailing backslash would make the root itself look like a folder below the root.
+        std::string path = WithoutTrailingBackslash(WithBackslashes(folder));
+        while (!EndsClimb(path) && boundaries_.count(path) == 0) {
+            // Its ancestors were queued with it.
+            if (!seen_.insert(path).second) break;
+            Queue(path);
+            std::string last;
+            std::string parent =
+                WithoutTrailingBackslash(SplitParentAndLast(fs_, path, last, false));
+            if (parent == path) break;
+            path = std::move(parent);
+        }
+    }
+}
+
+void FolderFileUndo::QueueAsItIs(const std::vector<std::string>& folders,
+                                 bool dropTrailingBackslash) {
+    for (const auto& folder : folders) {
+        const std::string path = dropTrailingBackslash ? WithoutTrailingBackslash(folder) : folder;
+        Queue(path);
+    }
+}
+
+void FolderFileUndo::Queue(const std::string& folder) {
+    removalQueue_.emplace(CountSeparators(folder), folder);
+}
+
+void FolderFileUndo::FindQueuedLinks() {
+    if (linksFound_) return;
+    linksFound_ = true;
+    for (const auto& [depth, folder] : removalQueue_) {
+        const std::string path = TrimBlanksAndControls(folder);
+        if (!path.empty() && fs_.IsLink(path)) queuedLinks_.insert(WithBackslashes(path));
+    }
+}
+
+bool FolderFileUndo::BelowQueuedLink(const std::string& path) const {
+    if (queuedLinks_.empty()) return false;
+    // Whatever lies below a link lives in the link's target, which the run never made.
+    std::string text = WithBackslashes(path);
+    for (auto slash = text.rfind('\\'); slash != std::string::npos && slash > 0;
+         slash = text.rfind('\\', slash - 1)) {
+        if (queuedLinks_.count(text.substr(0, slash))) return true;
+    }
+    return false;
+}
+
+void FolderFileUndo::DeleteFiles() {
+    FindQueuedLinks();
+    for (const auto& file : files_) {
+        const std::string path = TrimBlanksAndControls(file);
+        if (path.empty()) continue;
+        if (BelowQueuedLink(path) || !fs_.RemoveFile(path)) failedFiles_.push_back(path);
+    }
+}
+
+void FolderFileUndo::RemoveFolders() {
+    FindQueuedLinks();
+    std::vector<std::string> belowLinks;
+    // Deepest first, and among equal depths the last queued first, so children go before
+    // their parents.
+    for (auto it = removalQueue_.rbegin(); it != removalQueue_.rend(); ++it) {
+        const std::string path = TrimBlanksAndControls(it->second);
+        if (BelowQueuedLink(path)) {
+            belowLinks.push_back(path);
+            continue;
+        }
+        if (fs_.RemoveEmptyFolder(path)) continue;
+        (IsExistingFolder(fs_, path) ? failedFolders_ : vanishedFolders_).push_back(path);
+    }
+    // Only after the links themselves had their turn: a removed link takes these paths with it.
+    for (const auto& path : belowLinks)
+        (IsExistingFolder(fs_, path) ? failedFolders_ : vanishedFolders_).push_back(path);
+}
+
+void FolderFileUndo::BuildReport() {
+    if (failedFolders_.empty() && failedFiles_.empty()) return;
+    report_ = "The program is unable to delete the following folders, and/or separate files : \n";
+    otherReasons_.clear();
+    for (const auto& folder : failedFolders_) otherReasons_ += folder + "\n";
+    for (const auto& file : failedFiles_) otherReasons_ += file + "\n";
+    if (!otherReasons_.empty()) report_ += "\nOTHER REASONS   : \n\n" + otherReasons_;
+}
+
+}  // namespace arbovane

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/undo/NivoFolderNames.h"
+#include "core/undo/UndoPlan.h"
+
+namespace arbovane {
+
+class FileSystem;
+
+// One undo run of a copy or creation tab: deletes the journalled files, then removes the queued
+// folders deepest first. Only empty folders are ever removed and nothing is deleted recursively,
+// so whatever the user put into a created tree meanwhile stays, and its folders are reported.
+class FolderFileUndo {
+public:
+    explicit FolderFileUndo(FileSystem& fs);
+    FolderFileUndo(const FolderFileUndo&) = delete;
+    FolderFileUndo& operator=(const FolderFileUndo&) = delete;
+
+    void SetRoot(std::string root) { root_ = std::move(root); }
+    void SetMainFolders(std::vector<std::string> folders) { mainFolders_ = std::move(folders); }
+    void SetStructureFolders(std::vector<std::string> folders) {
+        structureFolders_ = std::move(folders);
+    }
+    void SetFiles(std::vector<std::string> files) { files_ = std::move(files); }
+
+    // Fills the boundaries and the removal queue from the lists set before.
+    void QueueByPlan(const UndoPlan& plan);
+    void DeleteFiles();
+    void RemoveFolders();
+    void BuildReport();
+
+    const std::vector<std::string>& FailedFolders() const { return failedFolders_; }
+    const std::vector<std::string>& FailedFiles() const { return failedFiles_; }
+    // Queued folders that were gone already; never reported.
+    const std::vector<std::string>& VanishedFolders() const { return vanishedFolders_; }
+    const std::string& Report() const { return report_; }
+
+private:
+    void AddBoundaries(UndoBoundaries boundaries);
+    void Climb(const std::vector<std::string>& folders);
+    void QueueAsItIs(const std::vector<std::string>& folders, bool dropTrailingBackslash);
+    void Queue(const std::string& folder);
+    // A queued folder the user replaced by a link is removed as an entry; nothing below it is
+    // touched.
+    void FindQueuedLinks();
+    bool BelowQueuedLink(const std::string& path) const;
+    const std::vector<std::string>& Input(UndoInput input) const;
+
+    FileSystem& fs_;
+    std::string root_;
+    std::vector<std::string> mainFolders_;
+    std::vector<std::string> structureFolders_;
+    std::vector<std::string> files_;
+    std::vector<std::string> vanishedFolders_;
+    std::vector<std::string> failedFolders_;
+    std::vector<std::string> failedFiles_;
+    std::set<std::string> boundaries_;
+    std::set<std::string> seen_;
+    AS_MULTIMAP_NIVO_FOLDER_NAMES removalQueue_;
+    std::set<std::string> queuedLinks_;
+    bool linksFound_ = false;
+    std::string report_;
+    std::string otherReasons_;
+};
+
+}  // namespace arbovane

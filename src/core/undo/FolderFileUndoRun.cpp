@@ -1,0 +1,79 @@
+#include "core/undo/FolderFileUndoRun.h"
+
+#include "core/undo/FolderFileUndo.h"
+#include "core/undo/UndoMessages.h"
+#include "core/undo/UndoPlan.h"
+#include "core/visuallog/VisualLog.h"
+#include "platform/Messenger.h"
+
+namespace arbovane {
+
+namespace {
+
+void CountFailedUndo(UndoTab tab, VisualLog& log) {
+    if (tab == UndoTab::Copy) {
+        log.Add(Vol08Counter::FailedUndo, 1);
+    } else {
+        log.Add(CreationCounter::FailedUndo, 1);
+    }
+}
+
+void ListFailedUndo(UndoTab tab, VisualLog& log, const std::string& folder) {
+    if (tab == UndoTab::Copy) {
+        log.AddEntry(Vol08Category::SubFoldersFailedUndo, folder);
+    } else {
+        log.AddEntry(CreationCategory::FoldersFailedUndo, folder);
+    }
+}
+
+void ForgetLastRun(UndoJournal& journal) {
+    // The marker and the root stay: they describe the run, not what is left of it.
+    journal.CreatedMainFolders.clear();
+    journal.CopyTargetFolders.clear();
+    journal.CreatedStructureFolders.clear();
+    journal.CopiedFiles.clear();
+    journal.FailedUndoFolders.clear();
+}
+
+}  // namespace
+
+void RunFolderFileUndo(UndoTab tab, UndoJournal& journal, VisualLog& log, FileSystem& fs,
+                       Messenger& messenger) {
+    const UndoTabTexts& texts = UndoTextsFor(tab);
+    const UndoPlan* plan = UndoPlanFor(tab, journal);
+    const bool undoable =
+        !journal.FailedUndoFolders.empty() || !JournalListOf(journal, UndoableListOf(tab)).empty();
+    // A journal whose marker no plan knows cannot be taken back safely either.
+    if (!undoable || !plan) {
+        messenger.Show(texts.nothingText, texts.nothingTitle, kMsgWarning);
+        return;
+    }
+    if (messenger.Show(texts.questionText, texts.questionTitle, kMsgQuestion) != kAnswerYes) return;
+
+    FolderFileUndo undo(fs);
+    if (plan->boundaries == UndoBoundaries::Root) undo.SetRoot(journal.UndoRoot);
+    undo.SetMainFolders(JournalListOf(journal, plan->mainFolders));
+    undo.SetStructureFolders(JournalListOf(journal, plan->structureFolders));
+    undo.SetFiles(JournalListOf(journal, plan->files));
+    undo.QueueByPlan(*plan);
+    undo.DeleteFiles();
+    undo.RemoveFolders();
+    undo.BuildReport();
+
+    ForgetLastRun(journal);
+    log.ClearOutcomes();
+    journal.FailedUndoFiles = undo.FailedFiles();
+    for (const auto& folder : undo.FailedFolders()) {
+        CountFailedUndo(tab, log);
+        log.Refresh();
+        journal.FailedUndoFolders.push_back(folder);
+        ListFailedUndo(tab, log, folder);
+    }
+    // The last entries and counts are painted whatever the pacing.
+    log.Flush();
+
+    if (!undo.Report().empty()) messenger.Show(undo.Report(), texts.reportTitle, kMsgWarning);
+    messenger.Show(texts.endText, texts.endTitle, kMsgInformation);
+}
+
+}  // namespace arbovane

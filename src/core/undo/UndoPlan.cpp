@@ -1,0 +1,153 @@
+#include "core/undo/UndoPlan.h"
+
+namespace arbovane {
+
+namespace {
+
+// Create-I and Create-III share their plans; Create-II has no undo root and climbs to the drive.
+enum class PlanGroup { Copy, RootedCreation, PathCreation };
+
+struct UndoTabProfile {
+    UndoTab tab;
+    PlanGroup group;
+    UndoJournalList undoable;
+};
+
+constexpr UndoTabProfile kTabs[] = {
+    {UndoTab::Copy, PlanGroup::Copy, UndoJournalList::CreatedStructureFolders},
+    {UndoTab::CreateI, PlanGroup::RootedCreation, UndoJournalList::CreatedMainFolders},
+    {UndoTab::CreateII, PlanGroup::PathCreation, UndoJournalList::CreatedMainFolders},
+    {UndoTab::CreateIII, PlanGroup::RootedCreation, UndoJournalList::CreatedMainFolders},
+};
+
+struct UndoPlanRow {
+    PlanGroup group;
+    UndoJournalState state;
+    UndoPlan plan;
+};
+
+using B = UndoBoundaries;
+using L = UndoJournalList;
+using S = UndoJournalState;
+
+constexpr UndoQueueStep kClimbMain{UndoInput::MainFolders, true, false};
+constexpr UndoQueueStep kClimbStructure{UndoInput::StructureFolders, true, false};
+constexpr UndoQueueStep kMainAsItIs{UndoInput::MainFolders, false, true};
+constexpr UndoQueueStep kStructureAsItIs{UndoInput::StructureFolders, false, false};
+
+const std::vector<UndoPlanRow>& PlanTable() {
+    static const std::vector<UndoPlanRow> rows = {
+        // group, state: boundaries, main folders, structure folders, files, steps
+        {PlanGroup::Copy,
+         S::FailedUndo,
+         {B::None, L::None, L::FailedUndoFolders, L::FailedUndoFiles, {kStructureAsItIs}}},
+        {PlanGroup::Copy,
+         S::MarkerF,
+         {B::None, L::None, L::CreatedStructureFolders, L::CopiedFiles, {kStructureAsItIs}}},
+        {PlanGroup::Copy,
+         S::MarkerR,
+         {B::MainFolders,
+          L::CopyTargetFolders,
+          L::CreatedStructureFolders,
+          L::None,
+          {kClimbStructure}}},
+
+        {PlanGroup::RootedCreation,
+         S::FailedUndo,
+         {B::None, L::FailedUndoFolders, L::None, L::FailedUndoFiles, {kMainAsItIs}}},
+        {PlanGroup::RootedCreation,
+         S::MarkerF,
+         {B::None,
+          L::CreatedMainFolders,
+          L::CreatedStructureFolders,
+          L::CopiedFiles,
+          {kMainAsItIs, kStructureAsItIs}}},
+        {PlanGroup::RootedCreation,
+         S::MarkerR,
+         {B::Root,
+          L::CreatedMainFolders,
+          L::CreatedStructureFolders,
+          L::None,
+          {kClimbMain, kClimbStructure}}},
+        {PlanGroup::RootedCreation,
+         S::MarkerN,
+         {B::None, L::CreatedMainFolders, L::None, L::None, {kMainAsItIs}}},
+
+        {PlanGroup::PathCreation,
+         S::FailedUndo,
+         {B::None, L::FailedUndoFolders, L::None, L::FailedUndoFiles, {kMainAsItIs}}},
+        {PlanGroup::PathCreation,
+         S::MarkerF,
+         {B::DrivesOfMainFolders,
+          L::CreatedMainFolders,
+          L::CreatedStructureFolders,
+          L::CopiedFiles,
+          {kClimbMain, kStructureAsItIs}}},
+        {PlanGroup::PathCreation,
+         S::MarkerR,
+         {B::DrivesOfMainFolders,
+          L::CreatedMainFolders,
+          L::CreatedStructureFolders,
+          L::None,
+          {kClimbMain, kClimbStructure}}},
+        {PlanGroup::PathCreation,
+         S::MarkerN,
+         {B::DrivesOfMainFolders, L::CreatedMainFolders, L::None, L::None, {kClimbMain}}},
+    };
+    return rows;
+}
+
+const UndoTabProfile& ProfileOf(UndoTab tab) {
+    for (const auto& profile : kTabs)
+        if (profile.tab == tab) return profile;
+    return kTabs[0];
+}
+
+}  // namespace
+
+std::optional<UndoJournalState> JournalStateOf(const UndoJournal& journal) {
+    if (!journal.FailedUndoFolders.empty()) return S::FailedUndo;
+    if (journal.AttachModeMarker == "F") return S::MarkerF;
+    if (journal.AttachModeMarker == "R") return S::MarkerR;
+    if (journal.AttachModeMarker == "N") return S::MarkerN;
+    return std::nullopt;
+}
+
+const UndoPlan* FindUndoPlan(UndoTab tab, UndoJournalState state) {
+    const PlanGroup group = ProfileOf(tab).group;
+    for (const auto& row : PlanTable())
+        if (row.group == group && row.state == state) return &row.plan;
+    return nullptr;
+}
+
+const UndoPlan* UndoPlanFor(UndoTab tab, const UndoJournal& journal) {
+    const auto state = JournalStateOf(journal);
+    return state ? FindUndoPlan(tab, *state) : nullptr;
+}
+
+const std::vector<std::string>& JournalListOf(const UndoJournal& journal, UndoJournalList list) {
+    static const std::vector<std::string> kNone;
+    switch (list) {
+        case L::None:
+            return kNone;
+        case L::CreatedMainFolders:
+            return journal.CreatedMainFolders;
+        case L::CopyTargetFolders:
+            return journal.CopyTargetFolders;
+        case L::CreatedStructureFolders:
+            return journal.CreatedStructureFolders;
+        case L::CopiedFiles:
+            return journal.CopiedFiles;
+        case L::FailedUndoFolders:
+            return journal.FailedUndoFolders;
+        case L::FailedUndoFiles:
+            return journal.FailedUndoFiles;
+    }
+    return kNone;
+}
+
+UndoJournalList UndoableListOf(UndoTab tab) {
+    return ProfileOf(tab).undoable;
+}
+
+}  // namespace arbovane

@@ -1,14 +1,206 @@
 #include "gui/ops/rename/RenameTab.h"
 
+#include <QBoxLayout>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "core/ops/rename/FolderRename.h"
+#include "core/undo/RenameUndo.h"
 #include "core/undo/UndoJournal.h"
+#include "core/visuallog/VisualLog.h"
+#include "gui/lists/FolderListPane.h"
+#include "platform/Messenger.h"
 
 namespace arbovane {
 
+namespace {
+
+std::string Std(const QLineEdit* edit) {
+    return edit->text().toStdString();
+}
+
+}  // namespace
+
 RenameTab::RenameTab(TabServices services, RenameJournal& journal, QObject* parent)
-    : QObject(parent), services_(std::move(services)), journal_(journal) {}
+    : QObject(parent), services_(std::move(services)), journal_(journal) {
+    BuildControls();
+    chkVol06ShowDetailedResults =
+        services_.sheet->findChild<QCheckBox*>("chkVol06ShowDetailedResults");
+    btnVol06Statistics = services_.sheet->findChild<QPushButton*>("btnVol06Statistics");
+    ApplyEnabling();
+}
 
-void RenameTab::Refresh() {}
+QLineEdit* RenameTab::AddField(QGridLayout* grid, int row, const char* objectName,
+                               const char* label, RenameField field) {
+    QWidget* frame = grid->parentWidget();
+    auto* caption = new QLabel(label, frame);
+    auto* edit = new QLineEdit(frame);
+    edit->setObjectName(objectName);
+    caption->setBuddy(edit);
+    grid->addWidget(caption, row, 1);
+    grid->addWidget(edit, row, 2);
+    connect(edit, &QLineEdit::textEdited, this, [this, field] { CheckField(field); });
+    edit->installEventFilter(this);
+    fields_[static_cast<std::size_t>(field)] = edit;
+    return edit;
+}
 
-void RenameTab::ClearFields() {}
+void RenameTab::BuildControls() {
+    QWidget* sheet = services_.sheet;
+    auto* outer = new QGroupBox("Rename Multiple Folders", sheet);
+    auto* outerLayout = new QVBoxLayout(outer);
+
+    auto* methods = new QGroupBox("Methods for Renaming Folders", outer);
+    auto* grid = new QGridLayout(methods);
+    rdoVol06RenameAddPrefixesSuffixes = new QRadioButton("Add Prefix and/or Suffix", methods);
+    rdoVol06RenameAddPrefixesSuffixes->setObjectName("rdoVol06RenameAddPrefixesSuffixes");
+    rdoVol06RenameAddPrefixesSuffixes->setChecked(true);
+    grid->addWidget(rdoVol06RenameAddPrefixesSuffixes, 0, 0, 1, 3);
+    edtVol06NewPrefix = AddField(grid, 1, "edtVol06NewPrefix", "New prefix:", RenameField::Prefix);
+    edtVol06DelimiterPrefixSubFolder =
+        AddField(grid, 2, "edtVol06DelimiterPrefixSubFolder",
+                 "Delimiter between Prefix and Subfold. name", RenameField::FirstDelimiter);
+    edtVol06DelimiterSubFolderSuffix =
+        AddField(grid, 3, "edtVol06DelimiterSubFolderSuffix",
+                 "Delimiter between Subfold. name and Suffix", RenameField::SecondDelimiter);
+    edtVol06NewSuffix = AddField(grid, 4, "edtVol06NewSuffix", "New Suffix", RenameField::Suffix);
+    rdoVol06RenameTheLastSubFolder = new QRadioButton("Rename the Last Subfolder", methods);
+    rdoVol06RenameTheLastSubFolder->setObjectName("rdoVol06RenameTheLastSubFolder");
+    grid->addWidget(rdoVol06RenameTheLastSubFolder, 5, 0, 1, 3);
+    edtVol06RenameNewLastSubFolder =
+        AddField(grid, 6, "edtVol06RenameNewLastSubFolder", "New Name:", RenameField::NewName);
+    grid->setColumnMinimumWidth(0, 16);
+    grid->setColumnStretch(2, 1);
+
+    auto* group = new QButtonGroup(methods);
+    group->addButton(rdoVol06RenameAddPrefixesSuffixes);
+    group->addButton(rdoVol06RenameTheLastSubFolder);
+    connect(rdoVol06RenameAddPrefixesSuffixes, &QRadioButton::toggled, this,
+            [this] { ApplyEnabling(); });
+    outerLayout->addWidget(methods);
+
+    auto* buttons = new QHBoxLayout;
+    btnVol06RenameFolders = new QPushButton(" RENAME  Folders", outer);
+    btnVol06RenameFolders->setObjectName("btnVol06RenameFolders");
+    connect(btnVol06RenameFolders, &QPushButton::clicked, this,
+            &RenameTab::btnVol06RenameFoldersClick);
+    btnVol06RenameFoldersSimulation = new QPushButton("Simulation", outer);
+    btnVol06RenameFoldersSimulation->setObjectName("btnVol06RenameFoldersSimulation");
+    btnVol06RenameFoldersSimulation->setToolTip(
+        "Simulate the Folder Renaming process (No actual Renaming).");
+    connect(btnVol06RenameFoldersSimulation, &QPushButton::clicked, this,
+            &RenameTab::btnVol06RenameFoldersSimulationClick);
+    btnVol06Undo = new QPushButton("Undo", outer);
+    btnVol06Undo->setObjectName("btnVol06Undo");
+    connect(btnVol06Undo, &QPushButton::clicked, this, &RenameTab::btnVol06UndoClick);
+    for (QPushButton* button :
+         {btnVol06RenameFolders, btnVol06RenameFoldersSimulation, btnVol06Undo}) {
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+    outerLayout->addLayout(buttons);
+
+    if (services_.side) services_.side->insertWidget(0, outer);
+}
+
+RenameFields RenameTab::Fields() const {
+    RenameFields fields;
+    fields.method = rdoVol06RenameTheLastSubFolder->isChecked() ? RenameMethod::ReplaceLastName
+                                                                : RenameMethod::AddPrefixSuffix;
+    fields.prefix = Std(edtVol06NewPrefix);
+    fields.firstDelimiter = Std(edtVol06DelimiterPrefixSubFolder);
+    fields.secondDelimiter = Std(edtVol06DelimiterSubFolderSuffix);
+    fields.suffix = Std(edtVol06NewSuffix);
+    fields.newName = Std(edtVol06RenameNewLastSubFolder);
+    return fields;
+}
+
+void RenameTab::ApplyEnabling() {
+    const bool on = includeHasLines_;
+    const bool affixes = rdoVol06RenameAddPrefixesSuffixes->isChecked();
+    rdoVol06RenameAddPrefixesSuffixes->setEnabled(on);
+    rdoVol06RenameTheLastSubFolder->setEnabled(on);
+    for (QLineEdit* edit : {edtVol06NewPrefix, edtVol06DelimiterPrefixSubFolder,
+                            edtVol06DelimiterSubFolderSuffix, edtVol06NewSuffix})
+        edit->setEnabled(on && affixes);
+    edtVol06RenameNewLastSubFolder->setEnabled(on && !affixes);
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             chkVol06ShowDetailedResults, btnVol06Statistics, btnVol06Undo, btnVol06RenameFolders,
+             btnVol06RenameFoldersSimulation})
+        if (widget) widget->setEnabled(on);
+}
+
+void RenameTab::Refresh() {
+    const std::size_t lines = services_.pane.IncludeLines().size();
+    includeHasLines_ = lines > 0;
+    ApplyEnabling();
+    RefreshRenameCounters(services_.log, lines);
+}
+
+void RenameTab::ClearFields() {
+    rdoVol06RenameAddPrefixesSuffixes->setChecked(true);
+    for (QLineEdit* edit : fields_) edit->clear();
+    if (chkVol06ShowDetailedResults) chkVol06ShowDetailedResults->setChecked(true);
+    services_.log.ZeroCounters();
+    journal_.RenamedPairs.clear();
+    journal_.FailedUndoPairs.clear();
+    includeHasLines_ = false;
+    ApplyEnabling();
+}
+
+bool RenameTab::ShowLogChecked() const {
+    return chkVol06ShowDetailedResults && chkVol06ShowDetailedResults->isChecked();
+}
+
+void RenameTab::CheckField(RenameField field) {
+    QLineEdit* edit = fields_[static_cast<std::size_t>(field)];
+    if (checkingField_ || !edit) return;
+    const std::optional<RenameMessage> warning = CheckRenameField(field, Std(edit));
+    if (!warning) return;
+    checkingField_ = true;
+    services_.context.messenger.Show(warning->text, warning->title, warning->flags);
+    edit->setText(QString::fromStdString(TakeBackRefusedText(Std(edit))));
+    edit->setFocus();
+    checkingField_ = false;
+}
+
+bool RenameTab::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        // A box or menu opening takes the focus for a moment; the field was not left.
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            for (std::size_t i = 0; i < fields_.size(); ++i)
+                if (fields_[i] == watched) CheckField(static_cast<RenameField>(i));
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void RenameTab::btnVol06RenameFoldersClick() {
+    GuiContext& context = services_.context;
+    RenameTabRun(context.fs, context.messenger, services_.log, services_.lockOtherTabs,
+                 services_.unlockTabs)
+        .Rename(services_.pane.IncludeLines(), Fields(), ShowLogChecked(), journal_);
+}
+
+void RenameTab::btnVol06RenameFoldersSimulationClick() {
+    GuiContext& context = services_.context;
+    RenameTabRun(context.fs, context.messenger, services_.log, services_.lockOtherTabs,
+                 services_.unlockTabs)
+        .Simulate(services_.pane.IncludeLines(), Fields(), ShowLogChecked());
+}
+
+void RenameTab::btnVol06UndoClick() {
+    GuiContext& context = services_.context;
+    RenameUndo(context.fs, context.messenger, services_.log).Run(journal_);
+}
 
 }  // namespace arbovane

@@ -1,0 +1,180 @@
+#include "core/ops/rename/FolderRename.h"
+
+#include <set>
+#include <utility>
+
+#include "core/app/SettingsRecord.h"
+#include "core/ops/rename/RenameMessages.h"
+#include "core/paths/Arbsplit.h"
+#include "core/paths/PathText.h"
+#include "core/undo/UndoJournal.h"
+#include "core/visuallog/VisualLog.h"
+#include "platform/FileSystem.h"
+#include "platform/Messenger.h"
+
+namespace arbovane {
+
+namespace {
+
+// Unlocks the tabs also when an exception leaves the run.
+class UnlockOnExit {
+public:
+    explicit UnlockOnExit(const std::function<void()>& unlock) : unlock_(unlock) {}
+    ~UnlockOnExit() {
+        if (unlock_) unlock_();
+    }
+    UnlockOnExit(const UnlockOnExit&) = delete;
+    UnlockOnExit& operator=(const UnlockOnExit&) = delete;
+
+private:
+    const std::function<void()>& unlock_;
+};
+
+int Show(Messenger& messenger, RenameMessageId id) {
+    const RenameMessage& message = RenameMessageFor(id);
+    return messenger.Show(message.text, message.title, message.flags);
+}
+
+}  // namespace
+
+AS_MULTIMAP_NIVO_FOLDER_NAMES RenameOrder(const std::vector<std::string>& lines) {
+    AS_MULTIMAP_NIVO_FOLDER_NAMES order;
+    for (const std::string& line : lines) {
+        const std::string trimmed = TrimBlanksAndControls(line);
+        // Keyed without trailing separators: "d:\A\" is as deep as "d:\A", not as "d:\A\B".
+        order.emplace(CountSeparators(SplitRenameSource(trimmed).path), trimmed);
+    }
+    return order;
+}
+
+FolderRename::FolderRename(FileSystem& fs, VisualLog& log, RenameFields fields)
+    : fs_(fs), log_(log), fields_(std::move(fields)) {}
+
+void FolderRename::Count(Vol06Counter counter, Vol06Category category, const std::string& entry) {
+    log_.Add(counter, 1);
+    log_.AddEntry(category, entry);
+    log_.Refresh();
+}
+
+void FolderRename::Run(const std::vector<std::string>& lines, RenameJournal& journal) {
+    const AS_MULTIMAP_NIVO_FOLDER_NAMES order = RenameOrder(lines);
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        const std::string& line = it->second;
+        const RenameSource source = SplitRenameSource(line);
+        if (!IsRenameableFolder(source)) {
+            Count(Vol06Counter::FoldersOtherReasons, Vol06Category::FoldersOtherReasons, line);
+            continue;
+        }
+        const std::string& path = source.path;
+        const std::string target = BuildNewPath(path, fields_);
+        if (!IsExistingFolder(fs_, path)) {
+            Count(Vol06Counter::FoldersSourceNotExists, Vol06Category::FoldersSourceNotExists,
+                  path);
+        } else if (target.size() >= kRenamePathLimit) {
+            Count(Vol06Counter::FoldersOtherReasons, Vol06Category::FoldersOtherReasons, target);
+        } else if (IsExistingFolder(fs_, target)) {
+            Count(Vol06Counter::FoldersDestinationExists, Vol06Category::FoldersDestinationExists,
+                  path);
+        } else if (IsRenameInPlace(source, target) && fs_.MoveFolderNoReplace(path, target)) {
+            // The move itself refuses an existing target, also one that appeared a moment ago.
+            journal.RenamedPairs.push_back({path, target});
+            Count(Vol06Counter::FoldersRenamed, Vol06Category::FoldersRenamed, target);
+        } else {
+            Count(Vol06Counter::FoldersOtherReasons, Vol06Category::FoldersOtherReasons, target);
+        }
+    }
+    log_.EndRun();
+}
+
+void FolderRename::Simulate(const std::vector<std::string>& lines) {
+    std::set<std::string> plannedTargets;
+    for (const std::string& line : lines) {
+        std::vector<std::string> accepted, refused;
+        ScreenPath(fs_, TrimBlanksAndControls(line), accepted, refused);
+        for (const std::string& text : refused)
+            Count(Vol06Counter::FoldersOtherReasons, Vol06Category::FoldersOtherReasons, text);
+        for (const std::string& screened : accepted) {
+            const RenameSource source = SplitRenameSource(screened);
+            if (!IsRenameableFolder(source)) {
+                Count(Vol06Counter::FoldersOtherReasons, Vol06Category::FoldersOtherReasons,
+                      screened);
+                continue;
+            }
+            const std::string& path = source.path;
+            const std::string target = BuildNewPath(path, fields_);
+            if (!IsExistingFolder(fs_, path)) {
+                Count(Vol06Counter::FoldersSourceNotExists, Vol06Category::FoldersSourceNotExists,
+                      path);
+            } else if (target.size() >= kRenamePathLimit) {
+                Count(Vol06Counter::FoldersOtherReasons, Vol06Category::FoldersOtherReasons,
+                      target);
+            } else if (IsExistingFolder(fs_, target)) {
+                Count(Vol06Counter::FoldersDestinationExists,
+                      Vol06Category::FoldersDestinationExists, target);
+            } else if (plannedTargets.count(target)) {
+                Count(Vol06Counter::FoldersDestinationExists,
+                      Vol06Category::FoldersDestinationExists, path);
+            } else if (!IsRenameInPlace(source, target)) {
+                Count(Vol06Counter::FoldersOtherReasons, Vol06Category::FoldersOtherReasons,
+                      target);
+            } else {
+                plannedTargets.insert(target);
+                Count(Vol06Counter::FoldersRenamed, Vol06Category::FoldersRenamed, target);
+            }
+        }
+    }
+    log_.EndRun();
+}
+
+RenameTabRun::RenameTabRun(FileSystem& fs, Messenger& messenger, VisualLog& log,
+                           std::function<void()> lockOtherTabs, std::function<void()> unlockTabs)
+    : fs_(fs),
+      messenger_(messenger),
+      log_(log),
+      lock_(std::move(lockOtherTabs)),
+      unlock_(std::move(unlockTabs)) {}
+
+void RenameTabRun::Rename(const std::vector<std::string>& lines, const RenameFields& fields,
+                          bool showLog, RenameJournal& journal) {
+    if (Show(messenger_, RenameMessageId::RunQuestion) != kAnswerYes) return;
+    log_.BeginRun(VisualLogMode::Normal);
+    journal.RenamedPairs.clear();
+    journal.FailedUndoPairs.clear();
+    log_.Refresh();
+    if (showLog) log_.Show();
+    if (lock_) lock_();
+    UnlockOnExit unlock(unlock_);
+    if (lines.empty()) {
+        Show(messenger_, RenameMessageId::RunListEmpty);
+        return;
+    }
+    FolderRename(fs_, log_, fields).Run(lines, journal);
+    Show(messenger_, RenameMessageId::RunEnd);
+}
+
+void RenameTabRun::Simulate(const std::vector<std::string>& lines, const RenameFields& fields,
+                            bool showLog) {
+    if (Show(messenger_, RenameMessageId::SimulationQuestion) != kAnswerYes) return;
+    log_.BeginRun(VisualLogMode::Simulate);
+    log_.Refresh();
+    if (showLog) log_.Show();
+    if (lock_) lock_();
+    UnlockOnExit unlock(unlock_);
+    if (lines.empty()) {
+        Show(messenger_, RenameMessageId::SimulationListEmpty);
+        return;
+    }
+    FolderRename(fs_, log_, fields).Simulate(lines);
+    Show(messenger_, RenameMessageId::SimulationEnd);
+}
+
+void RefreshRenameCounters(VisualLog& log, std::size_t includeLines) {
+    log.Set(Vol06Counter::FoldersToRename, static_cast<double>(includeLines));
+    for (Vol06Counter counter : {Vol06Counter::FoldersRenamed, Vol06Counter::FoldersSourceNotExists,
+                                 Vol06Counter::FoldersDestinationExists,
+                                 Vol06Counter::FoldersOtherReasons, Vol06Counter::FailedUndo})
+        log.Set(counter, 0);
+    log.Refresh();
+}
+
+}  // namespace arbovane

@@ -1,0 +1,120 @@
+#include "core/undo/RenameUndo.h"
+
+#include <array>
+#include <cstddef>
+
+#include "core/app/SettingsRecord.h"
+#include "core/paths/Arbsplit.h"
+#include "core/paths/PathText.h"
+#include "core/undo/NivoFolderNames.h"
+#include "core/undo/UndoJournal.h"
+#include "core/visuallog/VisualLog.h"
+#include "platform/FileSystem.h"
+#include "platform/Messenger.h"
+
+namespace arbovane {
+
+namespace {
+
+struct UndoMessage {
+    const char* text;
+    const char* title;
+    int flags;
+};
+
+enum MessageIndex { kNothingToUndo, kQuestion, kReport, kEnd };
+
+const std::array<UndoMessage, 4> kMessages = {{
+    {"No UNDO process !!!\nThere are no renamed Folders !!!\nYou must rename at least on one "
+     "Folder to UNDO it.",
+     "Rename Folder(s).-From a Folder List.            Warning no: 0211.", kMsgWarning},
+    {"Do you want UNDO all Folders renamed last time ?",
+     "Rename Folder(s).-From a Folder List.            Information no: 0212.", kMsgQuestion},
+    {"The program is unable to rename the following folders  : \n",
+     "Rename Folder(s).-From a Folder List.            Information no: 0213.", kMsgWarning},
+    {"End of Undo process !!!",
+     "Rename Folder(s).-From a Folder List.            Information no: 0214.", kMsgInformation},
+}};
+
+const char* const kExistingSourcesHeading = "\nSOURCE FOLDERS DO EXIST : \n\n";
+const char* const kMissingDestinationsHeading = "\nDESTINATION FOLDERS DO NOT EXIST : \n\n";
+const char* const kOtherReasonsHeading = "\nOTHER REASONS   : \n\n";
+
+int Show(Messenger& messenger, MessageIndex index, const std::string& text) {
+    const UndoMessage& message = kMessages[index];
+    return messenger.Show(text, message.title, message.flags);
+}
+
+int Show(Messenger& messenger, MessageIndex index) {
+    return Show(messenger, index, kMessages[index].text);
+}
+
+void AppendSection(std::string& report, const char* heading,
+                   const std::vector<std::string>& paths) {
+    if (paths.empty()) return;
+    report += heading;
+    for (const std::string& path : paths) report += path + "\n";
+}
+
+}  // namespace
+
+RenameUndo::RenameUndo(FileSystem& fs, Messenger& messenger, VisualLog& log)
+    : fs_(fs), messenger_(messenger), log_(log) {}
+
+void RenameUndo::Run(RenameJournal& journal) {
+    if (journal.RenamedPairs.empty() && journal.FailedUndoPairs.empty()) {
+        Show(messenger_, kNothingToUndo);
+        return;
+    }
+    if (Show(messenger_, kQuestion) != kAnswerYes) return;
+
+    const std::vector<_tagReplaceFoldersStruct> work =
+        journal.RenamedPairs.empty() ? journal.FailedUndoPairs : journal.RenamedPairs;
+    journal.RenamedPairs.clear();
+    journal.FailedUndoPairs.clear();
+    log_.ClearOutcomes();
+    existingSources_.clear();
+    missingDestinations_.clear();
+    otherReasons_.clear();
+
+    // Shallow first: the run renamed children before their parents, so a child's recorded paths
+    // use its parent's old name, which must be back before the child is handled.
+    std::multimap<unsigned, std::size_t> order;
+    for (std::size_t i = 0; i < work.size(); ++i)
+        order.emplace(CountSeparators(work[i].NewPath), i);
+
+    for (const auto& [depth, index] : order) {
+        const _tagReplaceFoldersStruct& pair = work[index];
+        if (!IsExistingFolder(fs_, pair.NewPath)) {
+            missingDestinations_.push_back(TrimBlanksAndControls(pair.NewPath));
+        } else if (IsExistingFolder(fs_, pair.OldPath)) {
+            existingSources_.push_back(TrimBlanksAndControls(pair.OldPath));
+        } else if (!fs_.MoveFolderNoReplace(pair.NewPath, pair.OldPath)) {
+            otherReasons_.push_back(TrimBlanksAndControls(pair.OldPath));
+            journal.FailedUndoPairs.push_back(pair);
+        }
+    }
+
+    for (const _tagReplaceFoldersStruct& pair : journal.FailedUndoPairs) {
+        log_.Add(Vol06Counter::FailedUndo, 1);
+        log_.AddEntry(Vol06Category::FoldersFailedUndo, TrimBlanksAndControls(pair.OldPath));
+        log_.Refresh();
+    }
+    log_.Flush();
+
+    const std::string report = BuildReport();
+    if (!report.empty()) Show(messenger_, kReport, report);
+    Show(messenger_, kEnd);
+}
+
+std::string RenameUndo::BuildReport() const {
+    if (existingSources_.empty() && missingDestinations_.empty() && otherReasons_.empty())
+        return {};
+    std::string report = kMessages[kReport].text;
+    AppendSection(report, kExistingSourcesHeading, existingSources_);
+    AppendSection(report, kMissingDestinationsHeading, missingDestinations_);
+    AppendSection(report, kOtherReasonsHeading, otherReasons_);
+    return report;
+}
+
+}  // namespace arbovane

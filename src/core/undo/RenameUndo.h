@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace arbovane {
+
+class FileSystem;
+class Messenger;
+class VisualLog;
+struct RenameJournal;
+
+// The rename tab's Undo: renames the folders of the last rename run back, parents first. A pair
+// whose move fails stays in the journal's FailedUndoPairs for the next Undo; a pair whose folders
+// are found in another state (the old name taken again, the new one gone) is reported and dropped.
+class RenameUndo {
+public:
+    RenameUndo(FileSystem& fs, Messenger& messenger, VisualLog& log);
+
+    void Run(RenameJournal& journal);
+
+private:
+    // Empty when nothing went wrong.
+    std::string BuildReport() const;
+
+    FileSystem& fs_;
+    Messenger& messenger_;
+    VisualLog& log_;
+    std::vector<std::string> existingSources_;
+    std::vector<std::string> missingDestinations_;
+    std::vector<std::string> otherReasons_;
+};
+
+}  // namespace arbovane

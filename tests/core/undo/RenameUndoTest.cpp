@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include "core/ops/rename/FolderRename.h"
+#include "core/ops/rename/RenameTestSupport.h"
+#include "core/undo/RenameUndo.h"
+#include "support/FaultyFileSystem.h"
+#include "support/TempDrives.h"
+
+namespace arbovane {
+namespace {
+
+using namespace arbovane::testing;
+using Pairs = std::vector<_tagReplaceFoldersStruct>;
+
+const char* const kReportHead = "The program is unable to rename the following folders  : \n";
+
+class RenameUndoTest : public ::testing::Test {
+protected:
+    void Make(const Lines& folders) {
+        for (const std::string& folder : folders) TempDrives::MakeHostFolder(host_ + "/" + folder);
+    }
+    void RenameWithSuffix(const Lines& lines) {
+        log_.BeginRun(VisualLogMode::Normal);
+        FolderRename(drives_.Fs(), log_, Affixes("", "", "", "_old")).Run(lines, journal_);
+    }
+    // One Undo answered Yes; checks its question, its report (none when empty) and its end.
+    void Undo(const std::string& report, FileSystem* fs = nullptr) {
+        messenger_.Clear();
+        messenger_.Answer(kAnswerYes);
+        RenameUndo(fs ? *fs : drives_.Fs(), messenger_, log_).Run(journal_);
+        const std::size_t boxes = report.empty() ? 2 : 3;
+        ASSERT_EQ(messenger_.Shown().size(), boxes);
+        ExpectBox(messenger_, 0, "Do you want UNDO all Folders renamed last time ?",
+                  "Rename Folder(s).-From a Folder List.            Information no: 0212.", 292);
+        if (!report.empty())
+            ExpectBox(messenger_, 1, report,
+                      "Rename Folder(s).-From a Folder List.            Information no: 0213.", 48);
+        ExpectBox(messenger_, boxes - 1, "End of Undo process !!!",
+                  "Rename Folder(s).-From a Folder List.            Information no: 0214.", 64);
+    }
+    void ExpectNothingToUndo() {
+        messenger_.Clear();
+        RenameUndo(drives_.Fs(), messenger_, log_).Run(journal_);
+        ASSERT_EQ(messenger_.Shown().size(), 1u);
+        ExpectBox(messenger_, 0,
+                  "No UNDO process !!!\nThere are no renamed Folders !!!\nYou must rename at "
+                  "least on one Folder to UNDO it.",
+                  "Rename Folder(s).-From a Folder List.            Warning no: 0211.", 48);
+    }
+
+    TempDrives drives_;
+    std::string host_ = drives_.Map('D');
+    VisualLog log_{VisualLogTab::Vol06};
+    RenameJournal journal_;
+    ScriptedMessenger messenger_;
+};
+
+TEST_F(RenameUndoTest, NoKeepsJournalAndFolders) {
+    ExpectNothingToUndo();
+    Make({"Jobs/Smith"});
+    RenameWithSuffix({"d:\\Jobs\\Smith"});
+    const RenameJournal renamed = journal_;
+    RenameUndo(drives_.Fs(), messenger_, log_).Run(journal_);
+    EXPECT_EQ(journal_.RenamedPairs, renamed.RenamedPairs);
+    EXPECT_EQ(Outcomes(log_), Lines{"renamed d:\\Jobs\\Smith_old"});
+    EXPECT_EQ(HostTree(host_), (Lines{"Jobs", "Jobs/Smith_old"}));
+}
+
+TEST_F(RenameUndoTest, ParentsAndChildrenAllGetTheirOldNamesBack) {
+    Make({"AA/BB/CC", "AA/DD"});
+    TempDrives::WriteHostFile(host_ + "/AA/BB/CC/keep.txt", "data");
+    log_.Set(Vol06Counter::FoldersToRename, 5);
+    RenameWithSuffix({"d:\\AA", "d:\\AA\\BB", "d:\\AA\\BB\\CC", "d:\\AA\\DD", "d:\\Gone"});
+    ASSERT_EQ(HostTree(host_), (Lines{"AA_old", "AA_old/BB_old", "AA_old/BB_old/CC_old",
+                                      "AA_old/BB_old/CC_old/keep.txt", "AA_old/DD_old"}));
+    Undo("");
+    EXPECT_EQ(HostTree(host_), (Lines{"AA", "AA/BB", "AA/BB/CC", "AA/BB/CC/keep.txt", "AA/DD"}));
+    // The run's outcomes are gone, the lines to rename stay.
+    EXPECT_EQ(Outcomes(log_), Lines{});
+    EXPECT_EQ(log_.Counter(Vol06Counter::FoldersToRename), 5);
+    ExpectNothingToUndo();
+}
+
+TEST_F(RenameUndoTest, ReportsFoldersFoundInAnotherStateAndDropsThem) {
+    Make({"Jobs/Smith", "Jobs/Jones", "Jobs/Brown"});
+    RenameWithSuffix({"d:\\Jobs\\Smith", "d:\\Jobs\\Jones", "d:\\Jobs\\Brown"});
+    // Meanwhile the user made a new Smith and took Jones_old away.
+    Make({"Jobs/Smith"});
+    std::filesystem::remove(host_ + "/Jobs/Jones_old");
+    Undo(std::string(kReportHead) + "\nSOURCE FOLDERS DO EXIST : \n\nd:\\Jobs\\Smith\n" +
+         "\nDESTINATION FOLDERS DO NOT EXIST : \n\nd:\\Jobs\\Jones_old\n");
+    EXPECT_EQ(HostTree(host_), (Lines{"Jobs", "Jobs/Brown", "Jobs/Smith", "Jobs/Smith_old"}));
+    EXPECT_EQ(Outcomes(log_), Lines{});
+    ExpectNothingToUndo();
+}
+
+TEST_F(RenameUndoTest, FailedMoveIsReportedAndRetriedByTheNextUndo) {
+    Make({"Jobs/Smith", "Jobs/Jones", "Jobs/Brown"});
+    RenameWithSuffix({"d:\\Jobs\\Smith", "d:\\Jobs\\Jones", "d:\\Jobs\\Brown"});
+    FaultyFileSystem faulty(drives_.Fs());
+    faulty.FailOn(FaultyFileSystem::Op::MoveFolderNoReplace, "d:\\Jobs\\Smith_old");
+    // The old name taken between the test and the move: the move refuses, nothing is merged.
+    faulty.Before(FaultyFileSystem::Op::MoveFolderNoReplace, [this](const std::string& path) {
+        if (path == "d:\\Jobs\\Brown_old")
+            TempDrives::WriteHostFile(host_ + "/Jobs/Brown/n.txt", "");
+    });
+    Undo(std::string(kReportHead) + "\nOTHER REASONS   : \n\nd:\\Jobs\\Brown\nd:\\Jobs\\Smith\n",
+         &faulty);
+    EXPECT_EQ(journal_.FailedUndoPairs, (Pairs{{"d:\\Jobs\\Brown", "d:\\Jobs\\Brown_old"},
+                                               {"d:\\Jobs\\Smith", "d:\\Jobs\\Smith_old"}}));
+    EXPECT_EQ(Outcomes(log_),
+              (Lines{"failed undo d:\\Jobs\\Brown", "failed undo d:\\Jobs\\Smith"}));
+    EXPECT_EQ(HostTree(host_), (Lines{"Jobs", "Jobs/Brown", "Jobs/Brown/n.txt", "Jobs/Brown_old",
+                                      "Jobs/Jones", "Jobs/Smith_old"}));
+
+    std::filesystem::remove_all(host_ + "/Jobs/Brown");
+    Undo("");
+    EXPECT_EQ(HostTree(host_), (Lines{"Jobs", "Jobs/Brown", "Jobs/Jones", "Jobs/Smith"}));
+    EXPECT_TRUE(journal_.FailedUndoPairs.empty());
+    EXPECT_EQ(Outcomes(log_), Lines{});
+}
+
+}  // namespace
+}  // namespace arbovane

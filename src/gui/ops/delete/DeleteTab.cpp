@@ -1,12 +1,184 @@
 #include "gui/ops/delete/DeleteTab.h"
 
+#include <QBoxLayout>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "core/app/ProgramSettings.h"
+#include "core/ops/delete/DeleteMessages.h"
+#include "gui/lists/FolderListPane.h"
+
 namespace arbovane {
 
 DeleteTab::DeleteTab(TabServices services, QObject* parent)
-    : QObject(parent), services_(std::move(services)) {}
+    : QObject(parent), services_(std::move(services)) {
+    BuildControls();
+}
 
-void DeleteTab::Refresh() {}
+void DeleteTab::BuildControls() {
+    QWidget* sheet = services_.sheet;
+    auto* frame = new QGroupBox("Delete Multiple Folders /Folder Structures", sheet);
+    frame->setObjectName("grpVol07DeleteFolders");
+    auto* column = new QVBoxLayout(frame);
 
-void DeleteTab::ClearFields() {}
+    auto* modes = new QGroupBox("Delete Folder Structures/ Main Folders/Files.", frame);
+    modes->setObjectName("grpVol07DeleteModes");
+    new QVBoxLayout(modes);
+    rdoVol07DeleteSubFolders =
+        AddMode(modes, "rdoVol07DeleteSubFolders",
+                "Delete Complete Subfolder Structures - retain Main Folders.", nullptr,
+                DeleteTabMode::SubfoldersOnly);
+    rdoVol07DeleteCompleteFolders =
+        AddMode(modes, "rdoVol07DeleteCompleteFolders",
+                "Delete list of Main Folders with complete Folder Structures - retain nothing.",
+                nullptr, DeleteTabMode::Complete);
+    rdoVol07DeleteOnlyFiles =
+        AddMode(modes, "rdoVol07DeleteOnlyFiles",
+                "Delete Selected Files from Main Folders and their Subfolders too.",
+                "Retain Empty Main Folders and their Subfolder Structures too.",
+                DeleteTabMode::FilesInTree);
+    rdoVol07DeleteOnlyFilesInMainFolder =
+        AddMode(modes, "rdoVol07DeleteOnlyFilesInMainFolder",
+                "Delete Selected Files from Main Folders Only.",
+                "Retain Empty Main Folders, and Complete Subfolder Structures with Files.",
+                DeleteTabMode::FilesInMainFolder);
+    rdoVol07DeleteSubFolders->setChecked(true);
+    column->addWidget(modes);
+
+    chkVol07DeleteDoubleConfirm = new QCheckBox("DOUBLE Confirmation for Deleting", frame);
+    chkVol07DeleteDoubleConfirm->setObjectName("chkVol07DeleteDoubleConfirm");
+    chkVol07DeleteDoubleConfirm->setChecked(true);
+    column->addWidget(chkVol07DeleteDoubleConfirm);
+
+    chkVol07ReadOnlyFolders = new QCheckBox(
+        "Check to Delete Special Read-Only Folders too, if they are SELECTED  (\\\\My Music, "
+        "\\\\My Videos, etc.) .",
+        frame);
+    chkVol07ReadOnlyFolders->setObjectName("chkVol07ReadOnlyFolders");
+    connect(chkVol07ReadOnlyFolders, &QCheckBox::toggled, this,
+            &DeleteTab::chkVol07ReadOnlyFoldersToggled);
+    column->addWidget(chkVol07ReadOnlyFolders);
+
+    btnVol07DeleteFolders =
+        new QPushButton(" DELETE  Folders /  F. Structures   PERMANENTLY", frame);
+    btnVol07DeleteFolders->setObjectName("btnVol07DeleteFolders");
+    connect(btnVol07DeleteFolders, &QPushButton::clicked, this,
+            &DeleteTab::btnVol07DeleteFoldersClick);
+    column->addWidget(btnVol07DeleteFolders);
+
+    btnVol07DeleteFoldersSimulation = new QPushButton("Simulation", frame);
+    btnVol07DeleteFoldersSimulation->setObjectName("btnVol07DeleteFoldersSimulation");
+    btnVol07DeleteFoldersSimulation->setToolTip(
+        "Simulate the Folder/File Delete process (No actual Deleting).");
+    connect(btnVol07DeleteFoldersSimulation, &QPushButton::clicked, this,
+            &DeleteTab::btnVol07DeleteFoldersSimulationClick);
+    column->addWidget(btnVol07DeleteFoldersSimulation);
+
+    services_.side->insertWidget(0, frame);
+
+    chkVol07ShowDetailedResults = sheet->findChild<QCheckBox*>("chkVol07ShowDetailedResults");
+    btnVol07Statistics = sheet->findChild<QPushButton*>("btnVol07Statistics");
+    btnVol07FileSelection = sheet->findChild<QPushButton*>("btnVol07FileSelection");
+    lblVol07FileTypesAllSelected = sheet->findChild<QLabel*>("lblVol07FileTypesAllSelected");
+    // The caption beside the patterns summary has no name of its own.
+    for (QLabel* label : sheet->findChildren<QLabel*>())
+        if (label->text() == "Sel. Types:") lblSelTypes = label;
+
+    for (const auto& [button, mode] : modeButtons_) {
+        connect(button, &QRadioButton::toggled, this, [this, mode = mode](bool checked) {
+            if (checked) ModeChosen(mode);
+        });
+    }
+}
+
+QRadioButton* DeleteTab::AddMode(QWidget* frame, const char* name, const char* caption,
+                                 const char* hint, DeleteTabMode mode) {
+    auto* button = new QRadioButton(caption, frame);
+    button->setObjectName(name);
+    if (hint) button->setToolTip(hint);
+    frame->layout()->addWidget(button);
+    // Connected only once every control exists: the default check must not refresh half a tab.
+    modeButtons_.push_back({button, mode});
+    return button;
+}
+
+DeleteTabMode DeleteTab::CheckedMode() const {
+    if (rdoVol07DeleteCompleteFolders->isChecked()) return DeleteTabMode::Complete;
+    if (rdoVol07DeleteOnlyFiles->isChecked()) return DeleteTabMode::FilesInTree;
+    if (rdoVol07DeleteOnlyFilesInMainFolder->isChecked()) return DeleteTabMode::FilesInMainFolder;
+    return DeleteTabMode::SubfoldersOnly;
+}
+
+void DeleteTab::ModeChosen(DeleteTabMode mode) {
+    Refresh();
+    if (const auto hint = hints_.OnModeChosen(mode))
+        ShowDeleteMessage(services_.context.messenger, *hint);
+}
+
+void DeleteTab::Refresh() {
+    const bool hasItems = !services_.pane.IncludeLines().empty();
+    const DeleteTabMode mode = CheckedMode();
+    const DeleteTabEnabling enabling = DeleteEnablingFor(hasItems, mode);
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             rdoVol07DeleteSubFolders, rdoVol07DeleteCompleteFolders, rdoVol07DeleteOnlyFiles,
+             rdoVol07DeleteOnlyFilesInMainFolder, chkVol07DeleteDoubleConfirm,
+             chkVol07ReadOnlyFolders, chkVol07ShowDetailedResults})
+        if (widget) widget->setEnabled(enabling.options);
+    if (btnVol07Statistics) btnVol07Statistics->setEnabled(enabling.visualLog);
+    btnVol07DeleteFolders->setEnabled(enabling.run);
+    btnVol07DeleteFoldersSimulation->setEnabled(enabling.run);
+    for (QWidget* widget : std::initializer_list<QWidget*>{
+             btnVol07FileSelection, lblVol07FileTypesAllSelected, lblSelTypes})
+        if (widget) widget->setEnabled(enabling.fileSelection);
+
+    RefreshDeleteToDo(services_.context.fs, services_.context.text, services_.log,
+                      services_.pane.IncludeLines(),
+                      hasItems ? mode : DeleteTabMode::FilesInMainFolder,
+                      services_.context.settings.selectedPatterns);
+}
+
+void DeleteTab::ClearFields() {
+    if (chkVol07ShowDetailedResults) chkVol07ShowDetailedResults->setChecked(true);
+    chkVol07DeleteDoubleConfirm->setChecked(true);
+    chkVol07ReadOnlyFolders->setChecked(false);
+    rdoVol07DeleteSubFolders->setChecked(true);
+}
+
+void DeleteTab::chkVol07ReadOnlyFoldersToggled(bool checked) {
+    if (checked) ShowDeleteMessage(services_.context.messenger, DeleteMessageId::ReadOnlyOption);
+}
+
+DeleteTabOptions DeleteTab::Options() const {
+    DeleteTabOptions options;
+    options.includeLines = services_.pane.IncludeLines();
+    options.mode = CheckedMode();
+    options.patterns = services_.context.settings.selectedPatterns;
+    options.doubleConfirm = chkVol07DeleteDoubleConfirm->isChecked();
+    options.readOnlyFolders = chkVol07ReadOnlyFolders->isChecked();
+    options.showVisualLog =
+        !chkVol07ShowDetailedResults || chkVol07ShowDetailedResults->isChecked();
+    return options;
+}
+
+DeleteRunPorts DeleteTab::Ports() const {
+    return {services_.context.fs, services_.context.text, services_.context.messenger,
+            services_.log};
+}
+
+DeleteTabLock DeleteTab::Lock() const {
+    return {services_.lockOtherTabs, services_.unlockTabs};
+}
+
+void DeleteTab::btnVol07DeleteFoldersClick() {
+    RunDeleteFolders(Ports(), Options(), Lock());
+}
+
+void DeleteTab::btnVol07DeleteFoldersSimulationClick() {
+    RunDeleteSimulation(Ports(), Options(), Lock());
+}
 
 }  // namespace arbovane

@@ -1,8 +1,17 @@
 #pragma once
 
 #include <QObject>
+#include <utility>
+#include <vector>
 
+#include "core/ops/delete/DeleteRun.h"
+#include "core/ops/delete/DeleteTabRules.h"
 #include "gui/app/TabServices.h"
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
 
 namespace arbovane {
 
@@ -17,8 +26,39 @@ public:
     // The tab's part of "Clear Fields", after the lists were emptied.
     void ClearFields();
 
+public slots:
+    void btnVol07DeleteFoldersClick();
+    void btnVol07DeleteFoldersSimulationClick();
+    void chkVol07ReadOnlyFoldersToggled(bool checked);
+
 private:
+    void BuildControls();
+    QRadioButton* AddMode(QWidget* frame, const char* name, const char* caption, const char* hint,
+                          DeleteTabMode mode);
+    void ModeChosen(DeleteTabMode mode);
+    DeleteTabMode CheckedMode() const;
+    DeleteTabOptions Options() const;
+    DeleteRunPorts Ports() const;
+    DeleteTabLock Lock() const;
+
     TabServices services_;
+    FileModeHints hints_;
+    std::vector<std::pair<QRadioButton*, DeleteTabMode>> modeButtons_;
+
+    QRadioButton* rdoVol07DeleteSubFolders = nullptr;
+    QRadioButton* rdoVol07DeleteCompleteFolders = nullptr;
+    QRadioButton* rdoVol07DeleteOnlyFiles = nullptr;
+    QRadioButton* rdoVol07DeleteOnlyFilesInMainFolder = nullptr;
+    QCheckBox* chkVol07DeleteDoubleConfirm = nullptr;
+    QCheckBox* chkVol07ReadOnlyFolders = nullptr;
+    QPushButton* btnVol07DeleteFolders = nullptr;
+    QPushButton* btnVol07DeleteFoldersSimulation = nullptr;
+    // Made by the main window on the same sheet.
+    QCheckBox* chkVol07ShowDetailedResults = nullptr;
+    QPushButton* btnVol07Statistics = nullptr;
+    QPushButton* btnVol07FileSelection = nullptr;
+    QLabel* lblVol07FileTypesAllSelected = nullptr;
+    QLabel* lblSelTypes = nullptr;
 };
 
 }  // namespace arbovane

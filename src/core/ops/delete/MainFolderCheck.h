@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/ops/delete/DeleteTabMode.h"
+
+namespace arbovane {
+
+class FileSystem;
+class Text;
+
+// The main folders of a run: in FilesInMainFolder every distinct line, in the other modes only
+// the outermost ones, so no folder is walked twice. Lines naming a drive root stay apart from
+// the merge, first in the list.
+std::vector<std::string> DeleteWorkList(const Text& text, const std::vector<std::string>& lines,
+                                        DeleteTabMode mode);
+
+enum class MainFolderVerdict {
+    Ready,         // hand it to the engine
+    DriveOnly,     // names a drive or share root: warning 0334, nothing counted
+    OtherReasons,  // no drive part, or a path that could name something else than it shows
+    NotExists,
+};
+
+// What a run does with one line of its work list. Refused as other reasons besides a line
+// without a drive: a "." or ".." component (d:\Data\.. names d:\), a drive-relative path such as
+// d:Data (it hangs on a hidden current directory), and a main folder that is itself a link (its
+// target lies outside what the user listed).
+MainFolderVerdict CheckMainFolder(FileSystem& fs, const std::string& line);
+
+// The same tests for a path that already passed the simulation's screening.
+MainFolderVerdict CheckScreenedFolder(FileSystem& fs, const std::string& path);
+
+}  // namespace arbovane

@@ -1,0 +1,332 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+
+#include "core/app/ProgramSettings.h"
+#include "core/help/HelpEngine.h"
+#include "core/ops/delete/TreeSnapshot.h"
+#include "core/visuallog/VisualLog.h"
+#include "gui/app/ProgramWindows.h"
+#include "gui/app/TfrmMain.h"
+#include "gui/lists/FolderListPane.h"
+#include "gui/visuallog/TfrmStatistics07.h"
+#include "support/FaultyFileSystem.h"
+#include "support/ScriptedMessenger.h"
+#include "support/ScriptedShell.h"
+#include "support/TempDrives.h"
+
+namespace arbovane {
+namespace {
+
+using testing::FaultyFileSystem;
+using testing::ScriptedMessenger;
+using testing::ScriptedShell;
+using testing::ShownMessage;
+using testing::TempDrives;
+using Lines = std::vector<std::string>;
+
+const char* const kConfirmBody =
+    "Do you want to DELETE folders PERMANENTLY ?\n\nClick YES to Continue the Delete process,\n"
+    "Click NO to Stop the Delete process.\n\nNote: If the <Select Files> button is active, only "
+    "the Selected Files will be used.";
+const char* const kConfirmTitle =
+    "Delete Folder(s). - From a Folder List.            Information no: 0238.";
+const ShownMessage kFirst{
+    std::string("First Confirmation for DELETING Folders/Files\n\n") + kConfirmBody, kConfirmTitle,
+    292};
+const ShownMessage kFinal{
+    std::string("Final Confirmation for DELETING Folders/Files\n\n") + kConfirmBody, kConfirmTitle,
+    292};
+const ShownMessage kEnd{"End of the Delete process !!!",
+                        "Delete Folder(s).-From a Folder List.            Information no: 0239.",
+                        64};
+const ShownMessage kHint{
+    "You can Select File Names/Types by Clicking on the <Select Files> button.",
+    "Delete Foldere(s).-From a Folder List.           Warning no: 0237.", 48};
+
+void ExpectShown(const std::vector<ShownMessage>& shown,
+                 const std::vector<ShownMessage>& expected) {
+    ASSERT_EQ(shown.size(), expected.size());
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        EXPECT_EQ(shown[i].text, expected[i].text) << i;
+        EXPECT_EQ(shown[i].title, expected[i].title) << i;
+        EXPECT_EQ(shown[i].flags, expected[i].flags) << i;
+    }
+}
+
+// The real windows on a temporary D:, seen through a FaultyFileSystem.
+class DeleteTabTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        host_ = drives_.Map('D');
+        TempDrives::MakeHostFolder(host_ + "/Start");
+        TempDrives::WriteHostFile(host_ + "/App/userguide.html", "<html></html>");
+        ASSERT_TRUE(drives_.Fs().ReadCurrentDirectory(before_));
+        ASSERT_TRUE(drives_.Fs().MakeCurrentDirectory("d:\\Start"));
+        help_.SetHelpFile("d:\\App\\userguide.html");
+        windows_ = std::make_unique<ProgramWindows>(context_, help_);
+        messenger_.Clear();
+    }
+    void TearDown() override {
+        std::string current;
+        EXPECT_TRUE(drives_.Fs().ReadCurrentDirectory(current));
+        EXPECT_EQ(current, "D:\\Start");
+        windows_.reset();
+        drives_.Fs().MakeCurrentDirectory(before_);
+    }
+    template <typename T>
+    T* Find(const char* name) {
+        T* found = windows_->main->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+    FolderListPane& Pane() { return *windows_->main->Pane(1); }
+    void Fill(const Lines& lines) {
+        for (const std::string& line : lines) Pane().Model().Include().Add(line);
+        Pane().ListsChanged();
+    }
+    void File(const std::string& relative, const std::string& bytes = "x") {
+        TempDrives::WriteHostFile(host_ + "/" + relative, bytes);
+    }
+    bool Exists(const std::string& relative) const {
+        return std::filesystem::exists(std::filesystem::symlink_status(host_ + "/" + relative));
+    }
+    VisualLog& Log() { return windows_->main->Log(VisualLogTab::Vol07); }
+    Lines Of(Vol07Category category) { return Log().Lines(category); }
+    void Click(const char* name) { Find<QAbstractButton>(name)->click(); }
+
+    TempDrives drives_;
+    FaultyFileSystem fs_{drives_.Fs()};
+    std::string host_, before_;
+    ScriptedMessenger messenger_;
+    ScriptedShell shell_;
+    ProgramSettings settings_;
+    GuiContext context_{fs_, drives_.TextPort(), messenger_, shell_, settings_};
+    HelpEngine help_{drives_.Fs()};
+    std::unique_ptr<ProgramWindows> windows_;
+};
+
+TEST_F(DeleteTabTest, ControlsHaveTheirCaptionsHintsAndDefaults) {
+    const struct {
+        const char* name;
+        const char* caption;
+        const char* hint;
+        bool checked;
+    } controls[] = {
+        {"rdoVol07DeleteSubFolders", "Delete Complete Subfolder Structures - retain Main Folders.",
+         "", true},
+        {"rdoVol07DeleteCompleteFolders",
+         "Delete list of Main Folders with complete Folder Structures - retain nothing.", "",
+         false},
+        {"rdoVol07DeleteOnlyFiles",
+         "Delete Selected Files from Main Folders and their Subfolders too.",
+         "Retain Empty Main Folders and their Subfolder Structures too.", false},
+        {"rdoVol07DeleteOnlyFilesInMainFolder", "Delete Selected Files from Main Folders Only.",
+         "Retain Empty Main Folders, and Complete Subfolder Structures with Files.", false},
+        {"chkVol07DeleteDoubleConfirm", "DOUBLE Confirmation for Deleting", "", true},
+        {"chkVol07ReadOnlyFolders",
+         "Check to Delete Special Read-Only Folders too, if they are SELECTED  (\\\\My Music, "
+         "\\\\My Videos, etc.) .",
+         "", false},
+        {"btnVol07DeleteFolders", " DELETE  Folders /  F. Structures   PERMANENTLY", "", false},
+        {"btnVol07DeleteFoldersSimulation", "Simulation",
+         "Simulate the Folder/File Delete process (No actual Deleting).", false},
+    };
+    for (const auto& c : controls) {
+        auto* button = Find<QAbstractButton>(c.name);
+        ASSERT_NE(button, nullptr);
+        EXPECT_EQ(button->text().toStdString(), c.caption) << c.name;
+        EXPECT_EQ(button->toolTip().toStdString(), c.hint) << c.name;
+        EXPECT_EQ(button->isChecked(), c.checked) << c.name;
+        EXPECT_TRUE(windows_->main->Pages()->widget(1)->isAncestorOf(button)) << c.name;
+    }
+    EXPECT_TRUE(messenger_.Shown().empty());
+}
+
+TEST_F(DeleteTabTest, ControlsNeedAnIncludeListAndTheFileSelectionAFileMode) {
+    const char* const options[] = {
+        "rdoVol07DeleteSubFolders",    "rdoVol07DeleteCompleteFolders",
+        "rdoVol07DeleteOnlyFiles",     "rdoVol07DeleteOnlyFilesInMainFolder",
+        "chkVol07DeleteDoubleConfirm", "chkVol07ReadOnlyFolders",
+        "chkVol07ShowDetailedResults", "btnVol07Statistics",
+        "btnVol07DeleteFolders",       "btnVol07DeleteFoldersSimulation"};
+    const auto expectEnabled = [&](bool options_, bool fileSelection) {
+        for (const char* name : options)
+            EXPECT_EQ(Find<QWidget>(name)->isEnabled(), options_) << name;
+        EXPECT_EQ(Find<QWidget>("btnVol07FileSelection")->isEnabled(), fileSelection);
+        EXPECT_EQ(Find<QWidget>("lblVol07FileTypesAllSelected")->isEnabled(), fileSelection);
+    };
+    expectEnabled(false, false);
+    Fill({"d:\\Data"});
+    expectEnabled(true, false);
+    const struct {
+        const char* mode;
+        bool fileSelection;
+        std::size_t hints;  // shown so far
+    } steps[] = {
+        {"rdoVol07DeleteOnlyFiles", true, 1},   {"rdoVol07DeleteCompleteFolders", false, 1},
+        {"rdoVol07DeleteOnlyFiles", true, 1},   {"rdoVol07DeleteOnlyFilesInMainFolder", true, 2},
+        {"rdoVol07DeleteSubFolders", false, 2}, {"rdoVol07DeleteOnlyFilesInMainFolder", true, 2},
+    };
+    for (const auto& s : steps) {
+        Click(s.mode);
+        expectEnabled(true, s.fileSelection);
+        ASSERT_EQ(messenger_.Shown().size(), s.hints) << s.mode;
+    }
+    ExpectShown(messenger_.Shown(), {kHint, kHint});
+}
+
+TEST_F(DeleteTabTest, ReadOnlyOptionWarnsWhenItBecomesChecked) {
+    Fill({"d:\\Data"});
+    Click("chkVol07ReadOnlyFolders");
+    Click("chkVol07ReadOnlyFolders");
+    ExpectShown(messenger_.Shown(),
+                {{"The program will delete All the Folders, including Special Read-Only Folders, "
+                  "like \\My Music, \\My Pictures, \\My Videos, etc.!\n",
+                  "Delete Folder(s).-From a Folder List.            Warning no: 0234.", 48}});
+}
+
+TEST_F(DeleteTabTest, RunDeletesTheMergedTreeWithTheOtherTabsLocked) {
+    File("Data/A/a.txt");
+    File("Data/A/Old/o.txt");
+    File("Data/B/keep.txt", "keep");
+    Fill({"d:\\Data\\A\\Old", "d:\\Data\\A"});
+    EXPECT_EQ(Log().Counter(Vol07Counter::FoldersToDelete), 1);
+    EXPECT_EQ(Log().Counter(Vol07Counter::FilesToDelete), 2);
+    QTabWidget* pages = windows_->main->Pages();
+    std::vector<bool> lockedDuringRun;
+    fs_.Before(FaultyFileSystem::Op::RemoveFile, [&](const std::string&) {
+        lockedDuringRun.push_back(!pages->isTabEnabled(0) && pages->isTabEnabled(1) &&
+                                  !pages->isTabEnabled(5));
+    });
+    messenger_.Answer(kAnswerYes);
+    messenger_.Answer(kAnswerYes);
+    Click("btnVol07DeleteFolders");
+
+    ExpectShown(messenger_.Shown(), {kFirst, kFinal, kEnd});
+    EXPECT_EQ(Of(Vol07Category::FilesDeleted),
+              (Lines{"d:\\Data\\A\\a.txt", "d:\\Data\\A\\Old\\o.txt"}));
+    EXPECT_EQ(Of(Vol07Category::FoldersDeleted), Lines{"d:\\Data\\A\\Old"});
+    EXPECT_TRUE(Exists("Data/A"));
+    EXPECT_FALSE(Exists("Data/A/Old"));
+    EXPECT_EQ(TempDrives::ReadHostFile(host_ + "/Data/B/keep.txt"), "keep");
+    EXPECT_EQ(lockedDuringRun, (std::vector<bool>{true, true}));
+    for (int i = 0; i < pages->count(); ++i) EXPECT_TRUE(pages->isTabEnabled(i)) << i;
+    EXPECT_TRUE(windows_->statistics07->isVisible());
+    EXPECT_EQ(Log().Mode(), VisualLogMode::Normal);
+}
+
+TEST_F(DeleteTabTest, ConfirmationsFollowTheDoubleOptionAndNoChangesNothing) {
+    const struct {
+        bool doubleConfirm;
+        std::vector<int> answers;
+        std::vector<ShownMessage> shown;
+        bool deleted;
+    } cases[] = {
+        {true, {kAnswerNo}, {kFirst}, false},
+        {true, {kAnswerYes, kAnswerNo}, {kFirst, kFinal}, false},
+        {false, {kAnswerNo}, {kFinal}, false},
+        {false, {kAnswerYes}, {kFinal, kEnd}, true},
+    };
+    Fill({"d:\\Data"});
+    for (const auto& c : cases) {
+        File("Data/x.txt");
+        messenger_.Clear();
+        for (int answer : c.answers) messenger_.Answer(answer);
+        if (Find<QCheckBox>("chkVol07DeleteDoubleConfirm")->isChecked() != c.doubleConfirm)
+            Click("chkVol07DeleteDoubleConfirm");
+        Click("btnVol07DeleteFolders");
+        ExpectShown(messenger_.Shown(), c.shown);
+        EXPECT_EQ(Exists("Data/x.txt"), !c.deleted);
+    }
+}
+
+TEST_F(DeleteTabTest, FileModesDeleteOnlyTheSelectedPatterns) {
+    File("Data/a.tmp");
+    File("Data/b.txt");
+    File("Data/Sub/c.tmp");
+    settings_.selectedPatterns = {"*.tmp"};
+    Fill({"d:\\Data"});
+    Click("rdoVol07DeleteOnlyFiles");
+    EXPECT_EQ(Log().Counter(Vol07Counter::FilesToDelete), 2);
+    Click("chkVol07DeleteDoubleConfirm");
+    messenger_.Clear();
+    messenger_.Answer(kAnswerYes);
+    Click("btnVol07DeleteFolders");
+    EXPECT_EQ(Of(Vol07Category::FilesDeleted), (Lines{"d:\\Data\\a.tmp", "d:\\Data\\Sub\\c.tmp"}));
+    EXPECT_TRUE(Exists("Data/b.txt"));
+    EXPECT_TRUE(Exists("Data/Sub"));
+}
+
+TEST_F(DeleteTabTest, SimulationListsTheRunWithoutTouchingTheDrive) {
+    File("Data/x.txt");
+    File("Data/Sub/y.txt");
+    Fill({"d:\\Data"});
+    Click("rdoVol07DeleteCompleteFolders");
+    Click("chkVol07ShowDetailedResults");
+    const auto before = testing::TreeSnapshot(host_);
+    // The settings file was written at start; from here on nothing may change.
+    const int mutations = fs_.MutationCount();
+    fs_.ForbidMutations();
+    Click("btnVol07DeleteFoldersSimulation");
+    ExpectShown(
+        messenger_.Shown(),
+        {{"Simulation shows you the complete Delete Folder/File process \nwithout actually "
+          "Delete them on the hard drive.\n\nThis allows you to see the process in real time, "
+          "eliminate errors or export\nResult Folder lists - all without compromising existing "
+          "Folder Structures.\n\nNote: If the <Select Files> button is active, only the Selected "
+          "Files will be used.",
+          "Simulate the Folder/File Delete Process.-From a Folder List.            Information "
+          "no: 0516.",
+          64},
+         {"End of Simulation !!!\n\nNo actual Folders were Deleted because of Simulation (Test "
+          "Mode).\n\nThe purpose of the Simulation is to show the Complete Folder Deleting "
+          "process\n without actually deleting them on the hard drive.\n\nIf You want to Delete "
+          "Folders/Files, Use the Delete Folders button.",
+          "Simulate the Folder/File Delete Process.-From a Folder List - Level.            "
+          "Information no: 0517.",
+          64}});
+    EXPECT_EQ(Of(Vol07Category::FilesDeleted), (Lines{"d:\\Data\\x.txt", "d:\\Data\\Sub\\y.txt"}));
+    EXPECT_EQ(Of(Vol07Category::FoldersDeleted), (Lines{"d:\\Data\\Sub", "d:\\Data"}));
+    EXPECT_EQ(Log().Mode(), VisualLogMode::Simulate);
+    EXPECT_FALSE(windows_->statistics07->isVisible());
+    EXPECT_EQ(fs_.MutationCount(), mutations);
+    EXPECT_EQ(testing::TreeSnapshot(host_), before);
+}
+
+TEST_F(DeleteTabTest, ClearFieldsRestoresTheDefaults) {
+    File("Data/x.txt");
+    Fill({"d:\\Data"});
+    Click("rdoVol07DeleteCompleteFolders");
+    Click("chkVol07DeleteDoubleConfirm");
+    Click("chkVol07ReadOnlyFolders");
+    Click("chkVol07ShowDetailedResults");
+    ASSERT_EQ(Log().Counter(Vol07Counter::FoldersToDelete), 1);
+    messenger_.Clear();
+    messenger_.Answer(kAnswerYes);
+    Click("btnVol07ClearAll");
+    ExpectShown(messenger_.Shown(),
+                {{"You will delete all fields !!!\nClick YES to Continue deleting all fields,\n"
+                  "Click NO to Stop the delete process.",
+                  "Delete Folder(s).-From a Folder List.            Information no: 0236.", 292},
+                 {"End of the CLEAR FIELDS process !!!\n",
+                  "Delete Foldere(s).-From a Folder List.           Warning no: 0237.", 48}});
+    EXPECT_TRUE(Pane().IncludeLines().empty());
+    EXPECT_TRUE(Find<QRadioButton>("rdoVol07DeleteSubFolders")->isChecked());
+    EXPECT_FALSE(Find<QRadioButton>("rdoVol07DeleteCompleteFolders")->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>("chkVol07DeleteDoubleConfirm")->isChecked());
+    EXPECT_FALSE(Find<QCheckBox>("chkVol07ReadOnlyFolders")->isChecked());
+    EXPECT_TRUE(Find<QCheckBox>("chkVol07ShowDetailedResults")->isChecked());
+    EXPECT_FALSE(Find<QWidget>("btnVol07DeleteFolders")->isEnabled());
+    EXPECT_FALSE(Find<QWidget>("rdoVol07DeleteSubFolders")->isEnabled());
+    EXPECT_EQ(Log().Counter(Vol07Counter::FoldersToDelete), 0);
+    EXPECT_EQ(Log().Counter(Vol07Counter::FilesToDelete), 0);
+    EXPECT_TRUE(Exists("Data/x.txt"));
+}
+
+}  // namespace
+}  // namespace arbovane

@@ -33,4 +33,9 @@ private:
     std::vector<ShownMessage> shown_;
 };
 
+// The boxes shown, one by one: text, title, flags and owner (expected owner: the main window
+// unless given).
+void ExpectMessages(const std::vector<ShownMessage>& shown,
+                    const std::vector<ShownMessage>& expected);
+
 }  // namespace arbovane::testing

@@ -29,6 +29,7 @@ namespace arbovane {
 namespace {
 
 using testing::FaultyFileSystem;
+using testing::ExpectMessages;
 using testing::ScriptedMessenger;
 using testing::ScriptedShell;
 using testing::ShownMessage;
@@ -63,17 +64,6 @@ Lines Numbered(std::size_t count) {
     Lines lines;
     for (std::size_t i = 0; i < count; ++i) lines.push_back("m" + std::to_string(i));
     return lines;
-}
-
-void ExpectMessages(const std::vector<ShownMessage>& shown,
-                    const std::vector<ShownMessage>& expected) {
-    ASSERT_EQ(shown.size(), expected.size());
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        EXPECT_EQ(shown[i].text, expected[i].text) << i;
-        EXPECT_EQ(shown[i].title, expected[i].title) << i;
-        EXPECT_EQ(shown[i].flags, expected[i].flags) << i;
-        EXPECT_EQ(shown[i].owner, expected[i].owner) << i;
-    }
 }
 
 class MarkListWindowsTest : public ::testing::Test {

@@ -26,6 +26,7 @@ namespace arbovane {
 namespace {
 
 using testing::FaultyFileSystem;
+using testing::ExpectMessages;
 using testing::ScriptedMessenger;
 using testing::ScriptedShell;
 using testing::ShownMessage;
@@ -48,17 +49,6 @@ const ShownMessage kEndMessage{"End of the exporting process.", "Arbovane 8.20",
 const ShownMessage kSaveFailed{
     "There was a problem saving the file !\nAction : The file is maybe corrupted.",
     "Export Conrent to File.            Warning no: 0330.", 48};
-
-void ExpectMessages(const std::vector<ShownMessage>& shown,
-                    const std::vector<ShownMessage>& expected) {
-    ASSERT_EQ(shown.size(), expected.size());
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        EXPECT_EQ(shown[i].text, expected[i].text) << i;
-        EXPECT_EQ(shown[i].title, expected[i].title) << i;
-        EXPECT_EQ(shown[i].flags, expected[i].flags) << i;
-        EXPECT_EQ(shown[i].owner, MessageOwner::MainWindow) << i;
-    }
-}
 
 class TfrmFileExportTest : public ::testing::Test {
 protected:

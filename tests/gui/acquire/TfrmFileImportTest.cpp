@@ -92,14 +92,7 @@ protected:
         Dialog().btnFileImportBrowseClick();
     }
     void ExpectShown(const std::vector<ShownMessage>& expected) {
-        const auto& shown = messenger_.Shown();
-        ASSERT_EQ(shown.size(), expected.size());
-        for (std::size_t i = 0; i < shown.size(); ++i) {
-            EXPECT_EQ(shown[i].text, expected[i].text) << i;
-            EXPECT_EQ(shown[i].title, expected[i].title) << i;
-            EXPECT_EQ(shown[i].flags, expected[i].flags) << i;
-            EXPECT_EQ(shown[i].owner, MessageOwner::MainWindow) << i;
-        }
+        testing::ExpectMessages(messenger_.Shown(), expected);
         messenger_.Clear();
     }
     void SelectSeparated(const std::string& delimiter) {

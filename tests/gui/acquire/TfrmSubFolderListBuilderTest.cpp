@@ -27,6 +27,7 @@
 namespace arbovane {
 namespace {
 
+using testing::ExpectMessages;
 using testing::ScriptedMessenger;
 using testing::ScriptedShell;
 using testing::ShownMessage;
@@ -43,17 +44,6 @@ const ShownMessage kClearQuestion{
     "Do you want to clear the previous content of the INCLUDE window ?\nClick YES to clear the "
     "previous content,\nClick NO to leave it.",
     "SubFolder Level List Builder.            Warning no: 0580.", 292};
-
-void ExpectMessages(const std::vector<ShownMessage>& shown,
-                    const std::vector<ShownMessage>& expected) {
-    ASSERT_EQ(shown.size(), expected.size());
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        EXPECT_EQ(shown[i].text, expected[i].text) << i;
-        EXPECT_EQ(shown[i].title, expected[i].title) << i;
-        EXPECT_EQ(shown[i].flags, expected[i].flags) << i;
-        EXPECT_EQ(shown[i].owner, MessageOwner::MainWindow) << i;
-    }
-}
 
 // d:\T holds A and D, A holds B, B holds C; x.txt (10 bytes) in T, y.doc (20 bytes) in A.
 class TfrmSubFolderListBuilderTest : public ::testing::Test {

@@ -18,6 +18,7 @@
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/templates/TfrmFileSelection.h"
+#include "support/MainWindowFixture.h"
 #include "support/ScriptedMessenger.h"
 #include "support/ScriptedShell.h"
 #include "support/TempDrives.h"
@@ -29,38 +30,9 @@ using testing::ScriptedMessenger;
 using testing::ScriptedShell;
 using testing::TempDrives;
 
-class TfrmMainTest : public ::testing::Test {
+class TfrmMainTest : public MainWindowFixture {
 protected:
-    void SetUp() override {
-        host_ = drives_.Map('D');
-        TempDrives::MakeHostFolder(host_ + "/Start");
-        TempDrives::WriteHostFile(host_ + "/App/userguide.html", "<html></html>");
-        ASSERT_TRUE(drives_.Fs().ReadCurrentDirectory(before_));
-        ASSERT_TRUE(drives_.Fs().MakeCurrentDirectory("d:\\Start"));
-        help_.SetHelpFile("d:\\App\\userguide.html");
-    }
-    void TearDown() override {
-        windows_.reset();
-        drives_.Fs().MakeCurrentDirectory(before_);
-    }
-    ProgramWindows& Start() {
-        windows_ = std::make_unique<ProgramWindows>(context_, help_);
-        return *windows_;
-    }
-    template <typename T>
-    T* Find(const char* name) {
-        return windows_->main->findChild<T*>(name);
-    }
     std::string SettingsFile() { return TempDrives::ReadHostFile(host_ + "/Start/default.set"); }
-
-    TempDrives drives_;
-    std::string host_, before_;
-    ScriptedMessenger messenger_;
-    ScriptedShell shell_;
-    ProgramSettings settings_;
-    GuiContext context_{drives_.Fs(), drives_.TextPort(), messenger_, shell_, settings_};
-    HelpEngine help_{drives_.Fs()};
-    std::unique_ptr<ProgramWindows> windows_;
 };
 
 TEST_F(TfrmMainTest, FirstStartWritesTheSettingsBeforeTheWindowAppears) {

@@ -6,18 +6,8 @@
 namespace arbovane {
 namespace {
 
+using testing::ExpectMessages;
 using testing::ShownMessage;
-
-void ExpectShown(const std::vector<ShownMessage>& shown,
-                 const std::vector<ShownMessage>& expected) {
-    ASSERT_EQ(shown.size(), expected.size());
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        EXPECT_EQ(shown[i].text, expected[i].text) << i;
-        EXPECT_EQ(shown[i].title, expected[i].title) << i;
-        EXPECT_EQ(shown[i].flags, expected[i].flags) << i;
-        EXPECT_EQ(shown[i].owner, MessageOwner::MainWindow) << i;
-    }
-}
 
 class FolderListPaneTest : public ListsGuiFixture {};
 
@@ -100,7 +90,7 @@ TEST_F(FolderListPaneTest, BrowseAddShowsTheFolderAndRefusesRepeats) {
     ASSERT_EQ(shell_.Calls().size(), 3u);
     EXPECT_EQ(shell_.Calls()[0].kind, "browse");
     EXPECT_EQ(shell_.Calls()[0].title, "Browse Title");
-    ExpectShown(
+    ExpectMessages(
         messenger_.Shown(),
         {{"This folder exists in the INCLUDE FOLDER LIST !!!",
           "Copy Folder Structure(s).-From a Folder List - Level.            Warning no: 0263.", 48},
@@ -156,7 +146,7 @@ TEST_F(FolderListPaneTest, DeleteAsksAndTouchesOnlyTheExcludeList) {
     Click(pane, "btnVol06DeleteAll");
     EXPECT_TRUE(Items(pane, false).empty());
     EXPECT_EQ(Items(pane, true), (Lines{"d:\\in"}));
-    ExpectShown(
+    ExpectMessages(
         messenger_.Shown(),
         {{"The EXCLUDE list is empty !\nAction : You must enter at least one FOLDER to the EXCLUDE "
           "list to delete it.\n",
@@ -181,7 +171,7 @@ TEST_F(FolderListPaneTest, TypedEntryAddsOnEnterAndTakesBackAnIllegalCharacter) 
     field->setText("Report<");
     Click(pane, "btnVol02AddToList");
     EXPECT_EQ(field->text().toStdString(), "Report");
-    ExpectShown(messenger_.Shown(),
+    ExpectMessages(messenger_.Shown(),
                 {{"Illegal character in the Text :  <",
                   "Creating Folder(s).-From a String List.            Warning no: 0008.", 48}});
     EXPECT_EQ(Counter(pane, true), "3");
@@ -194,7 +184,7 @@ TEST_F(FolderListPaneTest, FullPathEntryKeepsTheFieldWhenAPathIsRefused) {
     Click(pane, "btnVol04AddToList");
     EXPECT_EQ(Items(pane, true), (Lines{"d:\\Jobs\\One"}));
     EXPECT_EQ(field->text().toStdString(), "d:\\Jobs\\One q:\\Two");
-    ExpectShown(messenger_.Shown(),
+    ExpectMessages(messenger_.Shown(),
                 {{"There is no valid drive letter.",
                   "Creating Folder(s).-From a Folder List.            Warning no: 0044.", 48}});
 }
@@ -208,7 +198,7 @@ TEST_F(FolderListPaneTest, ViewSelectedOpensTheTrimmedFolder) {
     ASSERT_EQ(shell_.Calls().size(), 1u);
     EXPECT_EQ(shell_.Calls()[0].kind, "open");
     EXPECT_EQ(shell_.Calls()[0].argument, "d:\\Shown");
-    ExpectShown(
+    ExpectMessages(
         messenger_.Shown(),
         {{"There is no selected Folder Structure !\nAction : You must select a Folder with "
           "subfolder structure.",
@@ -230,7 +220,7 @@ TEST_F(FolderListPaneTest, ExportHandsTheFolderItemsToTheExportDialog) {
     Click(pane, "btnVol06ExportList");
     EXPECT_EQ(seen, (Lines{"d:\\a", "d:\\b"}));
     EXPECT_EQ(kind, "FOLDERS");
-    ExpectShown(messenger_.Shown(),
+    ExpectMessages(messenger_.Shown(),
                 {{"The Include List is empty !\n",
                   "Rename Folder(s).-From a Folder List.             Warning no: 0558.", 48}});
 }
@@ -278,7 +268,7 @@ TEST_F(FolderListPaneTest, ClearFieldsAsksThenEmptiesEverything) {
     EXPECT_EQ(Counter(pane, false), "0");
     EXPECT_TRUE(field->text().isEmpty());
     EXPECT_EQ(cleared, 1);
-    ExpectShown(messenger_.Shown(),
+    ExpectMessages(messenger_.Shown(),
                 {question,
                  question,
                  {"End of the CLEAR FIELDS process !!!\n",

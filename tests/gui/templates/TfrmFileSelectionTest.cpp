@@ -20,6 +20,7 @@ namespace arbovane {
 namespace {
 
 using testing::FaultyFileSystem;
+using testing::ExpectMessages;
 using testing::ScriptedMessenger;
 using testing::ScriptedShell;
 using testing::ShownMessage;
@@ -44,17 +45,6 @@ const ShownMessage k0130{
     "Unable to open output file to save settings !\n\nAction: Try to save again the settings, or "
     "\n\nimmediately e-mail us, please!",
     "Severe Error!    Msg no: 0130.", 16, MessageOwner::System};
-
-void ExpectMessages(const std::vector<ShownMessage>& shown,
-                    const std::vector<ShownMessage>& expected) {
-    ASSERT_EQ(shown.size(), expected.size());
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        EXPECT_EQ(shown[i].text, expected[i].text) << i;
-        EXPECT_EQ(shown[i].title, expected[i].title) << i;
-        EXPECT_EQ(shown[i].flags, expected[i].flags) << i;
-        EXPECT_EQ(shown[i].owner, expected[i].owner) << i;
-    }
-}
 
 class TfrmFileSelectionTest : public ::testing::Test {
 protected:

@@ -15,6 +15,7 @@
 #include "gui/lists/FolderListPane.h"
 #include "gui/visuallog/TfrmStatistics07.h"
 #include "support/FaultyFileSystem.h"
+#include "support/MainWindowFixture.h"
 #include "support/ScriptedMessenger.h"
 #include "support/ScriptedShell.h"
 #include "support/TempDrives.h"
@@ -22,6 +23,7 @@
 namespace arbovane {
 namespace {
 
+using testing::ExpectMessages;
 using testing::FaultyFileSystem;
 using testing::ScriptedMessenger;
 using testing::ScriptedShell;
@@ -48,41 +50,18 @@ const ShownMessage kHint{
     "You can Select File Names/Types by Clicking on the <Select Files> button.",
     "Delete Foldere(s).-From a Folder List.           Warning no: 0237.", 48};
 
-void ExpectShown(const std::vector<ShownMessage>& shown,
-                 const std::vector<ShownMessage>& expected) {
-    ASSERT_EQ(shown.size(), expected.size());
-    for (std::size_t i = 0; i < shown.size(); ++i) {
-        EXPECT_EQ(shown[i].text, expected[i].text) << i;
-        EXPECT_EQ(shown[i].title, expected[i].title) << i;
-        EXPECT_EQ(shown[i].flags, expected[i].flags) << i;
-    }
-}
-
 // The real windows on a temporary D:, seen through a FaultyFileSystem.
-class DeleteTabTest : public ::testing::Test {
+class DeleteTabTest : public MainWindowFixture {
 protected:
     void SetUp() override {
-        host_ = drives_.Map('D');
-        TempDrives::MakeHostFolder(host_ + "/Start");
-        TempDrives::WriteHostFile(host_ + "/App/userguide.html", "<html></html>");
-        ASSERT_TRUE(drives_.Fs().ReadCurrentDirectory(before_));
-        ASSERT_TRUE(drives_.Fs().MakeCurrentDirectory("d:\\Start"));
-        help_.SetHelpFile("d:\\App\\userguide.html");
-        windows_ = std::make_unique<ProgramWindows>(context_, help_);
-        messenger_.Clear();
+        MainWindowFixture::SetUp();
+        Start();
     }
     void TearDown() override {
         std::string current;
         EXPECT_TRUE(drives_.Fs().ReadCurrentDirectory(current));
         EXPECT_EQ(current, "D:\\Start");
-        windows_.reset();
-        drives_.Fs().MakeCurrentDirectory(before_);
-    }
-    template <typename T>
-    T* Find(const char* name) {
-        T* found = windows_->main->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
+        MainWindowFixture::TearDown();
     }
     FolderListPane& Pane() { return *windows_->main->Pane(1); }
     void Fill(const Lines& lines) {
@@ -97,17 +76,6 @@ protected:
     }
     VisualLog& Log() { return windows_->main->Log(VisualLogTab::Vol07); }
     Lines Of(Vol07Category category) { return Log().Lines(category); }
-    void Click(const char* name) { Find<QAbstractButton>(name)->click(); }
-
-    TempDrives drives_;
-    FaultyFileSystem fs_{drives_.Fs()};
-    std::string host_, before_;
-    ScriptedMessenger messenger_;
-    ScriptedShell shell_;
-    ProgramSettings settings_;
-    GuiContext context_{fs_, drives_.TextPort(), messenger_, shell_, settings_};
-    HelpEngine help_{drives_.Fs()};
-    std::unique_ptr<ProgramWindows> windows_;
 };
 
 TEST_F(DeleteTabTest, ControlsHaveTheirCaptionsHintsAndDefaults) {
@@ -177,17 +145,18 @@ TEST_F(DeleteTabTest, ControlsNeedAnIncludeListAndTheFileSelectionAFileMode) {
         expectEnabled(true, s.fileSelection);
         ASSERT_EQ(messenger_.Shown().size(), s.hints) << s.mode;
     }
-    ExpectShown(messenger_.Shown(), {kHint, kHint});
+    ExpectMessages(messenger_.Shown(), {kHint, kHint});
 }
 
 TEST_F(DeleteTabTest, ReadOnlyOptionWarnsWhenItBecomesChecked) {
     Fill({"d:\\Data"});
     Click("chkVol07ReadOnlyFolders");
     Click("chkVol07ReadOnlyFolders");
-    ExpectShown(messenger_.Shown(),
-                {{"The program will delete All the Folders, including Special Read-Only Folders, "
-                  "like \\My Music, \\My Pictures, \\My Videos, etc.!\n",
-                  "Delete Folder(s).-From a Folder List.            Warning no: 0234.", 48}});
+    ExpectMessages(
+        messenger_.Shown(),
+        {{"The program will delete All the Folders, including Special Read-Only Folders, "
+          "like \\My Music, \\My Pictures, \\My Videos, etc.!\n",
+          "Delete Folder(s).-From a Folder List.            Warning no: 0234.", 48}});
 }
 
 TEST_F(DeleteTabTest, RunDeletesTheMergedTreeWithTheOtherTabsLocked) {
@@ -207,7 +176,7 @@ TEST_F(DeleteTabTest, RunDeletesTheMergedTreeWithTheOtherTabsLocked) {
     messenger_.Answer(kAnswerYes);
     Click("btnVol07DeleteFolders");
 
-    ExpectShown(messenger_.Shown(), {kFirst, kFinal, kEnd});
+    ExpectMessages(messenger_.Shown(), {kFirst, kFinal, kEnd});
     EXPECT_EQ(Of(Vol07Category::FilesDeleted),
               (Lines{"d:\\Data\\A\\a.txt", "d:\\Data\\A\\Old\\o.txt"}));
     EXPECT_EQ(Of(Vol07Category::FoldersDeleted), Lines{"d:\\Data\\A\\Old"});
@@ -240,7 +209,7 @@ TEST_F(DeleteTabTest, ConfirmationsFollowTheDoubleOptionAndNoChangesNothing) {
         if (Find<QCheckBox>("chkVol07DeleteDoubleConfirm")->isChecked() != c.doubleConfirm)
             Click("chkVol07DeleteDoubleConfirm");
         Click("btnVol07DeleteFolders");
-        ExpectShown(messenger_.Shown(), c.shown);
+        ExpectMessages(messenger_.Shown(), c.shown);
         EXPECT_EQ(Exists("Data/x.txt"), !c.deleted);
     }
 }
@@ -273,7 +242,7 @@ TEST_F(DeleteTabTest, SimulationListsTheRunWithoutTouchingTheDrive) {
     const int mutations = fs_.MutationCount();
     fs_.ForbidMutations();
     Click("btnVol07DeleteFoldersSimulation");
-    ExpectShown(
+    ExpectMessages(
         messenger_.Shown(),
         {{"Simulation shows you the complete Delete Folder/File process \nwithout actually "
           "Delete them on the hard drive.\n\nThis allows you to see the process in real time, "
@@ -309,12 +278,12 @@ TEST_F(DeleteTabTest, ClearFieldsRestoresTheDefaults) {
     messenger_.Clear();
     messenger_.Answer(kAnswerYes);
     Click("btnVol07ClearAll");
-    ExpectShown(messenger_.Shown(),
-                {{"You will delete all fields !!!\nClick YES to Continue deleting all fields,\n"
-                  "Click NO to Stop the delete process.",
-                  "Delete Folder(s).-From a Folder List.            Information no: 0236.", 292},
-                 {"End of the CLEAR FIELDS process !!!\n",
-                  "Delete Foldere(s).-From a Folder List.           Warning no: 0237.", 48}});
+    ExpectMessages(messenger_.Shown(),
+                   {{"You will delete all fields !!!\nClick YES to Continue deleting all fields,\n"
+                     "Click NO to Stop the delete process.",
+                     "Delete Folder(s).-From a Folder List.            Information no: 0236.", 292},
+                    {"End of the CLEAR FIELDS process !!!\n",
+                     "Delete Foldere(s).-From a Folder List.           Warning no: 0237.", 48}});
     EXPECT_TRUE(Pane().IncludeLines().empty());
     EXPECT_TRUE(Find<QRadioButton>("rdoVol07DeleteSubFolders")->isChecked());
     EXPECT_FALSE(Find<QRadioButton>("rdoVol07DeleteCompleteFolders")->isChecked());

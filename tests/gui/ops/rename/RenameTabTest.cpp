@@ -20,6 +20,7 @@
 #include "gui/lists/FolderListPane.h"
 #include "gui/visuallog/VisualLogWindow.h"
 #include "support/FaultyFileSystem.h"
+#include "support/MainWindowFixture.h"
 #include "support/ScriptedShell.h"
 #include "support/TempDrives.h"
 
@@ -39,29 +40,15 @@ const char* const kRunControls[] = {"chkVol06ShowDetailedResults",
                                     "rdoVol06RenameAddPrefixesSuffixes",
                                     "rdoVol06RenameTheLastSubFolder"};
 
-class RenameTabTest : public ::testing::Test {
+class RenameTabTest : public MainWindowFixture {
 protected:
     void SetUp() override {
-        TempDrives::MakeHostFolder(host_ + "/Start");
+        MainWindowFixture::SetUp();
         TempDrives::MakeHostFolder(host_ + "/Jobs");
-        ASSERT_TRUE(drives_.Fs().ReadCurrentDirectory(before_));
-        ASSERT_TRUE(drives_.Fs().MakeCurrentDirectory("d:\\Start"));
-        windows_ = std::make_unique<ProgramWindows>(context_, help_);
-        messenger_.Clear();
-    }
-    void TearDown() override {
-        windows_.reset();
-        drives_.Fs().MakeCurrentDirectory(before_);
+        Start();
     }
 
-    template <typename T = QWidget>
-    T* Find(const char* name) {
-        T* widget = windows_->main->findChild<T*>(name);
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
-    }
     QLineEdit* Edit(const char* name) { return Find<QLineEdit>(name); }
-    void Click(const char* name) { Find<QAbstractButton>(name)->click(); }
     void AddLines(const Lines& lines) {
         FolderListPane* pane = windows_->main->Pane(kRenameTab);
         pane->Model().Include().AddAll(lines);
@@ -81,17 +68,6 @@ protected:
     VisualLog& Log() { return windows_->main->Log(VisualLogTab::Vol06); }
     RenameJournal& Journal() { return windows_->main->Renames(); }
     bool LogShown() { return windows_->LogWindow(kRenameTab).isVisible(); }
-
-    TempDrives drives_;
-    std::string host_ = drives_.Map('D');
-    FaultyFileSystem fs_{drives_.Fs()};
-    std::string before_;
-    ScriptedMessenger messenger_;
-    ScriptedShell shell_;
-    ProgramSettings settings_;
-    GuiContext context_{fs_, drives_.TextPort(), messenger_, shell_, settings_};
-    HelpEngine help_{drives_.Fs()};
-    std::unique_ptr<ProgramWindows> windows_;
 };
 
 TEST_F(RenameTabTest, ControlsAndTheirEnablingByListAndMethod) {

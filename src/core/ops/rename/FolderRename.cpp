@@ -56,6 +56,14 @@ void FolderRename::Count(Vol06Counter counter, Vol06Category category, const std
     log_.Refresh();
 }
 
+FolderRename::Verdict FolderRename::Check(const RenameSource& source, const std::string& target) {
+    if (!IsExistingFolder(fs_, source.path)) return Verdict::SourceMissing;
+    if (target.size() >= kRenamePathLimit) return Verdict::TooLong;
+    if (IsExistingFolder(fs_, target)) return Verdict::TargetExists;
+    if (!IsRenameInPlace(source, target)) return Verdict::NotInPlace;
+    return Verdict::Ready;
+}
+
 void FolderRename::Run(const std::vector<std::string>& lines, RenameJournal& journal) {
     const AS_MULTIMAP_NIVO_FOLDER_NAMES order = RenameOrder(lines);
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
@@ -67,20 +75,28 @@ void FolderRename::Run(const std::vector<std::string>& lines, RenameJournal& jou
         }
         const std::string& path = source.path;
         const std::string target = BuildNewPath(path, fields_);
-        if (!IsExistingFolder(fs_, path)) {
-            Count(Vol06Counter::FoldersSourceNotExists, Vol06Category::FoldersSourceNotExists,
-                  path);
-        } else if (target.size() >= kRenamePathLimit) {
-            Count(Vol06Counter::FoldersOtherReasons, Vol06Category::FoldersOtherReasons, target);
-        } else if (IsExistingFolder(fs_, target)) {
-            Count(Vol06Counter::FoldersDestinationExists, Vol06Category::FoldersDestinationExists,
-                  path);
-        } else if (IsRenameInPlace(source, target) && fs_.MoveFolderNoReplace(path, target)) {
-            // The move itself refuses an existing target, also one that appeared a moment ago.
-            journal.RenamedPairs.push_back({path, target});
-            Count(Vol06Counter::FoldersRenamed, Vol06Category::FoldersRenamed, target);
-        } else {
-            Count(Vol06Counter::FoldersOtherReasons, Vol06Category::FoldersOtherReasons, target);
+        switch (Check(source, target)) {
+            case Verdict::SourceMissing:
+                Count(Vol06Counter::FoldersSourceNotExists, Vol06Category::FoldersSourceNotExists,
+                      path);
+                break;
+            case Verdict::TargetExists:
+                Count(Vol06Counter::FoldersDestinationExists,
+                      Vol06Category::FoldersDestinationExists, path);
+                break;
+            case Verdict::Ready:
+                // The move itself refuses an existing target, also one that appeared a moment ago.
+                if (fs_.MoveFolderNoReplace(path, target)) {
+                    journal.RenamedPairs.push_back({path, target});
+                    Count(Vol06Counter::FoldersRenamed, Vol06Category::FoldersRenamed, target);
+                    break;
+                }
+                [[fallthrough]];
+            case Verdict::TooLong:
+            case Verdict::NotInPlace:
+                Count(Vol06Counter::FoldersOtherReasons, Vol06Category::FoldersOtherReasons,
+                      target);
+                break;
         }
     }
     log_.EndRun();
@@ -102,24 +118,29 @@ void FolderRename::Simulate(const std::vector<std::string>& lines) {
             }
             const std::string& path = source.path;
             const std::string target = BuildNewPath(path, fields_);
-            if (!IsExistingFolder(fs_, path)) {
-                Count(Vol06Counter::FoldersSourceNotExists, Vol06Category::FoldersSourceNotExists,
-                      path);
-            } else if (target.size() >= kRenamePathLimit) {
-                Count(Vol06Counter::FoldersOtherReasons, Vol06Category::FoldersOtherReasons,
-                      target);
-            } else if (IsExistingFolder(fs_, target)) {
-                Count(Vol06Counter::FoldersDestinationExists,
-                      Vol06Category::FoldersDestinationExists, target);
-            } else if (plannedTargets.count(target)) {
-                Count(Vol06Counter::FoldersDestinationExists,
-                      Vol06Category::FoldersDestinationExists, path);
-            } else if (!IsRenameInPlace(source, target)) {
-                Count(Vol06Counter::FoldersOtherReasons, Vol06Category::FoldersOtherReasons,
-                      target);
-            } else {
-                plannedTargets.insert(target);
-                Count(Vol06Counter::FoldersRenamed, Vol06Category::FoldersRenamed, target);
+            switch (Check(source, target)) {
+                case Verdict::SourceMissing:
+                    Count(Vol06Counter::FoldersSourceNotExists,
+                          Vol06Category::FoldersSourceNotExists, path);
+                    break;
+                case Verdict::TargetExists:
+                    // Unlike the run, the simulation names the target that is in the way.
+                    Count(Vol06Counter::FoldersDestinationExists,
+                          Vol06Category::FoldersDestinationExists, target);
+                    break;
+                case Verdict::TooLong:
+                case Verdict::NotInPlace:
+                    Count(Vol06Counter::FoldersOtherReasons, Vol06Category::FoldersOtherReasons,
+                          target);
+                    break;
+                case Verdict::Ready:
+                    if (!plannedTargets.insert(target).second) {
+                        Count(Vol06Counter::FoldersDestinationExists,
+                              Vol06Category::FoldersDestinationExists, path);
+                        break;
+                    }
+                    Count(Vol06Counter::FoldersRenamed, Vol06Category::FoldersRenamed, target);
+                    break;
             }
         }
     }

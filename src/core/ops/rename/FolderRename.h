@@ -37,6 +37,9 @@ public:
     void Simulate(const std::vector<std::string>& lines);
 
 private:
+    // What the disk says about one rename before it is tried.
+    enum class Verdict { SourceMissing, TooLong, TargetExists, NotInPlace, Ready };
+    Verdict Check(const RenameSource& source, const std::string& target);
     void Count(Vol06Counter counter, Vol06Category category, const std::string& entry);
 
     FileSystem& fs_;

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/app/SettingsRecord.h"
+#include "core/paths/BlankTrim.h"
 #include "core/paths/PathText.h"
 #include "platform/Text.h"
 

@@ -31,21 +31,6 @@ bool IsContinuationByte(char c) {
 
 }  // namespace
 
-bool IsBlankOrControl(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte <= 0x20u || byte == 0x7Fu;
-}
-
-bool IsOnlyBlanksAndControls(std::string_view text) {
-    return std::all_of(text.begin(), text.end(), IsBlankOrControl);
-}
-
-std::string TrimBlanksAndControls(std::string_view text) {
-    const auto first = std::find_if_not(text.begin(), text.end(), IsBlankOrControl);
-    const auto last = std::find_if_not(text.rbegin(), text.rend(), IsBlankOrControl).base();
-    return first < last ? std::string(first, last) : std::string();
-}
-
 std::string_view CutAtCharacterBoundary(std::string_view text, std::size_t limit) {
     if (text.size() <= limit) return text;
     // A UTF-8 character has at most three continuation bytes; a longer run is not UTF-8, and is

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/paths/BlankTrim.h"
+
 namespace arbovane {
 
 // One fixed-size record of the settings file. Numbers are 32-bit signed, little-endian, whatever
@@ -36,11 +38,6 @@ struct SettingsRecord {
 
     bool operator==(const SettingsRecord&) const = default;
 };
-
-// Blanks and control characters are what the single-text records treat as no value at all.
-bool IsBlankOrControl(char c);
-bool IsOnlyBlanksAndControls(std::string_view text);
-std::string TrimBlanksAndControls(std::string_view text);
 
 // The longest prefix of text of at most limit bytes that does not split a UTF-8 character.
 std::string_view CutAtCharacterBoundary(std::string_view text, std::size_t limit);

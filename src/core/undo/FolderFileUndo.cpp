@@ -1,7 +1,7 @@
 #include "core/undo/FolderFileUndo.h"
 
-#include "core/app/SettingsRecord.h"
 #include "core/paths/Arbsplit.h"
+#include "core/paths/BlankTrim.h"
 #include "core/paths/PathText.h"
 #include "platform/FileSystem.h"
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <cstddef>
 
-#include "core/app/SettingsRecord.h"
 #include "core/paths/Arbsplit.h"
+#include "core/paths/BlankTrim.h"
 #include "core/paths/PathText.h"
 #include "core/undo/NivoFolderNames.h"
 #include "core/undo/UndoJournal.h"

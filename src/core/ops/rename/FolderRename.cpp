@@ -3,9 +3,9 @@
 #include <set>
 #include <utility>
 
-#include "core/app/SettingsRecord.h"
 #include "core/ops/rename/RenameMessages.h"
 #include "core/paths/Arbsplit.h"
+#include "core/paths/BlankTrim.h"
 #include "core/paths/PathText.h"
 #include "core/undo/UndoJournal.h"
 #include "core/visuallog/VisualLog.h"

@@ -14,13 +14,11 @@
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "core/app/ProgramSettings.h"
 #include "core/lists/FolderBrowser.h"
 #include "gui/acquire/TfrmFLLEditIncludeFolderList.h"
 #include "gui/acquire/TfrmFileExport.h"
-#include "gui/app/PumpMessages.h"
 #include "gui/lists/ListBoxFill.h"
 #include "gui/templates/TfrmLevelSummFolder.h"
 #include "platform/Messenger.h"
@@ -32,7 +30,6 @@ namespace {
 
 // Both lists scroll sideways over this width, whatever their lines hold.
 constexpr int kHorizontalExtent = 3000;
-constexpr qint64 kPumpIntervalMs = 50;
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -61,7 +58,7 @@ TfrmSubFolderListBuilder::TfrmSubFolderListBuilder(GuiContext& context,
     setWindowTitle("Subfolder List Builder");
     setModal(true);
     model_.SetProgress(
-        [this](std::size_t include, std::size_t exclude) { Progress(include, exclude); });
+        [this](std::size_t include, std::size_t exclude) { counters_.Progress(include, exclude); });
 
     // Source folder and its summary.
     cboMainSourceFolder = new QComboBox(this);
@@ -126,6 +123,7 @@ TfrmSubFolderListBuilder::TfrmSubFolderListBuilder(GuiContext& context,
     lstExcludeFolderList = MakeList("lstExcludeFolderList");
     lblIncludeSum = MakeLabel(this, "lblIncludeSum", "0");
     lblExcludeSum = MakeLabel(this, "lblExcludeSum", "0");
+    counters_.Attach(lblIncludeSum, lblExcludeSum);
     btnDeleteAll =
         MakeButton("btnDeleteAll", "Delete All", &TfrmSubFolderListBuilder::btnDeleteAllClick);
     btnImport = MakeButton("btnImport", "Import", &TfrmSubFolderListBuilder::btnImportClick);
@@ -305,18 +303,10 @@ int TfrmSubFolderListBuilder::Show(const ListMessage& message) {
                                    MessageOwner::MainWindow);
 }
 
-std::vector<std::size_t> TfrmSubFolderListBuilder::SelectedRows(const QListWidget* list) const {
-    std::vector<std::size_t> rows;
-    for (const QModelIndex& index : list->selectionModel()->selectedIndexes())
-        rows.push_back(static_cast<std::size_t>(index.row()));
-    std::sort(rows.begin(), rows.end());
-    return rows;
-}
-
 void TfrmSubFolderListBuilder::Operate(const std::function<void()>& body, bool listsChange) {
     if (busy_) return;
     busy_ = true;
-    pumpClock_.start();
+    counters_.StartOperation();
     body();
     // Showing the lists again would drop the user's selection.
     if (listsChange) ShowLists();
@@ -326,19 +316,7 @@ void TfrmSubFolderListBuilder::Operate(const std::function<void()>& body, bool l
 void TfrmSubFolderListBuilder::ShowLists() {
     FillListBox(lstIncludeFolderList, model_.Include().Lines(), kHorizontalExtent);
     FillListBox(lstExcludeFolderList, model_.Exclude().Lines(), kHorizontalExtent);
-    ShowCounters(model_.Include().Size(), model_.Exclude().Size());
-}
-
-void TfrmSubFolderListBuilder::ShowCounters(std::size_t includeCount, std::size_t excludeCount) {
-    lblIncludeSum->setText(QString::number(includeCount));
-    lblExcludeSum->setText(QString::number(excludeCount));
-}
-
-void TfrmSubFolderListBuilder::Progress(std::size_t includeCount, std::size_t excludeCount) {
-    if (pumpClock_.isValid() && pumpClock_.elapsed() < kPumpIntervalMs) return;
-    ShowCounters(includeCount, excludeCount);
-    PumpMessages();
-    pumpClock_.start();
+    counters_.Show(model_.Include().Size(), model_.Exclude().Size());
 }
 
 void TfrmSubFolderListBuilder::SetSourceFolder(const std::string& text) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <QElapsedTimer>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -9,6 +8,7 @@
 
 #include "core/acquire/ListBuilderRules.h"
 #include "gui/app/GuiContext.h"
+#include "gui/lists/ListBoxFill.h"
 
 class QButtonGroup;
 class QComboBox;
@@ -83,11 +83,7 @@ private:
     QSpinBox* MakeSpin(const char* name, QLineEdit* field, int minimum, bool wraps);
     void ChooseLevelMode(QRadioButton* chosen);
     _tagBuilderLevels Levels() const;
-    std::vector<std::size_t> SelectedRows(const QListWidget* list) const;
     void ShowLists();
-    void ShowCounters(std::size_t includeCount, std::size_t excludeCount);
-    // Counters repaint during long operations, at most every few milliseconds.
-    void Progress(std::size_t includeCount, std::size_t excludeCount);
 
     GuiContext& context_;
     ListBuilderRules model_;
@@ -97,7 +93,7 @@ private:
     bool closedWithImport_ = false;
     // Window messages run inside long operations; a click meanwhile must not start another one.
     bool busy_ = false;
-    QElapsedTimer pumpClock_;
+    ListCounters counters_;
 
     QComboBox* cboMainSourceFolder = nullptr;
     QPushButton* btnMainSourceFolderAdd = nullptr;

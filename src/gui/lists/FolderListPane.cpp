@@ -9,12 +9,10 @@
 #include <QScrollBar>
 #include <QStringList>
 #include <QVBoxLayout>
-#include <algorithm>
 
 #include "core/lists/FolderBrowser.h"
 #include "gui/acquire/TfrmFileExport.h"
 #include "gui/acquire/TfrmFileImport.h"
-#include "gui/app/PumpMessages.h"
 #include "gui/lists/EditIncludeListWindow.h"
 #include "gui/lists/ListBoxFill.h"
 #include "gui/lists/TfrmZoomIncludeWindow.h"
@@ -25,8 +23,6 @@
 namespace arbovane {
 
 namespace {
-
-constexpr qint64 kPumpIntervalMs = 50;
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -47,7 +43,7 @@ FolderListPane::FolderListPane(GuiContext& context, TabPrefix prefix,
     const std::string& name = texts.name;
     setObjectName(Q("pnl" + name + "FolderLists"));
     model_.SetProgress(
-        [this](std::size_t include, std::size_t exclude) { Progress(include, exclude); });
+        [this](std::size_t include, std::size_t exclude) { counters_.Progress(include, exclude); });
 
     lstInclude = MakeList(texts.includeListName);
     lstExclude = MakeList(texts.excludeListName);
@@ -63,6 +59,7 @@ FolderListPane::FolderListPane(GuiContext& context, TabPrefix prefix,
     lblIncludeSum->setObjectName(Q(texts.includeSumName));
     lblExcludeSum = new QLabel("0", this);
     lblExcludeSum->setObjectName(Q(texts.excludeSumName));
+    counters_.Attach(lblIncludeSum, lblExcludeSum);
 
     const std::string btn = "btn" + name;
     auto* moveColumn = new QVBoxLayout;
@@ -172,18 +169,10 @@ int FolderListPane::Show(const ListMessage& message) {
                                    MessageOwner::MainWindow);
 }
 
-std::vector<std::size_t> FolderListPane::SelectedRows(const QListWidget* list) const {
-    std::vector<std::size_t> rows;
-    for (const QModelIndex& index : list->selectionModel()->selectedIndexes())
-        rows.push_back(static_cast<std::size_t>(index.row()));
-    std::sort(rows.begin(), rows.end());
-    return rows;
-}
-
 void FolderListPane::Run(const std::function<bool()>& body) {
     if (busy_) return;
     busy_ = true;
-    pumpClock_.start();
+    counters_.StartOperation();
     const bool changed = body();
     if (changed) {
         ShowLists();
@@ -201,19 +190,7 @@ void FolderListPane::ListsChanged() {
 void FolderListPane::ShowLists() {
     FillListBox(lstInclude, model_.Include().Lines());
     FillListBox(lstExclude, model_.Exclude().Lines());
-    ShowCounters(model_.Include().Size(), model_.Exclude().Size());
-}
-
-void FolderListPane::ShowCounters(std::size_t includeCount, std::size_t excludeCount) {
-    lblIncludeSum->setText(QString::number(includeCount));
-    lblExcludeSum->setText(QString::number(excludeCount));
-}
-
-void FolderListPane::Progress(std::size_t includeCount, std::size_t excludeCount) {
-    if (pumpClock_.isValid() && pumpClock_.elapsed() < kPumpIntervalMs) return;
-    ShowCounters(includeCount, excludeCount);
-    PumpMessages();
-    pumpClock_.start();
+    counters_.Show(model_.Include().Size(), model_.Exclude().Size());
 }
 
 void FolderListPane::btnAddFolderClick() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QWidget>
 #include <functional>
 #include <string>
@@ -8,6 +7,7 @@
 
 #include "core/lists/ListPane.h"
 #include "gui/app/GuiContext.h"
+#include "gui/lists/ListBoxFill.h"
 
 class QLabel;
 class QLineEdit;
@@ -73,13 +73,9 @@ private:
                             void (FolderListPane::*handler)());
     QListWidget* MakeList(const std::string& name);
     int Show(const ListMessage& message);
-    std::vector<std::size_t> SelectedRows(const QListWidget* list) const;
     void AddTyped();
     // Shows both lists from the model and sets the counters.
     void ShowLists();
-    void ShowCounters(std::size_t includeCount, std::size_t excludeCount);
-    // Counters repaint during long operations, at most every few milliseconds.
-    void Progress(std::size_t includeCount, std::size_t excludeCount);
 
     GuiContext& context_;
     ListPane model_;
@@ -91,7 +87,7 @@ private:
     std::function<void()> clearFields_;
     // Window messages run inside long operations; a click meanwhile must not start another one.
     bool busy_ = false;
-    QElapsedTimer pumpClock_;
+    ListCounters counters_;
 
     QListWidget* lstInclude = nullptr;
     QListWidget* lstExclude = nullptr;

@@ -1,7 +1,11 @@
 #include "gui/lists/ListBoxFill.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QScrollBar>
+#include <algorithm>
+
+#include "gui/app/PumpMessages.h"
 
 namespace arbovane {
 
@@ -24,6 +28,32 @@ void FillListBox(QListWidget* list, const std::vector<std::string>& lines, int r
     }
     list->setUpdatesEnabled(true);
     list->verticalScrollBar()->setValue(scroll);
+}
+
+std::vector<std::size_t> SelectedRows(const QListWidget* list) {
+    std::vector<std::size_t> rows;
+    for (const QModelIndex& index : list->selectionModel()->selectedIndexes())
+        rows.push_back(static_cast<std::size_t>(index.row()));
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+void ListCounters::Attach(QLabel* include, QLabel* exclude) {
+    include_ = include;
+    exclude_ = exclude;
+}
+
+void ListCounters::Show(std::size_t includeCount, std::size_t excludeCount) {
+    include_->setText(QString::number(includeCount));
+    exclude_->setText(QString::number(excludeCount));
+}
+
+void ListCounters::Progress(std::size_t includeCount, std::size_t excludeCount) {
+    constexpr qint64 kPumpIntervalMs = 50;
+    if (clock_.isValid() && clock_.elapsed() < kPumpIntervalMs) return;
+    Show(includeCount, excludeCount);
+    PumpMessages();
+    clock_.start();
 }
 
 }  // namespace arbovane

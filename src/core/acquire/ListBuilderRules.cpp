@@ -72,8 +72,10 @@ bool ParseWholeNumber(const std::string& text, std::int32_t& value) {
 
 void FixFromToFields(std::string& from, std::string& to) {
     std::int32_t value = 1;
-    if (!ParseWholeNumber(from, value)) from = "1";
-    ParseWholeNumber(from, value);
+    if (!ParseWholeNumber(from, value)) {
+        value = 1;
+        from = std::to_string(value);
+    }
     std::int32_t ignored = 0;
     if (!ParseWholeNumber(to, ignored)) to = std::to_string(value);
 }

@@ -70,6 +70,7 @@ ListTabTexts MakeVol07() {
     t.exportEmptyTitle = "Delete Folder(s).-From a Folder List.             Warning no: 0559.";
     t.clearQuestionTitle = folders + "Information no: 0236.";
     t.clearEndTitle = "Delete Foldere(s).-From a Folder List.           Warning no: 0237.";
+    t.includeCaption = "Include Folder Structure List";
     t.editWindowClass = "TfrmVol07EditIncludeList";
     t.editWindowCaption = "edit the Include List - Deleting process.";
     t.exportKind = "FOLDERS";

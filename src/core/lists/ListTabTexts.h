@@ -19,6 +19,7 @@ struct ListTabTexts {
     bool typedAdd = false;
     bool viewSelected = true;
 
+    std::string includeCaption = "Include Folder List";
     std::string includeListName;
     std::string excludeListName;
     std::string includeSumName;

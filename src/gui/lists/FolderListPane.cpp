@@ -47,7 +47,7 @@ FolderListPane::FolderListPane(GuiContext& context, TabPrefix prefix,
 
     lstInclude = MakeList(texts.includeListName);
     lstExclude = MakeList(texts.excludeListName);
-    auto* includeCaption = new QLabel("Include Folder List", this);
+    auto* includeCaption = new QLabel(Q(texts.includeCaption), this);
     includeCaption->setObjectName(Q("lbl" + name + "IncludeCaption"));
     auto* excludeCaption = new QLabel("Exclude Folder List", this);
     excludeCaption->setObjectName(Q("lbl" + name + "ExcludeCaption"));

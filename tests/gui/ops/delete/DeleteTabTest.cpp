@@ -112,6 +112,8 @@ TEST_F(DeleteTabTest, ControlsHaveTheirCaptionsHintsAndDefaults) {
         EXPECT_EQ(button->isChecked(), c.checked) << c.name;
         EXPECT_TRUE(windows_->main->Pages()->widget(1)->isAncestorOf(button)) << c.name;
     }
+    EXPECT_EQ(Find<QLabel>("lblVol07IncludeCaption")->text().toStdString(),
+              "Include Folder Structure List");
     EXPECT_TRUE(messenger_.Shown().empty());
 }
 

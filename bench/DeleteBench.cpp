@@ -16,6 +16,7 @@
 #include <filesystem>
 #include <string>
 
+#include "NoShell.h"
 #include "core/app/ProgramSettings.h"
 #include "core/ops/delete/SmartDelete.h"
 #include "core/visuallog/VisualLog.h"
@@ -23,7 +24,6 @@
 #include "gui/app/GuiContext.h"
 #include "gui/app/QtMessenger.h"
 #include "gui/visuallog/TfrmStatistics07.h"
-#include "platform/Shell.h"
 #include "platform/posix/IcuText.h"
 #include "platform/posix/PosixFileSystem.h"
 
@@ -38,22 +38,6 @@ constexpr int kBelow = 99;
 constexpr int kFilesPerFolder = 10;
 constexpr int kFolders = kTop * (1 + kBelow);
 constexpr int kFiles = kFolders * kFilesPerFolder;
-
-class NoShell : public Shell {
-public:
-    bool BrowseForFolder(const std::string&, const std::string&, std::string&) override {
-        return false;
-    }
-    bool Open(const std::string&) override { return false; }
-    bool OpenFileDialog(const std::string&, const std::string&, const std::string&,
-                        std::string&) override {
-        return false;
-    }
-    bool SaveFileDialog(const std::string&, const std::string&, const std::string&,
-                        const std::string&, std::string&) override {
-        return false;
-    }
-};
 
 // Writes every pending change to the disk, so a timing starts from a quiet file system.
 void Flush() {

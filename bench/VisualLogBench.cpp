@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "NoShell.h"
 #include "core/app/ProgramSettings.h"
 #include "core/visuallog/VisualLog.h"
 #include "gui/acquire/TfrmFileExport.h"
@@ -18,29 +19,12 @@
 #include "gui/app/QtMessenger.h"
 #include "gui/visuallog/TfrmStatistic08.h"
 #include "gui/visuallog/TfrmVol08ZoomStatistics.h"
-#include "platform/Shell.h"
 #include "platform/posix/IcuText.h"
 #include "platform/posix/PosixFileSystem.h"
 
 namespace {
 
 using namespace arbovane;
-
-class NoShell : public Shell {
-public:
-    bool BrowseForFolder(const std::string&, const std::string&, std::string&) override {
-        return false;
-    }
-    bool Open(const std::string&) override { return false; }
-    bool OpenFileDialog(const std::string&, const std::string&, const std::string&,
-                        std::string&) override {
-        return false;
-    }
-    bool SaveFileDialog(const std::string&, const std::string&, const std::string&,
-                        const std::string&, std::string&) override {
-        return false;
-    }
-};
 
 double Seconds(const QElapsedTimer& timer) {
     return timer.nsecsElapsed() / 1e9;

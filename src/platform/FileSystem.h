@@ -38,6 +38,20 @@ struct DirEntry {
     std::uint32_t attributes = 0;
 };
 
+// What an attempt to create one new entry came to.
+enum class CreateOutcome {
+    Created,
+    Existed,  // the name was taken already; what holds it was not touched
+    Failed,
+};
+
+// Enough of a file to tell later whether it is still the one a run wrote.
+struct FileStamp {
+    std::uint64_t size = 0;
+    std::int64_t modifiedNs = 0;  // modification time, nanoseconds since 1970
+    bool operator==(const FileStamp&) const = default;
+};
+
 struct LogicalDrive {
     char letter = 0;  // upper case
     int type = kDriveUnknown;
@@ -71,12 +85,22 @@ public:
 
     // Creates every missing folder of the path; true only when the whole path exists afterwards.
     virtual bool CreateFolderTree(const std::string& path) = 0;
+    // Creates one folder whose parent exists. Existed when a folder of that name (in any letter
+    // case) is there already; a file or a link holding the name is Failed.
+    virtual CreateOutcome CreateFolder(const std::string& path) = 0;
     // Removes a folder only when it is empty (a link is removed as the entry itself).
     virtual bool RemoveEmptyFolder(const std::string& path) = 0;
     // Removes a file or a link entry, never a folder.
     virtual bool RemoveFile(const std::string& path) = 0;
     // Fails when the target exists; an existing target is never touched.
     virtual bool CopyFileNoOverwrite(const std::string& source, const std::string& target) = 0;
+    // Copies a regular file, never through a link, to a new name in an existing folder, keeping
+    // its modification time. Existed when any entry holds the target's name (in any letter case);
+    // it stays untouched. The target name appears only with the whole content. stamp: the copy's.
+    virtual CreateOutcome CopyNewFile(const std::string& source, const std::string& target,
+                                      FileStamp& stamp) = 0;
+    // Size and modification time of a file (not followed through a link).
+    virtual bool GetFileStamp(const std::string& path, FileStamp& stamp) = 0;
     // Renames a folder; fails when the target exists, also as an empty folder or under another
     // letter case of the same name.
     virtual bool MoveFolderNoReplace(const std::string& source, const std::string& target) = 0;
@@ -84,6 +108,9 @@ public:
 
     // Bytes the user may still write on the drive holding the path.
     virtual bool FreeBytesForUser(const std::string& path, std::uint64_t& bytes) = 0;
+    // The same number for every path on one volume, so that two drive letters mapped onto one
+    // volume are counted once.
+    virtual bool VolumeId(const std::string& path, std::uint64_t& id) = 0;
     virtual std::vector<LogicalDrive> LogicalDrives() = 0;
     // Type code of a drive root such as "d:\".
     virtual int DriveType(const std::string& root) = 0;

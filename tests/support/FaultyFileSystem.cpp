@@ -59,6 +59,24 @@ bool FaultyFileSystem::CopyFileNoOverwrite(const std::string& source, const std:
     return Pass(Op::CopyFileNoOverwrite, target, true) &&
            inner_.CopyFileNoOverwrite(source, target);
 }
+CreateOutcome FaultyFileSystem::CopyNewFile(const std::string& source, const std::string& target,
+                                            FileStamp& stamp) {
+    if (!Pass(Op::CopyNewFile, target, true)) return CreateOutcome::Failed;
+    return inner_.CopyNewFile(source, target, stamp);
+}
+CreateOutcome FaultyFileSystem::CreateFolder(const std::string& path) {
+    if (!Pass(Op::CreateFolder, path, true)) return CreateOutcome::Failed;
+    return inner_.CreateFolder(path);
+}
+std::string FaultyFileSystem::Key(const std::string& path) {
+    return Fold(path.substr(0, std::min<std::size_t>(path.size(), 2)));
+}
+bool FaultyFileSystem::VolumeId(const std::string& path, std::uint64_t& id) {
+    const auto it = volumes_.find(Key(path));
+    if (it == volumes_.end()) return inner_.VolumeId(path, id);
+    id = it->second;
+    return true;
+}
 bool FaultyFileSystem::MoveFolderNoReplace(const std::string& source, const std::string& target) {
     return Pass(Op::MoveFolderNoReplace, source, true) &&
            inner_.MoveFolderNoReplace(source, target);
@@ -67,7 +85,11 @@ bool FaultyFileSystem::SetAttributes(const std::string& path, std::uint32_t attr
     return Pass(Op::SetAttributes, path, true) && inner_.SetAttributes(path, attributes);
 }
 bool FaultyFileSystem::FreeBytesForUser(const std::string& path, std::uint64_t& bytes) {
-    return Pass(Op::FreeBytesForUser, path, false) && inner_.FreeBytesForUser(path, bytes);
+    if (!Pass(Op::FreeBytesForUser, path, false)) return false;
+    const auto it = freeBytes_.find(Key(path));
+    if (it == freeBytes_.end()) return inner_.FreeBytesForUser(path, bytes);
+    bytes = it->second;
+    return true;
 }
 bool FaultyFileSystem::MakeCurrentDirectory(const std::string& path) {
     return Pass(Op::MakeCurrentDirectory, path, false) && inner_.MakeCurrentDirectory(path);

@@ -21,6 +21,8 @@ public:
         RemoveEmptyFolder,
         RemoveFile,
         CopyFileNoOverwrite,
+        CopyNewFile,
+        CreateFolder,
         MoveFolderNoReplace,
         SetAttributes,
         FreeBytesForUser,
@@ -34,6 +36,11 @@ public:
     // Runs hook before op on a path (after the failure check), e.g. to change the tree mid-run.
     void Before(Op op, std::function<void(const std::string&)> hook);
     void ForbidMutations(bool forbid = true) { forbidMutations_ = forbid; }
+    // Free bytes and volume reported for paths on a drive ("d:"), instead of the real ones.
+    void FakeFreeBytes(const std::string& drive, std::uint64_t bytes) {
+        freeBytes_[Key(drive)] = bytes;
+    }
+    void FakeVolume(const std::string& drive, std::uint64_t id) { volumes_[Key(drive)] = id; }
     int MutationCount() const { return mutations_; }
 
     bool IsFolder(const std::string& path) override { return inner_.IsFolder(path); }
@@ -49,6 +56,13 @@ public:
     bool RemoveEmptyFolder(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;
     bool CopyFileNoOverwrite(const std::string& source, const std::string& target) override;
+    CreateOutcome CopyNewFile(const std::string& source, const std::string& target,
+                              FileStamp& stamp) override;
+    bool GetFileStamp(const std::string& path, FileStamp& stamp) override {
+        return inner_.GetFileStamp(path, stamp);
+    }
+    CreateOutcome CreateFolder(const std::string& path) override;
+    bool VolumeId(const std::string& path, std::uint64_t& id) override;
     bool MoveFolderNoReplace(const std::string& source, const std::string& target) override;
     bool SetAttributes(const std::string& path, std::uint32_t attributes) override;
     bool FreeBytesForUser(const std::string& path, std::uint64_t& bytes) override;
@@ -63,7 +77,11 @@ private:
     // False when the call must fail.
     bool Pass(Op op, const std::string& path, bool mutating);
 
+    static std::string Key(const std::string& path);
+
     FileSystem& inner_;
+    std::map<std::string, std::uint64_t> freeBytes_;
+    std::map<std::string, std::uint64_t> volumes_;
     std::set<std::pair<Op, std::string>> failures_;
     std::multimap<Op, std::function<void(const std::string&)>> hooks_;
     bool forbidMutations_ = false;

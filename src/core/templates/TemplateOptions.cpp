@@ -75,8 +75,8 @@ std::string TransformTemplateLine(const Text& text, TemplateOption option, const
     // The include folder's name: what follows its last backslash, blanks trimmed.
     const std::string folder = WithBackslashes(includeFolder);
     const auto slash = folder.rfind('\\');
-    const std::string name = slash == std::string::npos ? std::string{}
-                                                        : TrimSpaces(folder.substr(slash + 1));
+    const std::string name =
+        slash == std::string::npos ? std::string{} : TrimSpaces(folder.substr(slash + 1));
     return ReplaceAllNoCase(text, rest, first, name);
 }
 

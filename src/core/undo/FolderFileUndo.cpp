@@ -4,6 +4,7 @@
 #include "core/paths/BlankTrim.h"
 #include "core/paths/PathText.h"
 #include "platform/FileSystem.h"
+#include "platform/Text.h"
 
 namespace arbovane {
 
@@ -22,7 +23,20 @@ bool EndsClimb(const std::string& path) {
 
 }  // namespace
 
-FolderFileUndo::FolderFileUndo(FileSystem& fs) : fs_(fs) {}
+FolderFileUndo::FolderFileUndo(FileSystem& fs, const Text& text) : fs_(fs), text_(text) {}
+
+std::string FolderFileUndo::Key(const std::string& path) const {
+    std::string key = WithBackslashes(path);
+    while (!key.empty() && key.back() == '\\') key.pop_back();
+    return text_.LowerCase(key);
+}
+
+bool FolderFileUndo::Unchanged(const std::string& file) const {
+    const auto it = stamps_.find(file);
+    if (it == stamps_.end()) return true;
+    FileStamp now;
+    return fs_.GetFileStamp(file, now) && now == it->second;
+}
 
 const std::vector<std::string>& FolderFileUndo::Input(UndoInput input) const {
     return input == UndoInput::MainFolders ? mainFolders_ : structureFolders_;
@@ -45,15 +59,14 @@ void FolderFileUndo::AddBoundaries(UndoBoundaries boundaries) {
         case UndoBoundaries::None:
             break;
         case UndoBoundaries::Root:
-            boundaries_.insert(WithoutTrailingBackslash(WithBackslashes(root_)));
+            boundaries_.insert(Key(root_));
             break;
         case UndoBoundaries::MainFolders:
-            for (const auto& folder : mainFolders_)
-                boundaries_.insert(WithoutTrailingBackslash(WithBackslashes(folder)));
+            for (const auto& folder : mainFolders_) boundaries_.insert(Key(folder));
             break;
         case UndoBoundaries::DrivesOfMainFolders:
             for (const auto& folder : mainFolders_)
-                boundaries_.insert(ExtractDrive(WithBackslashes(folder)));
+                boundaries_.insert(Key(ExtractDrive(WithBackslashes(folder))));
             break;
     }
 }
@@ -62,9 +75,9 @@ void FolderFileUndo::Climb(const std::vector<std::string>& folders) {
     for (const auto& folder : folders) {
         // A trailing backslash would make the root itself look like a folder below the root.
         std::string path = WithoutTrailingBackslash(WithBackslashes(folder));
-        while (!EndsClimb(path) && boundaries_.count(path) == 0) {
+        while (!EndsClimb(path) && boundaries_.count(Key(path)) == 0) {
             // Its ancestors were queued with it.
-            if (!seen_.insert(path).second) break;
+            if (!seen_.insert(Key(path)).second) break;
             Queue(path);
             std::string last;
             std::string parent =
@@ -112,7 +125,8 @@ void FolderFileUndo::DeleteFiles() {
     for (const auto& file : files_) {
         const std::string path = TrimBlanksAndControls(file);
         if (path.empty()) continue;
-        if (BelowQueuedLink(path) || !fs_.RemoveFile(path)) failedFiles_.push_back(path);
+        if (BelowQueuedLink(path) || !Unchanged(file) || !fs_.RemoveFile(path))
+            failedFiles_.push_back(path);
     }
 }
 

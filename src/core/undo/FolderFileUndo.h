@@ -1,22 +1,25 @@
 #pragma once
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "core/undo/NivoFolderNames.h"
 #include "core/undo/UndoPlan.h"
+#include "platform/FileSystem.h"
 
 namespace arbovane {
 
 class FileSystem;
+class Text;
 
 // One undo run of a copy or creation tab: deletes the journalled files, then removes the queued
 // folders deepest first. Only empty folders are ever removed and nothing is deleted recursively,
 // so whatever the user put into a created tree meanwhile stays, and its folders are reported.
 class FolderFileUndo {
 public:
-    explicit FolderFileUndo(FileSystem& fs);
+    FolderFileUndo(FileSystem& fs, const Text& text);
     FolderFileUndo(const FolderFileUndo&) = delete;
     FolderFileUndo& operator=(const FolderFileUndo&) = delete;
 
@@ -26,6 +29,8 @@ public:
         structureFolders_ = std::move(folders);
     }
     void SetFiles(std::vector<std::string> files) { files_ = std::move(files); }
+    // What each file was when the run made it; a file that differs now is left and reported.
+    void SetFileStamps(std::map<std::string, FileStamp> stamps) { stamps_ = std::move(stamps); }
 
     // Fills the boundaries and the removal queue from the lists set before.
     void QueueByPlan(const UndoPlan& plan);
@@ -49,12 +54,17 @@ private:
     void FindQueuedLinks();
     bool BelowQueuedLink(const std::string& path) const;
     const std::vector<std::string>& Input(UndoInput input) const;
+    // Boundaries and climbed folders compare letter case and trailing separators ignored.
+    std::string Key(const std::string& path) const;
+    bool Unchanged(const std::string& file) const;
 
     FileSystem& fs_;
+    const Text& text_;
     std::string root_;
     std::vector<std::string> mainFolders_;
     std::vector<std::string> structureFolders_;
     std::vector<std::string> files_;
+    std::map<std::string, FileStamp> stamps_;
     std::vector<std::string> vanishedFolders_;
     std::vector<std::string> failedFolders_;
     std::vector<std::string> failedFiles_;

@@ -1,5 +1,7 @@
 #include "core/undo/FolderFileUndoRun.h"
 
+#include <map>
+
 #include "core/undo/FolderFileUndo.h"
 #include "core/undo/UndoMessages.h"
 #include "core/undo/UndoPlan.h"
@@ -32,13 +34,14 @@ void ForgetLastRun(UndoJournal& journal) {
     journal.CopyTargetFolders.clear();
     journal.CreatedStructureFolders.clear();
     journal.CopiedFiles.clear();
+    journal.CopiedFileStamps.clear();
     journal.FailedUndoFolders.clear();
 }
 
 }  // namespace
 
 void RunFolderFileUndo(UndoTab tab, UndoJournal& journal, VisualLog& log, FileSystem& fs,
-                       Messenger& messenger) {
+                       const Text& text, Messenger& messenger) {
     const UndoTabTexts& texts = UndoTextsFor(tab);
     const UndoPlan* plan = UndoPlanFor(tab, journal);
     const bool undoable =
@@ -50,19 +53,26 @@ void RunFolderFileUndo(UndoTab tab, UndoJournal& journal, VisualLog& log, FileSy
     }
     if (messenger.Show(texts.questionText, texts.questionTitle, kMsgQuestion) != kAnswerYes) return;
 
-    FolderFileUndo undo(fs);
+    FolderFileUndo undo(fs, text);
     if (plan->boundaries == UndoBoundaries::Root) undo.SetRoot(journal.UndoRoot);
     undo.SetMainFolders(JournalListOf(journal, plan->mainFolders));
     undo.SetStructureFolders(JournalListOf(journal, plan->structureFolders));
     undo.SetFiles(JournalListOf(journal, plan->files));
+    undo.SetFileStamps(journal.CopiedFileStamps);
     undo.QueueByPlan(*plan);
     undo.DeleteFiles();
     undo.RemoveFolders();
     undo.BuildReport();
 
+    const std::map<std::string, FileStamp> stamps = std::move(journal.CopiedFileStamps);
     ForgetLastRun(journal);
     log.ClearOutcomes();
     journal.FailedUndoFiles = undo.FailedFiles();
+    // A file left because it changed must still be recognised as changed by the next Undo.
+    for (const auto& file : journal.FailedUndoFiles) {
+        const auto it = stamps.find(file);
+        if (it != stamps.end()) journal.CopiedFileStamps.insert(*it);
+    }
     for (const auto& folder : undo.FailedFolders()) {
         CountFailedUndo(tab, log);
         log.Refresh();

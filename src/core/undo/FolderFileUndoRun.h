@@ -7,12 +7,13 @@ namespace arbovane {
 
 class FileSystem;
 class Messenger;
+class Text;
 class VisualLog;
 
 // The Undo button of a copy or creation tab: asks, takes back what the journal holds, leaves in
 // the journal and in the Visual Log's failed-undo category only what could not be taken back, and
 // reports it. The log must be the tab's own.
 void RunFolderFileUndo(UndoTab tab, UndoJournal& journal, VisualLog& log, FileSystem& fs,
-                       Messenger& messenger);
+                       const Text& text, Messenger& messenger);
 
 }  // namespace arbovane

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
+
+#include "platform/FileSystem.h"
 
 namespace arbovane {
 
@@ -18,6 +21,8 @@ struct UndoJournal {
     std::vector<std::string> CopiedFiles;              // target paths of copied files
     std::vector<std::string> FailedUndoFolders;        // left by the last undo, still existing
     std::vector<std::string> FailedUndoFiles;          // left by the last undo
+    // What each copied file was right after the copy; undo leaves a file that changed since.
+    std::map<std::string, FileStamp> CopiedFileStamps = {};
 };
 
 // One rename of a rename run.

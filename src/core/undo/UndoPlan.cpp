@@ -44,13 +44,15 @@ const std::vector<UndoPlanRow>& PlanTable() {
         {PlanGroup::Copy,
          S::MarkerF,
          {B::None, L::None, L::CreatedStructureFolders, L::CopiedFiles, {kStructureAsItIs}}},
+        // The run journals every folder it makes, parents included, so nothing above them is
+        // climbed to: an empty folder that was there before the run stays.
         {PlanGroup::Copy,
          S::MarkerR,
          {B::MainFolders,
           L::CopyTargetFolders,
           L::CreatedStructureFolders,
           L::None,
-          {kClimbStructure}}},
+          {kStructureAsItIs}}},
 
         {PlanGroup::RootedCreation,
          S::FailedUndo,

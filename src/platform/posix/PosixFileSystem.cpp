@@ -13,7 +13,9 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "platform/Text.h"
 #include "platform/posix/HostDriveType.h"
@@ -123,6 +125,46 @@ bool CopyData(int in, int out) {
             return CopyWithReadWrite(in, out);
         return false;
     }
+}
+
+// Writes a new file through fill and gives it its name only once fill succeeded, so that no cut
+// file ever stands under the final name and an entry that appeared meanwhile is never replaced.
+// The unnamed file of O_TMPFILE vanishes by itself if the program dies half way; where the file
+// system lacks it, a hidden sibling is written and then hard-linked, which refuses to replace too.
+CreateOutcome PublishNewFile(const std::string& folder, const std::string& target,
+                             const std::function<bool(int)>& fill) {
+    UniqueFd unnamed(open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    if (unnamed.ok()) {
+        if (!fill(unnamed.get())) return CreateOutcome::Failed;
+        const std::string self = "/proc/self/fd/" + std::to_string(unnamed.get());
+        if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0)
+            return unnamed.Close() ? CreateOutcome::Created : CreateOutcome::Failed;
+        if (errno == EEXIST) return CreateOutcome::Existed;
+        if (errno != ENOENT && errno != EXDEV && errno != EPERM) return CreateOutcome::Failed;
+        // Without /proc the named way below still works; the data is written once more.
+    }
+    static unsigned counter = 0;
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = folder + "/.arbovane-copy-" + std::to_string(getpid()) + "-" +
+                    std::to_string(++counter);
+        fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST) return CreateOutcome::Failed;
+    }
+    UniqueFd named(fd);
+    if (!named.ok()) return CreateOutcome::Failed;
+    bool ok = fill(named.get());
+    ok = named.Close() && ok;
+    CreateOutcome outcome = CreateOutcome::Failed;
+    if (ok) {
+        if (link(temporary.c_str(), target.c_str()) == 0)
+            outcome = CreateOutcome::Created;
+        else if (errno == EEXIST)
+            outcome = CreateOutcome::Existed;
+    }
+    unlink(temporary.c_str());
+    return outcome;
 }
 
 bool CurrentHostDirectory(std::string& path) {
@@ -507,6 +549,23 @@ bool PosixFileSystem::CreateFolderTree(const std::string& path) {
     return stat(host->Full().c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+CreateOutcome PosixFileSystem::CreateFolder(const std::string& path) {
+    const auto host = Resolve(path);
+    if (!host || host->names.empty()) return CreateOutcome::Failed;
+    const auto holder = [&] {
+        struct stat st {};
+        const bool folder = lstat(host->Full().c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+        return folder ? CreateOutcome::Existed : CreateOutcome::Failed;
+    };
+    if (host->Exists()) return holder();
+    if (!CanCreate(*host) || host->Full().size() >= PATH_MAX ||
+        host->names.back().size() > NAME_MAX)
+        return CreateOutcome::Failed;
+    if (mkdir(host->Full().c_str(), 0777) == 0) return CreateOutcome::Created;
+    // Made by someone else meanwhile: theirs, not ours.
+    return errno == EEXIST ? holder() : CreateOutcome::Failed;
+}
+
 bool PosixFileSystem::RemoveEmptyFolder(const std::string& path) {
     const auto host = Resolve(path);
     // A drive root is never removed.
@@ -536,25 +595,50 @@ bool PosixFileSystem::RemoveFile(const std::string& path) {
 }
 
 bool PosixFileSystem::CopyFileNoOverwrite(const std::string& source, const std::string& target) {
+    FileStamp stamp;
+    return CopyNewFile(source, target, stamp) == CreateOutcome::Created;
+}
+
+CreateOutcome PosixFileSystem::CopyNewFile(const std::string& source, const std::string& target,
+                                           FileStamp& stamp) {
     const auto from = Resolve(source);
     const auto to = Resolve(target);
-    if (!from || !from->Exists() || !to || !CanCreate(*to)) return false;
-    UniqueFd in(open(from->Full().c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (!from || !from->Exists() || !to) return CreateOutcome::Failed;
+    if (to->Exists()) return CreateOutcome::Existed;
+    if (!CanCreate(*to) || to->Full().size() >= PATH_MAX || to->names.back().size() > NAME_MAX)
+        return CreateOutcome::Failed;
+    // O_NOFOLLOW: a source swapped for a link is refused instead of read through.
+    UniqueFd in(open(from->Full().c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
     struct stat st {};
-    if (!in.ok() || fstat(in.get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    if (!in.ok() || fstat(in.get(), &st) != 0 || !S_ISREG(st.st_mode)) return CreateOutcome::Failed;
     const int flags = fcntl(in.get(), F_GETFL);
     if (flags >= 0) fcntl(in.get(), F_SETFL, flags & ~O_NONBLOCK);
 
-    // O_EXCL: an entry that appeared meanwhile, even a dangling link, is never written through.
+    const std::string folder = to->Prefix(to->names.size() - 1);
     const std::string full = to->Full();
-    UniqueFd out(open(full.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
-    if (!out.ok()) return false;
     const struct timespec times[2] = {st.st_atim, st.st_mtim};
-    bool ok = CopyData(in.get(), out.get()) && fchmod(out.get(), st.st_mode & 07777) == 0 &&
-              futimens(out.get(), times) == 0;
-    ok = out.Close() && ok;
-    if (!ok) unlink(full.c_str());
-    return ok;
+    const auto fill = [&](int out) {
+        return lseek(in.get(), 0, SEEK_SET) == 0 && CopyData(in.get(), out) &&
+               fchmod(out, st.st_mode & 07777) == 0 && futimens(out, times) == 0;
+    };
+    const auto outcome = PublishNewFile(folder, full, fill);
+    if (outcome == CreateOutcome::Created) {
+        stamp.size = static_cast<std::uint64_t>(st.st_size);
+        stamp.modifiedNs =
+            static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    }
+    return outcome;
+}
+
+bool PosixFileSystem::GetFileStamp(const std::string& path, FileStamp& stamp) {
+    const auto host = Resolve(path);
+    if (!host || !host->Exists()) return false;
+    struct stat st {};
+    if (lstat(host->Full().c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
+    stamp.size = static_cast<std::uint64_t>(st.st_size);
+    stamp.modifiedNs =
+        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    return true;
 }
 
 bool PosixFileSystem::MoveFolderNoReplace(const std::string& source, const std::string& target) {
@@ -601,6 +685,15 @@ bool PosixFileSystem::FreeBytesForUser(const std::string& path, std::uint64_t& b
     struct statvfs vfs {};
     if (statvfs(host->Prefix(host->existing).c_str(), &vfs) != 0) return false;
     bytes = static_cast<std::uint64_t>(vfs.f_bavail) * static_cast<std::uint64_t>(vfs.f_frsize);
+    return true;
+}
+
+bool PosixFileSystem::VolumeId(const std::string& path, std::uint64_t& id) {
+    const auto host = Resolve(path);
+    if (!host) return false;
+    struct stat st {};
+    if (stat(host->Prefix(host->existing).c_str(), &st) != 0) return false;
+    id = static_cast<std::uint64_t>(st.st_dev);
     return true;
 }
 

@@ -49,6 +49,11 @@ public:
     // Refuses a read-only file; a link goes whatever its target's attributes.
     bool RemoveFile(const std::string& path) override;
     bool CopyFileNoOverwrite(const std::string& source, const std::string& target) override;
+    CreateOutcome CopyNewFile(const std::string& source, const std::string& target,
+                              FileStamp& stamp) override;
+    bool GetFileStamp(const std::string& path, FileStamp& stamp) override;
+    // Refuses a new name Windows could not create, like CreateFolderTree.
+    CreateOutcome CreateFolder(const std::string& path) override;
     // The target is looked up ignoring case like any name, so renaming d:\A to d:\a is refused as
     // a move onto an existing folder. A folder holding the current directory is not moved.
     bool MoveFolderNoReplace(const std::string& source, const std::string& target) override;
@@ -56,6 +61,7 @@ public:
     // no bits of its own, and its target may lie outside the tree being worked on.
     bool SetAttributes(const std::string& path, std::uint32_t attributes) override;
     bool FreeBytesForUser(const std::string& path, std::uint64_t& bytes) override;
+    bool VolumeId(const std::string& path, std::uint64_t& id) override;
     std::vector<LogicalDrive> LogicalDrives() override;
     int DriveType(const std::string& root) override;
     bool ReadCurrentDirectory(std::string& path) override;

@@ -41,8 +41,7 @@ TEST(TemplateOptions, TransformTemplateLine) {
         {TemplateOption::ReplaceAll, "\\P\\x\\P", "d:\\C\\ Pp ", "\\x\\Pp"},
         // A replacement that holds the name again is not replaced once more.
         {TemplateOption::ReplaceAll, "\\a\\a\\a", "d:\\aa", "\\aa\\aa"},
-        {TemplateOption::ReplaceAll, "\\\xC3\x89t\xC3\xA9\\\xC3\xA9T\xC3\x89-x", "d:\\N",
-         "\\N-x"},
+        {TemplateOption::ReplaceAll, "\\\xC3\x89t\xC3\xA9\\\xC3\xA9T\xC3\x89-x", "d:\\N", "\\N-x"},
         // An empty first folder replaces nothing.
         {TemplateOption::ReplaceAll, "\\\\A\\B", "d:\\N", "\\A\\B"},
     };

@@ -44,7 +44,7 @@ struct UndoBench {
     std::vector<Box> Press(FileSystem* fs = nullptr) {
         messenger.Clear();
         messenger.Answer(kAnswerYes);
-        RunFolderFileUndo(tab, journal, log, fs ? *fs : tree.Fs(), messenger);
+        RunFolderFileUndo(tab, journal, log, fs ? *fs : tree.Fs(), tree.TextPort(), messenger);
         return Boxes(messenger);
     }
     UndoTab tab;
@@ -68,9 +68,9 @@ TEST(FolderFileUndoRun, EveryPlanOnARealTree) {
          {"d:\\Dest\\A\\x\\", "d:\\Dest\\A\\f.txt"}, {"d:\\Dest\\A\\x", "d:\\Dest\\A\\f.txt"}, {"d:\\Dest\\A"}, {}},
         {UndoTab::Copy, {"F", "", {}, {"d:\\Dest"}, {"d:\\Dest\\T", "d:\\Dest\\T\\S"}, {"d:\\Dest\\T\\S\\a.doc", "d:\\Dest\\T\\b.doc"}, {}, {}},
          {"d:\\Dest\\T\\S\\a.doc", "d:\\Dest\\T\\b.doc"}, {"d:\\Dest\\T"}, {"d:\\Dest"}, {}},
-        // The climb stops at the target folder.
-        {UndoTab::Copy, {"R", "", {}, {"d:\\Dest\\"}, {"d:\\Dest\\A\\x\\y", "d:\\Dest\\B"}, {}, {}, {}},
-         {"d:\\Dest\\A\\x\\y\\", "d:\\Dest\\B\\"}, {"d:\\Dest\\A", "d:\\Dest\\B"}, {"d:\\Dest"}, {}},
+        // Only what the run made goes: A was there before and stays, although it is empty.
+        {UndoTab::Copy, {"R", "", {}, {"d:\\Dest\\"}, {"d:\\Dest\\A\\x", "d:\\Dest\\A\\x\\y", "d:\\Dest\\B"}, {}, {}, {}},
+         {"d:\\Dest\\A\\x\\y\\", "d:\\Dest\\B\\"}, {"d:\\Dest\\A\\x", "d:\\Dest\\B"}, {"d:\\Dest\\A"}, {}},
         {UndoTab::CreateI, {"R", "d:\\Dest\\", {}, {}, {}, {}, {"d:\\Dest\\A\\"}, {"d:\\Dest\\A\\f.txt"}},
          {"d:\\Dest\\A\\f.txt"}, {"d:\\Dest\\A"}, {"d:\\Dest"}, {}},
         {UndoTab::CreateI, {"F", "d:\\Dest\\", {"d:\\Dest\\A\\"}, {}, {"d:\\Dest\\A\\T", "d:\\Dest\\A\\T\\S"}, {"d:\\Dest\\A\\T\\S\\f.doc"}, {}, {}},
@@ -200,7 +200,8 @@ TEST(FolderFileUndoRun, MessagesOfEveryTab) {
         SeedLastRun(c.tab, bench.log);
         const UndoJournal before = bench.journal;
         bench.messenger.Clear();
-        RunFolderFileUndo(c.tab, bench.journal, bench.log, bench.tree.Fs(), bench.messenger);
+        RunFolderFileUndo(c.tab, bench.journal, bench.log, bench.tree.Fs(), bench.tree.TextPort(),
+                          bench.messenger);
         EXPECT_EQ(Boxes(bench.messenger), std::vector<Box>{c.question}) << "answered No";
         EXPECT_EQ(bench.journal.CopiedFiles, before.CopiedFiles);
         EXPECT_EQ(bench.log.CounterAt(4), 3.0);

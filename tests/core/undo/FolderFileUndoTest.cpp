@@ -38,16 +38,21 @@ TEST(FolderFileUndoQueue, ClimbsAndOrders) {
         EngineInput in;
         Lines calls;
     } cases[] = {
-        // A shared created parent is queued once; equal depths go last queued first.
+        // The run journals a shared parent once; equal depths go last queued first.
         {UndoTab::Copy,
          S::MarkerR,
-         {"", {"d:\\Dest\\"}, {"d:\\Dest\\P\\a", "d:\\Dest\\P\\b"}, {}},
+         {"", {"d:\\Dest\\"}, {"d:\\Dest\\P", "d:\\Dest\\P\\a", "d:\\Dest\\P\\b"}, {}},
          {"rmdir d:\\Dest\\P\\b", "rmdir d:\\Dest\\P\\a", "rmdir d:\\Dest\\P"}},
         // Slashes are read as backslashes, so the root still stops the climb.
         {UndoTab::CreateIII,
          S::MarkerR,
          {"d:/Dest/", {"d:/Dest/A"}, {}, {}},
          {"rmdir d:\\Dest\\A"}},
+        // A root in another letter case and with doubled trailing backslashes still stops it.
+        {UndoTab::CreateI,
+         S::MarkerR,
+         {"D:\\dest\\\\", {"d:\\Dest\\A\\B"}, {}, {}},
+         {"rmdir d:\\Dest\\A\\B", "rmdir d:\\Dest\\A"}},
         // The root itself, spelt with a trailing backslash, is never queued.
         {UndoTab::CreateI, S::MarkerR, {"d:\\Dest\\", {"d:\\Dest\\"}, {}, {}}, {}},
         // A climb that misses its root ends below the bare drive.
@@ -73,7 +78,7 @@ TEST(FolderFileUndoQueue, ClimbsAndOrders) {
     for (const auto& c : cases) {
         UndoTestTree tree;
         RemovalRecorder recorder(tree.Fs());
-        FolderFileUndo undo(recorder.Fs());
+        FolderFileUndo undo(recorder.Fs(), tree.TextPort());
         RunEngine(undo, c.tab, c.state, c.in);
         const std::string row = std::to_string(&c - cases);
         EXPECT_EQ(recorder.Calls(), c.calls) << row;
@@ -101,7 +106,7 @@ TEST(FolderFileUndoSafety, ForeignEntriesAtEveryLevelStay) {
     tree.Files(foreignFiles);
 
     RemovalRecorder recorder(tree.Fs());
-    FolderFileUndo undo(recorder.Fs());
+    FolderFileUndo undo(recorder.Fs(), tree.TextPort());
     RunEngine(undo, UndoTab::Copy, UndoJournalState::MarkerF, {"", {}, created, copied});
 
     EXPECT_TRUE(recorder.OnlyRemovals());
@@ -129,7 +134,7 @@ TEST(FolderFileUndoSafety, LinkTargetsStayUntouched) {
         tree.Folders({"d:\\Other\\x\\Empty"});
         tree.Files({"d:\\Other\\x\\f.doc", "d:\\Other\\f.doc"});
         std::filesystem::create_directory_symlink(tree.Host("d:\\Other"), tree.Host(c.linked));
-        FolderFileUndo undo(tree.Fs());
+        FolderFileUndo undo(tree.Fs(), tree.TextPort());
         RunEngine(undo, UndoTab::Copy, UndoJournalState::MarkerF,
                   {"",
                    {},

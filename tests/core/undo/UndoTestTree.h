@@ -33,6 +33,7 @@ public:
                std::filesystem::file_type::not_found;
     }
     PosixFileSystem& Fs() { return drives_.Fs(); }
+    const Text& TextPort() const { return drives_.TextPort(); }
 
 private:
     TempDrives drives_;

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "DeleteFixture.h"
-#include "TreeSnapshot.h"
+#include "support/TreeSnapshot.h"
 #include "core/ops/delete/MainFolderCheck.h"
 #include "support/ScriptedMessenger.h"
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "DeleteFixture.h"
-#include "TreeSnapshot.h"
+#include "support/TreeSnapshot.h"
 #include "core/ops/delete/DeleteRun.h"
 #include "support/ScriptedMessenger.h"
 

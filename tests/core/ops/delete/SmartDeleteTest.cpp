@@ -8,7 +8,7 @@
 #include <functional>
 
 #include "DeleteFixture.h"
-#include "TreeSnapshot.h"
+#include "support/TreeSnapshot.h"
 #include "core/ops/delete/SmartDeleteOne.h"
 #include "core/ops/delete/SmartDeleteSimul.h"
 

@@ -8,7 +8,7 @@
 
 #include "core/app/ProgramSettings.h"
 #include "core/help/HelpEngine.h"
-#include "core/ops/delete/TreeSnapshot.h"
+#include "support/TreeSnapshot.h"
 #include "core/visuallog/VisualLog.h"
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/TfrmMain.h"

@@ -1,0 +1,320 @@
+#include "core/ops/copy/CopyRun.h"
+
+#include <memory>
+
+#include "core/acquire/ExamineSubFolders.h"
+#include "core/ops/copy/CopyMessages.h"
+#include "core/ops/copy/CopyTotals.h"
+#include "core/paths/Arbsplit.h"
+#include "core/paths/PathText.h"
+#include "core/templates/AttachWalk.h"
+#include "core/templates/TemplateTree.h"
+#include "core/undo/UndoJournal.h"
+#include "core/visuallog/VisualLog.h"
+#include "platform/FileSystem.h"
+#include "platform/Messenger.h"
+
+namespace arbovane {
+
+namespace {
+
+class LockedTab {
+public:
+    explicit LockedTab(const CopyRunHooks& hooks) : hooks_(hooks) {
+        if (hooks_.lock) hooks_.lock();
+    }
+    ~LockedTab() {
+        if (hooks_.unlock) hooks_.unlock();
+    }
+    LockedTab(const LockedTab&) = delete;
+    LockedTab& operator=(const LockedTab&) = delete;
+
+private:
+    const CopyRunHooks& hooks_;
+};
+
+// The copy tab's counters, categories and journal for every outcome of the attach walk. The
+// simulation has no journal.
+class CopyOutcomes : public AttachSink {
+public:
+    CopyOutcomes(const CopyRunPorts& ports, const MAP_FILE_PATH_SIZE& sizes, UndoJournal* journal,
+                 std::function<void()> pump)
+        : ports_(ports), sizes_(sizes), journal_(journal), pump_(std::move(pump)) {}
+
+    void StartIncludeFolder() { created_ = false; }
+    bool CreatedSomething() const { return created_; }
+
+    void FolderCreated(const std::string& path) override {
+        if (journal_) journal_->CreatedStructureFolders.push_back(path);
+        created_ = true;
+        Count(Vol08Counter::SubFoldersCopied, Vol08Category::SubFoldersCopied, path);
+    }
+    void FolderExists(const std::string& path) override {
+        Count(Vol08Counter::SubFoldersExists, Vol08Category::SubFoldersExists, path);
+    }
+    void FolderNotAttached(const std::string& path) override {
+        Count(Vol08Counter::SubFoldersOtherReasons, Vol08Category::SubFoldersOtherReasons, path);
+    }
+    void FileCopied(const std::string& target, const std::string& source,
+                    const FileStamp& stamp) override {
+        Pump();
+        if (journal_) {
+            journal_->CopiedFiles.push_back(target);
+            journal_->CopiedFileStamps[target] = stamp;
+        }
+        Count(Vol08Counter::FilesCopied, Vol08Category::FilesCopied, target);
+        AddSize(source, Vol08Counter::FileSizeCopied, CopyMessageId::CopiedSizeMissing);
+    }
+    void FileExists(const std::string& target, const std::string& source) override {
+        Pump();
+        Count(Vol08Counter::FilesExists, Vol08Category::FilesExists, target);
+        AddSize(source, Vol08Counter::FileSizeExists, CopyMessageId::ExistingSizeMissing);
+    }
+    // The tab has no category of files not copied for other reasons; they stand with the
+    // folders, so that no entry goes without an outcome.
+    void FileNotCopied(const std::string& target, const std::string& /*source*/) override {
+        Pump();
+        Count(Vol08Counter::SubFoldersOtherReasons, Vol08Category::SubFoldersOtherReasons, target);
+    }
+
+    // A relative template's folder; created holds every folder made for it, parents first.
+    void RelativeCreated(const std::string& target, const std::vector<std::string>& created) {
+        if (journal_)
+            journal_->CreatedStructureFolders.insert(journal_->CreatedStructureFolders.end(),
+                                                     created.begin(), created.end());
+        created_ = true;
+        ports_.log.AddEntry(Vol08Category::SubFoldersCopied, target);
+        ports_.log.Add(Vol08Counter::SubFoldersCopied, 1);
+        ports_.log.Refresh();
+    }
+    void Journal(const std::vector<std::string>& created) {
+        if (!created.empty()) created_ = true;
+        if (journal_)
+            journal_->CreatedStructureFolders.insert(journal_->CreatedStructureFolders.end(),
+                                                     created.begin(), created.end());
+    }
+
+private:
+    void Count(Vol08Counter counter, Vol08Category category, const std::string& path) {
+        ports_.log.Add(counter, 1);
+        ports_.log.Refresh();
+        ports_.log.AddEntry(category, path);
+    }
+    void AddSize(const std::string& source, Vol08Counter counter, CopyMessageId missing) {
+        const auto it = sizes_.find(source);
+        if (it == sizes_.end()) {
+            ShowCopyMessage(ports_.messenger, missing, source);
+            return;
+        }
+        ports_.log.Add(counter, static_cast<double>(it->second));
+        ports_.log.Refresh();
+    }
+    void Pump() {
+        if (pump_) pump_();
+    }
+
+    const CopyRunPorts& ports_;
+    const MAP_FILE_PATH_SIZE& sizes_;
+    UndoJournal* journal_;
+    std::function<void()> pump_;
+    bool created_ = false;
+};
+
+void EmptyJournal(UndoJournal& journal) {
+    journal.CopyTargetFolders.clear();
+    journal.CreatedStructureFolders.clear();
+    journal.CopiedFiles.clear();
+    journal.CopiedFileStamps.clear();
+    journal.FailedUndoFolders.clear();
+    journal.FailedUndoFiles.clear();
+}
+
+CopyTemplateInputs TemplateInputsOf(const CopyTabOptions& options) {
+    return {options.templates, options.kind,
+            options.kind == TemplateKind::FullPath ? options.mode : AttachMode::None,
+            options.patterns};
+}
+
+bool WithFilesOf(const CopyTabOptions& options) {
+    return options.kind == TemplateKind::FullPath && WithFiles(options.mode);
+}
+
+void CountIncludeFolder(VisualLog& log, Vol08Counter counter, Vol08Category category,
+                        const std::string& folder) {
+    log.Add(counter, 1);
+    log.Refresh();
+    log.AddEntry(category, folder);
+}
+
+// One include folder of a run or a simulation.
+void CopyInto(const CopyRunPorts& ports, CopyTotals& totals, const CopyTabOptions& options,
+              const std::string& folder, AttachActions& actions, CopyOutcomes& outcomes,
+              UndoJournal* journal, bool simulate) {
+    outcomes.StartIncludeFolder();
+    const bool withFiles = WithFilesOf(options);
+    if (options.kind == TemplateKind::FullPath) {
+        if (journal) journal->AttachModeMarker = "F";
+        for (const std::string& line : options.templates) {
+            const std::string trimmed = TrimSpaces(line);
+            if (!HasDrive(trimmed) || !IsExistingFolder(ports.fs, line)) continue;
+            std::string message;
+            if (CheckSameFolder(ports.text, folder, line, message)) {
+                ShowCopyMessage(ports.messenger,
+                                simulate ? CopyMessageId::SimulationSameFolderFull
+                                         : CopyMessageId::SameFolderFull,
+                                message);
+                continue;
+            }
+            const TemplateTree* tree = totals.TreeOf(trimmed);
+            std::unique_ptr<TemplateTree> late;
+            if (!tree) {
+                // Added after the last measurement: read now, with what the run needs.
+                late = std::make_unique<TemplateTree>(TemplateTree::Read(
+                    ports.fs, trimmed, withFiles ? options.patterns : std::vector<std::string>{}));
+                tree = late.get();
+            }
+            AttachTree(*tree, CopyDestinationBase(folder, line, options.mode),
+                       WithMainFolder(options.mode), withFiles, actions, outcomes);
+        }
+    } else {
+        if (journal) journal->AttachModeMarker = "R";
+        for (const std::string& line : options.templates) {
+            std::string message;
+            if (CheckSameFolder(ports.text, folder, line, message)) {
+                ShowCopyMessage(ports.messenger,
+                                simulate ? CopyMessageId::SimulationSameFolderRelative
+                                         : CopyMessageId::SameFolderRelative,
+                                message);
+                continue;
+            }
+            const std::string relative =
+                TransformTemplateLine(ports.text, options.option, line, folder);
+            const std::string target = relative.empty() ? "" : JoinTemplatePath(folder, relative);
+            if (target.empty()) {
+                outcomes.FolderNotAttached(line);
+                continue;
+            }
+            if (actions.FolderExists(target)) {
+                outcomes.FolderExists(target);
+                continue;
+            }
+            std::vector<std::string> created;
+            const CreateOutcome outcome = CreateFolderPath(target, actions, created);
+            if (outcome == CreateOutcome::Created) {
+                outcomes.RelativeCreated(target, created);
+                continue;
+            }
+            // Parents made before a failure, or before the folder appeared, are still ours.
+            outcomes.Journal(created);
+            if (outcome == CreateOutcome::Existed) {
+                outcomes.FolderExists(target);
+            } else {
+                outcomes.FolderNotAttached(target);
+            }
+        }
+    }
+    if (outcomes.CreatedSomething()) {
+        if (journal) journal->CopyTargetFolders.push_back(folder);
+        CountIncludeFolder(ports.log, Vol08Counter::FoldersCopied, Vol08Category::FoldersCopied,
+                           folder);
+    }
+}
+
+bool Prepare(const CopyRunPorts& ports, CopyTotals& totals, const CopyTabOptions& options,
+             const CopyRunHooks& hooks, bool simulate) {
+    const CopyTotalsPorts totalsPorts{ports.fs, ports.text, ports.messenger, ports.log};
+    if (WithFilesOf(options) && !UpdateCopyTotals(totalsPorts, totals, options.includeLines,
+                                                  TemplateInputsOf(options), true))
+        return false;
+    if (options.templates.empty()) {
+        ShowCopyMessage(ports.messenger,
+                        simulate ? CopyMessageId::SimulationNoTemplate : CopyMessageId::NoTemplate);
+        if (hooks.focusAddStructure) hooks.focusAddStructure();
+        return false;
+    }
+    if (ShowCopyMessage(ports.messenger, simulate ? CopyMessageId::SimulationIntro
+                                                  : CopyMessageId::Confirmation) != kAnswerYes)
+        return false;
+    // The trees as they are now; a run with files copies the ones it has just counted.
+    if (!WithFilesOf(options)) totals.MeasureTemplates(ports.fs, TemplateInputsOf(options), false);
+    return true;
+}
+
+}  // namespace
+
+std::string CopyDestinationBase(const std::string& includeFolder, const std::string& templateLine,
+                                AttachMode mode) {
+    if (!WithMainFolder(mode)) return includeFolder;
+    std::string source = WithBackslashes(TrimSpaces(templateLine));
+    while (!source.empty() && source.back() == '\\') source.pop_back();
+    const auto slash = source.rfind('\\');
+    const std::string name = slash == std::string::npos ? std::string{} : source.substr(slash + 1);
+    std::string base = includeFolder;
+    if (!name.empty()) base = JoinName(includeFolder, name);
+    while (base.size() > 1 && base.back() == '\\' && base[base.size() - 2] != ':') base.pop_back();
+    return base;
+}
+
+bool RunCopyFolders(const CopyRunPorts& ports, CopyTotals& totals, UndoJournal& journal,
+                    const CopyTabOptions& options, const CopyRunHooks& hooks) {
+    if (!Prepare(ports, totals, options, hooks, false)) return false;
+    ports.log.BeginRun(VisualLogMode::Normal);
+    EmptyJournal(journal);
+    if (options.showVisualLog) ports.log.Show();
+    const LockedTab locked(hooks);
+    if (options.includeLines.empty()) {
+        ShowCopyMessage(ports.messenger, CopyMessageId::RunEmptyList);
+        ports.log.EndRun();
+        return true;
+    }
+    RunAttachActions actions(ports.fs);
+    CopyOutcomes outcomes(ports, totals.SizeTable(), &journal, nullptr);
+    for (const std::string& folder :
+         ExamineSubFolders(ports.text, options.includeLines).ReadAll()) {
+        if (!HasDrive(folder) || !IsExistingFolder(ports.fs, folder)) {
+            CountIncludeFolder(ports.log, Vol08Counter::FoldersNotExists,
+                               Vol08Category::FoldersNotExists, folder);
+            continue;
+        }
+        CopyInto(ports, totals, options, folder, actions, outcomes, &journal, false);
+    }
+    ports.log.EndRun();
+    ShowCopyMessage(ports.messenger, CopyMessageId::RunEnd);
+    return true;
+}
+
+bool RunCopySimulation(const CopyRunPorts& ports, CopyTotals& totals, const CopyTabOptions& options,
+                       const CopyRunHooks& hooks) {
+    if (!Prepare(ports, totals, options, hooks, true)) return false;
+    ports.log.BeginRun(VisualLogMode::Simulate);
+    ports.log.Refresh();
+    if (options.showVisualLog) ports.log.Show();
+    const LockedTab locked(hooks);
+    if (options.includeLines.empty()) {
+        ShowCopyMessage(ports.messenger, CopyMessageId::SimulationEmptyList);
+        ports.log.EndRun();
+        return true;
+    }
+    SimulatedAttachActions actions(ports.fs, ports.text);
+    const bool withFiles = WithFilesOf(options);
+    CopyOutcomes outcomes(ports, totals.SizeTable(), nullptr,
+                          withFiles ? hooks.pump : std::function<void()>{});
+    for (const std::string& line : ExamineSubFolders(ports.text, options.includeLines).ReadAll()) {
+        // The screened spelling where the path rules take the line; otherwise the line as the run
+        // uses it, so that the simulation never reports what the run would not do.
+        std::vector<std::string> accepted, refused;
+        ScreenPath(ports.fs, line, accepted, refused);
+        const std::string folder = accepted.empty() ? line : accepted.front();
+        if (!HasDrive(folder) || !actions.FolderExists(folder)) {
+            CountIncludeFolder(ports.log, Vol08Counter::FoldersNotExists,
+                               Vol08Category::FoldersNotExists, folder);
+            continue;
+        }
+        CopyInto(ports, totals, options, folder, actions, outcomes, nullptr, true);
+    }
+    ports.log.EndRun();
+    ShowCopyMessage(ports.messenger, CopyMessageId::SimulationEnd);
+    return true;
+}
+
+}  // namespace arbovane

@@ -1,0 +1,146 @@
+#include "core/ops/copy/CopyTotals.h"
+
+#include <algorithm>
+#include <set>
+
+#include "core/acquire/ExamineSubFolders.h"
+#include "core/ops/copy/CopyMessages.h"
+#include "core/paths/Arbsplit.h"
+#include "core/paths/PathText.h"
+#include "core/visuallog/VisualLog.h"
+#include "platform/FileSystem.h"
+#include "platform/Messenger.h"
+#include "platform/Text.h"
+
+namespace arbovane {
+
+namespace {
+
+// The drive part a destination's free space is asked for: "d:" as typed, or the share of a
+// network path.
+std::string DriveKeyOf(const std::string& line) {
+    std::string head, tail;
+    if (SplitAtColon(line, head, tail)) return TrimSpaces(head);
+    return ExtractDrive(TrimSpaces(WithBackslashes(line)));
+}
+
+std::string RootOf(const std::string& key) {
+    if (key.size() >= 2 && key[1] == ':') return std::string(1, key[0]) + ":\\";
+    return key.empty() ? std::string{} : key + "\\";
+}
+
+struct Volume {
+    std::string root;  // the first drive root found on it, named in the message
+    std::uint64_t needed = 0;
+    std::vector<std::string> destinations;  // the include folders that receive copies there
+};
+
+}  // namespace
+
+void CopyTotals::MeasureTemplates(FileSystem& fs, const CopyTemplateInputs& inputs, bool withFiles,
+                                  bool force) {
+    if (!force && measured_ && measuredWithFiles_ == withFiles && inputs_ == inputs) return;
+    totals_ = {};
+    sizes_.clear();
+    writtenBytes_ = 0;
+    std::map<std::string, std::shared_ptr<const TemplateTree>> trees;
+    const bool withMain = !(inputs.mode == AttachMode::SubFoldersOnlyWithFiles ||
+                            inputs.mode == AttachMode::SubFoldersOnlyWithoutFiles);
+    const std::vector<std::string> none;
+    for (const std::string& line : inputs.templates) {
+        const std::string trimmed = TrimSpaces(line);
+        if (trimmed.empty()) continue;
+        if (inputs.kind != TemplateKind::FullPath) {
+            ++totals_.folders;
+            continue;
+        }
+        auto& tree = trees[trimmed];
+        if (!tree) {
+            tree = std::make_shared<const TemplateTree>(
+                TemplateTree::Read(fs, trimmed, withFiles ? inputs.patterns : none));
+        }
+        totals_.folders += tree->FolderCount(withMain);
+        if (!withFiles) continue;
+        totals_.files += tree->FileCount();
+        totals_.bytes += tree->ByteTotal();
+        writtenBytes_ += tree->WrittenBytes();
+        for (const auto& folder : tree->Folders())
+            for (const auto& files : folder.files)
+                for (const auto& file : files)
+                    if (!file.refused)
+                        sizes_.try_emplace(tree->SourcePath(folder, file.name), file.size);
+    }
+    trees_ = std::move(trees);
+    inputs_ = inputs;
+    measuredWithFiles_ = withFiles;
+    measured_ = true;
+}
+
+const TemplateTree* CopyTotals::TreeOf(const std::string& trimmedLine) const {
+    const auto it = trees_.find(trimmedLine);
+    return it == trees_.end() ? nullptr : it->second.get();
+}
+
+std::size_t CopyDestinationCount(const Text& text, const std::vector<std::string>& includeLines) {
+    return ExamineSubFolders(text, includeLines).ReadTopMost().size();
+}
+
+std::string FreeSpaceMessage(const std::string& root, std::uint64_t available,
+                             std::uint64_t needed) {
+    return "There is not enough space on the disk.\nThe free space on the disk " + root +
+           " is : " + FormatSize(available) + "    " + std::to_string(available) + " bytes\n" +
+           "The program requires : " + FormatSize(needed) + "    " + std::to_string(needed) +
+           " bytes.";
+}
+
+bool UpdateCopyTotals(const CopyTotalsPorts& ports, CopyTotals& totals,
+                      const std::vector<std::string>& includeLines,
+                      const CopyTemplateInputs& inputs, bool withFiles, bool force) {
+    totals.MeasureTemplates(ports.fs, inputs, withFiles, force);
+    const std::size_t destinations = CopyDestinationCount(ports.text, includeLines);
+    if (destinations == 0) return false;
+
+    // What a run writes: one copy of every template into each existing include folder, added up
+    // per volume, so two drive letters on one disk are checked together.
+    const std::uint64_t perDestination = totals.WrittenBytes();
+    if (perDestination > 0) {
+        std::map<std::string, std::vector<std::string>> byKey;
+        for (const std::string& line : ExamineSubFolders(ports.text, includeLines).ReadAll())
+            byKey[DriveKeyOf(line)].push_back(line);
+        std::vector<Volume> volumes;
+        std::map<std::uint64_t, std::size_t> volumeIndex;
+        for (const auto& [key, lines] : byKey) {
+            const std::string root = RootOf(key);
+            std::uint64_t id = 0;
+            std::vector<std::string> existing;
+            for (const std::string& line : lines)
+                if (HasDrive(TrimSpaces(line)) && IsExistingFolder(ports.fs, line))
+                    existing.push_back(line);
+            if (existing.empty() || !ports.fs.VolumeId(root, id)) continue;
+            auto [it, added] = volumeIndex.try_emplace(id, volumes.size());
+            if (added) volumes.push_back({root, 0, {}});
+            Volume& volume = volumes[it->second];
+            volume.needed += perDestination * existing.size();
+            volume.destinations.insert(volume.destinations.end(), existing.begin(), existing.end());
+        }
+        for (const Volume& volume : volumes) {
+            std::uint64_t available = 0;
+            if (!ports.fs.FreeBytesForUser(volume.root, available)) continue;
+            if (volume.needed <= available) continue;
+            ShowCopyMessage(ports.messenger, CopyMessageId::FreeSpace,
+                            FreeSpaceMessage(volume.root, available, volume.needed));
+            return false;
+        }
+    }
+
+    ports.log.Set(Vol08Counter::FoldersToCopy, static_cast<double>(destinations));
+    ports.log.Set(Vol08Counter::SubFoldersToCopy,
+                  static_cast<double>(totals.Totals().folders) * static_cast<double>(destinations));
+    ports.log.Set(Vol08Counter::FilesToCopy,
+                  static_cast<double>(totals.Totals().files) * static_cast<double>(destinations));
+    ports.log.Set(Vol08Counter::FileSizeToCopy,
+                  static_cast<double>(totals.Totals().bytes) * static_cast<double>(destinations));
+    return true;
+}
+
+}  // namespace arbovane

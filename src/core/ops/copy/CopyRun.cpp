@@ -220,6 +220,14 @@ void CopyInto(const CopyRunPorts& ports, CopyTotals& totals, const CopyTabOption
     }
 }
 
+// The screened spelling ("d:/X" read as "d:\X") where the path rules take the line, otherwise the
+// line as it stands; the run and the simulation both use it, so that they agree.
+std::string IncludeFolderOf(FileSystem& fs, const std::string& line) {
+    std::vector<std::string> accepted, refused;
+    ScreenPath(fs, line, accepted, refused);
+    return accepted.empty() ? line : accepted.front();
+}
+
 bool Prepare(const CopyRunPorts& ports, CopyTotals& totals, const CopyTabOptions& options,
              const CopyRunHooks& hooks, bool simulate) {
     const CopyTotalsPorts totalsPorts{ports.fs, ports.text, ports.messenger, ports.log};
@@ -269,9 +277,9 @@ bool RunCopyFolders(const CopyRunPorts& ports, CopyTotals& totals, UndoJournal& 
     }
     RunAttachActions actions(ports.fs);
     CopyOutcomes outcomes(ports, totals.SizeTable(), &journal, nullptr);
-    for (const std::string& folder :
-         ExamineSubFolders(ports.text, options.includeLines).ReadAll()) {
-        if (!HasDrive(folder) || !IsExistingFolder(ports.fs, folder)) {
+    for (const std::string& line : ExamineSubFolders(ports.text, options.includeLines).ReadAll()) {
+        const std::string folder = IncludeFolderOf(ports.fs, line);
+        if (!HasDrive(folder) || !actions.FolderExists(folder)) {
             CountIncludeFolder(ports.log, Vol08Counter::FoldersNotExists,
                                Vol08Category::FoldersNotExists, folder);
             continue;
@@ -300,11 +308,7 @@ bool RunCopySimulation(const CopyRunPorts& ports, CopyTotals& totals, const Copy
     CopyOutcomes outcomes(ports, totals.SizeTable(), nullptr,
                           withFiles ? hooks.pump : std::function<void()>{});
     for (const std::string& line : ExamineSubFolders(ports.text, options.includeLines).ReadAll()) {
-        // The screened spelling where the path rules take the line; otherwise the line as the run
-        // uses it, so that the simulation never reports what the run would not do.
-        std::vector<std::string> accepted, refused;
-        ScreenPath(ports.fs, line, accepted, refused);
-        const std::string folder = accepted.empty() ? line : accepted.front();
+        const std::string folder = IncludeFolderOf(ports.fs, line);
         if (!HasDrive(folder) || !actions.FolderExists(folder)) {
             CountIncludeFolder(ports.log, Vol08Counter::FoldersNotExists,
                                Vol08Category::FoldersNotExists, folder);

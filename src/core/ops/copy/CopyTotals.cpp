@@ -5,8 +5,10 @@
 
 #include "core/acquire/ExamineSubFolders.h"
 #include "core/ops/copy/CopyMessages.h"
+#include "core/ops/copy/CopyRun.h"
 #include "core/paths/Arbsplit.h"
 #include "core/paths/PathText.h"
+#include "core/templates/AttachWalk.h"
 #include "core/visuallog/VisualLog.h"
 #include "platform/FileSystem.h"
 #include "platform/Messenger.h"
@@ -34,6 +36,33 @@ struct Volume {
     std::uint64_t needed = 0;
     std::vector<std::string> destinations;  // the include folders that receive copies there
 };
+
+// Bytes of template files whose destination exists already in the given include folders.
+std::uint64_t ExistingBytes(FileSystem& fs, const CopyTotals& totals,
+                            const CopyTemplateInputs& inputs,
+                            const std::vector<std::string>& destinations) {
+    std::uint64_t bytes = 0;
+    std::set<std::string> templates;
+    for (const std::string& line : inputs.templates) {
+        const std::string trimmed = TrimSpaces(line);
+        const TemplateTree* tree = totals.TreeOf(trimmed);
+        if (!tree || !templates.insert(trimmed).second) continue;
+        for (const std::string& destination : destinations) {
+            const std::string base = CopyDestinationBase(destination, line, inputs.mode);
+            for (const auto& folder : tree->Folders()) {
+                const std::string target =
+                    folder.relative.empty() ? base : JoinName(base, folder.relative);
+                std::set<std::string> seen;
+                for (const auto& files : folder.files)
+                    for (const auto& file : files)
+                        if (!file.refused && seen.insert(file.name).second &&
+                            fs.IsFile(JoinName(target, file.name)))
+                            bytes += file.size;
+            }
+        }
+    }
+    return bytes;
+}
 
 }  // namespace
 
@@ -123,9 +152,13 @@ bool UpdateCopyTotals(const CopyTotalsPorts& ports, CopyTotals& totals,
             volume.needed += perDestination * existing.size();
             volume.destinations.insert(volume.destinations.end(), existing.begin(), existing.end());
         }
-        for (const Volume& volume : volumes) {
+        for (Volume& volume : volumes) {
             std::uint64_t available = 0;
             if (!ports.fs.FreeBytesForUser(volume.root, available)) continue;
+            if (volume.needed <= available) continue;
+            // Only when space looks short: files already at their destination are not written.
+            volume.needed -= std::min(volume.needed,
+                                      ExistingBytes(ports.fs, totals, inputs, volume.destinations));
             if (volume.needed <= available) continue;
             ShowCopyMessage(ports.messenger, CopyMessageId::FreeSpace,
                             FreeSpaceMessage(volume.root, available, volume.needed));

@@ -24,13 +24,14 @@ using Lines = std::vector<std::string>;
 // A category and the lines it must hold, in order.
 using Listing = std::map<Vol08Category, Lines>;
 
-// Templates on D:, destinations on E:, both temporary and seen through a FaultyFileSystem; the
-// copy tab's Visual Log, totals and journal.
+// Templates on D:, destinations on E: and F:, all temporary and seen through a FaultyFileSystem;
+// the copy tab's Visual Log, totals and journal.
 class CopyFixture : public ::testing::Test {
 protected:
     void SetUp() override {
         d_ = drives_.Map('D');
         e_ = drives_.Map('E');
+        f_ = drives_.Map('F');
     }
 
     // Entries ending in "/" are folders, the others files holding their own relative path.
@@ -46,14 +47,14 @@ protected:
         }
     }
     std::string Host(char drive, const std::string& relative) const {
-        return (drive == 'd' ? d_ : e_) + "/" + relative;
+        return (drive == 'd' ? d_ : drive == 'e' ? e_ : f_) + "/" + relative;
     }
     bool Exists(char drive, const std::string& relative) const {
         struct stat st {};
         return lstat(Host(drive, relative).c_str(), &st) == 0;
     }
     std::map<std::string, std::string> Snapshot(char drive) const {
-        return TreeSnapshot(drive == 'd' ? d_ : e_);
+        return TreeSnapshot(drive == 'd' ? d_ : drive == 'e' ? e_ : f_);
     }
 
     CopyRunPorts Ports() { return {fs_, drives_.TextPort(), messenger_, log_}; }
@@ -80,7 +81,7 @@ protected:
     double Count(Vol08Counter counter) const { return log_.Counter(counter); }
 
     TempDrives drives_;
-    std::string d_, e_;
+    std::string d_, e_, f_;
     FaultyFileSystem fs_{drives_.Fs()};
     ScriptedMessenger messenger_;
     VisualLog log_{VisualLogTab::Vol08};

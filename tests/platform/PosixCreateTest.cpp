@@ -1,0 +1,122 @@
+#include <dirent.h>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <string>
+
+#include "PosixFileSystemFixture.h"
+
+namespace arbovane {
+namespace {
+
+using testing::TempDrives;
+
+class PosixCreateTest : public testing::PosixFileSystemFixture {
+protected:
+    int EntriesIn(const std::string& hostFolder) {
+        int count = 0;
+        DIR* dir = opendir(hostFolder.c_str());
+        while (const dirent* entry = dir ? readdir(dir) : nullptr)
+            if (entry->d_name[0] != '.' || (entry->d_name[1] && entry->d_name[1] != '.')) ++count;
+        if (dir) closedir(dir);
+        return count;
+    }
+};
+
+TEST_F(PosixCreateTest, CreateFolderTellsWhatItFound) {
+    TempDrives::MakeHostFolder(Host("P/Old"));
+    TempDrives::WriteHostFile(Host("P/file"), "f");
+    ASSERT_EQ(symlink(Host("P/Old").c_str(), Host("P/link").c_str()), 0);
+    const struct {
+        const char* path;
+        CreateOutcome outcome;
+    } cases[] = {
+        {"d:\\P\\New", CreateOutcome::Created},
+        {"d:\\P\\Old", CreateOutcome::Existed},
+        {"d:\\P\\OLD", CreateOutcome::Existed},  // the same name to Windows
+        {"d:\\P\\file", CreateOutcome::Failed},
+        {"d:\\P\\link", CreateOutcome::Failed},
+        {"d:\\P\\no\\parent", CreateOutcome::Failed},
+        {"d:\\P\\bad?", CreateOutcome::Failed},
+        {"d:\\", CreateOutcome::Failed},
+    };
+    for (const auto& c : cases) EXPECT_EQ(Fs().CreateFolder(c.path), c.outcome) << c.path;
+    EXPECT_TRUE(HostIsFolder(Host("P/New")));
+    EXPECT_FALSE(HostExists(Host("P/no")));
+    EXPECT_EQ(EntriesIn(Host("P/Old")), 0);
+}
+
+TEST_F(PosixCreateTest, CopyNewFileTellsExistingFromFailedAndStampsTheCopy) {
+    TempDrives::WriteHostFile(Host("src/a.txt"), "alpha");
+    TempDrives::WriteHostFile(Host("dst/Taken.txt"), "theirs");
+    ASSERT_EQ(symlink(Host("src/a.txt").c_str(), Host("src/link.txt").c_str()), 0);
+    const struct timespec times[2] = {{1000000000, 0}, {1500000000, 42}};
+    ASSERT_EQ(utimensat(AT_FDCWD, Host("src/a.txt").c_str(), times, 0), 0);
+
+    FileStamp stamp;
+    EXPECT_EQ(Fs().CopyNewFile("d:\\src\\a.txt", "d:\\dst\\new.txt", stamp),
+              CreateOutcome::Created);
+    EXPECT_EQ(stamp, (FileStamp{5, 1500000000LL * 1000000000 + 42}));
+    FileStamp read;
+    ASSERT_TRUE(Fs().GetFileStamp("d:\\dst\\new.txt", read));
+    EXPECT_EQ(read, stamp);
+
+    const struct {
+        const char* source;
+        const char* target;
+        CreateOutcome outcome;
+    } cases[] = {
+        {"d:\\src\\a.txt", "d:\\dst\\taken.TXT", CreateOutcome::Existed},
+        {"d:\\src\\a.txt", "d:\\dst", CreateOutcome::Existed},
+        {"d:\\src\\link.txt", "d:\\dst\\via-link.txt", CreateOutcome::Failed},
+        {"d:\\src\\none.txt", "d:\\dst\\none.txt", CreateOutcome::Failed},
+        {"d:\\src\\a.txt", "d:\\missing\\a.txt", CreateOutcome::Failed},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Fs().CopyNewFile(c.source, c.target, stamp), c.outcome) << c.target;
+    EXPECT_EQ(TempDrives::ReadHostFile(Host("dst/Taken.txt")), "theirs");
+    EXPECT_FALSE(HostExists(Host("dst/via-link.txt")));
+    EXPECT_EQ(EntriesIn(Host("dst")), 2);
+}
+
+// A copy cut short (here by a file size limit) leaves nothing under the final name and no
+// half-written sibling either.
+TEST_F(PosixCreateTest, ACopyThatFailsHalfWayLeavesNoFile) {
+    TempDrives::WriteHostFile(Host("src/big.bin"), std::string(1 << 20, 'b'));
+    TempDrives::MakeHostFolder(Host("dst"));
+    const pid_t child = fork();
+    if (child == 0) {
+        signal(SIGXFSZ, SIG_IGN);
+        const struct rlimit limit = {4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        FileStamp stamp;
+        _exit(Fs().CopyNewFile("d:\\src\\big.bin", "d:\\dst\\big.bin", stamp) ==
+                      CreateOutcome::Failed
+                  ? 0
+                  : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    EXPECT_EQ(EntriesIn(Host("dst")), 0);
+}
+
+TEST_F(PosixCreateTest, TwoLettersOnOneVolumeShareTheirId) {
+    TempDrives::MakeHostFolder(Host("second"));
+    drives_.Fs().MapDrive('Q', Host("second"));
+    std::uint64_t d = 0, q = 0, root = 0;
+    ASSERT_TRUE(Fs().VolumeId("d:\\", d));
+    ASSERT_TRUE(Fs().VolumeId("q:\\not\\there", q));
+    EXPECT_EQ(d, q);
+    ASSERT_TRUE(Fs().VolumeId("z:\\proc", root));
+    EXPECT_NE(d, root);
+    EXPECT_FALSE(Fs().VolumeId("k:\\", d));
+}
+
+}  // namespace
+}  // namespace arbovane

@@ -1,5 +1,7 @@
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -220,6 +222,18 @@ TEST_F(TemplatePaneTest, TheAreaFollowsTheIncludeListAndTheKind) {
     EXPECT_EQ(EnabledRow(kCreate2), "k----------");
     EXPECT_TRUE(Find<QRadioButton>("rdoVol04AttachNothing")->isEnabled());
     EXPECT_TRUE(Templates(kCreate2).Enabling().run);
+}
+
+TEST_F(TemplatePaneTest, TheNumbersTabWaitsForADestinationInstead) {
+    EXPECT_EQ(EnabledRow(kCreate3), "-----------");
+    auto* destination = Find<QComboBox>("cboVol03DestFolders");
+    destination->setEditText("d:\\Clients");
+    emit destination->lineEdit()->editingFinished();
+    EXPECT_EQ(EnabledRow(kCreate3), "k-l--iedsDo");
+    messenger_.Answer(kAnswerYes);
+    Click("btnVol03ClearAll");
+    EXPECT_EQ(EnabledRow(kCreate3), "-----------");
+    EXPECT_EQ(Counter(kCreate3), "");
 }
 
 TEST_F(TemplatePaneTest, SwitchingKindsEmptiesTheListAndKeepsTheOptionsEntry) {

@@ -9,6 +9,8 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <cstdio>
+#include <deque>
+#include <string>
 
 #include "core/app/ProgramSettings.h"
 #include "core/help/HelpEngine.h"
@@ -25,13 +27,30 @@
 #include "gui/app/TfrmOverViewHelp.h"
 #include "gui/lists/FolderListPane.h"
 #include "gui/lists/TfrmVol08EditIncludeList.h"
+#include "gui/templates/TemplatePane.h"
 #include "gui/templates/TfrmFileSelection.h"
+#include "gui/templates/TfrmFolderStructuresTemplates.h"
+#include "gui/templates/TfrmFolderTemplateOptions.h"
 #include "gui/templates/TfrmLevelSummFolder.h"
 #include "gui/visuallog/VisualLogWindow.h"
 #include "platform/posix/IcuText.h"
 #include "platform/posix/PosixFileSystem.h"
 
 namespace {
+
+// The program's shell, except that the folder browser answers with the sample folders queued.
+class PictureShell : public arbovane::QtShell {
+public:
+    using QtShell::QtShell;
+    bool BrowseForFolder(const std::string& caption, const std::string& startFolder,
+                         std::string& chosen) override {
+        if (folders.empty()) return QtShell::BrowseForFolder(caption, startFolder, chosen);
+        chosen = folders.front();
+        folders.pop_front();
+        return true;
+    }
+    std::deque<std::string> folders;
+};
 
 bool Save(QWidget& widget, const QDir& folder, const QString& name) {
     QApplication::processEvents();
@@ -61,8 +80,8 @@ int main(int argc, char* argv[]) {
     fs.MapDrive('D', sandbox.path().toStdString());
     fs.MakeCurrentDirectory("d:\\");
     QtMessenger messenger;
-    QtShell shell([&fs](const std::string& p) { return fs.ToHostPath(p); },
-                  [&fs](const std::string& p) { return fs.ToWindowsPath(p); });
+    PictureShell shell([&fs](const std::string& p) { return fs.ToHostPath(p); },
+                       [&fs](const std::string& p) { return fs.ToWindowsPath(p); });
     ProgramSettings settings;
     GuiContext context{fs, text, messenger, shell, settings};
     QFile guide(sandbox.filePath("userguide.html"));
@@ -74,6 +93,8 @@ int main(int argc, char* argv[]) {
     TfrmMain& main = *windows.main;
     main.resize(1100, 720);
     main.show();
+    std::printf("main window %dx%d, smallest %dx%d\n", main.width(), main.height(),
+                main.minimumSizeHint().width(), main.minimumSizeHint().height());
 
     for (int tab = 0; tab < 5; ++tab) {
         FolderListPane* pane = main.Pane(tab);
@@ -85,6 +106,14 @@ int main(int argc, char* argv[]) {
         }
         pane->Model().Exclude().Add(tab == 3 ? "\\Archive" : "d:\\Clients\\Archive");
         pane->ListsChanged();
+    }
+    // The copy tab with full-path templates, the creation tabs with relative ones as they start.
+    if (TemplatePane* templates = main.Templates(0)) {
+        templates->SetKind(TemplateKind::FullPath);
+        for (const char* folder : {"d:\\Templates\\Customer", "d:\\Templates\\Project\\Plans"}) {
+            shell.folders.push_back(folder);
+            templates->btnAddFolderStructureClick();
+        }
     }
 
     bool ok = true;
@@ -105,11 +134,21 @@ int main(int argc, char* argv[]) {
         window.hide();
     }
     // The dialogs, as they open.
-    QWidget* dialogs[] = {windows.listBuilder.get(),    windows.fileImport.get(),
-                          windows.fileSelection.get(),  windows.delimiters.get(),
-                          windows.quotationMarks.get(), windows.fileExport.get(),
-                          windows.levelSummary.get(),   windows.about.get(),
-                          windows.overview.get(),       windows.vol08Edit.get()};
+    windows.folderStructuresTemplates->Prepare({"\\Project\\Plans", "\\Project\\Docs\\2024"});
+    windows.folderTemplateOptions->SetKey(kTemplateKeyVol08);
+    windows.folderTemplateOptions->FormActivate();
+    QWidget* dialogs[] = {windows.listBuilder.get(),
+                          windows.fileImport.get(),
+                          windows.fileSelection.get(),
+                          windows.delimiters.get(),
+                          windows.quotationMarks.get(),
+                          windows.fileExport.get(),
+                          windows.levelSummary.get(),
+                          windows.about.get(),
+                          windows.overview.get(),
+                          windows.vol08Edit.get(),
+                          windows.folderStructuresTemplates.get(),
+                          windows.folderTemplateOptions.get()};
     for (QWidget* dialog : dialogs) {
         dialog->show();
         ok = Save(*dialog, out, "dialog-" + dialog->objectName()) && ok;

@@ -24,6 +24,8 @@
 #include "gui/lists/TfrmVol08EditIncludeList.h"
 #include "gui/lists/TfrmZoomIncludeWindow.h"
 #include "gui/templates/TfrmFileSelection.h"
+#include "gui/templates/TfrmFolderStructuresTemplates.h"
+#include "gui/templates/TfrmFolderTemplateOptions.h"
 #include "gui/templates/TfrmLevelSummFolder.h"
 #include "gui/visuallog/TfrmStatistic02.h"
 #include "gui/visuallog/TfrmStatistic03.h"
@@ -64,7 +66,8 @@ ProgramWindows::ProgramWindows(GuiContext& context, HelpEngine& help) {
     vol06Edit = std::make_unique<TfrmVol06EditIncludeList>(context, main.get());
     vol07Edit = std::make_unique<TfrmVol07EditIncludeList>(context, main.get());
     vol08Edit = std::make_unique<TfrmVol08EditIncludeList>(context, main.get());
-    shells.push_back(EmptyShell("frmFolderStructuresTemplates", "Edit "));
+    folderStructuresTemplates =
+        std::make_unique<TfrmFolderStructuresTemplates>(context, main.get());
     editSmartImport = std::make_unique<TfrmEditSmartImport>(context, main.get());
     shells.push_back(
         EmptyShell("frmExamplesCopy",
@@ -82,8 +85,8 @@ ProgramWindows::ProgramWindows(GuiContext& context, HelpEngine& help) {
     fileImport = std::make_unique<TfrmFileImport>(context, main.get());
     fileImport->SetEditWindow(editSmartImport.get());
     fileSelection = std::make_unique<TfrmFileSelection>(context, main.get());
-    shells.push_back(EmptyShell("frmFolderTemplateOptions",
-                                "Options for Folder Structures in Plain Text Files"));
+    folderTemplateOptions =
+        std::make_unique<TfrmFolderTemplateOptions>(context, main->TemplateOptions(), main.get());
     shells.push_back(EmptyShell("frmAltalanosHelp", "Help for " + title));
     shells.push_back(EmptyShell("frmMoreHelp", "More Help Topics for " + title));
     overview = std::make_unique<TfrmOverViewHelp>(context, help.HelpFile(), main.get());

@@ -9,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
@@ -34,6 +33,7 @@
 #include "gui/lists/TfrmVol08EditIncludeList.h"
 #include "gui/ops/delete/DeleteTab.h"
 #include "gui/ops/rename/RenameTab.h"
+#include "gui/templates/TemplatePane.h"
 #include "gui/templates/TfrmFileSelection.h"
 #include "gui/visuallog/VisualLogWindow.h"
 #include "platform/Messenger.h"
@@ -146,25 +146,13 @@ QWidget* TfrmMain::AddTab(const char* objectName, const char* caption, VisualLog
     columns->addLayout(side, 2);
     sideColumns_[static_cast<std::size_t>(tab)] = side;
     if (hasTemplates) {
-        auto* frame = new QGroupBox("Folder Structures (Templates)", sheet);
-        auto* frameLayout = new QVBoxLayout(frame);
-        auto* list = new QListWidget(frame);
-        list->setObjectName(QString::fromStdString(Name(tab, "lst", "AddFolderStructure")));
-        list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-        list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        list->setUniformItemSizes(true);
-        frameLayout->addWidget(list);
-        auto* sum = new QLabel("0", frame);
-        sum->setObjectName(
-            QString::fromStdString(Name(tab, "lbl", "FolderStructuresTemplatesSum")));
-        auto* sumRow = new QHBoxLayout;
-        sumRow->addWidget(new QLabel("Lines:", frame));
-        sumRow->addWidget(sum);
-        sumRow->addStretch();
-        frameLayout->addLayout(sumRow);
-        side->addWidget(frame);
-        templateLists_[static_cast<std::size_t>(tab)] = list;
-        templateSums_[static_cast<std::size_t>(tab)] = sum;
+        const TemplateTab templateTab = logTab == VisualLogTab::Vol08   ? TemplateTab::Vol08
+                                        : logTab == VisualLogTab::Vol02 ? TemplateTab::Vol02
+                                        : logTab == VisualLogTab::Vol04 ? TemplateTab::Vol04
+                                                                        : TemplateTab::Vol03;
+        auto* templates = new TemplatePane(context_, templateTab, sheet);
+        side->addWidget(templates, 1);
+        templatePanes_[static_cast<std::size_t>(tab)] = templates;
     }
 
     auto* logRow = new QHBoxLayout;
@@ -294,8 +282,13 @@ void TfrmMain::BuildTabs() {
     paneHosts_[kTabCreate3]->addWidget(numbers);
     paneHosts_[kTabCreate3]->addStretch();
 
-    for (QListWidget* list : templateLists_)
-        if (list) list->setMinimumWidth(260);
+    // The numbers tab's template area waits for a destination; picking or typing one is choosing.
+    const auto destinationChosen = [this] {
+        vol03DestinationChosen_ = !cboVol03DestFolders->currentText().trimmed().isEmpty();
+        RefreshTab(kTabCreate3);
+    };
+    connect(cboVol03DestFolders, &QComboBox::activated, this, destinationChosen);
+    connect(cboVol03DestFolders->lineEdit(), &QLineEdit::editingFinished, this, destinationChosen);
 }
 
 void TfrmMain::AttachWindows(ProgramWindows& windows) {
@@ -318,8 +311,7 @@ void TfrmMain::AttachWindows(ProgramWindows& windows) {
         const int tab = setup.tab;
         pane->SetRefreshHook([this, tab] { RefreshTab(tab); });
         pane->SetClearFieldsHook([this, tab] {
-            if (QListWidget* list = templateLists_[static_cast<std::size_t>(tab)]) list->clear();
-            if (QLabel* sum = templateSums_[static_cast<std::size_t>(tab)]) sum->setText("0");
+            if (TemplatePane* templates = Templates(tab)) templates->ClearFields();
             logs_[static_cast<std::size_t>(tab)]->ZeroCounters();
             if (tab == kTabDelete && deleteTab_) deleteTab_->ClearFields();
             if (tab == kTabRename && renameTab_) renameTab_->ClearFields();
@@ -339,6 +331,15 @@ void TfrmMain::AttachWindows(ProgramWindows& windows) {
                            [this, sheet] { LockTabsFor(sheet); },
                            [this] { UnlockTabs(); }};
     };
+    // Until the copy and creation tabs have their controllers, a template change re-applies the
+    // tab's enabling; the controllers replace the hook with their refresh.
+    for (int tab : {kTabCopy, kTabCreate1, kTabCreate2, kTabCreate3}) {
+        TemplatePane* templates = Templates(tab);
+        templates->SetWindows({windows.fileImport.get(), windows.fileExport.get(),
+                               windows.folderStructuresTemplates.get(),
+                               windows.folderTemplateOptions.get()});
+        templates->SetChangeHook([this, tab](TemplateChange) { RefreshTab(tab); });
+    }
     deleteTab_ = std::make_unique<DeleteTab>(services(kTabDelete, VisualLogTab::Vol07));
     renameTab_ =
         std::make_unique<RenameTab>(services(kTabRename, VisualLogTab::Vol06), renameJournal_);
@@ -357,12 +358,15 @@ void TfrmMain::RefreshTab(int tabIndex) {
     if (tabIndex == kTabDelete && deleteTab_) return deleteTab_->Refresh();
     if (tabIndex == kTabRename && renameTab_) return renameTab_->Refresh();
     const FolderListPane* pane = panes_[static_cast<std::size_t>(tabIndex)];
-    EnableTabControls(tabIndex, pane && !pane->IncludeLines().empty());
+    EnableTabControls(tabIndex, tabIndex == kTabCreate3 ? vol03DestinationChosen_
+                                                        : pane && !pane->IncludeLines().empty());
 }
 
-void TfrmMain::EnableTabControls(int /*tabIndex*/, bool /*includeListHasItems*/) {
-    // Which controls need a non-empty include list is each operation's own rule; the pane keeps
-    // its own buttons usable.
+void TfrmMain::EnableTabControls(int tabIndex, bool includeListHasItems) {
+    // The rest of each tab's rule comes with its operation; the list panes keep their own buttons
+    // usable.
+    if (TemplatePane* templates = Templates(tabIndex))
+        templates->ApplyEnabling(includeListHasItems);
 }
 
 void TfrmMain::LockTabsFor(QWidget* runningTab) {
@@ -483,8 +487,8 @@ void TfrmMain::btnVol03ClearAllClick() {
             "0083.",
             kMsgQuestion) != kAnswerYes)
         return;
-    templateLists_[kTabCreate3]->clear();
-    templateSums_[kTabCreate3]->setText("0");
+    Templates(kTabCreate3)->ClearFields();
+    vol03DestinationChosen_ = false;
     Log(VisualLogTab::Vol03).ZeroCounters();
     EnableTabControls(kTabCreate3, false);
     context_.messenger.Show("End of the CLEAR FIELDS process !!!",

@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "core/templates/TemplateOptions.h"
 #include "core/undo/UndoJournal.h"
 #include "core/visuallog/VisualLog.h"
 #include "gui/app/GuiContext.h"
@@ -13,7 +14,6 @@ class QBoxLayout;
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QListWidget;
 class QMenu;
 class QPushButton;
 class QSpinBox;
@@ -26,6 +26,7 @@ class DeleteTab;
 class FolderListPane;
 class HelpEngine;
 class RenameTab;
+class TemplatePane;
 struct ProgramWindows;
 
 // The main window: six operation tabs, the menu, the program's lifecycle (settings read at
@@ -44,6 +45,14 @@ public:
     VisualLog& Log(VisualLogTab tab) { return *logs_[static_cast<std::size_t>(tab)]; }
     FolderListPane* Pane(int tabIndex) const { return panes_[static_cast<std::size_t>(tabIndex)]; }
     QTabWidget* Pages() const { return pgeMain; }
+    // The template area of the copy and creation tabs; nullptr for the other tabs.
+    TemplatePane* Templates(int tabIndex) const {
+        return templatePanes_[static_cast<std::size_t>(tabIndex)];
+    }
+    // How each tab maps its relative templates; changed only by the options dialog, read by the
+    // runs, kept until the program ends.
+    MAP_FOLDER_TEMPLATE_OPTIONS& TemplateOptions() { return templateOptions_; }
+    const MAP_FOLDER_TEMPLATE_OPTIONS& TemplateOptions() const { return templateOptions_; }
 
     // The undo journals of the copy and creation tabs (Vol08, Vol02, Vol04, Vol03) and of the
     // rename tab; they live as long as the program.
@@ -95,8 +104,10 @@ private:
     std::array<std::unique_ptr<VisualLog>, 6> logs_;
     std::array<FolderListPane*, 6> panes_{};
     std::array<QVBoxLayout*, 6> paneHosts_{};
-    std::array<QListWidget*, 6> templateLists_{};
-    std::array<QLabel*, 6> templateSums_{};
+    std::array<TemplatePane*, 6> templatePanes_{};
+    MAP_FOLDER_TEMPLATE_OPTIONS templateOptions_;
+    // Tab 6 has no include list; its template area waits for a destination instead.
+    bool vol03DestinationChosen_ = false;
     std::array<QBoxLayout*, 6> sideColumns_{};
     std::array<UndoJournal, 6> journals_;
     RenameJournal renameJournal_;

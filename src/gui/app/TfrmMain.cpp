@@ -31,6 +31,7 @@
 #include "gui/lists/TfrmVol06EditIncludeList.h"
 #include "gui/lists/TfrmVol07EditIncludeList.h"
 #include "gui/lists/TfrmVol08EditIncludeList.h"
+#include "gui/ops/copy/CopyTab.h"
 #include "gui/ops/delete/DeleteTab.h"
 #include "gui/ops/rename/RenameTab.h"
 #include "gui/templates/TemplatePane.h"
@@ -313,6 +314,7 @@ void TfrmMain::AttachWindows(ProgramWindows& windows) {
         pane->SetClearFieldsHook([this, tab] {
             if (TemplatePane* templates = Templates(tab)) templates->ClearFields();
             logs_[static_cast<std::size_t>(tab)]->ZeroCounters();
+            if (tab == kTabCopy && copyTab_) copyTab_->ClearFields();
             if (tab == kTabDelete && deleteTab_) deleteTab_->ClearFields();
             if (tab == kTabRename && renameTab_) renameTab_->ClearFields();
             EnableTabControls(tab, false);
@@ -340,9 +342,13 @@ void TfrmMain::AttachWindows(ProgramWindows& windows) {
                                windows.folderTemplateOptions.get()});
         templates->SetChangeHook([this, tab](TemplateChange) { RefreshTab(tab); });
     }
+    copyTab_ =
+        std::make_unique<CopyTab>(services(kTabCopy, VisualLogTab::Vol08), *Templates(kTabCopy),
+                                  Journal(VisualLogTab::Vol08), TemplateOptions());
     deleteTab_ = std::make_unique<DeleteTab>(services(kTabDelete, VisualLogTab::Vol07));
     renameTab_ =
         std::make_unique<RenameTab>(services(kTabRename, VisualLogTab::Vol06), renameJournal_);
+    RefreshTab(kTabCopy);
     RefreshTab(kTabDelete);
     RefreshTab(kTabRename);
 
@@ -355,6 +361,7 @@ UndoJournal& TfrmMain::Journal(VisualLogTab tab) {
 }
 
 void TfrmMain::RefreshTab(int tabIndex) {
+    if (tabIndex == kTabCopy && copyTab_) return copyTab_->Refresh();
     if (tabIndex == kTabDelete && deleteTab_) return deleteTab_->Refresh();
     if (tabIndex == kTabRename && renameTab_) return renameTab_->Refresh();
     const FolderListPane* pane = panes_[static_cast<std::size_t>(tabIndex)];

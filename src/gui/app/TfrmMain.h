@@ -22,6 +22,7 @@ class QVBoxLayout;
 
 namespace arbovane {
 
+class CopyTab;
 class DeleteTab;
 class FolderListPane;
 class HelpEngine;
@@ -111,6 +112,7 @@ private:
     std::array<QBoxLayout*, 6> sideColumns_{};
     std::array<UndoJournal, 6> journals_;
     RenameJournal renameJournal_;
+    std::unique_ptr<CopyTab> copyTab_;
     std::unique_ptr<DeleteTab> deleteTab_;
     std::unique_ptr<RenameTab> renameTab_;
     bool destroyed_ = false;

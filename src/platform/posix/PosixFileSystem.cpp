@@ -334,8 +334,19 @@ std::optional<PosixFileSystem::HostPath> PosixFileSystem::Resolve(
         path.existing = path.names.size();
         return path;
     }
+    // A new entry in an existing folder is the next most common case: only its own name needs
+    // the look-up that ignores letter case.
+    std::size_t start = 0;
     std::string current = path.root;
-    for (std::size_t i = 0; i < path.names.size(); ++i) {
+    if (errno == ENOENT && path.names.size() > 1) {
+        const std::string parent = path.Prefix(path.names.size() - 1);
+        if (lstat(parent.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
+            start = path.names.size() - 1;
+            current = parent;
+            path.existing = start;
+        }
+    }
+    for (std::size_t i = start; i < path.names.size(); ++i) {
         std::string candidate = Join(current, path.names[i]);
         if (lstat(candidate.c_str(), &st) != 0) {
             if (errno != ENOENT) break;

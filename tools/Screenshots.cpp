@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPixmap>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -20,7 +22,6 @@
 #include "gui/acquire/TfrmQuotationMarks.h"
 #include "gui/acquire/TfrmSubFolderListBuilder.h"
 #include "gui/app/ProgramWindows.h"
-#include "gui/app/QtMessenger.h"
 #include "gui/app/QtShell.h"
 #include "gui/app/TfrmAbout.h"
 #include "gui/app/TfrmMain.h"
@@ -52,6 +53,14 @@ public:
     std::deque<std::string> folders;
 };
 
+// Answers every question with Yes and shows nothing, so runs go through without a display.
+class PictureMessenger : public arbovane::Messenger {
+public:
+    int Show(const std::string&, const std::string&, int flags, arbovane::MessageOwner) override {
+        return flags == arbovane::kMsgQuestion ? arbovane::kAnswerYes : arbovane::kAnswerOk;
+    }
+};
+
 bool Save(QWidget& widget, const QDir& folder, const QString& name) {
     QApplication::processEvents();
     const QString file = folder.filePath(name + ".png");
@@ -79,7 +88,18 @@ int main(int argc, char* argv[]) {
     PosixFileSystem fs(text);
     fs.MapDrive('D', sandbox.path().toStdString());
     fs.MakeCurrentDirectory("d:\\");
-    QtMessenger messenger;
+    PictureMessenger messenger;
+    // Sample folders for the lists and the templates, and a copy run to show in its Visual Log.
+    for (const char* folder :
+         {"d:\\Clients\\Customer01", "d:\\Clients\\Customer02", "d:\\Clients\\Customer03",
+          "d:\\Templates\\Customer\\Contracts", "d:\\Templates\\Customer\\Invoices\\2026",
+          "d:\\Templates\\Customer\\Letters", "d:\\Templates\\Project\\Plans\\Drafts"})
+        fs.CreateFolderTree(folder);
+    for (const char* file : {"d:\\Templates\\Customer\\Contracts\\Contract.odt",
+                             "d:\\Templates\\Customer\\Invoices\\2026\\Invoice.ods",
+                             "d:\\Templates\\Customer\\Letters\\Letterhead.odt",
+                             "d:\\Templates\\Project\\Plans\\Schedule.ods"})
+        fs.WriteWholeFile(file, "sample");
     PictureShell shell([&fs](const std::string& p) { return fs.ToHostPath(p); },
                        [&fs](const std::string& p) { return fs.ToWindowsPath(p); });
     ProgramSettings settings;
@@ -124,10 +144,17 @@ int main(int argc, char* argv[]) {
                   QString("tab%1-%2").arg(tab + 1).arg(pages->widget(tab)->objectName())) &&
              ok;
     }
+    // A real copy with files for the copy tab's Visual Log; the other logs show one sample line.
+    pages->setCurrentIndex(0);
+    if (auto* mode = main.findChild<QRadioButton*>("rdoVol08AttachMainFolderWithFiles"))
+        mode->click();
+    if (auto* copy = main.findChild<QPushButton*>("btnVol08CopyFolders")) copy->click();
     for (int tab = 0; tab < 6; ++tab) {
         VisualLogWindow& window = windows.LogWindow(tab);
-        window.Log().BeginRun(VisualLogMode::Normal);
-        window.Log().AddEntryAt(0, "d:\\Clients\\Customer01");
+        if (tab > 0) {
+            window.Log().BeginRun(VisualLogMode::Normal);
+            window.Log().AddEntryAt(0, "d:\\Clients\\Customer01");
+        }
         window.Log().Flush();
         window.show();
         ok = Save(window, out, "visuallog-" + window.objectName()) && ok;

@@ -320,6 +320,9 @@ void TfrmMain::AttachWindows(ProgramWindows& windows) {
         pane->SetClearFieldsHook([this, tab] {
             if (QListWidget* list = templateLists_[static_cast<std::size_t>(tab)]) list->clear();
             if (QLabel* sum = templateSums_[static_cast<std::size_t>(tab)]) sum->setText("0");
+            // The lists go with the counters, so the Visual Log never shows outcomes it does
+            // not count.
+            logs_[static_cast<std::size_t>(tab)]->ClearOutcomes();
             logs_[static_cast<std::size_t>(tab)]->ZeroCounters();
             if (tab == kTabDelete && deleteTab_) deleteTab_->ClearFields();
             if (tab == kTabRename && renameTab_) renameTab_->ClearFields();

@@ -5,7 +5,6 @@
 #include "core/paths/Arbsplit.h"
 #include "core/paths/PathText.h"
 #include "platform/FileSystem.h"
-#include "platform/Text.h"
 
 namespace arbovane {
 
@@ -19,7 +18,28 @@ std::string CanonicalFolderText(const std::string& path) {
     return canonical;
 }
 
-std::string ResolvedSpelling(FileSystem& fs, const Text& text, const std::string& path) {
+std::optional<std::string> ResolvedName(FileSystem& fs, const std::string& folder,
+                                        const std::string& name) {
+    // A wildcard would list other names; "." and ".." step elsewhere.
+    if (name.empty() || name.find_first_of("*?") != std::string::npos || name == "." ||
+        name == "..")
+        return std::nullopt;
+    std::optional<std::string> found;
+    const std::string prefix = !folder.empty() && folder.back() == '\\' ? folder : folder + "\\";
+    // A name without wildcards lists its spellings in name order, byte order breaking ties, which
+    // is the order in which the file system picks among them.
+    fs.Enumerate(prefix + name, [&](const DirEntry& entry) {
+        if (entry.name == name) {
+            found = name;
+            return false;
+        }
+        if (!found) found = entry.name;
+        return true;
+    });
+    return found;
+}
+
+std::string ResolvedSpelling(FileSystem& fs, const std::string& path) {
     const std::string canonical = CanonicalFolderText(path);
     const std::string drive = ExtractDrive(canonical);
     // "d:Data" hangs on the drive's current directory; it is left as written.
@@ -30,23 +50,9 @@ std::string ResolvedSpelling(FileSystem& fs, const Text& text, const std::string
     while (start < canonical.size()) {
         std::size_t end = canonical.find('\\', start);
         if (end == std::string::npos) end = canonical.size();
-        const std::string name = canonical.substr(start, end - start);
-        // A wildcard would list other names; "." and ".." step elsewhere.
-        std::string found;
-        if (name.find_first_of("*?") == std::string::npos && name != "." && name != "..") {
-            fs.Enumerate(resolved + "\\" + name, [&](const DirEntry& entry) {
-                if (entry.name == name) {
-                    found = name;
-                    return false;
-                }
-                // Entries come in name order with byte order breaking ties, as the file system
-                // picks among spellings.
-                if (found.empty() && text.EqualsNoCase(entry.name, name)) found = entry.name;
-                return true;
-            });
-        }
-        if (found.empty()) return resolved + canonical.substr(start - 1);
-        resolved += "\\" + found;
+        const auto found = ResolvedName(fs, resolved, canonical.substr(start, end - start));
+        if (!found) return resolved + canonical.substr(start - 1);
+        resolved += "\\" + *found;
         start = end + 1;
     }
     return resolved;

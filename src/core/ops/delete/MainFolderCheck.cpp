@@ -6,6 +6,7 @@
 
 #include "core/acquire/ExamineSubFolders.h"
 #include "core/paths/Arbsplit.h"
+#include "core/paths/CharacterCount.h"
 #include "core/paths/FolderSpelling.h"
 #include "core/paths/PathText.h"
 #include "platform/FileSystem.h"
@@ -43,7 +44,7 @@ std::string WithoutLongPathPrefix(const std::string& path) {
 
 bool NamesRoot(const std::string& line) {
     const std::string trimmed = TrimSpaces(line);
-    if (trimmed.size() < kShortestFolderText) return true;
+    if (CountCharacters(trimmed) < kShortestFolderText) return true;
     const std::string path = Canonical(WithoutLongPathPrefix(Canonical(trimmed)));
     if (path.size() < kShortestFolderText - 1) return true;
     const std::string drive = ExtractDrive(path);
@@ -155,7 +156,7 @@ private:
     const std::string& Resolved(const std::string& canonical) {
         auto found = resolved_.find(canonical);
         if (found == resolved_.end())
-            found = resolved_.emplace(canonical, ResolvedSpelling(fs_, text_, canonical)).first;
+            found = resolved_.emplace(canonical, ResolvedSpelling(fs_, canonical)).first;
         return found->second;
     }
 

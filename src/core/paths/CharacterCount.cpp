@@ -49,6 +49,10 @@ CharacterSize SizeAt(std::string_view text) {
 
 }  // namespace
 
+std::size_t CharacterBytesAt(std::string_view text) {
+    return text.empty() ? 0 : SizeAt(text).bytes;
+}
+
 std::size_t CountCharacters(std::string_view text) {
     std::size_t units = 0;
     while (!text.empty()) {

@@ -10,6 +10,10 @@ namespace arbovane {
 // of well-formed UTF-8 counts as one character.
 std::size_t CountCharacters(std::string_view text);
 
+// The bytes of the character text starts with: 1 to 4, or 1 for a byte that is no UTF-8
+// character; 0 for an empty text.
+std::size_t CharacterBytesAt(std::string_view text);
+
 // The longest start of text with at most limit characters; a character is never cut.
 std::string_view LeadingCharacters(std::string_view text, std::size_t limit);
 

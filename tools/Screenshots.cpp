@@ -72,7 +72,6 @@ int main(int argc, char* argv[]) {
     help.SetHelpFile("d:\\userguide.html");
     ProgramWindows windows(context, help);
     TfrmMain& main = *windows.main;
-    main.resize(1100, 720);
     main.show();
 
     for (int tab = 0; tab < 5; ++tab) {

@@ -24,6 +24,7 @@
 #include "gui/acquire/TfrmDelimiters.h"
 #include "gui/acquire/TfrmSubFolderListBuilder.h"
 #include "gui/app/ProgramWindows.h"
+#include "gui/app/ShellOpen.h"
 #include "gui/app/TfrmAbout.h"
 #include "gui/app/TfrmOverViewHelp.h"
 #include "gui/lists/FolderListPane.h"
@@ -97,7 +98,8 @@ TfrmMain::TfrmMain(GuiContext& context, HelpEngine& help, QWidget* parent)
         ToQt(DestinationComboItems(context_.text, context_.settings.vol03Destinations)));
     // Step 16.
     pgeMain->setCurrentIndex(kTabCopy);
-    resize(1100, 720);
+    // Fits a 1366 x 768 screen with its title bar and a task bar.
+    resize(1180, 680);
 }
 
 TfrmMain::~TfrmMain() {
@@ -399,6 +401,8 @@ void TfrmMain::FormActivate() {
 void TfrmMain::closeEvent(QCloseEvent* event) {
     FormClose();
     event->accept();
+    // The program ends with its main window, also while a Visual Log window is still open.
+    QCoreApplication::quit();
 }
 
 void TfrmMain::FormClose() {
@@ -471,7 +475,7 @@ void TfrmMain::mnuOverviewClick() {
 }
 
 void TfrmMain::mnuVisitWebClick() {
-    context_.shell.Open(help_.HelpFile());
+    OpenWithShell(context_, help_.HelpFile());
 }
 
 void TfrmMain::mnuAboutClick() {

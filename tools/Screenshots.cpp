@@ -111,7 +111,6 @@ int main(int argc, char* argv[]) {
     help.SetHelpFile("d:\\userguide.html");
     ProgramWindows windows(context, help);
     TfrmMain& main = *windows.main;
-    main.resize(1100, 720);
     main.show();
     std::printf("main window %dx%d, smallest %dx%d\n", main.width(), main.height(),
                 main.minimumSizeHint().width(), main.minimumSizeHint().height());

@@ -1,9 +1,9 @@
-#include <QApplication>
 #include <QDir>
 #include <exception>
 
 #include "core/app/ProgramSettings.h"
 #include "core/help/HelpEngine.h"
+#include "gui/app/ProgramApplication.h"
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/QtMessenger.h"
 #include "gui/app/QtShell.h"
@@ -13,11 +13,13 @@
 
 int main(int argc, char* argv[]) {
     using namespace arbovane;
-    QApplication app(argc, argv);
+    // Outlives the application object, which shows every escaped exception with it.
+    QtMessenger messenger;
+    ProgramApplication app(argc, argv);
+    app.SetErrorMessenger(&messenger);
     try {
         IcuText text;
         PosixFileSystem fs(text);
-        QtMessenger messenger;
         QtShell shell([&fs](const std::string& path) { return fs.ToHostPath(path); },
                       [&fs](const std::string& path) { return fs.ToWindowsPath(path); });
         ProgramSettings settings;
@@ -32,7 +34,7 @@ int main(int argc, char* argv[]) {
         windows.main->show();
         app.exec();
     } catch (const std::exception& error) {
-        QtMessenger().Show(error.what(), "Arbovane 8.20", kMsgError, MessageOwner::System);
+        app.ShowError(error.what());
     }
     return 0;
 }

@@ -102,7 +102,8 @@ public:
     // Size and modification time of a file (not followed through a link).
     virtual bool GetFileStamp(const std::string& path, FileStamp& stamp) = 0;
     // Renames a folder; fails when the target exists, also as an empty folder or under another
-    // letter case of the same name.
+    // letter case of the same name. A target that finds the source itself (its own name in
+    // another letter case) renames it to that spelling, as Windows does.
     virtual bool MoveFolderNoReplace(const std::string& source, const std::string& target) = 0;
     virtual bool SetAttributes(const std::string& path, std::uint32_t attributes) = 0;
 

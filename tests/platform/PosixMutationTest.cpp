@@ -135,7 +135,6 @@ TEST_F(PosixMutationTest, MoveFolderNeverReplaces) {
     } refused[] = {
         {"d:\\A", "d:\\EmptyTarget"},
         {"d:\\A", "d:\\emptytarget"},  // another letter case of an existing folder
-        {"d:\\A", "d:\\a"},            // the source itself under another letter case
         {"d:\\A", "d:\\A\\inside"},
         {"d:\\A", "d:\\missing\\B"},
         {"d:\\file.txt", "d:\\moved.txt"},
@@ -159,6 +158,24 @@ TEST_F(PosixMutationTest, MoveFolderNeverReplaces) {
     ASSERT_EQ(lstat(Host("renamedlink").c_str(), &st), 0);
     EXPECT_TRUE(S_ISLNK(st.st_mode));
     EXPECT_TRUE(HostIsFolder(Host("Other/B")));
+}
+
+// Windows renames a folder to another letter case of its own name; only a name that finds
+// another entry is a collision.
+TEST_F(PosixMutationTest, MoveFolderChangesTheLetterCaseOfItsName) {
+    TempDrives::WriteHostFile(Host("Delta/d.txt"), "d");
+    TempDrives::MakeHostFolder(Host("Two"));
+    TempDrives::MakeHostFolder(Host("TWO"));
+    EXPECT_TRUE(Fs().MoveFolderNoReplace("d:\\Delta", "d:\\DELTA"));
+    EXPECT_EQ(TempDrives::ReadHostFile(Host("DELTA/d.txt")), "d");
+    EXPECT_FALSE(HostExists(Host("Delta")));
+    // Spelled as on disk already, or finding the other of two spellings: refused.
+    EXPECT_FALSE(Fs().MoveFolderNoReplace("d:\\DELTA", "d:\\DELTA"));
+    EXPECT_FALSE(Fs().MoveFolderNoReplace("d:\\Two", "d:\\two"));
+    EXPECT_TRUE(HostIsFolder(Host("Two")));
+    EXPECT_TRUE(HostIsFolder(Host("TWO")));
+    EXPECT_TRUE(Fs().MoveFolderNoReplace("d:\\delta", "d:\\Delta"));
+    EXPECT_TRUE(HostIsFolder(Host("Delta")));
 }
 
 TEST_F(PosixMutationTest, MoveAndRemoveRefuseTheCurrentDirectory) {

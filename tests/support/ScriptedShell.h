@@ -19,6 +19,8 @@ public:
 
     void NextFolder(const std::string& folder) { folders_.push_back(folder); }
     void NextFile(const std::string& file) { files_.push_back(file); }
+    // From now on "open" fails, as when no program is set up for the target.
+    void FailOpens(bool fail = true) { failOpens_ = fail; }
     const std::vector<Call>& Calls() const { return calls_; }
 
     bool BrowseForFolder(const std::string& caption, const std::string& startFolder,
@@ -28,7 +30,7 @@ public:
     }
     bool Open(const std::string& target) override {
         calls_.push_back({"open", "", target});
-        return true;
+        return !failOpens_;
     }
     bool OpenFileDialog(const std::string& title, const std::string& filter,
                         const std::string& /*initialFolder*/, std::string& chosen) override {
@@ -53,6 +55,7 @@ private:
     std::deque<std::string> folders_;
     std::deque<std::string> files_;
     std::vector<Call> calls_;
+    bool failOpens_ = false;
 };
 
 }  // namespace arbovane::testing

@@ -8,6 +8,8 @@
 #include "core/acquire/ListExport.h"
 #include "core/lists/FolderList.h"
 #include "core/paths/Arbsplit.h"
+#include "core/paths/BlankTrim.h"
+#include "core/paths/CharacterCount.h"
 #include "core/paths/PathText.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
@@ -91,7 +93,7 @@ bool ImportClass::Run() {
 }
 
 void ImportClass::ReadLines(std::string_view line) {
-    std::string item = TrimSpaces(std::string(line));
+    std::string item = ImportItemText(line);
     if (item.empty()) return;
     if (abandonQuotes_) item = DequotedText(DequotedText(item, '"'), '\'');
     result_.push_back(std::move(item));
@@ -100,15 +102,21 @@ void ImportClass::ReadLines(std::string_view line) {
 void ImportClass::ReadFields(std::string_view line) {
     if (line.find_first_not_of(' ') == std::string_view::npos) return;
     std::vector<std::string> fields = SplitLine(line, separator_, style_);
+    // A field of control characters alone still counts as a column, but gives no item.
+    const auto keep = [this](std::string field) {
+        std::string item = Finished(std::move(field));
+        if (!item.empty()) result_.push_back(std::move(item));
+    };
     if (mode_ == kAllFields) {
-        for (std::string& field : fields) result_.push_back(Finished(std::move(field)));
+        for (std::string& field : fields) keep(std::move(field));
     } else if (column_ >= 1 && static_cast<unsigned long long>(column_) <= fields.size()) {
-        result_.push_back(Finished(std::move(fields[column_ - 1])));
+        keep(std::move(fields[column_ - 1]));
     }
 }
 
 std::string ImportClass::Finished(std::string field) const {
-    field = TrimSpaces(field);
+    field = ImportItemText(field);
+    if (field.empty()) return field;
     if (style_ != QuotingStyle::None) field = QuotedText(field, QuoteCharOf(style_));
     if (abandonQuotes_) field = DequotedText(DequotedText(field, '"'), '\'');
     return field;
@@ -162,12 +170,16 @@ std::string ImportSeparatorFrom(const std::string& comboText) {
     return separator.empty() ? " " : separator;
 }
 
+std::string ImportItemText(std::string_view text) {
+    std::string item(text);
+    for (char& c : item)
+        if (IsBlankOrControl(c)) c = ' ';
+    return TrimSpaces(item);
+}
+
 std::string SourceLineOf(std::string_view line) {
     constexpr std::size_t kMaxSourceLine = 2048;
-    if (line.size() <= kMaxSourceLine) return std::string(line);
-    std::size_t cut = kMaxSourceLine;
-    while (cut > 0 && (static_cast<unsigned char>(line[cut]) & 0xC0) == 0x80) --cut;
-    return std::string(line.substr(0, cut));
+    return std::string(LeadingCharacters(line, kMaxSourceLine));
 }
 
 bool AsksAboutExtension(const Text& text, const std::string& path) {
@@ -177,14 +189,14 @@ bool AsksAboutExtension(const Text& text, const std::string& path) {
 }
 
 bool AddToPreview(FolderList& preview, const std::string& item) {
-    const std::string trimmed = TrimSpaces(item);
+    const std::string trimmed = ImportItemText(item);
     return !trimmed.empty() && preview.Add(trimmed);
 }
 
 void ParseBackPreview(FolderList& preview, const std::vector<std::string>& lines) {
     preview.Clear();
     for (const std::string& line : lines) {
-        const std::string trimmed = TrimSpaces(line);
+        const std::string trimmed = ImportItemText(line);
         if (!trimmed.empty()) preview.Add(NormalisePath(trimmed));
     }
 }

@@ -64,20 +64,23 @@ ListMessage ImportMessage(const std::string& number);
 // The column field's text as a number, any fraction dropped; false when it is no number.
 bool ColumnNumberFrom(const std::string& text, long long& column);
 
-// Calls fn for every line of a file read in text mode: CR LF ends a line like LF, and a last line
-// without an end counts. A UTF-8 byte-order mark is no part of the first line.
+// Calls fn for every line of a file read in text mode: CR LF, LF and a lone CR each end a line,
+// and a last line without an end counts. A UTF-8 byte-order mark is no part of the first line.
 template <typename Fn>
 void ForEachTextLine(std::string_view bytes, Fn&& fn) {
     std::size_t start = bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;
     while (start < bytes.size()) {
-        auto end = bytes.find('\n', start);
+        auto end = bytes.find_first_of("\r\n", start);
         if (end == std::string_view::npos) end = bytes.size();
-        std::string_view line = bytes.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        fn(line);
+        fn(bytes.substr(start, end - start));
         start = end + 1;
+        if (end + 1 < bytes.size() && bytes[end] == '\r' && bytes[end + 1] == '\n') ++start;
     }
 }
+
+// An item as the import keeps it: every control character (a tab, a stray carriage return)
+// turned into a blank, then trimmed of blanks. No item carries a control character into a list.
+std::string ImportItemText(std::string_view text);
 
 // The separators offered when the program settings hold none, in their order.
 const std::vector<std::string>& ImportBuiltInSeparators();
@@ -89,8 +92,8 @@ std::vector<std::string> ImportSeparatorEntries(const Text& text,
 int ImportModeFor(bool plainText, bool allColumns, bool oneColumn);
 // The delimiter combo box's text as the separator: trimmed, a single blank when nothing is left.
 std::string ImportSeparatorFrom(const std::string& comboText);
-// A source line as the preview of the file shows it: at most 2048 bytes, never cutting a UTF-8
-// character.
+// A source line as the preview of the file shows it: at most 2048 characters, never cutting one;
+// bytes that are no UTF-8 count one each and stay.
 std::string SourceLineOf(std::string_view line);
 // Every extension other than "txt" (letter case ignored) asks first, a missing one too.
 bool AsksAboutExtension(const Text& text, const std::string& path);

@@ -94,51 +94,57 @@ bool LevelCopy::PassesFilter(const std::string& name) const {
 
 void LevelCopy::WalkRoot(const std::string& root) {
     // A listed folder takes its place in the results when its parent's enumeration finds it, but
-    // stays there only once its own enumeration succeeds (a folder that cannot be entered is not
-    // listed) and, when it is listed as the end of a branch, finds no subfolder. So every folder is
+    // stays there only once its own enumeration succeeds (a folder that cannot be listed is not
+    // listed) and, when it is listed as the end of a branch, none of its subfolders can be listed
+    // either: a child the walk cannot enter does not continue the branch. So every folder is
     // enumerated at most once, also the ones a leaf test needs.
     struct Pending {
         std::string path;
         std::int64_t level = 0;
-        std::size_t slot = kNoSlot;  // its place in the results, when it waits for a verdict
-        bool onlyIfLeaf = false;
+        std::size_t slot = kNoSlot;        // its place in the results, when it waits for a verdict
+        std::size_t parentSlot = kNoSlot;  // the parent waiting to learn whether it is a leaf
     };
     std::vector<std::string> found;
-    std::vector<char> keep;
+    std::vector<char> listed;
+    std::vector<char> onlyIfLeaf;
+    std::vector<char> hasListableChild;
 
     // Every folder is queued one level below the folder that found it, and folders leave the
     // queue in level order, so first-in first-out is smallest depth first, then order of finding.
     std::deque<Pending> pending;
-    pending.push_back({root, 0, kNoSlot, false});
+    pending.push_back({root, 0, kNoSlot, kNoSlot});
     while (!pending.empty()) {
         Pending folder = std::move(pending.front());
         pending.pop_front();
         const Decision d = Decide(folder.level + 1);
         const bool walkChildren = d.list || d.onlyIfLeaf || d.descend;
-        bool hasSubfolder = false;
-        const bool listed = fs_.Enumerate(folder.path + "\\*.*", [&](const DirEntry& entry) {
+        const bool waitsForLeaf = folder.slot != kNoSlot && onlyIfLeaf[folder.slot];
+        const bool ok = fs_.Enumerate(folder.path + "\\*.*", [&](const DirEntry& entry) {
+            // Only whether this folder can be listed was wanted, and that is known.
+            if (!walkChildren && !waitsForLeaf) return false;
             if (!IsWalkableFolder(entry)) return true;
-            hasSubfolder = true;
-            // Only the verdict on this folder was wanted, and it is in.
-            if (!walkChildren) return false;
             std::string path = folder.path + "\\" + entry.name;
             std::size_t slot = kNoSlot;
             if ((d.list || d.onlyIfLeaf) && PassesFilter(entry.name)) {
                 slot = found.size();
                 found.push_back(path);
-                keep.push_back(0);
+                listed.push_back(0);
+                onlyIfLeaf.push_back(d.onlyIfLeaf ? 1 : 0);
+                hasListableChild.push_back(0);
             }
-            // A candidate is queued also where the walk goes no deeper: its own enumeration
-            // gives its verdict.
-            if (slot != kNoSlot || d.descend)
-                pending.push_back({std::move(path), folder.level + 1, slot, d.onlyIfLeaf});
+            // A child is queued where the walk goes on, where it is a candidate itself, and
+            // where only its own enumeration can tell whether its parent ends a branch.
+            const std::size_t parentSlot = waitsForLeaf ? folder.slot : kNoSlot;
+            if (slot != kNoSlot || d.descend || parentSlot != kNoSlot)
+                pending.push_back({std::move(path), folder.level + 1, slot, parentSlot});
             return true;
         });
-        if (folder.slot != kNoSlot)
-            keep[folder.slot] = listed && !(folder.onlyIfLeaf && hasSubfolder);
+        if (folder.slot != kNoSlot) listed[folder.slot] = ok ? 1 : 0;
+        if (ok && folder.parentSlot != kNoSlot) hasListableChild[folder.parentSlot] = 1;
     }
     for (std::size_t i = 0; i < found.size(); ++i) {
-        if (keep[i]) results_.push_back(std::move(found[i]));
+        if (listed[i] && !(onlyIfLeaf[i] && hasListableChild[i]))
+            results_.push_back(std::move(found[i]));
     }
 }
 

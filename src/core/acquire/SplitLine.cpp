@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/paths/CharacterCount.h"
+
 namespace arbovane {
 
 namespace {
@@ -18,15 +20,45 @@ void AppendField(std::string_view piece, std::vector<std::string>& fields) {
     if (!field.empty()) fields.emplace_back(field);
 }
 
+// The separator text is a set of whole characters: "§" cuts at "§", never at one of its bytes
+// inside another character.
+bool IsSeparatorAt(std::string_view text, std::size_t at, std::string_view separators,
+                   std::size_t& length) {
+    length = CharacterBytesAt(text.substr(at));
+    const std::string_view character = text.substr(at, length);
+    for (std::size_t s = 0; s < separators.size();) {
+        const std::size_t size = CharacterBytesAt(separators.substr(s));
+        if (separators.substr(s, size) == character) return true;
+        s += size;
+    }
+    return false;
+}
+
 void AppendTokens(std::string_view text, std::string_view separators,
                   std::vector<std::string>& fields) {
     std::size_t start = 0;
-    while (start < text.size()) {
-        const auto end = text.find_first_of(separators, start);
-        const std::size_t stop = end == std::string_view::npos ? text.size() : end;
-        if (stop > start) AppendField(text.substr(start, stop - start), fields);
-        start = stop + 1;
+    const bool ascii = std::all_of(separators.begin(), separators.end(),
+                                   [](char c) { return static_cast<unsigned char>(c) < 0x80u; });
+    if (ascii) {
+        // No byte of a longer character is ASCII, so a byte search cuts only whole characters.
+        while (start < text.size()) {
+            const auto end = text.find_first_of(separators, start);
+            const std::size_t stop = end == std::string_view::npos ? text.size() : end;
+            if (stop > start) AppendField(text.substr(start, stop - start), fields);
+            start = stop + 1;
+        }
+        return;
     }
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t length = 0;
+        if (IsSeparatorAt(text, at, separators, length)) {
+            if (at > start) AppendField(text.substr(start, at - start), fields);
+            start = at + length;
+        }
+        at += length;
+    }
+    if (text.size() > start) AppendField(text.substr(start), fields);
 }
 
 // Pieces between neighbouring cut positions alternate: outside quotes (even) they are cut into

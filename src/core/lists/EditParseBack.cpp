@@ -32,6 +32,14 @@ std::string JoinMemoLines(const std::vector<std::string>& lines) {
     return text;
 }
 
+ListMessage UncarriedLinesMessage(std::size_t count) {
+    return {"0602",
+            "Lines holding characters this window can not show : " + std::to_string(count) +
+                "\nThey are shown with \xEF\xBF\xBD in their place, and keep their own characters "
+                "unless you change them.",
+            "Edit the List.            Warning no: 0602.", kMsgWarning};
+}
+
 bool ParseBackEditedLines(const std::vector<std::string>& lines, bool relative, FolderList& target,
                           const FolderList& other, std::string& report,
                           const std::function<void()>& afterAdd) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "core/lists/ListMessage.h"
 
 namespace arbovane {
 
@@ -12,6 +15,9 @@ class FolderList;
 // a final line break opens no further line, so an empty text has no lines.
 std::vector<std::string> SplitMemoLines(const std::string& text);
 std::string JoinMemoLines(const std::vector<std::string>& lines);
+
+// Warning 0602: count lines of the list hold characters an edit window cannot show as they are.
+ListMessage UncarriedLinesMessage(std::size_t count);
 
 // The OK of an edit window. The lines are checked as relative paths (strings) or as full paths;
 // when the check finds errors, report holds its text, nothing changes and the result is false.

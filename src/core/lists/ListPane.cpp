@@ -6,6 +6,7 @@
 #include "core/lists/EditParseBack.h"
 #include "core/lists/ListMoves.h"
 #include "core/paths/Arbsplit.h"
+#include "core/paths/CharacterCount.h"
 #include "core/paths/PathText.h"
 
 namespace arbovane {
@@ -236,7 +237,7 @@ std::optional<ListMessage> ListPane::ImportResult(const std::vector<std::string>
     for (const std::string& line : lines) {
         const std::string item = texts_.strings ? NormalisePath(line) : line;
         if (include_.Holds(item) || exclude_.Holds(item)) continue;
-        const std::size_t length = TrimSpaces(item).size();
+        const std::size_t length = CountCharacters(TrimSpaces(item));
         if (texts_.strings ? length == 0 : length < 2) continue;
         include_.Add(item);
         Report();

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "core/paths/CharacterCount.h"
 #include "core/paths/PathText.h"
 #include "platform/Text.h"
 
@@ -171,7 +172,7 @@ bool CheckFolderName(FileSystem& fs, const std::string& path, std::string& messa
     std::string head, folderPart;
     SplitAtColon(trimmed, head, folderPart);
     // A root, or a root with a single character after it, is no folder to work on.
-    if (TrimSpaces(folderPart).size() < 3) {
+    if (CountCharacters(TrimSpaces(folderPart)) < 3) {
         message = "There is no Folder part (just root).";
         return false;
     }
@@ -204,7 +205,7 @@ bool ScreenPath(FileSystem& fs, const std::string& text, std::vector<std::string
     std::string message;
     const bool accepted = AnalyseColons(path, message) &&
                           CheckFolderName(fs, path, message, true) &&
-                          path.size() <= kMaxScreenedLength;
+                          CountCharacters(path) <= kMaxScreenedLength;
     (accepted ? good : bad).push_back(path);
     return bad.empty();
 }
@@ -336,8 +337,8 @@ std::string SummariseList(const std::vector<std::string>& list, std::size_t limi
     summary = TrimSpaces(summary);
     if (extensions.size() >= 4)
         summary += "   (" + std::to_string(extensions.size() - 3) + ")  more...";
-    if (summary.size() > limit) summary.resize(limit);
-    return summary;
+    // Cut whole characters, so the label stays UTF-8.
+    return std::string(LeadingCharacters(summary, limit));
 }
 
 unsigned CountSeparators(const std::string& path) {

@@ -4,6 +4,7 @@
 #include <cctype>
 #include <cstdio>
 
+#include "core/paths/CharacterCount.h"
 #include "platform/FileSystem.h"
 #include "platform/Text.h"
 
@@ -129,7 +130,8 @@ CurrentDirectoryGuard::~CurrentDirectoryGuard() {
 
 bool CaptureCurrentDirectory(FileSystem& fs, std::size_t& length, std::string& path) {
     std::string current;
-    if (!fs.ReadCurrentDirectory(current) || current.size() > kMaxPathLength) return false;
+    if (!fs.ReadCurrentDirectory(current) || CountCharacters(current) > kMaxPathLength)
+        return false;
     path = current;
     length = current.size();
     return true;

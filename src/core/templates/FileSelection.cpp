@@ -18,6 +18,10 @@ const char* const kMsg0542Title = "File Selection.            Warning no: 0542."
 const char* const kMsg0519Text = "Odd number of marks(separators) : ";
 const char* const kMsg0519Action = "Action : You must enter an even number of separators(marks).";
 const char* const kMsg0519Title = "Warning !    Msg no: 0519.";
+const char* const kMsg0547Text = "A file name can not hold a folder or a drive : ";
+const char* const kMsg0547Action =
+    "Action : You must enter file names and extensions only, without \\ / : and ..";
+const char* const kMsg0547Title = "File Selection.            Warning no: 0547.";
 const char* const kMsg0544Title = "Information !    Msg no: 0544";
 const char* const kMsg0545Text = "Empty List in the File Names Menu!\n";
 const char* const kMsg0545Title = "File Selection.            Warning no: 0545.";
@@ -78,6 +82,22 @@ bool TokeniseSelection(const std::string& entry, std::vector<std::string>& token
         start = quote + 1;
     }
     return true;
+}
+
+bool IsFileNamePattern(const std::string& pattern) {
+    const std::string name = TrimWhiteSpace(pattern);
+    return name.find_first_of("\\/:") == std::string::npos && name != "." && name != "..";
+}
+
+std::optional<FileSelectionMessage> FolderPartMessage(const std::vector<std::string>& tokens) {
+    std::string refused;
+    for (const std::string& token : tokens) {
+        if (IsFileNamePattern(token)) continue;
+        refused += "\n" + token;
+    }
+    if (refused.empty()) return std::nullopt;
+    return FileSelectionMessage{kMsg0547Text + refused + "\n\n" + kMsg0547Action, kMsg0547Title,
+                                kMsgWarning, MessageOwner::MainWindow};
 }
 
 std::vector<FileSelectionMessage> PeriodCheckMessages(const std::vector<std::string>& tokens) {
@@ -152,6 +172,11 @@ FileSelectionOutcome ApplyFileSelection(const Text& text, const std::string& ent
     FileSelectionMessage failure;
     if (!TokeniseSelection(typed, tokens, failure)) {
         outcome.messages.push_back(failure);
+        return outcome;
+    }
+    // The walks would act on another folder's names; the selection stays as it was.
+    if (const auto refusal = FolderPartMessage(tokens)) {
+        outcome.messages.push_back(*refusal);
         return outcome;
     }
     for (FileSelectionMessage& message : PeriodCheckMessages(tokens))

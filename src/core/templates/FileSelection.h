@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,16 @@ inline constexpr const char* kFileSelectionAllFiles = "*.*";
 bool TokeniseSelection(const std::string& entry, std::vector<std::string>& tokens,
                        FileSelectionMessage& failure);
 
+// A pattern that names files in the folder it is applied to: no folder or drive part (no "\",
+// "/" or ":"), and not "." or "..". The walks build every path as the folder they list plus the
+// name found, so a pattern that lists another folder would have them act on names that were never
+// matched.
+bool IsFileNamePattern(const std::string& pattern);
+
+// Message 0547 for the tokens that are no file name patterns, in token order; nothing when all
+// are.
+std::optional<FileSelectionMessage> FolderPartMessage(const std::vector<std::string>& tokens);
+
 // One 0544 box for every token without a period, in token order, repeats included.
 std::vector<FileSelectionMessage> PeriodCheckMessages(const std::vector<std::string>& tokens);
 
@@ -56,7 +67,7 @@ FileSelectionActivation ActivateFileSelection(const Text& text,
 // The result of OK.
 struct FileSelectionOutcome {
     std::vector<FileSelectionMessage> messages;  // to show in this order
-    bool changed = false;                        // false after 0519: the selection stayed
+    bool changed = false;                        // false after 0519 or 0547: the selection stayed
     std::vector<std::string> comboItems;         // the combo box's list afterwards
     std::string labelText;                       // the "Sel. Types:" text (when changed)
 };

@@ -3,10 +3,9 @@
 #include <array>
 #include <cstddef>
 
-#include "core/paths/Arbsplit.h"
+#include "core/ops/rename/RenameNames.h"
 #include "core/paths/BlankTrim.h"
 #include "core/paths/PathText.h"
-#include "core/undo/NivoFolderNames.h"
 #include "core/undo/UndoJournal.h"
 #include "core/visuallog/VisualLog.h"
 #include "platform/FileSystem.h"
@@ -77,23 +76,27 @@ void RenameUndo::Run(RenameJournal& journal) {
     missingDestinations_.clear();
     otherReasons_.clear();
 
-    // Shallow first: the run renamed children before their parents, so a child's recorded paths
-    // use its parent's old name, which must be back before the child is handled.
-    std::multimap<unsigned, std::size_t> order;
-    for (std::size_t i = 0; i < work.size(); ++i)
-        order.emplace(CountSeparators(work[i].NewPath), i);
-
-    for (const auto& [depth, index] : order) {
-        const _tagReplaceFoldersStruct& pair = work[index];
+    // The exact reverse of the run, last rename first: a child renamed before its parent gets its
+    // name back after the parent's, and a rename into a name the run had just freed (A to A_old
+    // after A_old to A_old_old) is taken back before the one that freed it.
+    std::vector<_tagReplaceFoldersStruct> failed;
+    for (auto it = work.rbegin(); it != work.rend(); ++it) {
+        const _tagReplaceFoldersStruct& pair = *it;
+        const RenameSource renamed = SplitRenameSource(pair.NewPath);
+        // The old name of a case-only rename finds the renamed folder itself.
+        const bool oldNameTaken =
+            IsExistingFolder(fs_, pair.OldPath) && !IsCaseOnlyRename(fs_, renamed, pair.OldPath);
         if (!IsExistingFolder(fs_, pair.NewPath)) {
             missingDestinations_.push_back(TrimBlanksAndControls(pair.NewPath));
-        } else if (IsExistingFolder(fs_, pair.OldPath)) {
+        } else if (oldNameTaken) {
             existingSources_.push_back(TrimBlanksAndControls(pair.OldPath));
         } else if (!fs_.MoveFolderNoReplace(pair.NewPath, pair.OldPath)) {
             otherReasons_.push_back(TrimBlanksAndControls(pair.OldPath));
-            journal.FailedUndoPairs.push_back(pair);
+            failed.push_back(pair);
         }
     }
+    // Kept in the run's order, so the next Undo takes them back in reverse again.
+    journal.FailedUndoPairs.assign(failed.rbegin(), failed.rend());
 
     for (const _tagReplaceFoldersStruct& pair : journal.FailedUndoPairs) {
         log_.Add(Vol06Counter::FailedUndo, 1);

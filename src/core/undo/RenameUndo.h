@@ -10,7 +10,7 @@ class Messenger;
 class VisualLog;
 struct RenameJournal;
 
-// The rename tab's Undo: renames the folders of the last rename run back, parents first. A pair
+// The rename tab's Undo: renames the folders of the last rename run back, last rename first. A pair
 // whose move fails stays in the journal's FailedUndoPairs for the next Undo; a pair whose folders
 // are found in another state (the old name taken again, the new one gone) is reported and dropped.
 class RenameUndo {

@@ -9,11 +9,12 @@
 #include <QVBoxLayout>
 
 #include "core/lists/EditParseBack.h"
+#include "platform/Messenger.h"
 
 namespace arbovane {
 
-TfrmEditSmartImport::TfrmEditSmartImport(GuiContext& /*context*/, QWidget* parent)
-    : QDialog(parent) {
+TfrmEditSmartImport::TfrmEditSmartImport(GuiContext& context, QWidget* parent)
+    : QDialog(parent), context_(context) {
     setObjectName("frmEditSmartImport");
     setWindowTitle("Edit the content of the Import Window.");
     setModal(true);
@@ -57,8 +58,13 @@ TfrmEditSmartImport::TfrmEditSmartImport(GuiContext& /*context*/, QWidget* paren
 
 void TfrmEditSmartImport::Prepare(const std::vector<std::string>& lines) {
     edited_.clear();
-    mmoEditSmartImport->setPlainText(QString::fromStdString(JoinMemoLines(lines)));
+    const std::size_t uncarried = memoText_.Show(mmoEditSmartImport, lines);
     mmoEditSmartImportChange();
+    if (uncarried > 0) {
+        const ListMessage warning = UncarriedLinesMessage(uncarried);
+        context_.messenger.Show(warning.text, warning.title, warning.flags,
+                                MessageOwner::MainWindow);
+    }
 }
 
 bool TfrmEditSmartImport::Edit(const std::vector<std::string>& lines,
@@ -71,7 +77,7 @@ bool TfrmEditSmartImport::Edit(const std::vector<std::string>& lines,
 }
 
 std::vector<std::string> TfrmEditSmartImport::MemoLines() const {
-    return SplitMemoLines(mmoEditSmartImport->toPlainText().toStdString());
+    return memoText_.Read(mmoEditSmartImport);
 }
 
 void TfrmEditSmartImport::mmoEditSmartImportChange() {
@@ -95,6 +101,7 @@ void TfrmEditSmartImport::btnEditSmartImportCancelClick() {
 void TfrmEditSmartImport::done(int result) {
     // The window is created once; a closed edit leaves no text behind.
     mmoEditSmartImport->clear();
+    memoText_.Clear();
     QDialog::done(result);
 }
 

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "gui/app/GuiContext.h"
+#include "gui/lists/MemoText.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -35,6 +36,8 @@ protected:
     void done(int result) override;
 
 private:
+    GuiContext& context_;
+    MemoText memoText_;
     std::vector<std::string> edited_;
 
     QPlainTextEdit* mmoEditSmartImport = nullptr;

@@ -162,17 +162,14 @@ void TfrmFileExport::PrepareExport(const std::vector<std::string>& lines,
                                    const std::string& contentKind) {
     ResetCounters();
     lstFileExportSource->clear();
+    shownLines_.clear();
     FillSourceList(UniqueLines(context_.text, lines));
     if (lstFileExportSource->count() > 0) lstFileExportSource->setCurrentRow(0);
     contentKind_ = contentKind;
 }
 
 std::vector<std::string> TfrmFileExport::SourceLines() const {
-    std::vector<std::string> lines;
-    lines.reserve(lstFileExportSource->count());
-    for (int row = 0; row < lstFileExportSource->count(); ++row)
-        lines.push_back(lstFileExportSource->item(row)->text().toStdString());
-    return lines;
+    return shownLines_;
 }
 
 void TfrmFileExport::showEvent(QShowEvent* event) {
@@ -277,6 +274,7 @@ void TfrmFileExport::FillSourceList(const std::vector<std::string>& lines) {
     };
     for (const std::string& line : lines) {
         batch.append(Q(line));
+        shownLines_.push_back(line);
         if (PumpDue()) flush();
     }
     flush();
@@ -285,6 +283,7 @@ void TfrmFileExport::FillSourceList(const std::vector<std::string>& lines) {
 void TfrmFileExport::ApplyChoice(ExportLinesChoice choice) {
     ResetCounters();
     lstFileExportSource->clear();
+    shownLines_.clear();
     FillSourceList(RebuildSourceLines(context_.text, givenLines_, choice));
 }
 

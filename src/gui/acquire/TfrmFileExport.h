@@ -60,6 +60,8 @@ private:
     GuiContext& context_;
     std::string contentKind_ = "FOLDERS";
     std::vector<std::string> givenLines_;
+    // The lines the list shows, as bytes; the list's own texts cannot carry every byte.
+    std::vector<std::string> shownLines_;
     QElapsedTimer pumpClock_;
     QSize rowSize_;
     // The choice the user made for folder lists; string lists show "Unmodified" without losing it.

@@ -5,6 +5,7 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,6 +20,7 @@
 #include "core/lists/FolderBrowser.h"
 #include "gui/acquire/TfrmFLLEditIncludeFolderList.h"
 #include "gui/acquire/TfrmFileExport.h"
+#include "gui/app/ShellOpen.h"
 #include "gui/lists/ListBoxFill.h"
 #include "gui/templates/TfrmLevelSummFolder.h"
 #include "platform/Messenger.h"
@@ -230,6 +232,9 @@ TfrmSubFolderListBuilder::TfrmSubFolderListBuilder(GuiContext& context,
 
     connect(cboMainSourceFolder, &QComboBox::activated, this,
             &TfrmSubFolderListBuilder::cboMainSourceFolderSelect);
+    // Enter in the typed folder takes it as the source, as choosing it from the list does, and
+    // never reaches the default button.
+    cboMainSourceFolder->lineEdit()->installEventFilter(this);
     connect(rdoFromToLevelNumber, &QRadioButton::clicked, this,
             &TfrmSubFolderListBuilder::rdoFromToLevelNumberClick);
     connect(rdoAboveLevelNumber, &QRadioButton::clicked, this,
@@ -344,6 +349,17 @@ void TfrmSubFolderListBuilder::SetSourceFolder(const std::string& text) {
     }
 }
 
+bool TfrmSubFolderListBuilder::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == cboMainSourceFolder->lineEdit() && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            cboMainSourceFolderSelect();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 void TfrmSubFolderListBuilder::btnMainSourceFolderAddClick() {
     SetSourceFolder(BrowseFolder(context_.shell));
 }
@@ -358,7 +374,7 @@ void TfrmSubFolderListBuilder::btnMainSourceFolderViewClick() {
             model_.ViewSource(cboMainSourceFolder->currentText().toStdString(), target))
         Show(*refusal);
     else
-        context_.shell.Open(target);
+        OpenWithShell(context_, target);
 }
 
 _tagBuilderLevels TfrmSubFolderListBuilder::Levels() const {
@@ -470,7 +486,7 @@ void TfrmSubFolderListBuilder::btnViewSelectedClick() {
                     model_.ViewSelected(SelectedRows(lstIncludeFolderList), target))
                 Show(*refusal);
             else
-                context_.shell.Open(target);
+                OpenWithShell(context_, target);
         },
         false);
 }

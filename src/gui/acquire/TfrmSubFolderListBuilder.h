@@ -72,6 +72,9 @@ public slots:
     void btnImportClick();
     void btnCancelClick();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // Runs one operation unless another is under way, then shows both lists when they changed.
     void Operate(const std::function<void()>& body, bool listsChange = true);

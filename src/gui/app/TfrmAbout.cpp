@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/app/ProgramSettings.h"
+#include "gui/app/ShellOpen.h"
 #include "platform/Shell.h"
 
 namespace arbovane {
@@ -52,7 +53,7 @@ int TfrmAbout::ShowCentred() {
 }
 
 void TfrmAbout::lblAboutGuideClick() {
-    context_.shell.Open(guidePath_);
+    OpenWithShell(context_, guidePath_);
 }
 
 }  // namespace arbovane

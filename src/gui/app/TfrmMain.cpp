@@ -23,6 +23,7 @@
 #include "gui/acquire/TfrmDelimiters.h"
 #include "gui/acquire/TfrmSubFolderListBuilder.h"
 #include "gui/app/ProgramWindows.h"
+#include "gui/app/ShellOpen.h"
 #include "gui/app/TfrmAbout.h"
 #include "gui/app/TfrmOverViewHelp.h"
 #include "gui/lists/FolderListPane.h"
@@ -98,7 +99,8 @@ TfrmMain::TfrmMain(GuiContext& context, HelpEngine& help, QWidget* parent)
         ToQt(DestinationComboItems(context_.text, context_.settings.vol03Destinations)));
     // Step 16.
     pgeMain->setCurrentIndex(kTabCopy);
-    resize(1100, 720);
+    // Fits a 1366 x 768 screen with its title bar and a task bar.
+    resize(1180, 680);
 }
 
 TfrmMain::~TfrmMain() {
@@ -313,6 +315,9 @@ void TfrmMain::AttachWindows(ProgramWindows& windows) {
         pane->SetRefreshHook([this, tab] { RefreshTab(tab); });
         pane->SetClearFieldsHook([this, tab] {
             if (TemplatePane* templates = Templates(tab)) templates->ClearFields();
+            // The lists go with the counters, so the Visual Log never shows outcomes it does
+            // not count.
+            logs_[static_cast<std::size_t>(tab)]->ClearOutcomes();
             logs_[static_cast<std::size_t>(tab)]->ZeroCounters();
             if (tab == kTabCopy && copyTab_) copyTab_->ClearFields();
             if (tab == kTabDelete && deleteTab_) deleteTab_->ClearFields();
@@ -407,6 +412,8 @@ void TfrmMain::FormActivate() {
 void TfrmMain::closeEvent(QCloseEvent* event) {
     FormClose();
     event->accept();
+    // The program ends with its main window, also while a Visual Log window is still open.
+    QCoreApplication::quit();
 }
 
 void TfrmMain::FormClose() {
@@ -479,7 +486,7 @@ void TfrmMain::mnuOverviewClick() {
 }
 
 void TfrmMain::mnuVisitWebClick() {
-    context_.shell.Open(help_.HelpFile());
+    OpenWithShell(context_, help_.HelpFile());
 }
 
 void TfrmMain::mnuAboutClick() {

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "core/app/ProgramSettings.h"
+#include "gui/app/ShellOpen.h"
 #include "platform/Shell.h"
 
 namespace arbovane {
@@ -62,7 +63,7 @@ TfrmOverViewHelp::TfrmOverViewHelp(GuiContext& context, std::string guidePath, Q
 }
 
 void TfrmOverViewHelp::lblOverViewHelpLinkClick() {
-    context_.shell.Open(guidePath_);
+    OpenWithShell(context_, guidePath_);
 }
 
 }  // namespace arbovane

@@ -66,8 +66,13 @@ EditIncludeListWindow::EditIncludeListWindow(GuiContext& context, const std::str
 void EditIncludeListWindow::Prepare(const std::vector<std::string>& lines, ParseBack parseBack) {
     parseBack_ = std::move(parseBack);
     mmoEditIncludeList->clear();
-    mmoEditIncludeList->setPlainText(QString::fromStdString(JoinMemoLines(lines)));
+    const std::size_t uncarried = memoText_.Show(mmoEditIncludeList, lines);
     mmoEditIncludeListChange();
+    if (uncarried > 0) {
+        const ListMessage warning = UncarriedLinesMessage(uncarried);
+        context_.messenger.Show(warning.text, warning.title, warning.flags,
+                                MessageOwner::MainWindow);
+    }
 }
 
 bool EditIncludeListWindow::Edit(const std::vector<std::string>& lines, ParseBack parseBack) {
@@ -76,7 +81,7 @@ bool EditIncludeListWindow::Edit(const std::vector<std::string>& lines, ParseBac
 }
 
 std::vector<std::string> EditIncludeListWindow::MemoLines() const {
-    return SplitMemoLines(mmoEditIncludeList->toPlainText().toStdString());
+    return memoText_.Read(mmoEditIncludeList);
 }
 
 void EditIncludeListWindow::mmoEditIncludeListChange() {
@@ -115,6 +120,7 @@ void EditIncludeListWindow::btnEditHelpClick() {
 
 void EditIncludeListWindow::done(int result) {
     mmoEditIncludeList->clear();
+    memoText_.Clear();
     parseBack_ = nullptr;
     QDialog::done(result);
 }

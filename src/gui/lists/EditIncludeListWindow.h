@@ -8,6 +8,7 @@
 
 #include "core/lists/ListMessage.h"
 #include "gui/app/GuiContext.h"
+#include "gui/lists/MemoText.h"
 
 class QLabel;
 class QPlainTextEdit;
@@ -48,6 +49,7 @@ protected:
 private:
     GuiContext& context_;
     ParseBack parseBack_;
+    MemoText memoText_;
     std::function<void()> help_;
 
     QPlainTextEdit* mmoEditIncludeList = nullptr;

@@ -13,6 +13,7 @@
 #include "core/lists/FolderBrowser.h"
 #include "gui/acquire/TfrmFileExport.h"
 #include "gui/acquire/TfrmFileImport.h"
+#include "gui/app/ShellOpen.h"
 #include "gui/lists/EditIncludeListWindow.h"
 #include "gui/lists/ListBoxFill.h"
 #include "gui/lists/TfrmZoomIncludeWindow.h"
@@ -91,8 +92,16 @@ FolderListPane::FolderListPane(GuiContext& context, TabPrefix prefix,
         btnAddFolder = MakeButton(btn + "AddFolder", texts.addBrowsedCaption,
                                   &FolderListPane::btnAddFolderClick);
         addRow->addWidget(btnAddFolder);
-        addRow->addStretch(1);
     }
+    // The buttons that empty lists stand at the right of this row, below the exclude list, so
+    // the pane is narrow enough for a 1366-pixel screen beside the tab's options.
+    addRow->addStretch(1);
+    addRow->addWidget(MakeButton(btn + "DeleteSelected", texts.deleteSelectedCaption,
+                                 &FolderListPane::btnDeleteSelectedClick));
+    addRow->addWidget(
+        MakeButton(btn + "DeleteAll", "Delete All", &FolderListPane::btnDeleteAllClick));
+    addRow->addWidget(
+        MakeButton(btn + "ClearAll", texts.clearFieldsCaption, &FolderListPane::btnClearAllClick));
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(
@@ -111,12 +120,6 @@ FolderListPane::FolderListPane(GuiContext& context, TabPrefix prefix,
     buttonRow->addWidget(
         MakeButton(btn + "ExportList", "Export", &FolderListPane::btnExportListClick));
     buttonRow->addStretch(1);
-    buttonRow->addWidget(MakeButton(btn + "DeleteSelected", texts.deleteSelectedCaption,
-                                    &FolderListPane::btnDeleteSelectedClick));
-    buttonRow->addWidget(
-        MakeButton(btn + "DeleteAll", "Delete All", &FolderListPane::btnDeleteAllClick));
-    buttonRow->addWidget(
-        MakeButton(btn + "ClearAll", texts.clearFieldsCaption, &FolderListPane::btnClearAllClick));
 
     auto* includeCount = new QHBoxLayout;
     includeCount->addWidget(includeLines);
@@ -270,7 +273,7 @@ void FolderListPane::btnViewSelectedClick() {
         if (const auto refusal = model_.ViewSelected(SelectedRows(lstInclude), target))
             Show(*refusal);
         else
-            context_.shell.Open(target);
+            OpenWithShell(context_, target);
         return false;
     });
 }

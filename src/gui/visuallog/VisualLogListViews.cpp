@@ -1,6 +1,7 @@
 #include "gui/visuallog/VisualLogListViews.h"
 
 #include <QListView>
+#include <QScrollBar>
 
 #include "gui/visuallog/VisualLogListModel.h"
 #include "gui/visuallog/WideRowDelegate.h"
@@ -27,6 +28,10 @@ QListView* MakeVisualLogListView(const QString& objectName, VisualLogListModel* 
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     list->setItemDelegate(new WideRowDelegate(kCategoryListExtent, list));
     list->setModel(model);
+    // Two rows and the sideways scroll bar at the least, so the window fits a small screen; the
+    // lists grow with it.
+    list->setMinimumHeight(2 * list->fontMetrics().height() + 2 * list->frameWidth() +
+                           list->horizontalScrollBar()->sizeHint().height());
     return list;
 }
 

@@ -67,7 +67,8 @@ VisualLogWindow::VisualLogWindow(GuiContext& context, VisualLog& log, VisualLogT
     buttons->addWidget(btnOK);
     column->addLayout(buttons);
     connect(btnOK, &QPushButton::clicked, this, &VisualLogWindow::btnOKClick);
-    resize(1000, 760);
+    // Fits a 1366 x 768 screen with its title bar and a task bar.
+    resize(1000, 680);
 
     MarkerChanged();
     WriteCounters();

@@ -656,11 +656,25 @@ bool PosixFileSystem::MoveFolderNoReplace(const std::string& source, const std::
     const auto from = Resolve(source);
     const auto to = Resolve(target);
     if (!from || from->names.empty() || !from->Exists() || !to) return false;
-    // The target is looked up like every other name, so "a" finds an existing "A" (the source
-    // itself included) and the move is refused as onto an existing folder.
-    if (!CanCreate(*to)) return false;
     const std::string src = from->Full();
-    const std::string dst = to->Full();
+    std::string dst;
+    if (to->Exists() && to->Full() == src) {
+        // The target finds the source itself: a new letter case of its name, which Windows
+        // renames. The new spelling is not on disk, or the target would have found it.
+        WindowsPathParts parts;
+        if (!SplitWindowsPath(target, parts) || parts.components.empty()) return false;
+        HostPath renamed = *from;
+        renamed.names.back() = parts.components.back();
+        if (renamed.names.back() == from->names.back() ||
+            !IsCreatableWindowsName(renamed.names.back()))
+            return false;
+        dst = renamed.Full();
+    } else {
+        // The target is looked up like every other name, so "a" finds an existing "A" and the
+        // move is refused as onto an existing folder.
+        if (!CanCreate(*to)) return false;
+        dst = to->Full();
+    }
     struct stat own {
     }, st{};
     if (lstat(src.c_str(), &own) != 0 || stat(src.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))

@@ -150,6 +150,40 @@ TEST_F(ImportClassTest, ModesSeparatorsAndQuotes) {
             << c.content << " mode " << c.mode;
 }
 
+// Separators and line ends are whole characters, and no item keeps a control character.
+TEST_F(ImportClassTest, ItemsAreCutAtWholeCharactersAndCarryNoControlCharacters) {
+    const std::string section = "\xC2\xA7", copyright = "\xC2\xA9", e = "\xC3\xA9", u = "\xC3\xBC";
+    const struct {
+        const char* name;
+        std::string content;
+        int mode;
+        std::string separator;
+        Lines result;
+    } cases[] = {
+        {"separator beside a character sharing its first byte",
+         "a" + section + "b" + copyright + "c\n",
+         4,
+         section,
+         {"a", "b" + copyright + "c"}},
+        {"separator sharing a byte with a letter",
+         "a" + u + "b" + e + "c\n",
+         4,
+         e,
+         {"a" + u + "b", "c"}},
+        {"two separators of two bytes", "x" + e + "y" + section + "z\n", 5, e + section, {"x"}},
+        {"a lone carriage return ends a line", "a\rb\r\rc\r\r\nd", 2, ",", {"a", "b", "c", "d"}},
+        {"no carriage return stays in a field", "d:\\x\r\r\ne;f\r", 4, ";", {"d:\\x", "e", "f"}},
+        {"control characters become blanks",
+         "\td:\\x\t\x01\nmy\tdata\n",
+         2,
+         ",",
+         {"d:\\x", "my data"}},
+        {"in fields too", "a\x01;\x7F;b\tc\n", 4, ";", {"a", "b c"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Import(c.content, c.mode, c.separator, true), c.result) << c.name;
+}
+
 TEST_F(ImportClassTest, AFileThatCannotBeReadGivesMessage0313AndNoResult) {
     ImportClass import(drives_.Fs(), "d:\\missing.txt", ImportClass::kLines, ",", "\"", true);
     EXPECT_FALSE(import.Run());
@@ -224,10 +258,13 @@ TEST(ImportDialogRules, SeparatorsModesAndSourceLines) {
         EXPECT_FALSE(AsksAboutExtension(text, path)) << path;
 
     EXPECT_EQ(SourceLineOf(std::string(3000, 'x')), std::string(2048, 'x'));
-    // A two-byte character across the limit goes whole.
+    // 2048 characters, not bytes: the two-byte 2048th character stays whole.
     const std::string accented = std::string(2047, 'x') + "\xC3\xA9" + "y";
-    EXPECT_EQ(SourceLineOf(accented), std::string(2047, 'x'));
+    EXPECT_EQ(SourceLineOf(accented), std::string(2047, 'x') + "\xC3\xA9");
     EXPECT_EQ(SourceLineOf("  a  "), "  a  ");
+    // Bytes that are no UTF-8 are shown as far as the limit, never dropped as a whole.
+    EXPECT_EQ(SourceLineOf(std::string(3000, '\x80')), std::string(2048, '\x80'));
+    EXPECT_EQ(SourceLineOf(std::string(2047, 'x') + "\xF0\x9D\x84\x9E"), std::string(2047, 'x'));
 }
 
 TEST(ImportDialogRules, ThePreviewNeverHoldsDuplicates) {

@@ -133,20 +133,26 @@ TEST_F(LevelCopyTest, FilesAndLinksAreNeitherEnteredNorListed) {
     }
 }
 
+// A child that cannot be listed ends the branch at its parent, which is then the last folder.
 TEST_F(LevelCopyTest, FolderThatCannotBeEnumeratedIsNeitherListedNorWalked) {
     const struct {
         Mode mode;
         int a, b;
         int listMode;
+        bool listableSibling;  // A also holds X, which can be listed
         Lines expected;
     } cases[] = {
-        {Below, 0, 0, kAll, {"d:\\T\\A", "d:\\T\\D"}},
-        {Below, 0, 0, kLast, {"d:\\T\\D"}},
-        {FromTo, 1, 2, kAll, {"d:\\T\\A", "d:\\T\\D"}},
-        {FromTo, 1, 2, kLast, {"d:\\T\\D"}},
-        {Above, 2, 0, kLast, {"d:\\T\\D"}},
+        {Below, 0, 0, kAll, false, {"d:\\T\\A", "d:\\T\\D"}},
+        {Below, 0, 0, kLast, false, {"d:\\T\\A", "d:\\T\\D"}},
+        {FromTo, 1, 2, kAll, false, {"d:\\T\\A", "d:\\T\\D"}},
+        {FromTo, 1, 2, kLast, false, {"d:\\T\\A", "d:\\T\\D"}},
+        {Above, 2, 0, kLast, false, {"d:\\T\\A", "d:\\T\\D"}},
+        {Below, 0, 0, kLast, true, {"d:\\T\\D", "d:\\T\\A\\X"}},
+        {FromTo, 1, 3, kLast, true, {"d:\\T\\D", "d:\\T\\A\\X"}},
     };
     for (const auto& c : cases) {
+        std::filesystem::remove_all(host_ + "/T/A/X");
+        if (c.listableSibling) TempDrives::MakeHostFolder(host_ + "/T/A/X");
         FaultyFileSystem faulty(drives_.Fs());
         faulty.ForbidMutations();
         faulty.FailOn(FaultyFileSystem::Op::Enumerate, "d:\\T\\A\\B\\*.*");

@@ -159,6 +159,29 @@ TEST_F(ArbsplitDriveTest, ScreenPathLengthLimit) {
     EXPECT_EQ(good.size(), 1u);
 }
 
+// The limits the rules give in characters count characters as Windows does (UTF-16 code units),
+// not UTF-8 bytes.
+TEST_F(ArbsplitDriveTest, LimitsCountCharactersNotBytes) {
+    const std::string e = "\xC3\xA9";  // one character, two bytes
+    std::string accented;
+    for (int i = 0; i < 251; ++i) accented += e;
+    const std::string at254 = "c:\\" + accented;
+    std::vector<std::string> good, bad;
+    EXPECT_TRUE(ScreenPath(drives_.Fs(), at254, good, bad));
+    EXPECT_FALSE(ScreenPath(drives_.Fs(), at254 + e, good, bad));
+
+    std::string message;
+    EXPECT_TRUE(CheckFolderName(drives_.Fs(), "c:\\" + e + e, message, false)) << message;
+    EXPECT_FALSE(CheckFolderName(drives_.Fs(), "c:\\" + e, message, false));
+    EXPECT_EQ(message, "There is no Folder part (just root).");
+
+    // Cut at 35 characters, never inside one.
+    std::string longExtension;
+    for (int i = 0; i < 20; ++i) longExtension += e;
+    EXPECT_EQ(SummariseList({"*." + longExtension, "*." + longExtension + "x"}, 35),
+              "." + longExtension + " ." + std::string(longExtension, 0, 12 * 2));
+}
+
 TEST_F(ArbsplitDriveTest, ScreenPathFilters) {
     const struct {
         std::string text;

@@ -174,6 +174,39 @@ TEST_F(ApplyFileSelectionTest, OddQuotesLeaveTheSelectionAsItWas) {
     EXPECT_EQ(outcome.comboItems, (Lines{"*.old", "typed"}));
 }
 
+// The walks build every path as the folder they list plus the name found; a pattern that lists
+// another folder would have them delete files that were never matched.
+TEST_F(ApplyFileSelectionTest, PatternsWithAFolderPartLeaveTheSelectionAsItWas) {
+    const struct {
+        std::string entry;
+        std::string refused;  // the lines of 0547 after its first line
+    } cases[] = {
+        {"Old\\*.doc", "\nOld\\*.doc"},
+        {"*.txt ..\\*.txt", "\n..\\*.txt"},
+        {"a/b.txt c:*.txt", "\na/b.txt\nc:*.txt"},
+        {"\"..\" *.doc .", "\n..\n."},
+        {"\"My Docs\\x.doc\"", "\nMy Docs\\x.doc"},
+    };
+    for (const auto& c : cases) {
+        const ProgramSettings before = settings_;
+        const FileSelectionOutcome outcome = Ok(c.entry, {"*.old", "typed"});
+        ExpectMessages(
+            outcome.messages,
+            {k0542,
+             {"A file name can not hold a folder or a drive : " + c.refused +
+                  "\n\nAction : You must enter file names and extensions only, "
+                  "without \\ / : and ..",
+              "File Selection.            Warning no: 0547.", 48, MessageOwner::MainWindow}},
+            c.entry);
+        EXPECT_FALSE(outcome.changed) << c.entry;
+        EXPECT_EQ(settings_, before) << c.entry;
+        EXPECT_EQ(outcome.comboItems, (Lines{"*.old", "typed"})) << c.entry;
+    }
+    // Dots inside a name are no folder part.
+    EXPECT_TRUE(Ok("..txt a..b.doc").changed);
+    EXPECT_EQ(settings_.selectedPatterns, (Lines{"..txt", "a..b.doc"}));
+}
+
 TEST_F(ApplyFileSelectionTest, MenuTakesTheNonEmptyComboItemsAndAddsTheTextOnce) {
     Ok("*.DOC", {"", "*.doc", "*.txt"});
     // The combo box finds the text whatever its letter case.

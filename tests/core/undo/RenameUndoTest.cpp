@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "core/ops/rename/FolderRename.h"
 #include "core/ops/rename/RenameTestSupport.h"
 #include "core/undo/RenameUndo.h"
@@ -104,7 +106,8 @@ TEST_F(RenameUndoTest, FailedMoveIsReportedAndRetriedByTheNextUndo) {
         if (path == "d:\\Jobs\\Brown_old")
             TempDrives::WriteHostFile(host_ + "/Jobs/Brown/n.txt", "");
     });
-    Undo(std::string(kReportHead) + "\nOTHER REASONS   : \n\nd:\\Jobs\\Brown\nd:\\Jobs\\Smith\n",
+    // The last rename is taken back first: Smith, then Jones, then Brown.
+    Undo(std::string(kReportHead) + "\nOTHER REASONS   : \n\nd:\\Jobs\\Smith\nd:\\Jobs\\Brown\n",
          &faulty);
     EXPECT_EQ(journal_.FailedUndoPairs, (Pairs{{"d:\\Jobs\\Brown", "d:\\Jobs\\Brown_old"},
                                                {"d:\\Jobs\\Smith", "d:\\Jobs\\Smith_old"}}));
@@ -118,6 +121,52 @@ TEST_F(RenameUndoTest, FailedMoveIsReportedAndRetriedByTheNextUndo) {
     EXPECT_EQ(HostTree(host_), (Lines{"Jobs", "Jobs/Brown", "Jobs/Jones", "Jobs/Smith"}));
     EXPECT_TRUE(journal_.FailedUndoPairs.empty());
     EXPECT_EQ(Outcomes(log_), Lines{});
+}
+
+// The undo is the run backwards, so a rename into a name another rename of the same run had just
+// freed comes back too.
+TEST_F(RenameUndoTest, UndoTakesTheRenamesBackLastFirst) {
+    const struct {
+        const char* name;
+        Lines folders;
+        Lines lines;
+        Lines renamed;
+    } cases[] = {
+        {"a name freed by the run",
+         {"J/A/a", "J/A_old/o"},
+         {"d:\\J\\A", "d:\\J\\A_old"},
+         {"J", "J/A_old", "J/A_old/a", "J/A_old_old", "J/A_old_old/o"}},
+        // Here A comes first, finds A_old taken and stays.
+        {"the same in the other list order",
+         {"J/A/a", "J/A_old/o"},
+         {"d:\\J\\A_old", "d:\\J\\A"},
+         {"J", "J/A", "J/A/a", "J/A_old_old", "J/A_old_old/o"}},
+        {"a chain over three names and a child",
+         {"K/B/C", "K/B_old/x", "K/B_old_old/y"},
+         {"d:\\K\\B\\C", "d:\\K\\B", "d:\\K\\B_old", "d:\\K\\B_old_old"},
+         {"K", "K/B_old", "K/B_old/C_old", "K/B_old_old", "K/B_old_old/x", "K/B_old_old_old",
+          "K/B_old_old_old/y"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(host_);
+        Make(c.folders);
+        const Lines before = HostTree(host_);
+        RenameWithSuffix(c.lines);
+        ASSERT_EQ(HostTree(host_), c.renamed);
+        Undo("");
+        EXPECT_EQ(HostTree(host_), before);
+        EXPECT_TRUE(journal_.FailedUndoPairs.empty());
+    }
+}
+
+TEST_F(RenameUndoTest, LetterCaseOnlyRenameIsTakenBack) {
+    Make({"Jobs/Delta/d"});
+    log_.BeginRun(VisualLogMode::Normal);
+    FolderRename(drives_.Fs(), log_, NewName("DELTA")).Run({"d:\\Jobs\\Delta"}, journal_);
+    ASSERT_EQ(HostTree(host_), (Lines{"Jobs", "Jobs/DELTA", "Jobs/DELTA/d"}));
+    Undo("");
+    EXPECT_EQ(HostTree(host_), (Lines{"Jobs", "Jobs/Delta", "Jobs/Delta/d"}));
 }
 
 }  // namespace

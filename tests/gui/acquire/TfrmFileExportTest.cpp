@@ -25,8 +25,8 @@
 namespace arbovane {
 namespace {
 
-using testing::FaultyFileSystem;
 using testing::ExpectMessages;
+using testing::FaultyFileSystem;
 using testing::ScriptedMessenger;
 using testing::ScriptedShell;
 using testing::ShownMessage;
@@ -241,6 +241,22 @@ TEST_F(TfrmFileExportTest, WritesTheChosenFormat) {
         EXPECT_EQ(Label("lblSmartExportExported"), std::to_string(c.lines.size())) << c.name;
         ExpectMessages(messenger_.Shown(), {kEndMessage});
     }
+}
+
+// The file gets the list's own bytes, also those the list box cannot show.
+TEST_F(TfrmFileExportTest, WritesTheLinesOwnBytes) {
+    const Lines lines = {
+        "d:\\no\xC2\xA0"
+        "break",
+        "d:\\bad\xFF\xFE", "d:\\line\xE2\x80\xA8sep"};
+    Open(lines);
+    EXPECT_EQ(ExportTo("bytes.txt"),
+              "d:\\no\xC2\xA0"
+              "break\r\nd:\\bad\xFF\xFE\r\nd:\\line\xE2\x80\xA8sep\r\n");
+    Click("rdoFileExportWithoutDriveLetter");
+    EXPECT_EQ(ExportTo("templates.txt"),
+              "\\no\xC2\xA0"
+              "break\r\n\\bad\xFF\xFE\r\n\\line\xE2\x80\xA8sep\r\n");
 }
 
 TEST_F(TfrmFileExportTest, AnExistingFileIsOverwritten) {

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -356,6 +357,28 @@ TEST_F(TfrmSubFolderListBuilderTest, SourceFolderSummaryAndHistory) {
     ASSERT_FALSE(shell_.Calls().empty());
     EXPECT_EQ(shell_.Calls().back().kind, "open");
     EXPECT_EQ(shell_.Calls().back().argument, "d:\\T");
+}
+
+// Enter in the typed folder measures it as the source; the window stays open.
+TEST_F(TfrmSubFolderListBuilderTest, EnterInTheFolderFieldSetsTheSource) {
+    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
+        bool stayedOpen = false;
+        WhenShown(builder_, [&] {
+            auto* combo = Find<QComboBox>("cboMainSourceFolder");
+            combo->lineEdit()->setText("d:\\T\\A");
+            combo->lineEdit()->setFocus();
+            QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+            QApplication::sendEvent(combo->lineEdit(), &press);
+            stayedOpen = builder_.isVisible();
+            Click("btnCancel");
+        });
+        EXPECT_EQ(builder_.Run(), QDialog::Rejected);
+        EXPECT_TRUE(stayedOpen);
+        EXPECT_EQ(Text("lblMainLevelSumSubFolder"), "2");
+        EXPECT_EQ(Text("lblMainLevelSumFiles"), "1");
+        EXPECT_EQ(Find<QComboBox>("cboMainSourceFolder")->count(), 1);
+    }
+    EXPECT_TRUE(messenger_.Shown().empty());
 }
 
 TEST_F(TfrmSubFolderListBuilderTest, PaneWarningsAndQuestions) {

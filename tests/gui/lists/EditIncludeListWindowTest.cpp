@@ -1,6 +1,9 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <chrono>
 
 #include "ListsGuiFixture.h"
@@ -34,6 +37,41 @@ protected:
         EXPECT_TRUE(ran);
     }
 };
+
+// The list's own bytes survive the window: a no-break space, a line separator and bytes that are
+// no UTF-8 come back as they went in; where the memo cannot show a line, a warning says so.
+TEST_F(EditIncludeListWindowTest, LinesComeBackWithTheirOwnBytes) {
+    const Lines lines = {
+        "d:\\no\xC2\xA0"
+        "break",
+        "d:\\line\xE2\x80\xA8sep",
+        "d:\\bad\xFF\xFE",
+        "d:\\para\xE2\x80\xA9graph",
+        "d:\\tab\tbed",
+        "d:\\bad\xFF\xFE"};
+    EditIncludeListWindow& window = EditWindow(TabPrefix::Vol08);
+    window.Prepare(lines, {});
+    EXPECT_EQ(window.MemoLines(), lines);
+    EXPECT_EQ(LinesShown(TabPrefix::Vol08), "6");
+    ExpectMessages(messenger_.Shown(),
+                   {{"Lines holding characters this window can not show : 3\nThey are shown with "
+                     "\xEF\xBF\xBD in their place, and keep their own characters unless you "
+                     "change them.",
+                     "Edit the List.            Warning no: 0602.", 48}});
+
+    // An edited line is taken as typed; the others keep their bytes.
+    QTextCursor cursor(Memo(TabPrefix::Vol08)->document()->findBlockByNumber(0));
+    cursor.movePosition(QTextCursor::EndOfBlock);
+    cursor.insertText("X");
+    Lines edited = lines;
+    edited[0] += "X";
+    EXPECT_EQ(window.MemoLines(), edited);
+
+    // A list that the memo shows as it is needs no word.
+    messenger_.Clear();
+    window.Prepare({"d:\\plain", "d:\\caf\xC3\xA9"}, {});
+    EXPECT_TRUE(messenger_.Shown().empty());
+}
 
 TEST_F(EditIncludeListWindowTest, EveryTabHasItsWindow) {
     const struct {

@@ -1,5 +1,8 @@
+#include <QApplication>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include "ListsGuiFixture.h"
 
@@ -172,8 +175,8 @@ TEST_F(FolderListPaneTest, TypedEntryAddsOnEnterAndTakesBackAnIllegalCharacter) 
     Click(pane, "btnVol02AddToList");
     EXPECT_EQ(field->text().toStdString(), "Report");
     ExpectMessages(messenger_.Shown(),
-                {{"Illegal character in the Text :  <",
-                  "Creating Folder(s).-From a String List.            Warning no: 0008.", 48}});
+                   {{"Illegal character in the Text :  <",
+                     "Creating Folder(s).-From a String List.            Warning no: 0008.", 48}});
     EXPECT_EQ(Counter(pane, true), "3");
 }
 
@@ -185,8 +188,29 @@ TEST_F(FolderListPaneTest, FullPathEntryKeepsTheFieldWhenAPathIsRefused) {
     EXPECT_EQ(Items(pane, true), (Lines{"d:\\Jobs\\One"}));
     EXPECT_EQ(field->text().toStdString(), "d:\\Jobs\\One q:\\Two");
     ExpectMessages(messenger_.Shown(),
-                {{"There is no valid drive letter.",
-                  "Creating Folder(s).-From a Folder List.            Warning no: 0044.", 48}});
+                   {{"There is no valid drive letter.",
+                     "Creating Folder(s).-From a Folder List.            Warning no: 0044.", 48}});
+}
+
+// A long path that is not the last line can still be scrolled to its end, in every pane.
+TEST_F(FolderListPaneTest, LongPathsScrollSidewaysWhereverTheyStand) {
+    const std::string longPath = "d:\\" + std::string(400, 'W') + "\\end";
+    for (const TabPrefix prefix : {TabPrefix::Vol08, TabPrefix::Vol07, TabPrefix::Vol06,
+                                   TabPrefix::Vol04, TabPrefix::Vol02}) {
+        FolderListPane& pane = Pane(prefix);
+        pane.resize(700, 400);
+        pane.show();
+        Fill(pane, {longPath, "d:\\a", "d:\\b"}, {longPath, "d:\\c"});
+        for (const bool include : {true, false}) {
+            QListWidget* list = List(pane, include);
+            QApplication::processEvents();
+            const int needed =
+                list->fontMetrics().horizontalAdvance(QString::fromStdString(longPath));
+            EXPECT_GE(list->horizontalScrollBar()->maximum() + list->viewport()->width(), needed)
+                << PrefixText(prefix) << (include ? " include" : " exclude");
+        }
+        pane.hide();
+    }
 }
 
 TEST_F(FolderListPaneTest, ViewSelectedOpensTheTrimmedFolder) {
@@ -221,8 +245,8 @@ TEST_F(FolderListPaneTest, ExportHandsTheFolderItemsToTheExportDialog) {
     EXPECT_EQ(seen, (Lines{"d:\\a", "d:\\b"}));
     EXPECT_EQ(kind, "FOLDERS");
     ExpectMessages(messenger_.Shown(),
-                {{"The Include List is empty !\n",
-                  "Rename Folder(s).-From a Folder List.             Warning no: 0558.", 48}});
+                   {{"The Include List is empty !\n",
+                     "Rename Folder(s).-From a Folder List.             Warning no: 0558.", 48}});
 }
 
 TEST_F(FolderListPaneTest, ZoomGathersTheItemsOfEveryTab) {
@@ -269,10 +293,10 @@ TEST_F(FolderListPaneTest, ClearFieldsAsksThenEmptiesEverything) {
     EXPECT_TRUE(field->text().isEmpty());
     EXPECT_EQ(cleared, 1);
     ExpectMessages(messenger_.Shown(),
-                {question,
-                 question,
-                 {"End of the CLEAR FIELDS process !!!\n",
-                  "Creating Folder(s).-From a Folder List.           Warning no: 0065.", 48}});
+                   {question,
+                    question,
+                    {"End of the CLEAR FIELDS process !!!\n",
+                     "Creating Folder(s).-From a Folder List.           Warning no: 0065.", 48}});
 }
 
 }  // namespace

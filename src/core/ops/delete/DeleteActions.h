@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "core/visuallog/VisualLogIds.h"
@@ -13,46 +14,71 @@ class VisualLog;
 void CountDeleteOutcome(VisualLog& log, Vol07Counter counter, Vol07Category category,
                         const std::string& path);
 
-// What the walk does with each file and folder it reaches: the run deletes, the simulation only
-// tests what exists. Each call counts exactly one outcome.
+// What the walk does with each entry it reaches: the run deletes, the simulation only tests what
+// exists, the to-delete counters count. Each call stands for exactly one outcome, so the three
+// cannot disagree about what a link, an unreadable folder or an odd name is.
 class DeleteActions {
 public:
     virtual ~DeleteActions() = default;
     // A file or a link entry found by the walk.
     virtual void File(const std::string& path) = 0;
-    // A folder whose turn to be removed has come (deepest first).
-    virtual void Folder(const std::string& path) = 0;
+    // A folder whose turn to be removed has come (deepest first). keepsEntries: the walk left
+    // something in it (an entry it refused, a folder it could not list), so it cannot go empty.
+    virtual void Folder(const std::string& path, bool keepsEntries) = 0;
+    // An entry the walk will not touch: a folder it could not list, or a name that would reach
+    // another entry.
+    virtual void Refused(const std::string& path, bool isFolder) = 0;
 };
 
 // Deletes files and removes empty folders; with readOnlyFolders, a folder that refuses to go
-// loses its attributes (the system attribute alone) and is tried once more.
+// loses its attributes (the system attribute alone), is tried once more, and gets them back when
+// it stays.
 class RemovingDeleteActions : public DeleteActions {
 public:
     RemovingDeleteActions(FileSystem& fs, VisualLog& log, bool readOnlyFolders)
         : fs_(fs), log_(log), readOnlyFolders_(readOnlyFolders) {}
 
     void File(const std::string& path) override;
-    void Folder(const std::string& path) override;
+    void Folder(const std::string& path, bool keepsEntries) override;
+    void Refused(const std::string& path, bool isFolder) override;
 
 private:
     bool Exists(const std::string& path);
+    // The second try of the read-only option.
+    bool RemoveWithoutAttributes(const std::string& path);
 
     FileSystem& fs_;
     VisualLog& log_;
     bool readOnlyFolders_;
 };
 
-// Counts what exists as if it were deleted; never calls a mutating FileSystem function.
+// Counts what exists as the run would find it; never calls a mutating FileSystem function.
 class ProbingDeleteActions : public DeleteActions {
 public:
     ProbingDeleteActions(FileSystem& fs, VisualLog& log) : fs_(fs), log_(log) {}
 
     void File(const std::string& path) override;
-    void Folder(const std::string& path) override;
+    void Folder(const std::string& path, bool keepsEntries) override;
+    void Refused(const std::string& path, bool isFolder) override;
 
 private:
     FileSystem& fs_;
     VisualLog& log_;
+};
+
+// The to-delete counters: one folder or file for every outcome a run would give.
+class CountingDeleteActions : public DeleteActions {
+public:
+    void File(const std::string&) override { ++files_; }
+    void Folder(const std::string&, bool) override { ++folders_; }
+    void Refused(const std::string&, bool isFolder) override { ++(isFolder ? folders_ : files_); }
+
+    std::uint64_t Folders() const { return folders_; }
+    std::uint64_t Files() const { return files_; }
+
+private:
+    std::uint64_t folders_ = 0;
+    std::uint64_t files_ = 0;
 };
 
 }  // namespace arbovane

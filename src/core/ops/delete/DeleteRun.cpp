@@ -2,6 +2,7 @@
 
 #include "core/ops/delete/DeleteActions.h"
 #include "core/ops/delete/DeleteMessages.h"
+#include "core/ops/delete/DeleteWalk.h"
 #include "core/ops/delete/MainFolderCheck.h"
 #include "core/ops/delete/SmartDelete.h"
 #include "core/ops/delete/SmartDeleteOne.h"
@@ -9,7 +10,6 @@
 #include "core/ops/delete/SmartDeleteSimulOne.h"
 #include "core/paths/Arbsplit.h"
 #include "core/paths/PathText.h"
-#include "core/templates/FolderStructSize.h"
 #include "core/visuallog/VisualLog.h"
 #include "platform/Messenger.h"
 
@@ -122,7 +122,7 @@ void DeleteMainFolders(const DeleteRunPorts& ports, const DeleteTabOptions& opti
     }
     const DeleteEngineInputs inputs = InputsOf(ports, options);
     for (const std::string& folder :
-         DeleteWorkList(ports.text, options.includeLines, options.mode)) {
+         DeleteWorkList(ports.fs, ports.text, options.includeLines, options.mode)) {
         const MainFolderVerdict verdict = CheckMainFolder(ports.fs, folder);
         if (verdict == MainFolderVerdict::DriveOnly) {
             ShowDeleteMessage(ports.messenger, DeleteMessageId::DriveOnly);
@@ -143,7 +143,8 @@ void SimulateMainFolders(const DeleteRunPorts& ports, const DeleteTabOptions& op
         return;
     }
     const DeleteEngineInputs inputs = InputsOf(ports, options);
-    for (const std::string& line : DeleteWorkList(ports.text, options.includeLines, options.mode)) {
+    for (const std::string& line :
+         DeleteWorkList(ports.fs, ports.text, options.includeLines, options.mode)) {
         std::vector<std::string> accepted, refused;
         ScreenPath(ports.fs, line, accepted, refused);
         for (const std::string& text : refused)
@@ -162,32 +163,31 @@ void RefreshDeleteToDo(FileSystem& fs, const Text& text, VisualLog& log,
                        const std::vector<std::string>& includeLines, DeleteTabMode mode,
                        const std::vector<std::string>& patterns) {
     const std::vector<std::string> selected = EffectivePatterns(patterns);
-    double folders = 0;
-    double files = 0;
-    for (const std::string& folder : DeleteWorkList(text, includeLines, mode)) {
+    // The run's own walk counts, so a link, an unreadable folder or an odd name is decided the
+    // way the run decides it.
+    CountingDeleteActions counting;
+    DeleteWalk walk(fs, counting);
+    AS_MULTIMAP_NIVO_FOLDER_NAMES walkQueue, removalList;
+    for (const std::string& folder : DeleteWorkList(fs, text, includeLines, mode)) {
         // A drive root would be walked whole on every list change, and the run refuses it anyway.
         if (CheckMainFolder(fs, folder) != MainFolderVerdict::Ready) continue;
-        FolderStructSize size(fs, folder);
+        walk.StartPatterns(selected.size());
         switch (mode) {
             case DeleteTabMode::FilesInMainFolder:
-                size.MeasureRootFiles(selected);
-                files += size.SelectedFileCount();
+                for (const std::string& pattern : selected) walk.FilesIn(folder, pattern);
                 break;
             case DeleteTabMode::FilesInTree:
-                size.MeasureSelectedFiles(selected);
-                files += size.SelectedFileCount();
+                for (const std::string& pattern : selected)
+                    walk.FilesInTree(folder, pattern, walkQueue);
                 break;
             case DeleteTabMode::Complete:
             case DeleteTabMode::SubfoldersOnly:
-                size.SetIncludeMain(mode == DeleteTabMode::Complete);
-                size.MeasureAllFiles();
-                folders += size.FolderCount();
-                files += size.AllFileCount();
+                walk.Structure(folder, mode == DeleteTabMode::Complete, walkQueue, removalList);
                 break;
         }
     }
-    log.Set(Vol07Counter::FoldersToDelete, folders);
-    log.Set(Vol07Counter::FilesToDelete, files);
+    log.Set(Vol07Counter::FoldersToDelete, static_cast<double>(counting.Folders()));
+    log.Set(Vol07Counter::FilesToDelete, static_cast<double>(counting.Files()));
     log.Flush();
 }
 

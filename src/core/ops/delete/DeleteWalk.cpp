@@ -4,7 +4,7 @@
 
 #include "core/ops/delete/DeleteActions.h"
 #include "core/paths/Arbsplit.h"
-#include "core/visuallog/VisualLog.h"
+#include "core/templates/FileSelection.h"
 #include "platform/FileSystem.h"
 
 namespace arbovane {
@@ -33,6 +33,10 @@ std::pair<unsigned, std::string> TakeDeepest(AS_MULTIMAP_NIVO_FOLDER_NAMES& queu
     return taken;
 }
 
+bool IsWalkable(const DirEntry& entry) {
+    return entry.isFolder && !entry.isLink;
+}
+
 }  // namespace
 
 std::vector<std::string> EffectivePatterns(const std::vector<std::string>& patterns) {
@@ -40,11 +44,28 @@ std::vector<std::string> EffectivePatterns(const std::vector<std::string>& patte
     return patterns;
 }
 
-bool DeleteWalk::List(const std::string& folder, const std::string& pattern,
-                      const std::function<void(const DirEntry&, const std::string&)>& visit) {
+void DeleteWalk::StartPatterns(std::size_t count) {
+    severalPatterns_ = count > 1;
+    reached_.clear();
+}
+
+bool DeleteWalk::FirstTime(const std::string& path) {
+    return !severalPatterns_ || reached_.insert(path).second;
+}
+
+void DeleteWalk::File(const std::string& path) {
+    if (FirstTime(path)) actions_.File(path);
+}
+
+void DeleteWalk::Refuse(const std::string& path, bool isFolder) {
+    if (FirstTime(path)) actions_.Refused(path, isFolder);
+}
+
+bool DeleteWalk::List(const std::string& folder, const std::string& pattern, const Visit& visit) {
     // The entry was a real folder when it was listed; one that became a link since then would
-    // lead outside the tree.
-    if (fs_.IsLink(folder)) return false;
+    // lead outside the tree. A folder the user may not enter lists as empty on some systems, so
+    // it counts as one that could not be listed.
+    if (fs_.IsLink(folder) || !fs_.IsFolder(folder)) return false;
     const std::string prefix = PrefixOf(folder);
     return fs_.Enumerate(prefix + pattern, [&](const DirEntry& entry) {
         visit(entry, prefix + entry.name);
@@ -52,38 +73,32 @@ bool DeleteWalk::List(const std::string& folder, const std::string& pattern,
     });
 }
 
-void DeleteWalk::ReportUnlisted(const std::string& folder) {
-    CountDeleteOutcome(log_, Vol07Counter::FoldersOtherReasons, Vol07Category::FoldersOtherReasons,
-                       folder);
-}
-
 bool DeleteWalk::Addressable(const DirEntry& entry, const std::string& full) {
     const std::string& name = entry.name;
     const bool onlyDots = name.find_first_not_of('.') == std::string::npos;
     if (name.empty() || onlyDots || (name.back() != '.' && name.back() != ' ')) return true;
-    if (entry.isFolder && !entry.isLink)
-        CountDeleteOutcome(log_, Vol07Counter::FoldersOtherReasons,
-                           Vol07Category::FoldersOtherReasons, full);
-    else
-        CountDeleteOutcome(log_, Vol07Counter::FilesOtherReasons, Vol07Category::FilesOtherReasons,
-                           full);
+    Refuse(full, IsWalkable(entry));
     return false;
 }
 
 void DeleteWalk::FilesIn(const std::string& folder, const std::string& pattern) {
+    // A pattern with a folder part would list another folder than the one the paths are built
+    // under.
+    if (!IsFileNamePattern(pattern)) return;
     const bool listed = List(folder, pattern, [&](const DirEntry& entry, const std::string& full) {
         if (entry.isFolder || !Addressable(entry, full)) return;
-        actions_.File(full);
+        File(full);
     });
-    if (!listed) ReportUnlisted(folder);
+    if (!listed) Refuse(folder, true);
 }
 
 void DeleteWalk::FilesInTree(const std::string& mainFolder, const std::string& pattern,
                              AS_MULTIMAP_NIVO_FOLDER_NAMES& walkQueue) {
+    if (!IsFileNamePattern(pattern)) return;
     walkQueue.clear();
     walkQueue.emplace(0u, mainFolder);
     const auto queueFolder = [&](const DirEntry& entry, const std::string& full) {
-        if (entry.isFolder && !entry.isLink && Addressable(entry, full))
+        if (IsWalkable(entry) && Addressable(entry, full))
             walkQueue.emplace(CountSeparators(full), full);
     };
     while (!walkQueue.empty()) {
@@ -95,18 +110,18 @@ void DeleteWalk::FilesInTree(const std::string& mainFolder, const std::string& p
                 if (entry.isFolder)
                     queueFolder(entry, full);
                 else if (Addressable(entry, full))
-                    actions_.File(full);
+                    File(full);
             });
         } else {
             listed = List(folder, pattern,
                           [&](const DirEntry& entry, const std::string& full) {
-                              if (!entry.isFolder && Addressable(entry, full)) actions_.File(full);
+                              if (!entry.isFolder && Addressable(entry, full)) File(full);
                           }) &&
                      List(folder, kEveryEntry, [&](const DirEntry& entry, const std::string& full) {
                          if (entry.isFolder) queueFolder(entry, full);
                      });
         }
-        if (!listed) ReportUnlisted(folder);
+        if (!listed) Refuse(folder, true);
     }
 }
 
@@ -116,24 +131,39 @@ void DeleteWalk::Structure(const std::string& mainFolder, bool removeMain,
     walkQueue.clear();
     removalList.clear();
     walkQueue.emplace(0u, mainFolder);
+    // Folders that keep an entry the walk left alone, and the parent of every folder found, so
+    // that a folder which cannot go empty keeps its ancestors too.
+    std::unordered_set<std::string> keeping;
+    std::unordered_map<std::string, std::string> parentOf;
     while (!walkQueue.empty()) {
         auto [depth, folder] = TakeDeepest(walkQueue);
         const bool isMain = depth == 0;
         const bool listed =
             List(folder, kEveryEntry, [&](const DirEntry& entry, const std::string& full) {
-                if (!Addressable(entry, full)) return;
-                if (entry.isFolder && !entry.isLink)
+                if (!Addressable(entry, full)) {
+                    keeping.insert(folder);
+                } else if (IsWalkable(entry)) {
                     walkQueue.emplace(CountSeparators(full), full);
-                else
-                    actions_.File(full);
+                    parentOf.emplace(full, folder);
+                } else {
+                    File(full);
+                }
             });
-        // An unlisted folder fails at its removal; only a main folder that stays needs a word.
-        if (!listed && isMain && !removeMain) ReportUnlisted(folder);
+        if (!listed) {
+            keeping.insert(folder);
+            // Every other folder that could not be listed is reported by its removal.
+            if (isMain && !removeMain) Refuse(folder, true);
+        }
         if (removeMain || !isMain) removalList.emplace(depth, std::move(folder));
     }
     // Greatest key first, among equal keys the one put in last.
-    for (auto it = removalList.rbegin(); it != removalList.rend(); ++it)
-        actions_.Folder(it->second);
+    for (auto it = removalList.rbegin(); it != removalList.rend(); ++it) {
+        const std::string& folder = it->second;
+        const bool keeps = keeping.count(folder) != 0;
+        actions_.Folder(folder, keeps);
+        const auto parent = parentOf.find(folder);
+        if (keeps && parent != parentOf.end()) keeping.insert(parent->second);
+    }
     removalList.clear();
 }
 

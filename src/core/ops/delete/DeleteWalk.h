@@ -2,6 +2,8 @@
 
 #include <functional>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "core/undo/NivoFolderNames.h"
@@ -26,17 +28,20 @@ struct DeleteEngineInputs {
 // The patterns to apply: the given ones, or the one pattern for every file.
 std::vector<std::string> EffectivePatterns(const std::vector<std::string>& patterns);
 
-// The walk shared by the engines and their simulations; the actions decide whether what it finds
-// is deleted or only tested. Folders are never entered through a link: a link entry is handed to
-// the actions as a file (the entry itself goes, its target stays).
+// The walk shared by the engines, their simulations and the to-delete counters; the actions
+// decide whether what it finds is deleted, tested or counted. Folders are never entered through a
+// link: a link entry is handed to the actions as a file (the entry itself goes, its target stays).
 //
 // Paths are walked whole at any length: every path is built from the main folder down by
 // appending one listed name, so a long path can only name something below the main folder, and
 // the ports take long paths.
 class DeleteWalk {
 public:
-    DeleteWalk(FileSystem& fs, VisualLog& log, DeleteActions& actions)
-        : fs_(fs), log_(log), actions_(actions) {}
+    DeleteWalk(FileSystem& fs, DeleteActions& actions) : fs_(fs), actions_(actions) {}
+
+    // The walks that follow apply several patterns to the same folders: an entry that already had
+    // its outcome under an earlier pattern is passed over, so every entry gets exactly one.
+    void StartPatterns(std::size_t count);
 
     // The files matching pattern directly in folder; folders (also links to folders) are skipped.
     void FilesIn(const std::string& folder, const std::string& pattern);
@@ -50,20 +55,22 @@ public:
                    AS_MULTIMAP_NIVO_FOLDER_NAMES& removalList);
 
 private:
+    using Visit = std::function<void(const DirEntry&, const std::string&)>;
     // Lists folder\pattern. A folder that cannot be listed, or has turned into a link since it was
     // found, is not entered; false then.
-    bool List(const std::string& folder, const std::string& pattern,
-              const std::function<void(const DirEntry&, const std::string&)>& visit);
-    // The folder could not be listed and no later step would report it.
-    void ReportUnlisted(const std::string& folder);
-    // False, after counting the entry under other reasons, for a name the path rules would turn
-    // into another name (a trailing period or space): the path built from it could reach a
-    // different entry.
+    bool List(const std::string& folder, const std::string& pattern, const Visit& visit);
+    // True the first time an entry comes up while several patterns are walked.
+    bool FirstTime(const std::string& path);
+    void File(const std::string& path);
+    void Refuse(const std::string& path, bool isFolder);
+    // False, after refusing the entry, for a name the path rules would turn into another name (a
+    // trailing period or space): the path built from it could reach a different entry.
     bool Addressable(const DirEntry& entry, const std::string& full);
 
     FileSystem& fs_;
-    VisualLog& log_;
     DeleteActions& actions_;
+    bool severalPatterns_ = false;
+    std::unordered_set<std::string> reached_;
 };
 
 }  // namespace arbovane

@@ -12,10 +12,11 @@ FolderFilesEngine::FolderFilesEngine(const DeleteEngineInputs& inputs, std::stri
       patterns_(EffectivePatterns(inputs.patterns)),
       folder_(std::move(folder)),
       actions_(std::move(actions)),
-      walk_(inputs.fs, inputs.log, *actions_) {}
+      walk_(inputs.fs, *actions_) {}
 
 void FolderFilesEngine::Run() {
     const CurrentDirectoryGuard keep(fs_);
+    walk_.StartPatterns(patterns_.size());
     for (const std::string& pattern : patterns_) walk_.FilesIn(folder_, pattern);
 }
 

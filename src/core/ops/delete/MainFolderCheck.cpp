@@ -1,9 +1,16 @@
 #include "core/ops/delete/MainFolderCheck.h"
 
+#include <algorithm>
+#include <cctype>
+#include <unordered_map>
+
 #include "core/acquire/ExamineSubFolders.h"
 #include "core/paths/Arbsplit.h"
+#include "core/paths/CharacterCount.h"
+#include "core/paths/FolderSpelling.h"
 #include "core/paths/PathText.h"
 #include "platform/FileSystem.h"
+#include "platform/Text.h"
 
 namespace arbovane {
 
@@ -17,10 +24,29 @@ std::string Canonical(const std::string& text) {
     return NormalisePath(WithBackslashes(text));
 }
 
+bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
+    return text.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), text.begin(), [](char a, char b) {
+               return std::tolower(static_cast<unsigned char>(a)) ==
+                      std::tolower(static_cast<unsigned char>(b));
+           });
+}
+
+// The long-path and device prefixes name the same roots: "\\?\d:\" is d:\, "\\?\UNC\srv\share"
+// is \\srv\share.
+std::string WithoutLongPathPrefix(const std::string& path) {
+    for (const char* unc : {"\\\\?\\UNC\\", "\\\\.\\UNC\\", "\\??\\UNC\\"})
+        if (StartsWithNoCase(path, unc)) return "\\\\" + path.substr(8);
+    for (const char* device : {"\\\\?\\", "\\\\.\\", "\\??\\"})
+        if (path.compare(0, 4, device) == 0) return path.substr(4);
+    return path;
+}
+
 bool NamesRoot(const std::string& line) {
     const std::string trimmed = TrimSpaces(line);
-    if (trimmed.size() < kShortestFolderText) return true;
-    const std::string path = Canonical(trimmed);
+    if (CountCharacters(trimmed) < kShortestFolderText) return true;
+    const std::string path = Canonical(WithoutLongPathPrefix(Canonical(trimmed)));
+    if (path.size() < kShortestFolderText - 1) return true;
     const std::string drive = ExtractDrive(path);
     if (drive.empty()) return false;
     return path.find_first_not_of("\\ ", drive.size()) == std::string::npos;
@@ -42,6 +68,14 @@ bool HasDotComponent(const std::string& path, std::size_t from) {
     return false;
 }
 
+// The folder itself, or a folder above it below the drive, is a link.
+bool ThroughLink(FileSystem& fs, const std::string& path, std::size_t driveLength) {
+    for (std::size_t cut = path.find('\\', driveLength + 1); cut != std::string::npos;
+         cut = path.find('\\', cut + 1))
+        if (fs.IsLink(path.substr(0, cut))) return true;
+    return fs.IsLink(path);
+}
+
 // Tests shared by the run and the simulation, on a text that has a drive part.
 MainFolderVerdict CheckFolderPath(FileSystem& fs, const std::string& text) {
     const std::string path = Canonical(text);
@@ -51,24 +85,101 @@ MainFolderVerdict CheckFolderPath(FileSystem& fs, const std::string& text) {
         drive.size() == 2 && drive[1] == ':' && (path.size() == 2 || path[2] != '\\');
     if (driveRelative || HasDotComponent(path, drive.size()))
         return MainFolderVerdict::OtherReasons;
-    // Entering a link would walk its target, which lies outside what was listed.
-    if (fs.IsLink(text)) return MainFolderVerdict::OtherReasons;
+    // Entering a link would walk its target, which lies outside what was listed; so would a
+    // folder reached through one.
+    if (ThroughLink(fs, path, drive.size())) return MainFolderVerdict::OtherReasons;
     if (!IsExistingFolder(fs, text)) return MainFolderVerdict::NotExists;
     return MainFolderVerdict::Ready;
 }
 
+// One line of the merge: the text as it stands and its canonical form cut into prefixes.
+struct MergeLine {
+    const std::string* text = nullptr;
+    std::string canonical;
+    unsigned depth = 0;
+};
+
+// Merges the lines (distinct, in byte order) into the folders a run walks. nested: a line below
+// a walked line goes into its tree; otherwise only another spelling of the same folder does.
+class LineMerge {
+public:
+    LineMerge(FileSystem& fs, const Text& text) : fs_(fs), text_(text) {}
+
+    std::vector<std::string> Merge(const std::vector<std::string>& lines, bool nested) {
+        std::vector<MergeLine> work;
+        work.reserve(lines.size());
+        for (const std::string& line : lines) {
+            MergeLine entry{&line, CanonicalFolderText(line), 0};
+            entry.depth = CountSeparators(entry.canonical);
+            work.push_back(std::move(entry));
+        }
+        // Byte order stays among equal depths; a trailing separator adds no depth.
+        std::stable_sort(work.begin(), work.end(),
+                         [](const MergeLine& a, const MergeLine& b) { return a.depth < b.depth; });
+        std::vector<std::string> kept;
+        for (const MergeLine& line : work) {
+            if (InsideWalked(line.canonical, nested)) continue;
+            kept.push_back(*line.text);
+            // Only a folder the run walks takes others in; a refused, missing or linked one
+            // would leave them without an outcome.
+            if (CheckMainFolder(fs_, *line.text) == MainFolderVerdict::Ready)
+                walked_[text_.LowerCase(line.canonical)].push_back(line.canonical);
+        }
+        return kept;
+    }
+
+private:
+    bool InsideWalked(const std::string& canonical, bool nested) {
+        const std::string lowered = text_.LowerCase(canonical);
+        // The same number of backslashes in both spellings: letter case never makes one.
+        std::size_t cut = nested ? lowered.find('\\') : std::string::npos;
+        std::size_t cutOriginal = nested ? canonical.find('\\') : std::string::npos;
+        while (true) {
+            const std::string key = lowered.substr(0, cut);
+            const auto found = walked_.find(key);
+            if (found != walked_.end()) {
+                const std::string prefix = canonical.substr(0, cutOriginal);
+                for (const std::string& walked : found->second)
+                    if (walked == prefix || SameFolder(walked, prefix)) return true;
+            }
+            if (cut == std::string::npos) return false;
+            cut = lowered.find('\\', cut + 1);
+            cutOriginal = canonical.find('\\', cutOriginal + 1);
+        }
+    }
+
+    // Two spellings that differ in letter case name one folder only where the disk resolves
+    // both to the same entries.
+    bool SameFolder(const std::string& a, const std::string& b) {
+        return Resolved(a) == Resolved(b);
+    }
+    const std::string& Resolved(const std::string& canonical) {
+        auto found = resolved_.find(canonical);
+        if (found == resolved_.end())
+            found = resolved_.emplace(canonical, ResolvedSpelling(fs_, canonical)).first;
+        return found->second;
+    }
+
+    FileSystem& fs_;
+    const Text& text_;
+    std::unordered_map<std::string, std::vector<std::string>> walked_;
+    std::unordered_map<std::string, std::string> resolved_;
+};
+
 }  // namespace
 
-std::vector<std::string> DeleteWorkList(const Text& text, const std::vector<std::string>& lines,
-                                        DeleteTabMode mode) {
-    if (mode == DeleteTabMode::FilesInMainFolder) return ExamineSubFolders(text, lines).ReadAll();
+std::vector<std::string> DeleteWorkList(FileSystem& fs, const Text& text,
+                                        const std::vector<std::string>& lines, DeleteTabMode mode) {
     // A root line is refused by the run; merged with the rest it would absorb every folder of
     // its drive, and those would silently be skipped. Roots come first, as the shallowest.
     std::vector<std::string> roots, folders;
-    for (const std::string& line : lines) (NamesRoot(line) ? roots : folders).push_back(line);
-    std::vector<std::string> work = ExamineSubFolders(text, roots).ReadAll();
-    for (std::string& folder : ExamineSubFolders(text, folders).ReadTopMost())
+    for (const std::string& line : ExamineSubFolders(text, lines).ReadAll())
+        (NamesRoot(line) ? roots : folders).push_back(line);
+    std::vector<std::string> work = std::move(roots);
+    const bool nested = mode != DeleteTabMode::FilesInMainFolder;
+    for (std::string& folder : LineMerge(fs, text).Merge(folders, nested))
         work.push_back(std::move(folder));
+    if (!nested) std::sort(work.begin(), work.end());
     return work;
 }
 

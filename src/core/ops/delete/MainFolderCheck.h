@@ -10,11 +10,14 @@ namespace arbovane {
 class FileSystem;
 class Text;
 
-// The main folders of a run: in FilesInMainFolder every distinct line, in the other modes only
-// the outermost ones, so no folder is walked twice. Lines naming a drive root stay apart from
-// the merge, first in the list.
-std::vector<std::string> DeleteWorkList(const Text& text, const std::vector<std::string>& lines,
-                                        DeleteTabMode mode);
+// The main folders of a run: in FilesInMainFolder every distinct folder, in the other modes only
+// the outermost ones, so no folder is walked twice. A line is merged into another only when it
+// resolves into the other's tree (forward slashes and trailing backslashes read as the folder
+// they spell, letter case as the disk resolves it) and the other is one a run walks; every other
+// line stays, so each gets an outcome of its own. Lines naming a drive or share root stay apart
+// from the merge, first in the list.
+std::vector<std::string> DeleteWorkList(FileSystem& fs, const Text& text,
+                                        const std::vector<std::string>& lines, DeleteTabMode mode);
 
 enum class MainFolderVerdict {
     Ready,         // hand it to the engine

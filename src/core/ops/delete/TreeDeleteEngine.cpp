@@ -12,10 +12,11 @@ TreeDeleteEngine::TreeDeleteEngine(const DeleteEngineInputs& inputs, std::string
       patterns_(EffectivePatterns(inputs.patterns)),
       mainFolder_(std::move(mainFolder)),
       actions_(std::move(actions)),
-      walk_(inputs.fs, inputs.log, *actions_) {}
+      walk_(inputs.fs, *actions_) {}
 
 void TreeDeleteEngine::RunFiles() {
     const CurrentDirectoryGuard keep(fs_);
+    walk_.StartPatterns(patterns_.size());
     for (const std::string& pattern : patterns_)
         walk_.FilesInTree(mainFolder_, pattern, walkQueue_);
 }

@@ -1,11 +1,13 @@
 #include "core/ops/rename/FolderRename.h"
 
+#include <cstdint>
 #include <set>
 #include <utility>
 
 #include "core/ops/rename/RenameMessages.h"
 #include "core/paths/Arbsplit.h"
 #include "core/paths/BlankTrim.h"
+#include "core/paths/CharacterCount.h"
 #include "core/paths/PathText.h"
 #include "core/undo/UndoJournal.h"
 #include "core/visuallog/VisualLog.h"
@@ -58,10 +60,17 @@ void FolderRename::Count(Vol06Counter counter, Vol06Category category, const std
 
 FolderRename::Verdict FolderRename::Check(const RenameSource& source, const std::string& target) {
     if (!IsExistingFolder(fs_, source.path)) return Verdict::SourceMissing;
-    if (target.size() >= kRenamePathLimit) return Verdict::TooLong;
-    if (IsExistingFolder(fs_, target)) return Verdict::TargetExists;
+    if (CountCharacters(target) >= kRenamePathLimit) return Verdict::TooLong;
+    std::uint32_t attributes = 0;
+    const bool enterable = IsExistingFolder(fs_, target);
+    const bool present = enterable || fs_.GetAttributes(target, attributes);
+    // A new letter case of the folder's own name finds the folder itself, which is no collision.
+    const bool taken = present && !IsCaseOnlyRename(fs_, source, target);
+    if (taken && enterable) return Verdict::TargetExists;
     if (!IsRenameInPlace(source, target)) return Verdict::NotInPlace;
-    return Verdict::Ready;
+    if (!taken) return Verdict::Ready;
+    const bool folder = (attributes & kAttrDirectory) != 0 && (attributes & kAttrReparsePoint) == 0;
+    return folder ? Verdict::TargetExists : Verdict::TargetTaken;
 }
 
 void FolderRename::Run(const std::vector<std::string>& lines, RenameJournal& journal) {
@@ -93,6 +102,7 @@ void FolderRename::Run(const std::vector<std::string>& lines, RenameJournal& jou
                 }
                 [[fallthrough]];
             case Verdict::TooLong:
+            case Verdict::TargetTaken:
             case Verdict::NotInPlace:
                 Count(Vol06Counter::FoldersOtherReasons, Vol06Category::FoldersOtherReasons,
                       target);
@@ -129,6 +139,7 @@ void FolderRename::Simulate(const std::vector<std::string>& lines) {
                           Vol06Category::FoldersDestinationExists, target);
                     break;
                 case Verdict::TooLong:
+                case Verdict::TargetTaken:
                 case Verdict::NotInPlace:
                     Count(Vol06Counter::FoldersOtherReasons, Vol06Category::FoldersOtherReasons,
                           target);

@@ -16,7 +16,8 @@ class Messenger;
 class VisualLog;
 struct RenameJournal;
 
-// A new path of this many characters or more does not fit the system's path limit.
+// A new path of this many characters (UTF-16 code units, as Windows counts) or more does not
+// fit the system's path limit.
 constexpr std::size_t kRenamePathLimit = 260;
 
 // The rename order of the include lines: trimmed, keyed by depth. Walked from the end, it gives
@@ -37,8 +38,9 @@ public:
     void Simulate(const std::vector<std::string>& lines);
 
 private:
-    // What the disk says about one rename before it is tried.
-    enum class Verdict { SourceMissing, TooLong, TargetExists, NotInPlace, Ready };
+    // What the disk says about one rename before it is tried. TargetTaken: a file or a link
+    // has the new name, so the move will fail; the run and the simulation both know it.
+    enum class Verdict { SourceMissing, TooLong, TargetExists, TargetTaken, NotInPlace, Ready };
     Verdict Check(const RenameSource& source, const std::string& target);
     void Count(Vol06Counter counter, Vol06Category category, const std::string& entry);
 

@@ -52,10 +52,6 @@ const std::array<FieldWarning, 5> kFieldWarnings = {{
 
 constexpr char kNamePartMode = 'F';
 
-bool IsContinuationByte(char c) {
-    return (static_cast<unsigned char>(c) & 0xC0u) == 0x80u;
-}
-
 bool IsRefused(char c) {
     std::string found;
     return FindIllegalChars(kNamePartMode, std::string(1, c), found);
@@ -75,14 +71,12 @@ std::optional<RenameMessage> CheckRenameField(RenameField field, const std::stri
 }
 
 std::string TakeBackRefusedText(const std::string& text) {
-    std::size_t cut = text.size();
-    if (cut > 0) --cut;
-    // Cutting inside a multi-byte character would leave text that is no longer UTF-8.
-    while (cut > 0 && IsContinuationByte(text[cut])) --cut;
+    // Every refused character is a single byte, so the rest stays whole UTF-8 wherever the
+    // refused one was typed or pasted.
     std::string kept;
-    kept.reserve(cut);
-    for (std::size_t i = 0; i < cut; ++i)
-        if (!IsRefused(text[i])) kept += text[i];
+    kept.reserve(text.size());
+    for (const char c : text)
+        if (!IsRefused(c)) kept += c;
     return kept;
 }
 

@@ -31,8 +31,8 @@ enum class RenameField { Prefix, FirstDelimiter, SecondDelimiter, Suffix, NewNam
 // space; nothing when the text is clean.
 std::optional<RenameMessage> CheckRenameField(RenameField field, const std::string& text);
 
-// What a refused field keeps: the text without the character just typed (a whole UTF-8
-// character), and without any other refused character a paste may have brought along.
+// What a refused field keeps: the text without its refused characters, wherever they were typed
+// or pasted; every other character stays.
 std::string TakeBackRefusedText(const std::string& text);
 
 }  // namespace arbovane

@@ -2,6 +2,7 @@
 
 #include "core/paths/Arbsplit.h"
 #include "core/paths/BlankTrim.h"
+#include "core/paths/FolderSpelling.h"
 #include "core/paths/PathText.h"
 
 namespace arbovane {
@@ -82,6 +83,20 @@ bool IsRenameInPlace(const RenameSource& source, const std::string& target) {
     std::string found;
     return renamed.name.find(':') == std::string::npos &&
            !FindIllegalChars('N', renamed.name, found);
+}
+
+RenamePreview PreviewRename(const std::string& line, const RenameFields& fields) {
+    const std::string trimmed = TrimBlanksAndControls(line);
+    if (trimmed.empty()) return {};
+    const RenameSource source = SplitRenameSource(trimmed);
+    return {source.path, BuildNewPath(source.path, fields)};
+}
+
+bool IsCaseOnlyRename(FileSystem& fs, const RenameSource& source, const std::string& target) {
+    const RenameSource renamed = SplitRenameSource(target);
+    if (renamed.parent != source.parent || renamed.path != target) return false;
+    const auto found = ResolvedName(fs, source.parent, renamed.name);
+    return found && *found != renamed.name && found == ResolvedName(fs, source.parent, source.name);
 }
 
 }  // namespace arbovane

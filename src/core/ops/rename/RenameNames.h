@@ -4,6 +4,8 @@
 
 namespace arbovane {
 
+class FileSystem;
+
 // The pieces of a composed folder path; the path is their concatenation in this order.
 struct _tagVol0XParts {
     std::string Head;          // parent folder with one trailing backslash, prefix, first delimiter
@@ -49,5 +51,19 @@ std::string BuildNewPath(const std::string& line, const RenameFields& fields);
 // no character a folder name cannot hold. Fields are checked as they are typed; this keeps text
 // that bypassed that check from moving a folder anywhere else.
 bool IsRenameInPlace(const RenameSource& source, const std::string& target);
+
+// What the tab's Preview shows for one include line: the folder as the run takes it, and the path
+// it will have. Both empty for a blank line.
+struct RenamePreview {
+    std::string before;
+    std::string after;
+    bool operator==(const RenamePreview&) const = default;
+};
+RenamePreview PreviewRename(const std::string& line, const RenameFields& fields);
+
+// True when target is the source folder itself under a new letter case (Delta to DELTA): the
+// new spelling is not on disk and the file system finds the source under it. Windows renames
+// such a folder; it is no collision.
+bool IsCaseOnlyRename(FileSystem& fs, const RenameSource& source, const std::string& target);
 
 }  // namespace arbovane

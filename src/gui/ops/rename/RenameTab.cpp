@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -34,6 +35,13 @@ RenameTab::RenameTab(TabServices services, RenameJournal& journal, QObject* pare
     chkVol06ShowDetailedResults =
         services_.sheet->findChild<QCheckBox*>("chkVol06ShowDetailedResults");
     btnVol06Statistics = services_.sheet->findChild<QPushButton*>("btnVol06Statistics");
+    lblVol06StartFolder = services_.sheet->findChild<QLabel*>("lblVol06StartFolder");
+    lblVol06EndFolder = services_.sheet->findChild<QLabel*>("lblVol06EndFolder");
+    lstVol06IncludeFolderList =
+        services_.sheet->findChild<QListWidget*>("lstVol06IncludeFolderList");
+    if (lstVol06IncludeFolderList)
+        connect(lstVol06IncludeFolderList, &QListWidget::itemSelectionChanged, this,
+                [this] { ShowPreview(); });
     ApplyEnabling();
 }
 
@@ -47,6 +55,7 @@ QLineEdit* RenameTab::AddField(QGridLayout* grid, int row, const char* objectNam
     grid->addWidget(caption, row, 1);
     grid->addWidget(edit, row, 2);
     connect(edit, &QLineEdit::textEdited, this, [this, field] { CheckField(field); });
+    connect(edit, &QLineEdit::textChanged, this, [this] { ShowPreview(); });
     edit->installEventFilter(this);
     fields_[static_cast<std::size_t>(field)] = edit;
     return edit;
@@ -82,8 +91,10 @@ void RenameTab::BuildControls() {
     auto* group = new QButtonGroup(methods);
     group->addButton(rdoVol06RenameAddPrefixesSuffixes);
     group->addButton(rdoVol06RenameTheLastSubFolder);
-    connect(rdoVol06RenameAddPrefixesSuffixes, &QRadioButton::toggled, this,
-            [this] { ApplyEnabling(); });
+    connect(rdoVol06RenameAddPrefixesSuffixes, &QRadioButton::toggled, this, [this] {
+        ApplyEnabling();
+        ShowPreview();
+    });
     outerLayout->addWidget(methods);
 
     auto* buttons = new QHBoxLayout;
@@ -132,16 +143,37 @@ void RenameTab::ApplyEnabling() {
                             edtVol06DelimiterSubFolderSuffix, edtVol06NewSuffix})
         edit->setEnabled(on && affixes);
     edtVol06RenameNewLastSubFolder->setEnabled(on && !affixes);
-    for (QWidget* widget : std::initializer_list<QWidget*>{
-             chkVol06ShowDetailedResults, btnVol06Statistics, btnVol06Undo, btnVol06RenameFolders,
-             btnVol06RenameFoldersSimulation})
+    for (QWidget* widget :
+         std::initializer_list<QWidget*>{chkVol06ShowDetailedResults, btnVol06Statistics,
+                                         btnVol06RenameFolders, btnVol06RenameFoldersSimulation})
         if (widget) widget->setEnabled(on);
+    // Undo works on the journal, whatever the lists hold now.
+    btnVol06Undo->setEnabled(!journal_.RenamedPairs.empty() || !journal_.FailedUndoPairs.empty());
+}
+
+void RenameTab::ShowPreview() {
+    if (!lblVol06StartFolder || !lblVol06EndFolder) return;
+    const std::vector<std::string>& lines = services_.pane.IncludeLines();
+    std::size_t row = 0;
+    if (lstVol06IncludeFolderList) {
+        const QList<QListWidgetItem*> selected = lstVol06IncludeFolderList->selectedItems();
+        QListWidgetItem* current = lstVol06IncludeFolderList->currentItem();
+        if (current && current->isSelected())
+            row = static_cast<std::size_t>(lstVol06IncludeFolderList->row(current));
+        else if (!selected.isEmpty())
+            row = static_cast<std::size_t>(lstVol06IncludeFolderList->row(selected.front()));
+    }
+    const RenamePreview preview =
+        row < lines.size() ? PreviewRename(lines[row], Fields()) : RenamePreview{};
+    lblVol06StartFolder->setText(QString::fromStdString(preview.before));
+    lblVol06EndFolder->setText(QString::fromStdString(preview.after));
 }
 
 void RenameTab::Refresh() {
     const std::size_t lines = services_.pane.IncludeLines().size();
     includeHasLines_ = lines > 0;
     ApplyEnabling();
+    ShowPreview();
     RefreshRenameCounters(services_.log, lines);
 }
 
@@ -154,6 +186,7 @@ void RenameTab::ClearFields() {
     journal_.FailedUndoPairs.clear();
     includeHasLines_ = false;
     ApplyEnabling();
+    ShowPreview();
 }
 
 bool RenameTab::ShowLogChecked() const {
@@ -166,8 +199,13 @@ void RenameTab::CheckField(RenameField field) {
     const std::optional<RenameMessage> warning = CheckRenameField(field, Std(edit));
     if (!warning) return;
     checkingField_ = true;
+    // Only what was refused goes; the cursor stays after the character typed before it.
+    const QString before = edit->text().left(edit->cursorPosition());
+    const int cursor =
+        static_cast<int>(QString::fromStdString(TakeBackRefusedText(before.toStdString())).size());
     services_.context.messenger.Show(warning->text, warning->title, warning->flags);
     edit->setText(QString::fromStdString(TakeBackRefusedText(Std(edit))));
+    edit->setCursorPosition(cursor);
     edit->setFocus();
     checkingField_ = false;
 }
@@ -189,6 +227,7 @@ void RenameTab::btnVol06RenameFoldersClick() {
     RenameTabRun(context.fs, context.messenger, services_.log, services_.lockOtherTabs,
                  services_.unlockTabs)
         .Rename(services_.pane.IncludeLines(), Fields(), ShowLogChecked(), journal_);
+    ApplyEnabling();
 }
 
 void RenameTab::btnVol06RenameFoldersSimulationClick() {
@@ -201,6 +240,7 @@ void RenameTab::btnVol06RenameFoldersSimulationClick() {
 void RenameTab::btnVol06UndoClick() {
     GuiContext& context = services_.context;
     RenameUndo(context.fs, context.messenger, services_.log).Run(journal_);
+    ApplyEnabling();
 }
 
 }  // namespace arbovane

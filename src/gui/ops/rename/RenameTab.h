@@ -10,6 +10,8 @@
 class QCheckBox;
 class QEvent;
 class QGridLayout;
+class QLabel;
+class QListWidget;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -50,6 +52,8 @@ private:
     // Refuses a character a folder name may not hold, as it is typed or when the field is left.
     void CheckField(RenameField field);
     bool ShowLogChecked() const;
+    // The selected include line (the first when none is) and the path it will get.
+    void ShowPreview();
 
     TabServices services_;
     RenameJournal& journal_;
@@ -69,6 +73,10 @@ private:
     QPushButton* btnVol06Undo = nullptr;
     QCheckBox* chkVol06ShowDetailedResults = nullptr;
     QPushButton* btnVol06Statistics = nullptr;
+    // Made by the main window and the list pane on the same sheet.
+    QLabel* lblVol06StartFolder = nullptr;
+    QLabel* lblVol06EndFolder = nullptr;
+    QListWidget* lstVol06IncludeFolderList = nullptr;
     // In the order of RenameField.
     std::array<QLineEdit*, 5> fields_{};
 };

@@ -79,8 +79,8 @@ TEST_F(DeleteSimulationTest, ListsWhatEachModeWouldDelete) {
          {"*.doc", "*.TXT"},
          {"d:\\PP\\A\\B\\h.doc", "d:\\PP\\f.txt", "d:\\PP\\A\\g.txt"},
          {}},
-        // f.txt matches both patterns and is listed twice.
-        {DeleteTabMode::FilesInMainFolder, {"*.txt", "f*"}, {"d:\\PP\\f.txt", "d:\\PP\\f.txt"}, {}},
+        // f.txt matches both patterns; the run deletes it once, so it is listed once.
+        {DeleteTabMode::FilesInMainFolder, {"*.txt", "f*"}, {"d:\\PP\\f.txt"}, {}},
     };
     for (const auto& c : cases) {
         Simulate({"d:\\PP"}, c.mode, c.patterns);

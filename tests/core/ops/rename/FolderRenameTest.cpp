@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
 #include <stdexcept>
 
 #include "core/ops/rename/FolderRename.h"
@@ -73,12 +75,13 @@ TEST_F(FolderRenameTest, RunGivesEveryLineOneOutcome) {
          NewName("Archive"),
          {"renamed d:\\Jobs\\Jones > d:\\Jobs\\Archive", "exists d:\\Jobs\\Smith"},
          {"Jobs", "Jobs/Archive", "Jobs/Smith"}},
+        // Windows renames a folder to another letter case of its own name.
         {"letter case only",
          {"Jobs/Smith"},
          {"d:\\Jobs\\Smith"},
          NewName("SMITH"),
-         {"exists d:\\Jobs\\Smith"},
-         {"Jobs", "Jobs/Smith"}},
+         {"renamed d:\\Jobs\\Smith > d:\\Jobs\\SMITH"},
+         {"Jobs", "Jobs/SMITH"}},
         {"child before parent",
          {"AA/BB"},
          {"d:\\AA", "d:\\AA\\BB"},
@@ -195,7 +198,12 @@ TEST_F(FolderRenameTest, SimulationPredictsWithoutTouchingDiskOrJournal) {
          {"Jobs/Smith"},
          {"d:\\Jobs\\Smith"},
          NewName("SMITH"),
-         {"exists d:\\Jobs\\SMITH"}},
+         {"renamed d:\\Jobs\\SMITH"}},
+        {"letter case of another folder",
+         {"Jobs/Smith", "Jobs/smith"},
+         {"d:\\Jobs\\Smith"},
+         NewName("smith"),
+         {"exists d:\\Jobs\\smith"}},
         {"screening",
          {"A", "Jobs/Smith"},
          {"d:\\A", "\\Jobs\\Smith", "d:\\Jobs\\Gone"},
@@ -218,6 +226,75 @@ TEST_F(FolderRenameTest, SimulationPredictsWithoutTouchingDiskOrJournal) {
         EXPECT_EQ(HostTree(host_), before);
         EXPECT_EQ(journal_.RenamedPairs, earlier);
         EXPECT_EQ(journal_.FailedUndoPairs, earlier);
+    }
+}
+
+// Windows counts the 260 characters of a path in UTF-16 code units, not in UTF-8 bytes.
+TEST_F(FolderRenameTest, LengthLimitCountsCharacters) {
+    const std::string a(100, 'a'), e = "\xC3\xA9", clef = "\xF0\x9D\x84\x9E";
+    std::string accented;
+    for (int i = 0; i < 100; ++i) accented += e;
+    Make({a + "/" + accented + "/Smith", a + "/" + accented + "/Jones"});
+    // d:\ + 100 + \ + 100 accented + \ is 205 characters and 305 bytes.
+    const std::string parent = "d:\\" + a + "\\" + accented + "\\";
+    const std::size_t parentCharacters = 205;
+    const auto tail = [&](std::size_t characters, std::size_t more) {
+        return std::string(characters - parentCharacters - 5 - more, 's');
+    };
+    FolderRename(drives_.Fs(), log_, Affixes("", "", "", tail(259, 0)))
+        .Run({parent + "Smith"}, journal_);
+    // A character outside the basic plane counts two: this path has 260.
+    FolderRename(drives_.Fs(), log_, Affixes("", "", "", tail(260, 2) + clef))
+        .Run({parent + "Jones"}, journal_);
+    EXPECT_EQ(Outcomes(log_), (Lines{"renamed " + parent + "Smith" + tail(259, 0),
+                                     "other " + parent + "Jones" + tail(260, 2) + clef}));
+}
+
+// A new name taken by something that is no folder makes the move fail; the simulation knows it
+// as the run does.
+TEST_F(FolderRenameTest, SimulationAndRunAgreeOnTargetsTakenByFilesAndLinks) {
+    const struct {
+        const char* name;
+        std::function<void(const std::string&)> take;  // puts something at the host path
+        const char* outcome;
+    } cases[] = {
+        {"file", [](const std::string& at) { TempDrives::WriteHostFile(at, "x"); },
+         "other d:\\Jobs\\Smith_old"},
+        {"link to a file",
+         [this](const std::string& at) {
+             TempDrives::WriteHostFile(host_ + "/target.txt", "t");
+             std::filesystem::create_symlink(host_ + "/target.txt", at);
+         },
+         "other d:\\Jobs\\Smith_old"},
+        {"dangling link",
+         [this](const std::string& at) { std::filesystem::create_symlink(host_ + "/nowhere", at); },
+         "other d:\\Jobs\\Smith_old"},
+        {"link to a folder",
+         [this](const std::string& at) {
+             TempDrives::MakeHostFolder(host_ + "/Elsewhere");
+             std::filesystem::create_symlink(host_ + "/Elsewhere", at);
+         },
+         "exists d:\\Jobs\\Smith"},
+        {"folder", [](const std::string& at) { TempDrives::MakeHostFolder(at); },
+         "exists d:\\Jobs\\Smith"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::filesystem::remove_all(host_);
+        Make({"Jobs/Smith"});
+        c.take(host_ + "/Jobs/Smith_old");
+        log_.BeginRun(VisualLogMode::Simulate);
+        FolderRename(drives_.Fs(), log_, Affixes("", "", "", "_old")).Simulate({"d:\\Jobs\\Smith"});
+        Lines simulated = Outcomes(log_);
+        // The simulation names the target that is in the way, the run the source.
+        if (simulated == Lines{"exists d:\\Jobs\\Smith_old"})
+            simulated = {"exists d:\\Jobs\\Smith"};
+        log_.BeginRun(VisualLogMode::Normal);
+        FolderRename(drives_.Fs(), log_, Affixes("", "", "", "_old"))
+            .Run({"d:\\Jobs\\Smith"}, journal_);
+        EXPECT_EQ(Outcomes(log_), Lines{c.outcome}) << "run";
+        EXPECT_EQ(simulated, Lines{c.outcome}) << "simulation";
+        EXPECT_TRUE(std::filesystem::is_directory(host_ + "/Jobs/Smith"));
     }
 }
 

@@ -38,15 +38,16 @@ TEST(IsRenameableFolder, RefusesRootsRelativePathsAndDotComponents) {
 }
 
 // The warnings themselves are checked where the fields are typed into.
-TEST(TakeBackRefusedText, DropsTheLastCharacterAndAnyOtherRefusedOne) {
+TEST(TakeBackRefusedText, DropsOnlyTheRefusedCharacters) {
     const std::pair<const char*, const char*> cases[] = {
         {"ab?", "ab"},
         {"?", ""},
         {"", ""},
-        // A paste may bring a refused character before the last one.
-        {"a:b|c", "ab"},
-        // The last character goes whole, so the field stays UTF-8.
-        {"*J\xC3\xB6", "J"}};
+        // Typed inside the text, the character before it stays.
+        {"ab?c", "abc"},
+        // A paste may bring several.
+        {"a:b|c", "abc"},
+        {"*J\xC3\xB6", "J\xC3\xB6"}};
     for (const auto& [text, kept] : cases) EXPECT_EQ(TakeBackRefusedText(text), kept) << text;
 }
 

@@ -299,5 +299,18 @@ TEST_F(DeleteTabTest, ClearFieldsRestoresTheDefaults) {
     EXPECT_TRUE(Exists("Data/x.txt"));
 }
 
+TEST_F(DeleteTabTest, ClearFieldsEmptiesTheVisualLogListsWithTheirCounters) {
+    File("Data/x.txt");
+    Fill({"d:\\Data"});
+    Click("btnVol07DeleteFoldersSimulation");
+    ASSERT_EQ(Of(Vol07Category::FilesDeleted), Lines{"d:\\Data\\x.txt"});
+    messenger_.Clear();
+    messenger_.Answer(kAnswerYes);
+    Click("btnVol07ClearAll");
+    for (std::size_t i = 0; i < Log().CategoryCount(); ++i)
+        EXPECT_TRUE(Log().LinesAt(i).empty()) << i;
+    for (std::size_t i = 0; i < Log().CounterCount(); ++i) EXPECT_EQ(Log().CounterAt(i), 0) << i;
+}
+
 }  // namespace
 }  // namespace arbovane

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -34,7 +35,6 @@ const char* const kAffixFields[] = {"edtVol06NewPrefix", "edtVol06DelimiterPrefi
                                     "edtVol06DelimiterSubFolderSuffix", "edtVol06NewSuffix"};
 const char* const kRunControls[] = {"chkVol06ShowDetailedResults",
                                     "btnVol06Statistics",
-                                    "btnVol06Undo",
                                     "btnVol06RenameFolders",
                                     "btnVol06RenameFoldersSimulation",
                                     "rdoVol06RenameAddPrefixesSuffixes",
@@ -158,7 +158,15 @@ TEST_F(RenameTabTest, FieldCheckTakesBackARefusedCharacterAsTypedAndOnLeaving) {
         EXPECT_EQ(messenger_.Shown().size(), 1u);
         Leave(edit, Qt::TabFocusReason);
         ExpectBox(messenger_, 1, c.warning, c.title, 48);
-        EXPECT_EQ(edit->text().toStdString(), "ab");
+        EXPECT_EQ(edit->text().toStdString(), "abc");
+
+        // Typed inside the text, only the refused character goes and the cursor stays put.
+        edit->setCursorPosition(2);
+        Type(edit, "?");
+        ExpectBox(messenger_, 2, c.warning, c.title, 48);
+        EXPECT_EQ(edit->text().toStdString(), "abc");
+        EXPECT_EQ(edit->cursorPosition(), 2);
+        edit->clear();
     }
 }
 
@@ -203,6 +211,47 @@ TEST_F(RenameTabTest, RunLocksTheOtherTabsAndUndoTakesItBackAfterASimulation) {
     EXPECT_TRUE(Journal().RenamedPairs.empty());
 }
 
+TEST_F(RenameTabTest, UndoIsUsableWhileTheJournalHoldsARun) {
+    TempDrives::MakeHostFolder(host_ + "/Jobs/Smith");
+    EXPECT_FALSE(Find("btnVol06Undo")->isEnabled());
+    AddLines({"d:\\Jobs\\Smith"});
+    EXPECT_FALSE(Find("btnVol06Undo")->isEnabled());
+    Edit("edtVol06NewSuffix")->setText("_old");
+    messenger_.Answer(kAnswerYes);
+    Click("btnVol06RenameFolders");
+    EXPECT_TRUE(Find("btnVol06Undo")->isEnabled());
+    // The lists may change; the journal stays, and so does its Undo.
+    windows_->main->Pane(kRenameTab)->Model().ClearLists();
+    windows_->main->Pane(kRenameTab)->ListsChanged();
+    EXPECT_TRUE(Find("btnVol06Undo")->isEnabled());
+    messenger_.Answer(kAnswerYes);
+    Click("btnVol06Undo");
+    EXPECT_EQ(Jobs(), Lines{"Smith"});
+    EXPECT_FALSE(Find("btnVol06Undo")->isEnabled());
+}
+
+TEST_F(RenameTabTest, PreviewShowsTheSelectedLineAndTheNameItWillGet) {
+    QLabel* start = Find<QLabel>("lblVol06StartFolder");
+    QLabel* end = Find<QLabel>("lblVol06EndFolder");
+    const auto shown = [&] {
+        return std::pair{start->text().toStdString(), end->text().toStdString()};
+    };
+    using Shown = std::pair<std::string, std::string>;
+    EXPECT_EQ(shown(), (Shown{"", ""}));
+    AddLines({"d:\\Jobs\\Smith", " d:\\Jobs\\Jones\\"});
+    EXPECT_EQ(shown(), (Shown{"d:\\Jobs\\Smith", "d:\\Jobs\\Smith"}));
+    Edit("edtVol06NewPrefix")->setText("X");
+    Edit("edtVol06DelimiterPrefixSubFolder")->setText(" _ ");
+    Edit("edtVol06NewSuffix")->setText("2010");
+    EXPECT_EQ(shown(), (Shown{"d:\\Jobs\\Smith", "d:\\Jobs\\X_Smith2010"}));
+    auto* list = Find<QListWidget>("lstVol06IncludeFolderList");
+    list->setCurrentRow(1);
+    EXPECT_EQ(shown(), (Shown{"d:\\Jobs\\Jones", "d:\\Jobs\\X_Jones2010"}));
+    Click("rdoVol06RenameTheLastSubFolder");
+    Edit("edtVol06RenameNewLastSubFolder")->setText("Archive");
+    EXPECT_EQ(shown(), (Shown{"d:\\Jobs\\Jones", "d:\\Jobs\\Archive"}));
+}
+
 TEST_F(RenameTabTest, ClearFieldsResetsMethodFieldsAndJournal) {
     TempDrives::MakeHostFolder(host_ + "/Jobs/Smith");
     AddLines({"d:\\Jobs\\Smith"});
@@ -235,6 +284,7 @@ TEST_F(RenameTabTest, ClearFieldsResetsMethodFieldsAndJournal) {
     EXPECT_TRUE(Journal().FailedUndoPairs.empty());
     for (std::size_t i = 0; i < Log().CounterCount(); ++i) EXPECT_EQ(Log().CounterAt(i), 0) << i;
     for (const char* name : kRunControls) EXPECT_FALSE(Find(name)->isEnabled()) << name;
+    EXPECT_FALSE(Find("btnVol06Undo")->isEnabled());
     // Clearing forgets the undo; it does not run it.
     EXPECT_EQ(Jobs(), Lines{"Archive"});
 }

@@ -94,6 +94,7 @@ struct Timing {
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 1;
     std::string base = (std::filesystem::temp_directory_path() / "copy-bench-XXXXXX").string();
     if (!mkdtemp(base.data()) || !BuildTemplate(base)) {

@@ -15,7 +15,9 @@
 #include <cstdlib>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
+#include <utility>
 
 #include "platform/Text.h"
 #include "platform/posix/HostDriveType.h"
@@ -180,16 +182,49 @@ bool CurrentHostDirectory(std::string& path) {
     return false;
 }
 
-// Whether the process's current directory is folder or lies below it: Windows keeps such a
+// The identities (device and inode) of the current directory and of every folder above it, read
+// once and read again only when the current directory has changed, so that asking whether a
+// folder holds it costs one stat however deep the folder lies.
+class CurrentDirectoryChain {
+public:
+    bool Holds(const struct stat& folder) {
+        struct stat here {};
+        if (stat(".", &here) != 0) return false;
+        if (!valid_ || here.st_dev != dev_ || here.st_ino != ino_) Read(here);
+        return chain_.count({folder.st_dev, folder.st_ino}) != 0;
+    }
+
+private:
+    void Read(const struct stat& here) {
+        chain_.clear();
+        dev_ = here.st_dev;
+        ino_ = here.st_ino;
+        valid_ = true;
+        std::string path = ".";
+        struct stat st = here;
+        // Up through ".." until the root, which is its own parent.
+        for (int level = 0; level < 4096; ++level) {
+            if (!chain_.insert({st.st_dev, st.st_ino}).second) break;
+            path += "/..";
+            struct stat up {};
+            if (stat(path.c_str(), &up) != 0) break;
+            if (up.st_dev == st.st_dev && up.st_ino == st.st_ino) break;
+            st = up;
+        }
+    }
+
+    bool valid_ = false;
+    dev_t dev_ = 0;
+    ino_t ino_ = 0;
+    std::set<std::pair<dev_t, ino_t>> chain_;
+};
+
+// Whether the process's current directory is the folder or lies below it: Windows keeps such a
 // folder open and refuses to move or remove it.
 bool HoldsCurrentDirectory(const std::string& folder) {
-    char resolved[PATH_MAX];
-    std::string current;
-    if (!realpath(folder.c_str(), resolved) || !CurrentHostDirectory(current)) return false;
-    const std::string root = resolved;
-    if (root == "/") return true;
-    return current.compare(0, root.size(), root) == 0 &&
-           (current.size() == root.size() || current[root.size()] == '/');
+    static CurrentDirectoryChain chain;
+    struct stat st {};
+    return stat(folder.c_str(), &st) == 0 && chain.Holds(st);
 }
 
 }  // namespace

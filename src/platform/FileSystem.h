@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -30,10 +31,59 @@ enum DriveTypeCode : int {
     kDriveRamDisk = 6,
 };
 
+// Why a call failed, next to its false.
+enum class FsError {
+    None,
+    NotFound,      // the entry truly is not there
+    AccessDenied,  // it may be there, but may not be read, entered or changed
+    Exists,
+    NotEmpty,
+    NotAFolder,
+    IsLink,       // a link or a mount point where a folder was to be entered
+    NameTooLong,  // longer than the host can take
+    BadName,      // a name Windows text cannot address
+    Other,
+};
+
+// "access denied" and the like, for logs and the command line.
+inline const char* FsErrorText(FsError error) {
+    switch (error) {
+        case FsError::None:
+            return "no error";
+        case FsError::NotFound:
+            return "not found";
+        case FsError::AccessDenied:
+            return "access denied";
+        case FsError::Exists:
+            return "already exists";
+        case FsError::NotEmpty:
+            return "not empty";
+        case FsError::NotAFolder:
+            return "not a folder";
+        case FsError::IsLink:
+            return "a link or mount point";
+        case FsError::NameTooLong:
+            return "name too long";
+        case FsError::BadName:
+            return "a name Windows cannot address";
+        case FsError::Other:
+            break;
+    }
+    return "other reasons";
+}
+
 struct DirEntry {
     std::string name;
     bool isFolder = false;  // true for a link to a folder too; see isLink
-    bool isLink = false;    // symbolic link, junction or mount point: walks never enter it
+    // Symbolic link, junction, or a folder on another volume (a mount point): walks never enter it.
+    bool isLink = false;
+    bool isMountPoint = false;
+    // A name that Windows text cannot address (it ends in a period or a blank, or holds a
+    // backslash): a path built from it would reach another entry, so walks only report it.
+    bool unaddressable = false;
+    // Its kind could not be read; why says why. Walks report it instead of dropping it.
+    bool unknown = false;
+    FsError why = FsError::None;
     std::uint64_t size = 0;
     std::uint32_t attributes = 0;
 };
@@ -51,6 +101,8 @@ struct FileStamp {
     std::int64_t modifiedNs = 0;  // modification time, nanoseconds since 1970
     bool operator==(const FileStamp&) const = default;
 };
+
+class FolderTree;
 
 struct LogicalDrive {
     char letter = 0;  // upper case
@@ -77,6 +129,13 @@ public:
     // ignored, "*.*" every entry also without a dot. "." and ".." are never delivered. False when
     // the folder cannot be listed.
     virtual bool Enumerate(const std::string& folderAndPattern, const EntryVisitor& visit) = 0;
+
+    // Opens a folder for a walk. Every name below it is then looked up one listed name at a
+    // time, never through a link and never onto another volume, so an entry swapped for a link
+    // during the walk cannot lead the walk outside the tree. The root itself is reached as any
+    // path is, through links, unless refuseLinkRoot.
+    virtual std::unique_ptr<FolderTree> OpenTree(const std::string& root, FsError& why,
+                                                 bool refuseLinkRoot = false) = 0;
 
     // Whole-file reads and writes, for the settings file and the import and export files.
     virtual bool ReadWholeFile(const std::string& path, std::string& bytes) = 0;
@@ -119,6 +178,36 @@ public:
     // The process's current directory, in Windows text ("D:\" for a drive root).
     virtual bool ReadCurrentDirectory(std::string& path) = 0;
     virtual bool MakeCurrentDirectory(const std::string& path) = 0;
+};
+
+// A folder opened once; entries below it are named by their path relative to it: listed names
+// joined by backslashes, "" for the root itself. Names are matched exactly first, then ignoring
+// letter case, as Windows matches them.
+class FolderTree {
+public:
+    virtual ~FolderTree() = default;
+    // The root as it was given, in Windows text.
+    virtual const std::string& Root() const = 0;
+    // Lists relative\pattern with the wildcard rules of Enumerate; every entry is delivered,
+    // those the walk cannot handle flagged.
+    virtual bool List(const std::string& relative, const std::string& pattern,
+                      std::vector<DirEntry>& entries, FsError& why) = 0;
+    // The entry itself, a link not followed.
+    virtual bool GetAttributes(const std::string& relative, std::uint32_t& attributes,
+                               FsError& why) = 0;
+    virtual bool SetAttributes(const std::string& relative, std::uint32_t attributes,
+                               FsError& why) = 0;
+    // A file or a link entry; refuses a read-only file, as Windows does.
+    virtual bool RemoveFile(const std::string& relative, FsError& why) = 0;
+    // An empty folder (the root too); refuses a read-only one and one holding the current
+    // directory.
+    virtual bool RemoveFolder(const std::string& relative, FsError& why) = 0;
+    // One folder in an existing folder, as FileSystem::CreateFolder.
+    virtual CreateOutcome MakeFolder(const std::string& relative, FsError& why) = 0;
+    // Copies a file of this tree into target, as FileSystem::CopyNewFile.
+    virtual CreateOutcome CopyFileTo(const std::string& relative, FolderTree& target,
+                                     const std::string& targetRelative, FileStamp& stamp,
+                                     FsError& why) = 0;
 };
 
 }  // namespace arbovane

@@ -15,7 +15,88 @@ std::string Fold(std::string text) {
     });
     return text;
 }
+std::string Under(const std::string& root, const std::string& relative) {
+    if (relative.empty()) return root;
+    if (!root.empty() && (root.back() == '\\' || root.back() == '/')) return root + relative;
+    return root + "\\" + relative;
+}
+
+class FaultyFolderTree : public FolderTree {
+public:
+    FaultyFolderTree(FaultyFileSystem& owner, std::unique_ptr<FolderTree> inner)
+        : owner_(owner), inner_(std::move(inner)) {}
+    FolderTree& Inner() { return *inner_; }
+
+    const std::string& Root() const override { return inner_->Root(); }
+    bool List(const std::string& relative, const std::string& pattern,
+              std::vector<DirEntry>& entries, FsError& why) override {
+        if (!owner_.Pass(FaultyFileSystem::Op::Enumerate, Under(Under(Root(), relative), pattern),
+                         false))
+            return Failed(why);
+        return inner_->List(relative, pattern, entries, why);
+    }
+    bool GetAttributes(const std::string& relative, std::uint32_t& attributes,
+                       FsError& why) override {
+        return inner_->GetAttributes(relative, attributes, why);
+    }
+    bool SetAttributes(const std::string& relative, std::uint32_t attributes,
+                       FsError& why) override {
+        if (!owner_.Pass(FaultyFileSystem::Op::SetAttributes, Under(Root(), relative), true))
+            return Failed(why);
+        return inner_->SetAttributes(relative, attributes, why);
+    }
+    bool RemoveFile(const std::string& relative, FsError& why) override {
+        if (!owner_.Pass(FaultyFileSystem::Op::RemoveFile, Under(Root(), relative), true))
+            return Failed(why);
+        return inner_->RemoveFile(relative, why);
+    }
+    bool RemoveFolder(const std::string& relative, FsError& why) override {
+        if (!owner_.Pass(FaultyFileSystem::Op::RemoveEmptyFolder, Under(Root(), relative), true))
+            return Failed(why);
+        return inner_->RemoveFolder(relative, why);
+    }
+    CreateOutcome MakeFolder(const std::string& relative, FsError& why) override {
+        if (!owner_.Pass(FaultyFileSystem::Op::CreateFolder, Under(Root(), relative), true)) {
+            Failed(why);
+            return CreateOutcome::Failed;
+        }
+        return inner_->MakeFolder(relative, why);
+    }
+    CreateOutcome CopyFileTo(const std::string& relative, FolderTree& target,
+                             const std::string& targetRelative, FileStamp& stamp,
+                             FsError& why) override {
+        auto* faulty = dynamic_cast<FaultyFolderTree*>(&target);
+        if (!owner_.Pass(FaultyFileSystem::Op::CopyNewFile, Under(target.Root(), targetRelative),
+                         true)) {
+            Failed(why);
+            return CreateOutcome::Failed;
+        }
+        return inner_->CopyFileTo(relative, faulty ? faulty->Inner() : target, targetRelative,
+                                  stamp, why);
+    }
+
+private:
+    static bool Failed(FsError& why) {
+        why = FsError::Other;
+        return false;
+    }
+
+    FaultyFileSystem& owner_;
+    std::unique_ptr<FolderTree> inner_;
+};
+
 }  // namespace
+
+std::unique_ptr<FolderTree> FaultyFileSystem::OpenTree(const std::string& root, FsError& why,
+                                                       bool refuseLinkRoot) {
+    if (!Pass(Op::OpenTree, root, false)) {
+        why = FsError::Other;
+        return nullptr;
+    }
+    auto inner = inner_.OpenTree(root, why, refuseLinkRoot);
+    if (!inner) return nullptr;
+    return std::make_unique<FaultyFolderTree>(*this, std::move(inner));
+}
 
 void FaultyFileSystem::FailOn(Op op, const std::string& path) {
     failures_.insert({op, path == "*" ? path : Fold(path)});

@@ -15,6 +15,7 @@ class FaultyFileSystem : public FileSystem {
 public:
     enum class Op {
         Enumerate,
+        OpenTree,
         ReadWholeFile,
         WriteWholeFile,
         CreateFolderTree,
@@ -50,6 +51,9 @@ public:
         return inner_.GetAttributes(path, attributes);
     }
     bool Enumerate(const std::string& folderAndPattern, const EntryVisitor& visit) override;
+    // The tree's calls pass through the same failures and hooks, named by their full paths.
+    std::unique_ptr<FolderTree> OpenTree(const std::string& root, FsError& why,
+                                         bool refuseLinkRoot = false) override;
     bool ReadWholeFile(const std::string& path, std::string& bytes) override;
     bool WriteWholeFile(const std::string& path, const std::string& bytes) override;
     bool CreateFolderTree(const std::string& path) override;
@@ -73,10 +77,10 @@ public:
     }
     bool MakeCurrentDirectory(const std::string& path) override;
 
-private:
     // False when the call must fail.
     bool Pass(Op op, const std::string& path, bool mutating);
 
+private:
     static std::string Key(const std::string& path);
 
     FileSystem& inner_;

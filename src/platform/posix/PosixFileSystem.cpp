@@ -21,6 +21,8 @@
 
 #include "platform/Text.h"
 #include "platform/posix/HostDriveType.h"
+#include "platform/posix/PosixFileOps.h"
+#include "platform/posix/PosixFolderTree.h"
 #include "platform/posix/UniqueFd.h"
 #include "platform/posix/WindowsPathParts.h"
 
@@ -70,105 +72,6 @@ bool IsEnterableFolder(const std::string& host) {
     return stat(host.c_str(), &st) == 0 && S_ISDIR(st.st_mode) && access(host.c_str(), X_OK) == 0;
 }
 
-bool IsReadOnlyMode(mode_t mode) {
-    return (mode & S_IWUSR) == 0;
-}
-
-// Attributes of an entry: its own (link, read-only, hidden) with the folder flag of what a link
-// points to, the way a directory link shows on Windows.
-std::uint32_t AttributesOf(const std::string& name, const struct stat& own,
-                           const struct stat* target) {
-    std::uint32_t attributes = 0;
-    const bool link = S_ISLNK(own.st_mode);
-    const struct stat* effective = link ? target : &own;
-    if (effective && S_ISDIR(effective->st_mode)) attributes |= kAttrDirectory;
-    if (effective && S_ISREG(effective->st_mode)) attributes |= kAttrArchive;
-    if (!link && IsReadOnlyMode(own.st_mode)) attributes |= kAttrReadOnly;
-    if (!name.empty() && name[0] == '.') attributes |= kAttrHidden;
-    if (link) attributes |= kAttrReparsePoint;
-    return attributes == 0 ? kAttrNormal : attributes;
-}
-
-bool WriteAll(int fd, const char* data, std::size_t size) {
-    while (size > 0) {
-        const ssize_t n = write(fd, data, size);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-bool CopyWithReadWrite(int in, int out) {
-    std::unique_ptr<char[]> buffer(new char[1 << 20]);
-    for (;;) {
-        const ssize_t n = read(in, buffer.get(), 1 << 20);
-        if (n == 0) return true;
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            return false;
-        }
-        if (!WriteAll(out, buffer.get(), static_cast<std::size_t>(n))) return false;
-    }
-}
-
-bool CopyData(int in, int out) {
-    for (;;) {
-        const ssize_t n = copy_file_range(in, nullptr, out, nullptr, std::size_t{1} << 30, 0);
-        if (n == 0) return true;
-        if (n > 0) continue;
-        if (errno == EINTR) continue;
-        // Both offsets moved with what was copied, so the plain loop goes on from there.
-        if (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP ||
-            errno == EPERM || errno == ETXTBSY)
-            return CopyWithReadWrite(in, out);
-        return false;
-    }
-}
-
-// Writes a new file through fill and gives it its name only once fill succeeded, so that no cut
-// file ever stands under the final name and an entry that appeared meanwhile is never replaced.
-// The unnamed file of O_TMPFILE vanishes by itself if the program dies half way; where the file
-// system lacks it, a hidden sibling is written and then hard-linked, which refuses to replace too.
-CreateOutcome PublishNewFile(const std::string& folder, const std::string& target,
-                             const std::function<bool(int)>& fill) {
-    UniqueFd unnamed(open(folder.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
-    if (unnamed.ok()) {
-        if (!fill(unnamed.get())) return CreateOutcome::Failed;
-        const std::string self = "/proc/self/fd/" + std::to_string(unnamed.get());
-        if (linkat(AT_FDCWD, self.c_str(), AT_FDCWD, target.c_str(), AT_SYMLINK_FOLLOW) == 0)
-            return unnamed.Close() ? CreateOutcome::Created : CreateOutcome::Failed;
-        if (errno == EEXIST) return CreateOutcome::Existed;
-        if (errno != ENOENT && errno != EXDEV && errno != EPERM) return CreateOutcome::Failed;
-        // Without /proc the named way below still works; the data is written once more.
-    }
-    static unsigned counter = 0;
-    std::string temporary;
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = folder + "/.arbovane-copy-" + std::to_string(getpid()) + "-" +
-                    std::to_string(++counter);
-        fd = open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
-        if (fd < 0 && errno != EEXIST) return CreateOutcome::Failed;
-    }
-    UniqueFd named(fd);
-    if (!named.ok()) return CreateOutcome::Failed;
-    bool ok = fill(named.get());
-    ok = named.Close() && ok;
-    CreateOutcome outcome = CreateOutcome::Failed;
-    if (ok) {
-        if (link(temporary.c_str(), target.c_str()) == 0)
-            outcome = CreateOutcome::Created;
-        else if (errno == EEXIST)
-            outcome = CreateOutcome::Existed;
-    }
-    unlink(temporary.c_str());
-    return outcome;
-}
-
 bool CurrentHostDirectory(std::string& path) {
     std::string buffer(PATH_MAX, '\0');
     for (int attempt = 0; attempt < 8; ++attempt) {
@@ -180,51 +83,6 @@ bool CurrentHostDirectory(std::string& path) {
         buffer.resize(buffer.size() * 2);
     }
     return false;
-}
-
-// The identities (device and inode) of the current directory and of every folder above it, read
-// once and read again only when the current directory has changed, so that asking whether a
-// folder holds it costs one stat however deep the folder lies.
-class CurrentDirectoryChain {
-public:
-    bool Holds(const struct stat& folder) {
-        struct stat here {};
-        if (stat(".", &here) != 0) return false;
-        if (!valid_ || here.st_dev != dev_ || here.st_ino != ino_) Read(here);
-        return chain_.count({folder.st_dev, folder.st_ino}) != 0;
-    }
-
-private:
-    void Read(const struct stat& here) {
-        chain_.clear();
-        dev_ = here.st_dev;
-        ino_ = here.st_ino;
-        valid_ = true;
-        std::string path = ".";
-        struct stat st = here;
-        // Up through ".." until the root, which is its own parent.
-        for (int level = 0; level < 4096; ++level) {
-            if (!chain_.insert({st.st_dev, st.st_ino}).second) break;
-            path += "/..";
-            struct stat up {};
-            if (stat(path.c_str(), &up) != 0) break;
-            if (up.st_dev == st.st_dev && up.st_ino == st.st_ino) break;
-            st = up;
-        }
-    }
-
-    bool valid_ = false;
-    dev_t dev_ = 0;
-    ino_t ino_ = 0;
-    std::set<std::pair<dev_t, ino_t>> chain_;
-};
-
-// Whether the process's current directory is the folder or lies below it: Windows keeps such a
-// folder open and refuses to move or remove it.
-bool HoldsCurrentDirectory(const std::string& folder) {
-    static CurrentDirectoryChain chain;
-    struct stat st {};
-    return stat(folder.c_str(), &st) == 0 && chain.Holds(st);
 }
 
 }  // namespace
@@ -483,20 +341,35 @@ bool PosixFileSystem::Enumerate(const std::string& folderAndPattern, const Entry
 
     std::vector<DirEntry> entries;
     const bool everything = pattern == "*" || pattern == "*.*";
+    struct stat here {};
+    const bool knowsDevice = fstat(dirFd, &here) == 0;
     while (const dirent* raw = readdir(dir)) {
         if (IsDot(raw->d_name)) continue;
         std::string name = raw->d_name;
-        // Windows text has no way to carry a backslash inside a name.
-        if (name.find('\\') != std::string::npos) continue;
         if (!everything && !MatchesWindowsPattern(text_, pattern, name)) continue;
+        DirEntry entry;
+        // Windows text has no way to carry a backslash inside a name, and a trailing period or
+        // blank would be read as another name: such entries are listed, flagged, never reached.
+        entry.unaddressable = name.find('\\') != std::string::npos ||
+                              (name.find_first_not_of('.') != std::string::npos &&
+                               (name.back() == '.' || name.back() == ' '));
         struct stat own {
         }, target{};
-        if (fstatat(dirFd, raw->d_name, &own, AT_SYMLINK_NOFOLLOW) != 0) continue;
+        if (fstatat(dirFd, raw->d_name, &own, AT_SYMLINK_NOFOLLOW) != 0) {
+            entry.unknown = true;
+            entry.why = ErrorOf(errno);
+            entry.name = std::move(name);
+            entries.push_back(std::move(entry));
+            continue;
+        }
         const bool link = S_ISLNK(own.st_mode);
         const bool resolved = link && fstatat(dirFd, raw->d_name, &target, 0) == 0;
-        DirEntry entry;
         entry.isLink = link;
         entry.isFolder = link ? resolved && S_ISDIR(target.st_mode) : S_ISDIR(own.st_mode);
+        if (!link && entry.isFolder && knowsDevice && own.st_dev != here.st_dev) {
+            entry.isLink = true;
+            entry.isMountPoint = true;
+        }
         entry.size = entry.isFolder ? 0 : static_cast<std::uint64_t>(own.st_size);
         entry.attributes = AttributesOf(name, own, link ? (resolved ? &target : nullptr) : &own);
         entry.name = std::move(name);
@@ -514,6 +387,20 @@ bool PosixFileSystem::Enumerate(const std::string& folderAndPattern, const Entry
         if (!visit(entry)) break;
     }
     return true;
+}
+
+std::unique_ptr<FolderTree> PosixFileSystem::OpenTree(const std::string& root, FsError& why,
+                                                      bool refuseLinkRoot) {
+    const auto host = Resolve(root);
+    if (!host) {
+        why = FsError::NotFound;
+        return nullptr;
+    }
+    if (!host->Exists()) {
+        why = FsError::NotFound;
+        return nullptr;
+    }
+    return PosixFolderTree::Open(text_, root, host->Full(), refuseLinkRoot, why);
 }
 
 bool PosixFileSystem::ReadWholeFile(const std::string& path, std::string& bytes) {
@@ -649,31 +536,17 @@ CreateOutcome PosixFileSystem::CopyNewFile(const std::string& source, const std:
                                            FileStamp& stamp) {
     const auto from = Resolve(source);
     const auto to = Resolve(target);
-    if (!from || !from->Exists() || !to) return CreateOutcome::Failed;
+    if (!from || !from->Exists() || from->names.empty() || !to) return CreateOutcome::Failed;
     if (to->Exists()) return CreateOutcome::Existed;
     if (!CanCreate(*to) || to->Full().size() >= PATH_MAX || to->names.back().size() > NAME_MAX)
         return CreateOutcome::Failed;
-    // O_NOFOLLOW: a source swapped for a link is refused instead of read through.
-    UniqueFd in(open(from->Full().c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW));
+    FsError why = FsError::None;
     struct stat st {};
-    if (!in.ok() || fstat(in.get(), &st) != 0 || !S_ISREG(st.st_mode)) return CreateOutcome::Failed;
-    const int flags = fcntl(in.get(), F_GETFL);
-    if (flags >= 0) fcntl(in.get(), F_SETFL, flags & ~O_NONBLOCK);
-
-    const std::string folder = to->Prefix(to->names.size() - 1);
-    const std::string full = to->Full();
-    const struct timespec times[2] = {st.st_atim, st.st_mtim};
-    const auto fill = [&](int out) {
-        return lseek(in.get(), 0, SEEK_SET) == 0 && CopyData(in.get(), out) &&
-               fchmod(out, st.st_mode & 07777) == 0 && futimens(out, times) == 0;
-    };
-    const auto outcome = PublishNewFile(folder, full, fill);
-    if (outcome == CreateOutcome::Created) {
-        stamp.size = static_cast<std::uint64_t>(st.st_size);
-        stamp.modifiedNs =
-            static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    }
-    return outcome;
+    UniqueFd in(OpenSourceFile(AT_FDCWD, from->Full(), st, why));
+    UniqueFd folder(
+        open(to->Prefix(to->names.size() - 1).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!in.ok() || !folder.ok()) return CreateOutcome::Failed;
+    return CopyOpenFile(in.get(), st, folder.get(), to->names.back(), stamp, why);
 }
 
 bool PosixFileSystem::GetFileStamp(const std::string& path, FileStamp& stamp) {

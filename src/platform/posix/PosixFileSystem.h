@@ -38,6 +38,8 @@ public:
     // A link shows its own bits (never read-only) with the folder flag of its target.
     bool GetAttributes(const std::string& path, std::uint32_t& attributes) override;
     bool Enumerate(const std::string& folderAndPattern, const EntryVisitor& visit) override;
+    std::unique_ptr<FolderTree> OpenTree(const std::string& root, FsError& why,
+                                         bool refuseLinkRoot = false) override;
     bool ReadWholeFile(const std::string& path, std::string& bytes) override;
     // Refuses a read-only file, as Windows does.
     bool WriteWholeFile(const std::string& path, const std::string& bytes) override;

@@ -1,0 +1,239 @@
+#include "platform/posix/PosixFileOps.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <memory>
+#include <set>
+#include <utility>
+
+#include "platform/posix/UniqueFd.h"
+
+namespace arbovane {
+
+namespace {
+
+// The identities (device and inode) of the current directory and of every folder above it, read
+// once and read again only when the current directory has changed, so that asking whether a
+// folder holds it costs one stat however deep the folder lies.
+class CurrentDirectoryChain {
+public:
+    bool Holds(const struct stat& folder) {
+        struct stat here {};
+        if (stat(".", &here) != 0) return false;
+        if (!valid_ || here.st_dev != dev_ || here.st_ino != ino_) Read(here);
+        return chain_.count({folder.st_dev, folder.st_ino}) != 0;
+    }
+
+private:
+    void Read(const struct stat& here) {
+        chain_.clear();
+        dev_ = here.st_dev;
+        ino_ = here.st_ino;
+        valid_ = true;
+        std::string path = ".";
+        struct stat st = here;
+        // Up through ".." until the root, which is its own parent.
+        for (int level = 0; level < 4096; ++level) {
+            if (!chain_.insert({st.st_dev, st.st_ino}).second) break;
+            path += "/..";
+            struct stat up {};
+            if (stat(path.c_str(), &up) != 0) break;
+            if (up.st_dev == st.st_dev && up.st_ino == st.st_ino) break;
+            st = up;
+        }
+    }
+
+    bool valid_ = false;
+    dev_t dev_ = 0;
+    ino_t ino_ = 0;
+    std::set<std::pair<dev_t, ino_t>> chain_;
+};
+
+}  // namespace
+
+bool IsReadOnlyMode(mode_t mode) {
+    return (mode & S_IWUSR) == 0;
+}
+
+// Attributes of an entry: its own (link, read-only, hidden) with the folder flag of what a link
+// points to, the way a directory link shows on Windows.
+std::uint32_t AttributesOf(const std::string& name, const struct stat& own,
+                           const struct stat* target) {
+    std::uint32_t attributes = 0;
+    const bool link = S_ISLNK(own.st_mode);
+    const struct stat* effective = link ? target : &own;
+    if (effective && S_ISDIR(effective->st_mode)) attributes |= kAttrDirectory;
+    if (effective && S_ISREG(effective->st_mode)) attributes |= kAttrArchive;
+    if (!link && IsReadOnlyMode(own.st_mode)) attributes |= kAttrReadOnly;
+    if (!name.empty() && name[0] == '.') attributes |= kAttrHidden;
+    if (link) attributes |= kAttrReparsePoint;
+    return attributes == 0 ? kAttrNormal : attributes;
+}
+
+bool WriteAll(int fd, const char* data, std::size_t size) {
+    while (size > 0) {
+        const ssize_t n = write(fd, data, size);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool CopyWithReadWrite(int in, int out) {
+    std::unique_ptr<char[]> buffer(new char[1 << 20]);
+    for (;;) {
+        const ssize_t n = read(in, buffer.get(), 1 << 20);
+        if (n == 0) return true;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return false;
+        }
+        if (!WriteAll(out, buffer.get(), static_cast<std::size_t>(n))) return false;
+    }
+}
+
+bool CopyData(int in, int out) {
+    for (;;) {
+        const ssize_t n = copy_file_range(in, nullptr, out, nullptr, std::size_t{1} << 30, 0);
+        if (n == 0) return true;
+        if (n > 0) continue;
+        if (errno == EINTR) continue;
+        // Both offsets moved with what was copied, so the plain loop goes on from there.
+        if (errno == EXDEV || errno == ENOSYS || errno == EINVAL || errno == EOPNOTSUPP ||
+            errno == EPERM || errno == ETXTBSY)
+            return CopyWithReadWrite(in, out);
+        return false;
+    }
+}
+
+FsError ErrorOf(int error) {
+    switch (error) {
+        case 0:
+            return FsError::None;
+        case ENOENT:
+            return FsError::NotFound;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            return FsError::AccessDenied;
+        case EEXIST:
+            return FsError::Exists;
+        case ENOTEMPTY:
+            return FsError::NotEmpty;
+        case ENOTDIR:
+            return FsError::NotAFolder;
+        case ELOOP:
+            return FsError::IsLink;
+        case ENAMETOOLONG:
+            return FsError::NameTooLong;
+        default:
+            return FsError::Other;
+    }
+}
+
+CreateOutcome PublishNewFile(int folderFd, const std::string& name,
+                             const std::function<bool(int)>& fill, FsError& why) {
+    UniqueFd unnamed(openat(folderFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    if (unnamed.ok()) {
+        if (!fill(unnamed.get())) {
+            why = ErrorOf(errno);
+            return CreateOutcome::Failed;
+        }
+        const std::string self = "/proc/self/fd/" + std::to_string(unnamed.get());
+        if (linkat(AT_FDCWD, self.c_str(), folderFd, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+            if (unnamed.Close()) return CreateOutcome::Created;
+            why = ErrorOf(errno);
+            return CreateOutcome::Failed;
+        }
+        if (errno == EEXIST) {
+            why = FsError::Exists;
+            return CreateOutcome::Existed;
+        }
+        if (errno != ENOENT && errno != EXDEV && errno != EPERM) {
+            why = ErrorOf(errno);
+            return CreateOutcome::Failed;
+        }
+        // Without /proc the named way below still works; the data is written once more.
+    }
+    static unsigned counter = 0;
+    std::string temporary;
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        temporary = ".arbovane-copy-" + std::to_string(getpid()) + "-" + std::to_string(++counter);
+        fd = openat(folderFd, temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        if (fd < 0 && errno != EEXIST) {
+            why = ErrorOf(errno);
+            return CreateOutcome::Failed;
+        }
+    }
+    UniqueFd named(fd);
+    if (!named.ok()) {
+        why = FsError::Other;
+        return CreateOutcome::Failed;
+    }
+    bool ok = fill(named.get());
+    ok = named.Close() && ok;
+    CreateOutcome outcome = CreateOutcome::Failed;
+    why = ok ? FsError::None : ErrorOf(errno);
+    if (ok) {
+        if (linkat(folderFd, temporary.c_str(), folderFd, name.c_str(), 0) == 0) {
+            outcome = CreateOutcome::Created;
+        } else {
+            why = ErrorOf(errno);
+            if (errno == EEXIST) outcome = CreateOutcome::Existed;
+        }
+    }
+    unlinkat(folderFd, temporary.c_str(), 0);
+    return outcome;
+}
+
+int OpenSourceFile(int folderFd, const std::string& name, struct stat& st, FsError& why) {
+    // O_NOFOLLOW: a source swapped for a link is refused instead of read through.
+    const int fd = openat(folderFd, name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
+    if (fd < 0) {
+        why = ErrorOf(errno);
+        return -1;
+    }
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        why = FsError::Other;
+        close(fd);
+        return -1;
+    }
+    const int flags = fcntl(fd, F_GETFL);
+    if (flags >= 0) fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return fd;
+}
+
+CreateOutcome CopyOpenFile(int in, const struct stat& st, int folderFd, const std::string& name,
+                           FileStamp& stamp, FsError& why) {
+    const struct timespec times[2] = {st.st_atim, st.st_mtim};
+    const auto fill = [&](int out) {
+        return lseek(in, 0, SEEK_SET) == 0 && CopyData(in, out) &&
+               fchmod(out, st.st_mode & 07777) == 0 && futimens(out, times) == 0;
+    };
+    const CreateOutcome outcome = PublishNewFile(folderFd, name, fill, why);
+    if (outcome == CreateOutcome::Created) {
+        stamp.size = static_cast<std::uint64_t>(st.st_size);
+        stamp.modifiedNs =
+            static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    }
+    return outcome;
+}
+
+bool HoldsCurrentDirectory(const struct stat& folder) {
+    static CurrentDirectoryChain chain;
+    return chain.Holds(folder);
+}
+
+bool HoldsCurrentDirectory(const std::string& hostFolder) {
+    struct stat st {};
+    return stat(hostFolder.c_str(), &st) == 0 && HoldsCurrentDirectory(st);
+}
+
+}  // namespace arbovane

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <sys/stat.h>
+#include <sys/types.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/FileSystem.h"
+
+namespace arbovane {
+
+// Host operations shared by the path functions and the open-folder trees of the POSIX backend.
+
+bool IsReadOnlyMode(mode_t mode);
+
+// Attributes of an entry: its own (link, read-only, hidden) with the folder flag of what a link
+// points to, the way a directory link shows on Windows.
+std::uint32_t AttributesOf(const std::string& name, const struct stat& own,
+                           const struct stat* target);
+
+// Writes all bytes, going on after interrupted writes.
+bool WriteAll(int fd, const char* data, std::size_t size);
+
+// The reason of the errno of a failed call.
+FsError ErrorOf(int error);
+
+// Copies the whole content of in into out, through the kernel where it can (reflinks included).
+bool CopyData(int in, int out);
+
+// Writes a new file named name in the open folder through fill, and gives it its name only once
+// fill succeeded: no cut file ever stands under the final name, and an entry that appeared
+// meanwhile is never replaced (Existed). The unnamed file of O_TMPFILE vanishes by itself if the
+// program dies half way; where the file system lacks it, a hidden sibling is written and then
+// hard-linked, which refuses to replace too.
+CreateOutcome PublishNewFile(int folderFd, const std::string& name,
+                             const std::function<bool(int)>& fill, FsError& why);
+
+// Copies the open regular file in (with its status st) into a new file of the open folder,
+// keeping its mode and times; stamp gets the copy's size and modification time.
+CreateOutcome CopyOpenFile(int in, const struct stat& st, int folderFd, const std::string& name,
+                           FileStamp& stamp, FsError& why);
+
+// Opens a file for copying, never through a link; Failed unless it is a regular file.
+int OpenSourceFile(int folderFd, const std::string& name, struct stat& st, FsError& why);
+
+// Whether the process's current directory is the folder with this status or lies below it:
+// Windows keeps such a folder open and refuses to move or remove it.
+bool HoldsCurrentDirectory(const struct stat& folder);
+bool HoldsCurrentDirectory(const std::string& hostFolder);
+
+}  // namespace arbovane

@@ -1,0 +1,426 @@
+#include "platform/posix/PosixFolderTree.h"
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <climits>
+
+#include "platform/Text.h"
+#include "platform/posix/PosixFileOps.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "platform/posix/WindowsPathParts.h"
+
+namespace arbovane {
+
+namespace {
+
+// Open folders kept at once; a walk goes on from folders it opened recently, so few are enough.
+constexpr std::size_t kOpenFolders = 64;
+
+bool IsDot(const char* name) {
+    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+}
+
+// Windows would read such a name as another one; a name of dots alone stays as it is.
+bool EndsOddly(const std::string& name) {
+    if (name.find_first_not_of('.') == std::string::npos) return false;
+    return !name.empty() && (name.back() == '.' || name.back() == ' ');
+}
+
+bool Unaddressable(const std::string& name) {
+    return name.find('\\') != std::string::npos || EndsOddly(name);
+}
+
+std::vector<std::string> Components(const std::string& relative) {
+    std::vector<std::string> parts;
+    std::string part;
+    for (const char c : relative) {
+        if (c == '\\' || c == '/') {
+            if (!part.empty()) parts.push_back(std::move(part));
+            part.clear();
+        } else {
+            part += c;
+        }
+    }
+    if (!part.empty()) parts.push_back(std::move(part));
+    return parts;
+}
+
+std::string JoinParts(const std::vector<std::string>& parts, std::size_t count) {
+    std::string joined;
+    for (std::size_t i = 0; i < count; ++i) {
+        if (i > 0) joined += '\\';
+        joined += parts[i];
+    }
+    return joined;
+}
+
+bool Fail(FsError& why, FsError error) {
+    why = error;
+    return false;
+}
+
+}  // namespace
+
+std::unique_ptr<PosixFolderTree> PosixFolderTree::Open(const Text& text, std::string root,
+                                                       std::string hostRoot, bool refuseLinkRoot,
+                                                       FsError& why) {
+    const int flags = O_RDONLY | O_DIRECTORY | O_CLOEXEC | (refuseLinkRoot ? O_NOFOLLOW : 0);
+    UniqueFd fd(open(hostRoot.c_str(), flags));
+    struct stat st {};
+    if (!fd.ok() || fstat(fd.get(), &st) != 0) {
+        why = ErrorOf(errno);
+        struct stat own {};
+        if (lstat(hostRoot.c_str(), &own) == 0 && S_ISLNK(own.st_mode)) why = FsError::IsLink;
+        return nullptr;
+    }
+    return std::unique_ptr<PosixFolderTree>(
+        new PosixFolderTree(text, std::move(root), std::move(hostRoot), std::move(fd), st));
+}
+
+PosixFolderTree::PosixFolderTree(const Text& text, std::string root, std::string hostRoot,
+                                 UniqueFd rootFd, const struct stat& rootStat)
+    : text_(text),
+      root_(std::move(root)),
+      hostRoot_(std::move(hostRoot)),
+      rootFd_(std::move(rootFd)),
+      dev_(rootStat.st_dev),
+      ino_(rootStat.st_ino) {}
+
+std::optional<std::string> PosixFolderTree::HostName(int parentFd, const std::string& parentKey,
+                                                     const std::string& name, FsError& why) {
+    const auto made = made_.find(parentKey);
+    if (made != made_.end()) {
+        // Only this tree has put anything there.
+        const auto found = std::find_if(
+            made->second.begin(), made->second.end(),
+            [&](const std::string& m) { return m == name || text_.EqualsNoCase(m, name); });
+        if (found != made->second.end()) return *found;
+        why = FsError::NotFound;
+        return std::nullopt;
+    }
+    struct stat st {};
+    if (fstatat(parentFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) return name;
+    if (errno != ENOENT) {
+        why = ErrorOf(errno);
+        return std::nullopt;
+    }
+    const int copy = dup(parentFd);
+    DIR* dir = copy >= 0 ? fdopendir(copy) : nullptr;
+    if (!dir) {
+        if (copy >= 0) close(copy);
+        why = FsError::Other;
+        return std::nullopt;
+    }
+    rewinddir(dir);
+    std::optional<std::string> best;
+    while (const dirent* entry = readdir(dir)) {
+        if (IsDot(entry->d_name) || !text_.EqualsNoCase(entry->d_name, name)) continue;
+        // Of several spellings the byte-wise first, so every look-up agrees.
+        if (!best || entry->d_name < *best) best = entry->d_name;
+    }
+    closedir(dir);
+    if (!best) why = FsError::NotFound;
+    return best;
+}
+
+int PosixFolderTree::FolderFd(const std::string& relative, FsError& why) {
+    const std::vector<std::string> parts = Components(relative);
+    if (parts.empty()) return rootFd_.get();
+    const std::string key = JoinParts(parts, parts.size());
+    if (const auto it = open_.find(key); it != open_.end()) {
+        uses_.splice(uses_.begin(), uses_, it->second.use);
+        return it->second.fd.get();
+    }
+    const std::string parentKey = JoinParts(parts, parts.size() - 1);
+    const int parent = FolderFd(parentKey, why);
+    if (parent < 0) return -1;
+    const std::string& name = parts.back();
+    if (name == "." || name == ".." || Unaddressable(name)) {
+        why = FsError::BadName;
+        return -1;
+    }
+    const auto host = HostName(parent, parentKey, name, why);
+    if (!host) return -1;
+    UniqueFd fd(openat(parent, host->c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    struct stat st {};
+    if (!fd.ok()) {
+        why = ErrorOf(errno);
+        struct stat own {};
+        if (fstatat(parent, host->c_str(), &own, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(own.st_mode))
+            why = FsError::IsLink;
+        return -1;
+    }
+    if (fstat(fd.get(), &st) != 0 || st.st_dev != dev_) {
+        // A mount point is not entered, like a link.
+        why = FsError::IsLink;
+        return -1;
+    }
+    if (open_.size() >= kOpenFolders) {
+        open_.erase(uses_.back());
+        uses_.pop_back();
+    }
+    uses_.push_front(key);
+    const int raw = fd.get();
+    open_.emplace(key, Cached{std::move(fd), uses_.begin()});
+    return raw;
+}
+
+bool PosixFolderTree::Locate(const std::string& relative, int& parentFd, std::string& name,
+                             bool& found, FsError& why) {
+    const std::vector<std::string> parts = Components(relative);
+    if (parts.empty()) return Fail(why, FsError::BadName);
+    const std::string parentKey = JoinParts(parts, parts.size() - 1);
+    parentFd = FolderFd(parentKey, why);
+    if (parentFd < 0) return false;
+    const std::string& wanted = parts.back();
+    if (wanted == "." || wanted == ".." || Unaddressable(wanted))
+        return Fail(why, FsError::BadName);
+    FsError lookup = FsError::None;
+    const auto host = HostName(parentFd, parentKey, wanted, lookup);
+    found = host.has_value();
+    if (!found && lookup != FsError::NotFound) return Fail(why, lookup);
+    name = found ? *host : wanted;
+    return true;
+}
+
+void PosixFolderTree::Forget(const std::string& relative) {
+    const std::string key = JoinParts(Components(relative), Components(relative).size());
+    for (auto it = open_.begin(); it != open_.end();) {
+        const std::string& open = it->first;
+        if (open == key || (open.size() > key.size() && open.compare(0, key.size(), key) == 0 &&
+                            open[key.size()] == '\\')) {
+            uses_.erase(it->second.use);
+            it = open_.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    made_.erase(key);
+}
+
+bool PosixFolderTree::List(const std::string& relative, const std::string& pattern,
+                           std::vector<DirEntry>& entries, FsError& why) {
+    entries.clear();
+    const int fd = FolderFd(relative, why);
+    if (fd < 0) return false;
+    const int copy = dup(fd);
+    DIR* dir = copy >= 0 ? fdopendir(copy) : nullptr;
+    if (!dir) {
+        why = ErrorOf(errno);
+        if (copy >= 0) close(copy);
+        return false;
+    }
+    rewinddir(dir);
+    const bool everything = pattern == "*" || pattern == "*.*";
+    errno = 0;
+    while (const dirent* raw = readdir(dir)) {
+        if (IsDot(raw->d_name)) continue;
+        std::string name = raw->d_name;
+        if (!everything && !MatchesWindowsPattern(text_, pattern, name)) continue;
+        DirEntry entry;
+        entry.unaddressable = Unaddressable(name);
+        struct stat own {
+        }, target{};
+        if (fstatat(fd, raw->d_name, &own, AT_SYMLINK_NOFOLLOW) != 0) {
+            entry.unknown = true;
+            entry.why = ErrorOf(errno);
+        } else {
+            const bool link = S_ISLNK(own.st_mode);
+            const bool resolved = link && fstatat(fd, raw->d_name, &target, 0) == 0;
+            entry.isLink = link;
+            entry.isFolder = link ? resolved && S_ISDIR(target.st_mode) : S_ISDIR(own.st_mode);
+            if (!link && entry.isFolder && own.st_dev != dev_) {
+                entry.isLink = true;
+                entry.isMountPoint = true;
+            }
+            entry.size = entry.isFolder ? 0 : static_cast<std::uint64_t>(own.st_size);
+            entry.attributes =
+                AttributesOf(name, own, link ? (resolved ? &target : nullptr) : &own);
+        }
+        entry.name = std::move(name);
+        entries.push_back(std::move(entry));
+        errno = 0;
+    }
+    const int readError = errno;
+    closedir(dir);
+    if (readError != 0) return Fail(why, ErrorOf(readError));
+    std::sort(entries.begin(), entries.end(), [this](const DirEntry& a, const DirEntry& b) {
+        const int order = text_.CompareNoCase(a.name, b.name);
+        return order != 0 ? order < 0 : a.name < b.name;
+    });
+    return true;
+}
+
+bool PosixFolderTree::GetAttributes(const std::string& relative, std::uint32_t& attributes,
+                                    FsError& why) {
+    struct stat own {
+    }, target{};
+    if (Components(relative).empty()) {
+        if (fstat(rootFd_.get(), &own) != 0) return Fail(why, ErrorOf(errno));
+        attributes = AttributesOf(root_, own, &own);
+        return true;
+    }
+    int parent = -1;
+    std::string name;
+    bool found = false;
+    if (!Locate(relative, parent, name, found, why)) return false;
+    if (!found) return Fail(why, FsError::NotFound);
+    if (fstatat(parent, name.c_str(), &own, AT_SYMLINK_NOFOLLOW) != 0)
+        return Fail(why, ErrorOf(errno));
+    const bool resolved = fstatat(parent, name.c_str(), &target, 0) == 0;
+    attributes = AttributesOf(name, own, resolved ? &target : nullptr);
+    return true;
+}
+
+bool PosixFolderTree::SetAttributes(const std::string& relative, std::uint32_t attributes,
+                                    FsError& why) {
+    const auto wanted = [&](mode_t mode) {
+        mode &= 07777;
+        return (attributes & kAttrReadOnly) ? (mode & ~mode_t{0222}) : (mode | S_IWUSR);
+    };
+    struct stat own {};
+    if (Components(relative).empty()) {
+        if (fstat(rootFd_.get(), &own) != 0) return Fail(why, ErrorOf(errno));
+        return wanted(own.st_mode) == (own.st_mode & 07777) ||
+               fchmod(rootFd_.get(), wanted(own.st_mode)) == 0 || Fail(why, ErrorOf(errno));
+    }
+    int parent = -1;
+    std::string name;
+    bool found = false;
+    if (!Locate(relative, parent, name, found, why)) return false;
+    if (!found) return Fail(why, FsError::NotFound);
+    if (fstatat(parent, name.c_str(), &own, AT_SYMLINK_NOFOLLOW) != 0)
+        return Fail(why, ErrorOf(errno));
+    // A link has no attributes of its own, and its target may lie outside the tree.
+    if (S_ISLNK(own.st_mode)) return true;
+    return wanted(own.st_mode) == (own.st_mode & 07777) ||
+           fchmodat(parent, name.c_str(), wanted(own.st_mode), 0) == 0 || Fail(why, ErrorOf(errno));
+}
+
+bool PosixFolderTree::RemoveFile(const std::string& relative, FsError& why) {
+    int parent = -1;
+    std::string name;
+    bool found = false;
+    if (!Locate(relative, parent, name, found, why)) return false;
+    if (!found) return Fail(why, FsError::NotFound);
+    struct stat own {};
+    if (fstatat(parent, name.c_str(), &own, AT_SYMLINK_NOFOLLOW) != 0)
+        return Fail(why, ErrorOf(errno));
+    if (S_ISDIR(own.st_mode)) return Fail(why, FsError::NotAFolder);
+    if (S_ISREG(own.st_mode) && IsReadOnlyMode(own.st_mode))
+        return Fail(why, FsError::AccessDenied);
+    if (unlinkat(parent, name.c_str(), 0) != 0) return Fail(why, ErrorOf(errno));
+    return true;
+}
+
+bool PosixFolderTree::RemoveFolder(const std::string& relative, FsError& why) {
+    struct stat own {};
+    if (Components(relative).empty()) {
+        // The root goes by its path; it must still be the folder that was opened.
+        if (lstat(hostRoot_.c_str(), &own) != 0) return Fail(why, ErrorOf(errno));
+        if (!S_ISDIR(own.st_mode) || own.st_dev != dev_ || own.st_ino != ino_)
+            return Fail(why, FsError::IsLink);
+        if (IsReadOnlyMode(own.st_mode) || HoldsCurrentDirectory(own))
+            return Fail(why, FsError::AccessDenied);
+        open_.clear();
+        uses_.clear();
+        if (rmdir(hostRoot_.c_str()) != 0) return Fail(why, ErrorOf(errno));
+        return true;
+    }
+    int parent = -1;
+    std::string name;
+    bool found = false;
+    if (!Locate(relative, parent, name, found, why)) return false;
+    if (!found) return Fail(why, FsError::NotFound);
+    if (fstatat(parent, name.c_str(), &own, AT_SYMLINK_NOFOLLOW) != 0)
+        return Fail(why, ErrorOf(errno));
+    if (S_ISLNK(own.st_mode)) return Fail(why, FsError::IsLink);
+    if (!S_ISDIR(own.st_mode)) return Fail(why, FsError::NotAFolder);
+    if (IsReadOnlyMode(own.st_mode) || HoldsCurrentDirectory(own))
+        return Fail(why, FsError::AccessDenied);
+    Forget(relative);
+    if (unlinkat(parent, name.c_str(), AT_REMOVEDIR) != 0)
+        return Fail(why, errno == EEXIST ? FsError::NotEmpty : ErrorOf(errno));
+    return true;
+}
+
+CreateOutcome PosixFolderTree::MakeFolder(const std::string& relative, FsError& why) {
+    const std::vector<std::string> parts = Components(relative);
+    int parent = -1;
+    std::string name;
+    bool found = false;
+    if (!Locate(relative, parent, name, found, why)) return CreateOutcome::Failed;
+    const auto holder = [&] {
+        struct stat st {};
+        if (fstatat(parent, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode)) {
+            why = FsError::Exists;
+            return CreateOutcome::Existed;
+        }
+        why = FsError::Exists;
+        return CreateOutcome::Failed;
+    };
+    if (found) return holder();
+    if (!IsCreatableWindowsName(name) || name.size() > NAME_MAX) {
+        why = FsError::BadName;
+        return CreateOutcome::Failed;
+    }
+    if (mkdirat(parent, name.c_str(), 0777) != 0) {
+        // Made by someone else meanwhile: theirs, not ours.
+        if (errno == EEXIST) return holder();
+        why = ErrorOf(errno);
+        return CreateOutcome::Failed;
+    }
+    const std::string parentKey = JoinParts(parts, parts.size() - 1);
+    if (const auto made = made_.find(parentKey); made != made_.end()) made->second.insert(name);
+    made_[JoinParts(parts, parts.size())];
+    return CreateOutcome::Created;
+}
+
+CreateOutcome PosixFolderTree::CopyFileTo(const std::string& relative, FolderTree& target,
+                                          const std::string& targetRelative, FileStamp& stamp,
+                                          FsError& why) {
+    auto* destination = dynamic_cast<PosixFolderTree*>(&target);
+    if (!destination) {
+        why = FsError::Other;
+        return CreateOutcome::Failed;
+    }
+    int sourceParent = -1;
+    std::string sourceName;
+    bool sourceFound = false;
+    if (!Locate(relative, sourceParent, sourceName, sourceFound, why)) return CreateOutcome::Failed;
+    if (!sourceFound) {
+        why = FsError::NotFound;
+        return CreateOutcome::Failed;
+    }
+    struct stat st {};
+    UniqueFd in(OpenSourceFile(sourceParent, sourceName, st, why));
+    if (!in.ok()) return CreateOutcome::Failed;
+
+    const std::vector<std::string> parts = Components(targetRelative);
+    int parent = -1;
+    std::string name;
+    bool found = false;
+    if (!destination->Locate(targetRelative, parent, name, found, why))
+        return CreateOutcome::Failed;
+    if (found) {
+        why = FsError::Exists;
+        return CreateOutcome::Existed;
+    }
+    if (!IsCreatableWindowsName(name) || name.size() > NAME_MAX) {
+        why = FsError::BadName;
+        return CreateOutcome::Failed;
+    }
+    const CreateOutcome outcome = CopyOpenFile(in.get(), st, parent, name, stamp, why);
+    if (outcome == CreateOutcome::Created) {
+        const std::string parentKey = JoinParts(parts, parts.size() - 1);
+        if (const auto made = destination->made_.find(parentKey); made != destination->made_.end())
+            made->second.insert(name);
+    }
+    return outcome;
+}
+
+}  // namespace arbovane

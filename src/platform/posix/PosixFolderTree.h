@@ -1,0 +1,80 @@
+#pragma once
+
+#include <sys/stat.h>
+
+#include <cstdint>
+#include <list>
+#include <memory>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+#include <vector>
+
+#include "platform/FileSystem.h"
+#include "platform/posix/UniqueFd.h"
+
+namespace arbovane {
+
+class Text;
+
+// A folder opened once on the host. Every name below it is looked up in its parent's open folder
+// (openat and its kin), never following a link and never leaving the root's device, so a folder
+// swapped for a link meanwhile fails the lookup instead of redirecting it. Open folders are kept
+// in a small cache; the folders this tree made itself remember the names made in them, so a new
+// name there needs no look-up that ignores letter case.
+class PosixFolderTree : public FolderTree {
+public:
+    // hostRoot: the root's host path; false from Open when it is not a folder (or is a link and
+    // refuseLinkRoot).
+    static std::unique_ptr<PosixFolderTree> Open(const Text& text, std::string root,
+                                                 std::string hostRoot, bool refuseLinkRoot,
+                                                 FsError& why);
+
+    const std::string& Root() const override { return root_; }
+    bool List(const std::string& relative, const std::string& pattern,
+              std::vector<DirEntry>& entries, FsError& why) override;
+    bool GetAttributes(const std::string& relative, std::uint32_t& attributes,
+                       FsError& why) override;
+    bool SetAttributes(const std::string& relative, std::uint32_t attributes,
+                       FsError& why) override;
+    bool RemoveFile(const std::string& relative, FsError& why) override;
+    bool RemoveFolder(const std::string& relative, FsError& why) override;
+    CreateOutcome MakeFolder(const std::string& relative, FsError& why) override;
+    CreateOutcome CopyFileTo(const std::string& relative, FolderTree& target,
+                             const std::string& targetRelative, FileStamp& stamp,
+                             FsError& why) override;
+
+private:
+    PosixFolderTree(const Text& text, std::string root, std::string hostRoot, UniqueFd rootFd,
+                    const struct stat& rootStat);
+
+    // The open folder of relative (the root for ""), or -1 with why.
+    int FolderFd(const std::string& relative, FsError& why);
+    // Splits relative into the open folder holding its last name and that name as it stands on
+    // the host (looked up exactly, then ignoring letter case); found says whether it exists.
+    bool Locate(const std::string& relative, int& parentFd, std::string& name, bool& found,
+                FsError& why);
+    // The host name of name in the open folder, exact first, then ignoring letter case.
+    std::optional<std::string> HostName(int parentFd, const std::string& parentKey,
+                                        const std::string& name, FsError& why);
+    void Forget(const std::string& relative);
+
+    struct Cached {
+        UniqueFd fd;
+        std::list<std::string>::iterator use;
+    };
+
+    const Text& text_;
+    std::string root_;
+    std::string hostRoot_;
+    UniqueFd rootFd_;
+    dev_t dev_;
+    ino_t ino_;
+    std::unordered_map<std::string, Cached> open_;
+    std::list<std::string> uses_;  // most recent first
+    // Folders made by this tree: the lower-cased names made in each since.
+    std::unordered_map<std::string, std::unordered_set<std::string>> made_;
+};
+
+}  // namespace arbovane

@@ -4,11 +4,21 @@
 #include <string>
 
 #include "core/visuallog/VisualLogIds.h"
+#include "platform/FileSystem.h"
 
 namespace arbovane {
 
 class FileSystem;
+class FolderTree;
 class VisualLog;
+
+// An entry the walk reached: the tree of its main folder, its path relative to it, and its full
+// path for the log.
+struct DeleteTarget {
+    FolderTree& tree;
+    const std::string& relative;
+    const std::string& path;
+};
 
 // One counted event: +1 on the counter, the path in its category, and a refresh.
 void CountDeleteOutcome(VisualLog& log, Vol07Counter counter, Vol07Category category,
@@ -21,10 +31,10 @@ class DeleteActions {
 public:
     virtual ~DeleteActions() = default;
     // A file or a link entry found by the walk.
-    virtual void File(const std::string& path) = 0;
+    virtual void File(const DeleteTarget& target) = 0;
     // A folder whose turn to be removed has come (deepest first). keepsEntries: the walk left
     // something in it (an entry it refused, a folder it could not list), so it cannot go empty.
-    virtual void Folder(const std::string& path, bool keepsEntries) = 0;
+    virtual void Folder(const DeleteTarget& target, bool keepsEntries) = 0;
     // An entry the walk will not touch: a folder it could not list, or a name that would reach
     // another entry.
     virtual void Refused(const std::string& path, bool isFolder) = 0;
@@ -35,19 +45,17 @@ public:
 // it stays.
 class RemovingDeleteActions : public DeleteActions {
 public:
-    RemovingDeleteActions(FileSystem& fs, VisualLog& log, bool readOnlyFolders)
-        : fs_(fs), log_(log), readOnlyFolders_(readOnlyFolders) {}
+    RemovingDeleteActions(VisualLog& log, bool readOnlyFolders)
+        : log_(log), readOnlyFolders_(readOnlyFolders) {}
 
-    void File(const std::string& path) override;
-    void Folder(const std::string& path, bool keepsEntries) override;
+    void File(const DeleteTarget& target) override;
+    void Folder(const DeleteTarget& target, bool keepsEntries) override;
     void Refused(const std::string& path, bool isFolder) override;
 
 private:
-    bool Exists(const std::string& path);
     // The second try of the read-only option.
-    bool RemoveWithoutAttributes(const std::string& path);
+    bool RemoveWithoutAttributes(const DeleteTarget& target, FsError& why);
 
-    FileSystem& fs_;
     VisualLog& log_;
     bool readOnlyFolders_;
 };
@@ -55,22 +63,21 @@ private:
 // Counts what exists as the run would find it; never calls a mutating FileSystem function.
 class ProbingDeleteActions : public DeleteActions {
 public:
-    ProbingDeleteActions(FileSystem& fs, VisualLog& log) : fs_(fs), log_(log) {}
+    explicit ProbingDeleteActions(VisualLog& log) : log_(log) {}
 
-    void File(const std::string& path) override;
-    void Folder(const std::string& path, bool keepsEntries) override;
+    void File(const DeleteTarget& target) override;
+    void Folder(const DeleteTarget& target, bool keepsEntries) override;
     void Refused(const std::string& path, bool isFolder) override;
 
 private:
-    FileSystem& fs_;
     VisualLog& log_;
 };
 
 // The to-delete counters: one folder or file for every outcome a run would give.
 class CountingDeleteActions : public DeleteActions {
 public:
-    void File(const std::string&) override { ++files_; }
-    void Folder(const std::string&, bool) override { ++folders_; }
+    void File(const DeleteTarget&) override { ++files_; }
+    void Folder(const DeleteTarget&, bool) override { ++folders_; }
     void Refused(const std::string&, bool isFolder) override { ++(isFolder ? folders_ : files_); }
 
     std::uint64_t Folders() const { return folders_; }

@@ -53,8 +53,27 @@ bool DeleteWalk::FirstTime(const std::string& path) {
     return !severalPatterns_ || reached_.insert(path).second;
 }
 
+bool DeleteWalk::Open(const std::string& mainFolder) {
+    FsError why = FsError::None;
+    // The main folder was checked not to be a link; one that became one since is not entered.
+    tree_ = fs_.OpenTree(mainFolder, why, true);
+    prefixLength_ = PrefixOf(mainFolder).size();
+    return tree_ != nullptr;
+}
+
+std::string DeleteWalk::RelativeOf(const std::string& path) const {
+    return path.size() > prefixLength_ ? path.substr(prefixLength_) : std::string{};
+}
+
 void DeleteWalk::File(const std::string& path) {
-    if (FirstTime(path)) actions_.File(path);
+    if (!FirstTime(path)) return;
+    const std::string relative = RelativeOf(path);
+    actions_.File({*tree_, relative, path});
+}
+
+void DeleteWalk::Folder(const std::string& path, bool keepsEntries) {
+    const std::string relative = RelativeOf(path);
+    actions_.Folder({*tree_, relative, path}, keepsEntries);
 }
 
 void DeleteWalk::Refuse(const std::string& path, bool isFolder) {
@@ -62,21 +81,20 @@ void DeleteWalk::Refuse(const std::string& path, bool isFolder) {
 }
 
 bool DeleteWalk::List(const std::string& folder, const std::string& pattern, const Visit& visit) {
-    // The entry was a real folder when it was listed; one that became a link since then would
-    // lead outside the tree. A folder the user may not enter lists as empty on some systems, so
-    // it counts as one that could not be listed.
-    if (fs_.IsLink(folder) || !fs_.IsFolder(folder)) return false;
+    std::vector<DirEntry> entries;
+    FsError why = FsError::None;
+    if (!tree_ || !tree_->List(RelativeOf(folder), pattern, entries, why)) return false;
     const std::string prefix = PrefixOf(folder);
-    return fs_.Enumerate(prefix + pattern, [&](const DirEntry& entry) {
-        visit(entry, prefix + entry.name);
-        return true;
-    });
+    for (const DirEntry& entry : entries) visit(entry, prefix + entry.name);
+    return true;
 }
 
 bool DeleteWalk::Addressable(const DirEntry& entry, const std::string& full) {
     const std::string& name = entry.name;
     const bool onlyDots = name.find_first_not_of('.') == std::string::npos;
-    if (name.empty() || onlyDots || (name.back() != '.' && name.back() != ' ')) return true;
+    const bool odd = !name.empty() && !onlyDots && (name.back() == '.' || name.back() == ' ');
+    // An entry whose kind could not be read is not guessed at either.
+    if (!entry.unaddressable && !entry.unknown && !odd) return true;
     Refuse(full, IsWalkable(entry));
     return false;
 }
@@ -85,10 +103,11 @@ void DeleteWalk::FilesIn(const std::string& folder, const std::string& pattern) 
     // A pattern with a folder part would list another folder than the one the paths are built
     // under.
     if (!IsFileNamePattern(pattern)) return;
-    const bool listed = List(folder, pattern, [&](const DirEntry& entry, const std::string& full) {
-        if (entry.isFolder || !Addressable(entry, full)) return;
-        File(full);
-    });
+    const bool listed =
+        Open(folder) && List(folder, pattern, [&](const DirEntry& entry, const std::string& full) {
+            if (entry.isFolder || !Addressable(entry, full)) return;
+            File(full);
+        });
     if (!listed) Refuse(folder, true);
 }
 
@@ -96,6 +115,10 @@ void DeleteWalk::FilesInTree(const std::string& mainFolder, const std::string& p
                              AS_MULTIMAP_NIVO_FOLDER_NAMES& walkQueue) {
     if (!IsFileNamePattern(pattern)) return;
     walkQueue.clear();
+    if (!Open(mainFolder)) {
+        Refuse(mainFolder, true);
+        return;
+    }
     walkQueue.emplace(0u, mainFolder);
     const auto queueFolder = [&](const DirEntry& entry, const std::string& full) {
         if (IsWalkable(entry) && Addressable(entry, full))
@@ -130,6 +153,10 @@ void DeleteWalk::Structure(const std::string& mainFolder, bool removeMain,
                            AS_MULTIMAP_NIVO_FOLDER_NAMES& removalList) {
     walkQueue.clear();
     removalList.clear();
+    if (!Open(mainFolder)) {
+        Refuse(mainFolder, true);
+        return;
+    }
     walkQueue.emplace(0u, mainFolder);
     // Folders that keep an entry the walk left alone, and the parent of every folder found, so
     // that a folder which cannot go empty keeps its ancestors too.
@@ -160,7 +187,7 @@ void DeleteWalk::Structure(const std::string& mainFolder, bool removeMain,
     for (auto it = removalList.rbegin(); it != removalList.rend(); ++it) {
         const std::string& folder = it->second;
         const bool keeps = keeping.count(folder) != 0;
-        actions_.Folder(folder, keeps);
+        Folder(folder, keeps);
         const auto parent = parentOf.find(folder);
         if (keeps && parent != parentOf.end()) keeping.insert(parent->second);
     }

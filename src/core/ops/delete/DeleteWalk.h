@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -12,6 +13,7 @@ namespace arbovane {
 
 class DeleteActions;
 class FileSystem;
+class FolderTree;
 class VisualLog;
 struct DirEntry;
 
@@ -32,9 +34,9 @@ std::vector<std::string> EffectivePatterns(const std::vector<std::string>& patte
 // decide whether what it finds is deleted, tested or counted. Folders are never entered through a
 // link: a link entry is handed to the actions as a file (the entry itself goes, its target stays).
 //
-// Paths are walked whole at any length: every path is built from the main folder down by
-// appending one listed name, so a long path can only name something below the main folder, and
-// the ports take long paths.
+// The main folder is opened once and everything below it is reached through the port's open
+// folders, one listed name at a time: a folder swapped for a link meanwhile, or a mount point,
+// is never entered, and the depth of a tree is not bound by the host's path length.
 class DeleteWalk {
 public:
     DeleteWalk(FileSystem& fs, DeleteActions& actions) : fs_(fs), actions_(actions) {}
@@ -56,12 +58,16 @@ public:
 
 private:
     using Visit = std::function<void(const DirEntry&, const std::string&)>;
+    // Opens the main folder's tree; false (after refusing it) when it cannot be opened.
+    bool Open(const std::string& mainFolder);
     // Lists folder\pattern. A folder that cannot be listed, or has turned into a link since it was
     // found, is not entered; false then.
     bool List(const std::string& folder, const std::string& pattern, const Visit& visit);
+    std::string RelativeOf(const std::string& path) const;
     // True the first time an entry comes up while several patterns are walked.
     bool FirstTime(const std::string& path);
     void File(const std::string& path);
+    void Folder(const std::string& path, bool keepsEntries);
     void Refuse(const std::string& path, bool isFolder);
     // False, after refusing the entry, for a name the path rules would turn into another name (a
     // trailing period or space): the path built from it could reach a different entry.
@@ -69,6 +75,8 @@ private:
 
     FileSystem& fs_;
     DeleteActions& actions_;
+    std::unique_ptr<FolderTree> tree_;
+    std::size_t prefixLength_ = 0;
     bool severalPatterns_ = false;
     std::unordered_set<std::string> reached_;
 };

@@ -12,9 +12,9 @@ namespace arbovane {
 class SmartDelete : public TreeDeleteEngine {
 public:
     SmartDelete(const DeleteEngineInputs& inputs, std::string mainFolder)
-        : TreeDeleteEngine(inputs, std::move(mainFolder),
-                           std::make_unique<RemovingDeleteActions>(inputs.fs, inputs.log,
-                                                                   inputs.readOnlyFolders)) {}
+        : TreeDeleteEngine(
+              inputs, std::move(mainFolder),
+              std::make_unique<RemovingDeleteActions>(inputs.log, inputs.readOnlyFolders)) {}
 };
 
 }  // namespace arbovane

@@ -11,9 +11,9 @@ namespace arbovane {
 class SmartDeleteOne : public FolderFilesEngine {
 public:
     SmartDeleteOne(const DeleteEngineInputs& inputs, std::string folder)
-        : FolderFilesEngine(inputs, std::move(folder),
-                            std::make_unique<RemovingDeleteActions>(inputs.fs, inputs.log,
-                                                                    inputs.readOnlyFolders)) {}
+        : FolderFilesEngine(
+              inputs, std::move(folder),
+              std::make_unique<RemovingDeleteActions>(inputs.log, inputs.readOnlyFolders)) {}
 };
 
 }  // namespace arbovane

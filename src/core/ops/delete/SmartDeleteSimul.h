@@ -12,7 +12,7 @@ class SmartDeleteSimul : public TreeDeleteEngine {
 public:
     SmartDeleteSimul(const DeleteEngineInputs& inputs, std::string mainFolder)
         : TreeDeleteEngine(inputs, std::move(mainFolder),
-                           std::make_unique<ProbingDeleteActions>(inputs.fs, inputs.log)) {}
+                           std::make_unique<ProbingDeleteActions>(inputs.log)) {}
 };
 
 }  // namespace arbovane

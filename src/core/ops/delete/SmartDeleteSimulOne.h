@@ -12,7 +12,7 @@ class SmartDeleteSimulOne : public FolderFilesEngine {
 public:
     SmartDeleteSimulOne(const DeleteEngineInputs& inputs, std::string folder)
         : FolderFilesEngine(inputs, std::move(folder),
-                            std::make_unique<ProbingDeleteActions>(inputs.fs, inputs.log)) {}
+                            std::make_unique<ProbingDeleteActions>(inputs.log)) {}
 };
 
 }  // namespace arbovane

@@ -8,9 +8,9 @@
 #include <functional>
 
 #include "DeleteFixture.h"
-#include "support/TreeSnapshot.h"
 #include "core/ops/delete/SmartDeleteOne.h"
 #include "core/ops/delete/SmartDeleteSimul.h"
+#include "support/TreeSnapshot.h"
 
 namespace arbovane {
 namespace {
@@ -276,6 +276,54 @@ TEST_F(SmartDeleteTest, PathsLongerThanTheWindowsLimitAreDeletedWhole) {
     EXPECT_EQ(Of(Vol07Category::FoldersDeleted).back(), "d:\\P\\");
     EXPECT_FALSE(Exists("P"));
     EXPECT_TRUE(Exists("Sibling/keep.txt"));
+}
+
+}  // namespace
+}  // namespace arbovane
+
+namespace arbovane {
+namespace {
+
+// A folder of the tree swapped for a link to a folder outside it, at every single step of a
+// delete walk in each mode: nothing outside is ever deleted, whichever step the swap comes at.
+TEST_F(SmartDeleteTest, AFolderSwappedForALinkAtAnyStepLeavesTheOutsideAlone) {
+    const auto arrange = [this] {
+        std::filesystem::remove_all(Host("P"));
+        std::filesystem::remove_all(Host("Outside"));
+        File("P/A/a.txt");
+        File("P/A/Sub/b.txt");
+        File("P/z.txt");
+        File("Outside/a.txt", "outside");
+        File("Outside/Sub/b.txt", "outside");
+    };
+    const Engine runs[] = {Tree(SmartDeleteMode::Complete), Tree(SmartDeleteMode::SubfoldersOnly),
+                           Tree(SmartDeleteMode::FilesInTree)};
+    int steps = 0;
+    int swapAt = -1;
+    const auto step = [&](const std::string&) {
+        if (steps++ != swapAt) return;
+        std::filesystem::remove_all(Host("P/A"));
+        Link("P/A", Host("Outside"));
+    };
+    for (Op op : {Op::Enumerate, Op::RemoveFile, Op::RemoveEmptyFolder, Op::SetAttributes})
+        fs_.Before(op, step);
+    for (const Engine& run : runs) {
+        swapAt = -1;
+        steps = 0;
+        arrange();
+        run({fs_, log_, {}, true});
+        const int total = steps;
+        ASSERT_GT(total, 3);
+        for (swapAt = 0; swapAt < total; ++swapAt) {
+            SCOPED_TRACE("swap before step " + std::to_string(swapAt));
+            arrange();
+            const auto outside = testing::TreeSnapshot(Host("Outside"));
+            steps = 0;
+            log_.BeginRun(VisualLogMode::Normal);
+            run({fs_, log_, {}, true});
+            EXPECT_EQ(testing::TreeSnapshot(Host("Outside")), outside);
+        }
+    }
 }
 
 }  // namespace

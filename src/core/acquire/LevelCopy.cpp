@@ -19,8 +19,9 @@ std::string FilterNameOf(const std::string& name) {
     return name.substr(begin, end - begin);
 }
 
+// Links and mount points are never entered; a name no path can address is not listed.
 bool IsWalkableFolder(const DirEntry& entry) {
-    return entry.isFolder && !entry.isLink;
+    return entry.isFolder && !entry.isLink && !entry.unaddressable && !entry.unknown;
 }
 
 constexpr std::size_t kNoSlot = static_cast<std::size_t>(-1);
@@ -100,6 +101,7 @@ void LevelCopy::WalkRoot(const std::string& root) {
     // enumerated at most once, also the ones a leaf test needs.
     struct Pending {
         std::string path;
+        std::string relative;  // below the root, for the root's open tree
         std::int64_t level = 0;
         std::size_t slot = kNoSlot;        // its place in the results, when it waits for a verdict
         std::size_t parentSlot = kNoSlot;  // the parent waiting to learn whether it is a leaf
@@ -111,19 +113,26 @@ void LevelCopy::WalkRoot(const std::string& root) {
 
     // Every folder is queued one level below the folder that found it, and folders leave the
     // queue in level order, so first-in first-out is smallest depth first, then order of finding.
+    FsError why = FsError::None;
+    const std::unique_ptr<FolderTree> tree = fs_.OpenTree(root, why);
+    if (!tree) return;
     std::deque<Pending> pending;
-    pending.push_back({root, 0, kNoSlot, kNoSlot});
+    pending.push_back({root, {}, 0, kNoSlot, kNoSlot});
+    std::vector<DirEntry> entries;
     while (!pending.empty()) {
         Pending folder = std::move(pending.front());
         pending.pop_front();
         const Decision d = Decide(folder.level + 1);
         const bool walkChildren = d.list || d.onlyIfLeaf || d.descend;
         const bool waitsForLeaf = folder.slot != kNoSlot && onlyIfLeaf[folder.slot];
-        const bool ok = fs_.Enumerate(folder.path + "\\*.*", [&](const DirEntry& entry) {
-            // Only whether this folder can be listed was wanted, and that is known.
-            if (!walkChildren && !waitsForLeaf) return false;
-            if (!IsWalkableFolder(entry)) return true;
+        const bool ok = tree->List(folder.relative, "*.*", entries, why);
+        // Without children to walk, only whether this folder can be listed was wanted.
+        for (const DirEntry& entry : entries) {
+            if (!ok || (!walkChildren && !waitsForLeaf)) break;
+            if (!IsWalkableFolder(entry)) continue;
             std::string path = folder.path + "\\" + entry.name;
+            std::string relative =
+                folder.relative.empty() ? entry.name : folder.relative + "\\" + entry.name;
             std::size_t slot = kNoSlot;
             if ((d.list || d.onlyIfLeaf) && PassesFilter(entry.name)) {
                 slot = found.size();
@@ -136,9 +145,9 @@ void LevelCopy::WalkRoot(const std::string& root) {
             // where only its own enumeration can tell whether its parent ends a branch.
             const std::size_t parentSlot = waitsForLeaf ? folder.slot : kNoSlot;
             if (slot != kNoSlot || d.descend || parentSlot != kNoSlot)
-                pending.push_back({std::move(path), folder.level + 1, slot, parentSlot});
-            return true;
-        });
+                pending.push_back(
+                    {std::move(path), std::move(relative), folder.level + 1, slot, parentSlot});
+        }
         if (folder.slot != kNoSlot) listed[folder.slot] = ok ? 1 : 0;
         if (ok && folder.parentSlot != kNoSlot) hasListableChild[folder.parentSlot] = 1;
     }

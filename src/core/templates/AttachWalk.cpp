@@ -8,17 +8,36 @@
 
 namespace arbovane {
 
-bool RunAttachActions::FolderExists(const std::string& path) {
+RunAttachActions::RunAttachActions(FileSystem& fs) : fs_(fs) {}
+RunAttachActions::~RunAttachActions() = default;
+
+bool RunAttachActions::IsFolder(const std::string& path) {
     return IsExistingFolder(fs_, path);
 }
 
-CreateOutcome RunAttachActions::MakeFolder(const std::string& path) {
-    return fs_.CreateFolder(path);
+void RunAttachActions::Begin(const std::string& includeFolder) {
+    FsError why = FsError::None;
+    destination_ = fs_.OpenTree(includeFolder, why);
 }
 
-CreateOutcome RunAttachActions::CopyFile(const std::string& source, const std::string& target,
-                                         FileStamp& stamp) {
-    return fs_.CopyNewFile(source, target, stamp);
+bool RunAttachActions::FolderExists(const AttachTarget& target) {
+    std::uint32_t attributes = 0;
+    FsError why = FsError::None;
+    return destination_ && destination_->GetAttributes(target.relative, attributes, why) &&
+           (attributes & kAttrDirectory) != 0;
+}
+
+CreateOutcome RunAttachActions::MakeFolder(const AttachTarget& target) {
+    FsError why = FsError::None;
+    return destination_ ? destination_->MakeFolder(target.relative, why) : CreateOutcome::Failed;
+}
+
+CreateOutcome RunAttachActions::CopyFile(const TemplateTree& tree,
+                                         const std::string& sourceRelative,
+                                         const AttachTarget& target, FileStamp& stamp) {
+    FsError why = FsError::None;
+    if (!destination_ || !tree.Source()) return CreateOutcome::Failed;
+    return tree.Source()->CopyFileTo(sourceRelative, *destination_, target.relative, stamp, why);
 }
 
 bool SimulatedAttachActions::Planned(const std::string& path) const {
@@ -29,23 +48,26 @@ void SimulatedAttachActions::Plan(const std::string& path) {
     planned_.insert(text_.LowerCase(WithBackslashes(path)));
 }
 
-bool SimulatedAttachActions::FolderExists(const std::string& path) {
+bool SimulatedAttachActions::IsFolder(const std::string& path) {
     return IsExistingFolder(fs_, path) || Planned(path);
 }
 
-CreateOutcome SimulatedAttachActions::MakeFolder(const std::string& path) {
+CreateOutcome SimulatedAttachActions::MakeFolder(const AttachTarget& target) {
+    const std::string& path = target.path;
     // A run's creation fails on a link or a file holding the name.
     if (fs_.IsLink(path) || fs_.IsFile(path)) return CreateOutcome::Failed;
-    if (FolderExists(path)) return CreateOutcome::Existed;
+    if (IsFolder(path)) return CreateOutcome::Existed;
     Plan(path);
     return CreateOutcome::Created;
 }
 
-CreateOutcome SimulatedAttachActions::CopyFile(const std::string& /*source*/,
-                                               const std::string& target, FileStamp& /*stamp*/) {
-    if (fs_.IsFile(target) || fs_.IsFolder(target) || fs_.IsLink(target) || Planned(target))
+CreateOutcome SimulatedAttachActions::CopyFile(const TemplateTree& /*tree*/,
+                                               const std::string& /*sourceRelative*/,
+                                               const AttachTarget& target, FileStamp& /*stamp*/) {
+    const std::string& path = target.path;
+    if (fs_.IsFile(path) || fs_.IsFolder(path) || fs_.IsLink(path) || Planned(path))
         return CreateOutcome::Existed;
-    Plan(target);
+    Plan(path);
     return CreateOutcome::Created;
 }
 
@@ -54,20 +76,21 @@ std::string JoinName(const std::string& folder, const std::string& name) {
     return folder + '\\' + name;
 }
 
-bool AttachTree(const TemplateTree& tree, const std::string& base, bool mainFolder, bool withFiles,
-                AttachActions& actions, AttachSink& sink) {
+bool AttachTree(const TemplateTree& tree, const std::string& base, const std::string& baseRelative,
+                bool mainFolder, bool withFiles, AttachActions& actions, AttachSink& sink) {
     const auto& folders = tree.Folders();
     if (folders.empty() || !folders.front().listed) {
         sink.FolderNotAttached(mainFolder ? base : tree.Root());
         return false;
     }
     std::vector<std::string> destination(folders.size());
+    std::vector<std::string> relative(folders.size());
     // Whether a folder's destination exists to receive what lies below it.
     std::vector<char> usable(folders.size(), 0);
     bool created = false;
     const auto make = [&](std::size_t index, const std::string& path) {
         destination[index] = path;
-        switch (actions.MakeFolder(path)) {
+        switch (actions.MakeFolder({path, relative[index]})) {
             case CreateOutcome::Created:
                 created = true;
                 usable[index] = 1;
@@ -82,12 +105,16 @@ bool AttachTree(const TemplateTree& tree, const std::string& base, bool mainFold
                 break;
         }
     };
+    relative[0] = baseRelative;
     if (mainFolder) {
         make(0, base);
     } else {
         destination[0] = base;
         usable[0] = 1;
     }
+    const auto below = [](const std::string& folder, const std::string& name) {
+        return folder.empty() ? name : folder + '\\' + name;
+    };
 
     FileStamp stamp;
     for (std::size_t i = 0; i < folders.size(); ++i) {
@@ -101,7 +128,9 @@ bool AttachTree(const TemplateTree& tree, const std::string& base, bool mainFold
                         sink.FileNotCopied(target, source);
                         continue;
                     }
-                    switch (actions.CopyFile(source, target, stamp)) {
+                    const std::string targetRelative = below(relative[i], file.name);
+                    switch (actions.CopyFile(tree, below(folder.relative, file.name),
+                                             {target, targetRelative}, stamp)) {
                         case CreateOutcome::Created:
                             sink.FileCopied(target, source, stamp);
                             break;
@@ -118,7 +147,10 @@ bool AttachTree(const TemplateTree& tree, const std::string& base, bool mainFold
         for (const TemplateTree::Child& child : folder.children) {
             const std::string target = JoinName(destination[i], child.name);
             const bool walked = child.kind == TemplateTree::ChildKind::Folder;
-            if (walked) destination[child.folder] = target;
+            if (walked) {
+                destination[child.folder] = target;
+                relative[child.folder] = below(relative[i], child.name);
+            }
             if (!walked || !usable[i] || !folders[child.folder].listed) {
                 sink.FolderNotAttached(target);
                 continue;
@@ -129,25 +161,26 @@ bool AttachTree(const TemplateTree& tree, const std::string& base, bool mainFold
     return created;
 }
 
-CreateOutcome CreateFolderPath(const std::string& target, AttachActions& actions,
-                               std::vector<std::string>& created) {
-    std::vector<std::string> missing;
+CreateOutcome CreateFolderPath(const std::string& target, const std::string& relative,
+                               AttachActions& actions, std::vector<std::string>& created) {
+    // Folders to make, deepest first, each with its path below the include folder.
+    std::vector<std::pair<std::string, std::string>> missing;
     std::string path = target;
-    while (!actions.FolderExists(path)) {
-        missing.push_back(path);
+    std::string below = relative;
+    while (!below.empty() && !actions.FolderExists({path, below})) {
+        missing.emplace_back(path, below);
         const auto slash = path.rfind('\\');
+        const auto step = below.rfind('\\');
         if (slash == std::string::npos) break;
-        std::string parent = path.substr(0, slash);
-        // A drive or share part is never created.
-        if (parent.empty() || parent == ExtractDrive(parent)) break;
-        path = std::move(parent);
+        path.erase(slash);
+        below.erase(step == std::string::npos ? 0 : step);
     }
     if (missing.empty()) return CreateOutcome::Existed;
     CreateOutcome outcome = CreateOutcome::Failed;
     for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
-        outcome = actions.MakeFolder(*it);
+        outcome = actions.MakeFolder({it->first, it->second});
         if (outcome == CreateOutcome::Failed) return outcome;
-        if (outcome == CreateOutcome::Created) created.push_back(*it);
+        if (outcome == CreateOutcome::Created) created.push_back(it->first);
     }
     return outcome;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -27,26 +28,43 @@ public:
     virtual void FileNotCopied(const std::string& target, const std::string& source) = 0;
 };
 
+// A destination of the walk: its full path (for the log) and its path below the include folder,
+// through whose open tree a run creates it.
+struct AttachTarget {
+    const std::string& path;
+    const std::string& relative;
+};
+
 // What the walk does at a destination: create and copy (a run) or only look (a simulation).
 class AttachActions {
 public:
     virtual ~AttachActions() = default;
-    virtual bool FolderExists(const std::string& path) = 0;
-    virtual CreateOutcome MakeFolder(const std::string& path) = 0;
-    virtual CreateOutcome CopyFile(const std::string& source, const std::string& target,
-                                   FileStamp& stamp) = 0;
+    // Whether an include folder (a full path) is an existing folder.
+    virtual bool IsFolder(const std::string& path) = 0;
+    // Starts on one include folder; every target that follows lies below it.
+    virtual void Begin(const std::string& includeFolder) = 0;
+    virtual bool FolderExists(const AttachTarget& target) = 0;
+    virtual CreateOutcome MakeFolder(const AttachTarget& target) = 0;
+    virtual CreateOutcome CopyFile(const TemplateTree& tree, const std::string& sourceRelative,
+                                   const AttachTarget& target, FileStamp& stamp) = 0;
 };
 
+// Creates below the include folder's open tree and copies from the template's, so no link that
+// appears in either during the run is ever followed.
 class RunAttachActions : public AttachActions {
 public:
-    explicit RunAttachActions(FileSystem& fs) : fs_(fs) {}
-    bool FolderExists(const std::string& path) override;
-    CreateOutcome MakeFolder(const std::string& path) override;
-    CreateOutcome CopyFile(const std::string& source, const std::string& target,
-                           FileStamp& stamp) override;
+    explicit RunAttachActions(FileSystem& fs);
+    ~RunAttachActions() override;
+    bool IsFolder(const std::string& path) override;
+    void Begin(const std::string& includeFolder) override;
+    bool FolderExists(const AttachTarget& target) override;
+    CreateOutcome MakeFolder(const AttachTarget& target) override;
+    CreateOutcome CopyFile(const TemplateTree& tree, const std::string& sourceRelative,
+                           const AttachTarget& target, FileStamp& stamp) override;
 
 private:
     FileSystem& fs_;
+    std::unique_ptr<FolderTree> destination_;
 };
 
 // Never changes the disk. What it would have made counts as existing afterwards, so a file that
@@ -54,10 +72,12 @@ private:
 class SimulatedAttachActions : public AttachActions {
 public:
     SimulatedAttachActions(FileSystem& fs, const Text& text) : fs_(fs), text_(text) {}
-    bool FolderExists(const std::string& path) override;
-    CreateOutcome MakeFolder(const std::string& path) override;
-    CreateOutcome CopyFile(const std::string& source, const std::string& target,
-                           FileStamp& stamp) override;
+    bool IsFolder(const std::string& path) override;
+    void Begin(const std::string&) override {}
+    bool FolderExists(const AttachTarget& target) override { return IsFolder(target.path); }
+    CreateOutcome MakeFolder(const AttachTarget& target) override;
+    CreateOutcome CopyFile(const TemplateTree& tree, const std::string& sourceRelative,
+                           const AttachTarget& target, FileStamp& stamp) override;
 
 private:
     bool Planned(const std::string& path) const;
@@ -73,14 +93,15 @@ std::string JoinName(const std::string& folder, const std::string& name);
 
 // Mirrors a full-path template breadth-first into base: in the main-folder modes base is the
 // template's own folder inside the include folder and is created (and reported) first, otherwise
-// base is the include folder itself. Files come along only withFiles. True when any folder was
-// created.
-bool AttachTree(const TemplateTree& tree, const std::string& base, bool mainFolder, bool withFiles,
-                AttachActions& actions, AttachSink& sink);
+// base is the include folder itself. baseRelative: base below the include folder. Files come
+// along only withFiles. True when any folder was created.
+bool AttachTree(const TemplateTree& tree, const std::string& base, const std::string& baseRelative,
+                bool mainFolder, bool withFiles, AttachActions& actions, AttachSink& sink);
 
-// Creates target and every missing folder above it, one by one; created receives each folder
-// made, parents first. Existed when target was there already.
-CreateOutcome CreateFolderPath(const std::string& target, AttachActions& actions,
-                               std::vector<std::string>& created);
+// Creates target and every missing folder above it up to the include folder, one by one;
+// relative: target below the include folder. created receives each folder made, parents first.
+// Existed when target was there already.
+CreateOutcome CreateFolderPath(const std::string& target, const std::string& relative,
+                               AttachActions& actions, std::vector<std::string>& created);
 
 }  // namespace arbovane

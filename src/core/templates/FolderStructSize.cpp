@@ -41,11 +41,15 @@ FolderStructSize::FolderStructSize(FileSystem& fs, std::string root)
     RestartWalk();
 }
 
+FolderStructSize::~FolderStructSize() = default;
+
 void FolderStructSize::RestartWalk() {
     workList_.clear();
     histogram_.clear();
     folderCount_ = 1;
-    if (!root_.empty()) workList_.push_back({RootDepth(root_), PrefixOf(root_), false});
+    FsError why = FsError::None;
+    tree_ = root_.empty() ? nullptr : fs_.OpenTree(root_, why);
+    if (!root_.empty()) workList_.push_back({RootDepth(root_), PrefixOf(root_), {}, false});
 }
 
 bool FolderStructSize::TakeFolder(PendingFolder& folder) {
@@ -58,18 +62,23 @@ bool FolderStructSize::TakeFolder(PendingFolder& folder) {
 
 void FolderStructSize::Visit(const PendingFolder& folder, const std::string& pattern,
                              Results* results, bool walkFolders) {
-    fs_.Enumerate(folder.prefix + pattern, [&](const DirEntry& entry) {
+    std::vector<DirEntry> entries;
+    FsError why = FsError::None;
+    if (!tree_ || !tree_->List(folder.relative, pattern, entries, why)) return;
+    for (const DirEntry& entry : entries) {
         if (entry.isFolder) {
             if (walkFolders) {
+                // A name no path can address is counted, never entered.
                 workList_.push_back(
-                    {folder.depth + 1, folder.prefix + entry.name + '\\', entry.isLink});
+                    {folder.depth + 1, folder.prefix + entry.name + '\\',
+                     folder.relative.empty() ? entry.name : folder.relative + '\\' + entry.name,
+                     entry.isLink || entry.unaddressable});
                 ++folderCount_;
             }
         } else if (results) {
             results->Add(folder.prefix + entry.name, entry.size);
         }
-        return true;
-    });
+    }
 }
 
 void FolderStructSize::FinishCount() {

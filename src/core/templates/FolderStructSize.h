@@ -3,12 +3,14 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace arbovane {
 
 class FileSystem;
+class FolderTree;
 
 // Full file path (compared byte by byte) to its size in bytes.
 using MAP_FILE_PATH_SIZE = std::map<std::string, std::uint64_t>;
@@ -36,6 +38,7 @@ struct _tagLevelSummary {
 class FolderStructSize {
 public:
     FolderStructSize(FileSystem& fs, std::string root);
+    ~FolderStructSize();
 
     // Whether the root itself counts as a folder; set it before measuring.
     void SetIncludeMain(bool flag) { includeMain_ = flag; }
@@ -74,7 +77,8 @@ private:
     };
     struct PendingFolder {
         unsigned depth = 0;
-        std::string prefix;  // the folder's path ending in one separator
+        std::string prefix;    // the folder's path ending in one separator
+        std::string relative;  // below the root, for the root's open tree
         bool isLink = false;
     };
 
@@ -91,6 +95,8 @@ private:
 
     FileSystem& fs_;
     std::string root_;
+    // Opened again for every measurement; null when the root cannot be opened.
+    std::unique_ptr<FolderTree> tree_;
     bool includeMain_ = false;
     // Folders are taken smallest depth first and, within a depth, in the order they were found;
     // every folder is one deeper than its parent, so a queue keeps that order.

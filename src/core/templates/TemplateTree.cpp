@@ -26,7 +26,9 @@ TemplateTree TemplateTree::Read(FileSystem& fs, const std::string& root,
         !tree.root_.empty() && (tree.root_.back() == '\\' || tree.root_.back() == '/');
     tree.prefix_ = endsInSeparator ? tree.root_ : tree.root_ + '\\';
     tree.folders_.emplace_back();
-    if (tree.root_.empty()) {
+    FsError why = FsError::None;
+    if (!tree.root_.empty()) tree.source_ = fs.OpenTree(tree.root_, why);
+    if (!tree.source_) {
         tree.folders_.front().listed = false;
         return tree;
     }
@@ -38,38 +40,39 @@ TemplateTree TemplateTree::Read(FileSystem& fs, const std::string& root,
             everyEntryPattern = p;
 
     for (std::size_t i = 0; i < tree.folders_.size(); ++i) {
-        const std::string source = tree.SourceFolder(tree.folders_[i]);
-        const std::string base = source.back() == '\\' ? source : source + '\\';
+        const std::string relative = tree.folders_[i].relative;
         std::vector<std::vector<File>> files(patterns.size());
         std::vector<Child> children;
-        const auto toFile = [](const DirEntry& entry) {
-            return File{entry.name, entry.size, entry.isLink || IsUnaddressableName(entry.name)};
+        const auto unaddressable = [](const DirEntry& entry) {
+            return entry.unaddressable || entry.unknown || IsUnaddressableName(entry.name);
         };
-        const bool listed = fs.Enumerate(base + kEveryEntry, [&](const DirEntry& entry) {
+        const auto toFile = [&](const DirEntry& entry) {
+            return File{entry.name, entry.size, entry.isLink || unaddressable(entry)};
+        };
+        std::vector<DirEntry> entries;
+        const bool listed = tree.source_->List(relative, kEveryEntry, entries, why);
+        for (const DirEntry& entry : entries) {
             if (entry.isFolder) {
                 Child child{entry.name, ChildKind::Folder, 0};
                 if (entry.isLink)
                     child.kind = ChildKind::FolderLink;
-                else if (IsUnaddressableName(entry.name))
+                else if (unaddressable(entry))
                     child.kind = ChildKind::Unaddressable;
                 children.push_back(std::move(child));
             } else if (everyEntryPattern < patterns.size()) {
                 files[everyEntryPattern].push_back(toFile(entry));
             }
-            return true;
-        });
+        }
         for (std::size_t p = 0; listed && p < patterns.size(); ++p) {
             if (p == everyEntryPattern) continue;
             if (patterns[p] == kEveryEntry) {
                 files[p] = files[everyEntryPattern];
                 continue;
             }
-            fs.Enumerate(base + patterns[p], [&](const DirEntry& entry) {
+            if (!tree.source_->List(relative, patterns[p], entries, why)) continue;
+            for (const DirEntry& entry : entries)
                 if (!entry.isFolder) files[p].push_back(toFile(entry));
-                return true;
-            });
         }
-        const std::string relative = tree.folders_[i].relative;
         for (Child& child : children) {
             if (child.kind != ChildKind::Folder) continue;
             child.folder = tree.folders_.size();

@@ -2,12 +2,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace arbovane {
 
 class FileSystem;
+class FolderTree;
 
 // A full-path template as it was when it was read. The attach walk copies this picture, so what
 // a run creates meanwhile (a destination inside the template's own tree) is never walked, and the
@@ -46,6 +48,9 @@ public:
     const std::vector<Folder>& Folders() const { return folders_; }
     std::string SourceFolder(const Folder& folder) const;
     std::string SourcePath(const Folder& folder, const std::string& name) const;
+    // The template's open tree, which the copy reads its files from; null when it could not be
+    // opened.
+    FolderTree* Source() const { return source_.get(); }
 
     // Entries that get a folder outcome: folders, links to folders and unaddressable folder names,
     // the root only when asked.
@@ -61,6 +66,7 @@ private:
     std::string root_;
     std::string prefix_;  // the root with one trailing backslash
     std::vector<Folder> folders_;
+    std::shared_ptr<FolderTree> source_;
 };
 
 // Whether Windows would read the name as another one: it ends in a period or a blank.

@@ -92,20 +92,18 @@ PosixFolderTree::PosixFolderTree(const Text& text, std::string root, std::string
 
 std::optional<std::string> PosixFolderTree::HostName(int parentFd, const std::string& parentKey,
                                                      const std::string& name, FsError& why) {
-    const auto made = made_.find(parentKey);
-    if (made != made_.end()) {
-        // Only this tree has put anything there.
-        const auto found = std::find_if(
-            made->second.begin(), made->second.end(),
-            [&](const std::string& m) { return m == name || text_.EqualsNoCase(m, name); });
-        if (found != made->second.end()) return *found;
-        why = FsError::NotFound;
-        return std::nullopt;
-    }
     struct stat st {};
     if (fstatat(parentFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) return name;
     if (errno != ENOENT) {
         why = ErrorOf(errno);
+        return std::nullopt;
+    }
+    const auto made = made_.find(parentKey);
+    if (made != made_.end()) {
+        // Only this tree has made names there, so another spelling can only be one of those.
+        const auto found = made->second.find(text_.LowerCase(name));
+        if (found != made->second.end()) return found->second;
+        why = FsError::NotFound;
         return std::nullopt;
     }
     const int copy = dup(parentFd);
@@ -375,7 +373,8 @@ CreateOutcome PosixFolderTree::MakeFolder(const std::string& relative, FsError& 
         return CreateOutcome::Failed;
     }
     const std::string parentKey = JoinParts(parts, parts.size() - 1);
-    if (const auto made = made_.find(parentKey); made != made_.end()) made->second.insert(name);
+    if (const auto made = made_.find(parentKey); made != made_.end())
+        made->second.emplace(text_.LowerCase(name), name);
     made_[JoinParts(parts, parts.size())];
     return CreateOutcome::Created;
 }
@@ -418,7 +417,7 @@ CreateOutcome PosixFolderTree::CopyFileTo(const std::string& relative, FolderTre
     if (outcome == CreateOutcome::Created) {
         const std::string parentKey = JoinParts(parts, parts.size() - 1);
         if (const auto made = destination->made_.find(parentKey); made != destination->made_.end())
-            made->second.insert(name);
+            made->second.emplace(text_.LowerCase(name), name);
     }
     return outcome;
 }

@@ -73,8 +73,8 @@ private:
     ino_t ino_;
     std::unordered_map<std::string, Cached> open_;
     std::list<std::string> uses_;  // most recent first
-    // Folders made by this tree: the lower-cased names made in each since.
-    std::unordered_map<std::string, std::unordered_set<std::string>> made_;
+    // Folders made by this tree: the names made in each since, by their lower-cased spelling.
+    std::unordered_map<std::string, std::unordered_map<std::string, std::string>> made_;
 };
 
 }  // namespace arbovane

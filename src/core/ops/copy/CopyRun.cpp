@@ -151,6 +151,7 @@ void CopyInto(const CopyRunPorts& ports, CopyTotals& totals, const CopyTabOption
               const std::string& folder, AttachActions& actions, CopyOutcomes& outcomes,
               UndoJournal* journal, bool simulate) {
     outcomes.StartIncludeFolder();
+    actions.Begin(folder);
     const bool withFiles = WithFilesOf(options);
     if (options.kind == TemplateKind::FullPath) {
         if (journal) journal->AttachModeMarker = "F";
@@ -174,7 +175,8 @@ void CopyInto(const CopyRunPorts& ports, CopyTotals& totals, const CopyTabOption
                 tree = late.get();
             }
             AttachTree(*tree, CopyDestinationBase(folder, line, options.mode),
-                       WithMainFolder(options.mode), withFiles, actions, outcomes);
+                       CopyDestinationName(line, options.mode), WithMainFolder(options.mode),
+                       withFiles, actions, outcomes);
         }
     } else {
         if (journal) journal->AttachModeMarker = "R";
@@ -194,12 +196,16 @@ void CopyInto(const CopyRunPorts& ports, CopyTotals& totals, const CopyTabOption
                 outcomes.FolderNotAttached(line);
                 continue;
             }
-            if (actions.FolderExists(target)) {
+            // The join spells the include folder its own way; what follows it lies below.
+            const std::string spelledFolder = JoinTemplatePath(folder, "");
+            const std::string below =
+                target.size() > spelledFolder.size() ? target.substr(spelledFolder.size() + 1) : "";
+            if (actions.FolderExists({target, below})) {
                 outcomes.FolderExists(target);
                 continue;
             }
             std::vector<std::string> created;
-            const CreateOutcome outcome = CreateFolderPath(target, actions, created);
+            const CreateOutcome outcome = CreateFolderPath(target, below, actions, created);
             if (outcome == CreateOutcome::Created) {
                 outcomes.RelativeCreated(target, created);
                 continue;
@@ -250,13 +256,18 @@ bool Prepare(const CopyRunPorts& ports, CopyTotals& totals, const CopyTabOptions
 
 }  // namespace
 
-std::string CopyDestinationBase(const std::string& includeFolder, const std::string& templateLine,
-                                AttachMode mode) {
-    if (!WithMainFolder(mode)) return includeFolder;
+std::string CopyDestinationName(const std::string& templateLine, AttachMode mode) {
+    if (!WithMainFolder(mode)) return {};
     std::string source = WithBackslashes(TrimSpaces(templateLine));
     while (!source.empty() && source.back() == '\\') source.pop_back();
     const auto slash = source.rfind('\\');
-    const std::string name = slash == std::string::npos ? std::string{} : source.substr(slash + 1);
+    return slash == std::string::npos ? std::string{} : source.substr(slash + 1);
+}
+
+std::string CopyDestinationBase(const std::string& includeFolder, const std::string& templateLine,
+                                AttachMode mode) {
+    if (!WithMainFolder(mode)) return includeFolder;
+    const std::string name = CopyDestinationName(templateLine, mode);
     std::string base = includeFolder;
     if (!name.empty()) base = JoinName(includeFolder, name);
     while (base.size() > 1 && base.back() == '\\' && base[base.size() - 2] != ':') base.pop_back();
@@ -279,7 +290,7 @@ bool RunCopyFolders(const CopyRunPorts& ports, CopyTotals& totals, UndoJournal& 
     CopyOutcomes outcomes(ports, totals.SizeTable(), &journal, nullptr);
     for (const std::string& line : ExamineSubFolders(ports.text, options.includeLines).ReadAll()) {
         const std::string folder = IncludeFolderOf(ports.fs, line);
-        if (!HasDrive(folder) || !actions.FolderExists(folder)) {
+        if (!HasDrive(folder) || !actions.IsFolder(folder)) {
             CountIncludeFolder(ports.log, Vol08Counter::FoldersNotExists,
                                Vol08Category::FoldersNotExists, folder);
             continue;
@@ -309,7 +320,7 @@ bool RunCopySimulation(const CopyRunPorts& ports, CopyTotals& totals, const Copy
                           withFiles ? hooks.pump : std::function<void()>{});
     for (const std::string& line : ExamineSubFolders(ports.text, options.includeLines).ReadAll()) {
         const std::string folder = IncludeFolderOf(ports.fs, line);
-        if (!HasDrive(folder) || !actions.FolderExists(folder)) {
+        if (!HasDrive(folder) || !actions.IsFolder(folder)) {
             CountIncludeFolder(ports.log, Vol08Counter::FoldersNotExists,
                                Vol08Category::FoldersNotExists, folder);
             continue;

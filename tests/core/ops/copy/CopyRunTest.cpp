@@ -320,3 +320,61 @@ TEST_F(CopyRunTest, TemplateGoneSinceItWasAddedIsPassedOverSilently) {
 
 }  // namespace
 }  // namespace arbovane
+
+namespace arbovane {
+namespace {
+
+// A template folder, or a folder the run has just made, swapped for a link at any single step of
+// the run: nothing is read into the copy from outside the template, and nothing is written
+// outside the include folder.
+TEST_F(CopyRunTest, AFolderSwappedForALinkAtAnyStepIsNeverFollowed) {
+    int steps = 0;
+    int swapAt = -1;
+    bool swapSource = true;
+    const auto step = [&](const std::string&) {
+        if (steps++ != swapAt) return;
+        const std::string folder = swapSource ? Host('d', "T/A") : Host('e', "X/T/A");
+        if (!std::filesystem::exists(folder)) return;
+        std::filesystem::remove_all(folder);
+        std::filesystem::create_directory_symlink(
+            swapSource ? Host('d', "Outside") : Host('f', "Out"), folder);
+    };
+    for (Op op : {Op::Enumerate, Op::CreateFolder, Op::CopyNewFile}) fs_.Before(op, step);
+    const auto arrange = [this] {
+        for (const char* folder : {"T", "Outside"}) std::filesystem::remove_all(Host('d', folder));
+        std::filesystem::remove_all(Host('e', "X"));
+        std::filesystem::remove_all(Host('f', "Out"));
+        Make('d', {"T/f.txt", "T/A/g.txt", "T/A/B/h.txt", "Outside/g.txt", "Outside/B/h.txt"});
+        Make('e', {"X/"});
+        Make('f', {"Out/keep.txt"});
+    };
+    const auto options = FullPath({"e:\\X"}, {"d:\\T"}, AttachMode::MainFolderWithFiles);
+    arrange();
+    ASSERT_TRUE(Run(options));
+    const int total = steps;
+    for (const bool source : {true, false}) {
+        swapSource = source;
+        for (swapAt = 0; swapAt < total; ++swapAt) {
+            SCOPED_TRACE(std::string(source ? "template" : "destination") + " swapped at step " +
+                         std::to_string(swapAt));
+            arrange();
+            const auto out = Snapshot('f');
+            steps = 0;
+            journal_ = {};
+            Run(options);
+            EXPECT_EQ(Snapshot('f'), out);
+            for (const auto& [path, what] : Snapshot('e'))
+                EXPECT_EQ(path.find("Outside"), std::string::npos) << path;
+            // What was copied is the template's own content.
+            for (const char* file : {"X/T/A/g.txt", "X/T/A/B/h.txt"}) {
+                if (Exists('e', file) && !std::filesystem::is_symlink(Host('e', "X/T/A")))
+                    EXPECT_EQ(TempDrives::ReadHostFile(Host('e', file)),
+                              std::string("T/") + (file + 4))
+                        << file;
+            }
+        }
+    }
+}
+
+}  // namespace
+}  // namespace arbovane

@@ -39,10 +39,16 @@ TEST(IcuText, CompareNoCaseIgnoresLetterCaseOnly) {
         {"ab", "abc", -1},
         {"", "", 0},
         {"", "a", -1},
+        // One character to one, as Windows compares names: ß is not ss, the ligature ﬁ is not
+        // fi, but the Kelvin sign is k and the long s is s.
         {"STRASSE",
          "stra\xC3\x9F"
          "e",
-         0},                          // full folding: ß is ss
+         -1},
+        {"\xEF\xAC\x81le", "file", 1},
+        {"\xE2\x84\xAA", "k", 0},
+        {"\xC5\xBF", "S", 0},
+        {"\xCE\xA3\xCF\x83", "\xCF\x83\xCF\x82", 0},  // Σσ against σς: ς upper-cases to Σ
         {"\xC3\xA9", "\xC3\x89", 0},  // é É
         {"\xC3\xA9", "f", 1},         // é sorts after ASCII letters
         {"\xFF", "\xFE", 1},          // distinct invalid bytes stay distinct
@@ -76,8 +82,13 @@ TEST(IcuText, FindNoCaseGivesByteOffsets) {
         {"\xC3\xA9t\xC3\xA9", "T", 0, 2},
         {"Stra\xC3\x9F"
          "e",
-         "SS", 0, 4},  // ß holds "ss" as one character
-        {"Strasse", "\xC3\x9F", 0, 4},
+         "SS", 0, npos},  // ß is one character of its own
+        {"Strasse", "\xC3\x9F", 0, npos},
+        {"Stra\xC3\x9F"
+         "e",
+         "\xC3\x9F"
+         "E",
+         0, 4},
         {"Stra\xC3\x9F"
          "e",
          "s", 1, npos},  // half of ß is no match

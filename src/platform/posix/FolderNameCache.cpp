@@ -60,8 +60,8 @@ bool SeesEveryChange(const std::string& hostFolder) {
     }
 }
 
-// Whether the case folding of text can be pure ASCII: only a few characters beyond ASCII fold
-// into ASCII letters (sharp s, long s, the Kelvin sign, the Latin ligatures).
+// Whether text can equal an ASCII name ignoring letter case: only four characters beyond ASCII
+// map onto ASCII letters one by one (the dotted and the dotless i, the long s, the Kelvin sign).
 bool MayFoldToAscii(std::string_view text) {
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
     const auto length = static_cast<std::int32_t>(text.size());
@@ -70,8 +70,7 @@ bool MayFoldToAscii(std::string_view text) {
         UChar32 c = 0;
         U8_NEXT(bytes, i, length, c);
         if (c < 0x80 && c >= 0) continue;
-        if (c == 0xDF || c == 0x17F || c == 0x212A || c == 0x1E9E || (c >= 0xFB00 && c <= 0xFB06))
-            continue;
+        if (c == 0x130 || c == 0x131 || c == 0x17F || c == 0x212A) continue;
         return false;
     }
     return true;

@@ -1,10 +1,6 @@
 #include "platform/posix/IcuText.h"
 
-#include <unicode/locid.h>
 #include <unicode/uchar.h>
-#include <unicode/unistr.h>
-#include <unicode/ustring.h>
-#include <unicode/utf16.h>
 #include <unicode/utf8.h>
 
 #include <algorithm>
@@ -30,10 +26,6 @@ char AsciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
-int Sign(int value) {
-    return value < 0 ? -1 : (value > 0 ? 1 : 0);
-}
-
 int CompareAsciiNoCase(std::string_view a, std::string_view b) {
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
@@ -57,30 +49,13 @@ UChar32 NextCharacter(std::string_view text, std::int32_t& i) {
     return 0xDC00 | bytes[start];
 }
 
-icu::UnicodeString ToUnicode(std::string_view text) {
-    icu::UnicodeString out;
-    std::int32_t i = 0;
-    while (i < static_cast<std::int32_t>(text.size())) out.append(NextCharacter(text, i));
-    return out;
-}
-
-// Full case folding of one character appended to out.
-void AppendFolded(UChar32 c, std::u16string& out) {
-    if (c < 0x80) {
-        out.push_back(static_cast<char16_t>(AsciiLower(static_cast<char>(c))));
-        return;
-    }
-    UChar source[2];
-    std::int32_t length = 0;
-    U16_APPEND_UNSAFE(source, length, c);
-    UChar folded[8];
-    UErrorCode status = U_ZERO_ERROR;
-    const std::int32_t n = u_strFoldCase(folded, 8, source, length, U_FOLD_CASE_DEFAULT, &status);
-    if (U_FAILURE(status) || n <= 0 || n > 8) {
-        out.append(reinterpret_cast<const char16_t*>(source), static_cast<std::size_t>(length));
-        return;
-    }
-    out.append(reinterpret_cast<const char16_t*>(folded), static_cast<std::size_t>(n));
+// One code point to one, as Windows compares names: upper-cased alone (so "ß" stays "ß" and a
+// ligature stays a ligature), then lowered for a key that reads naturally. Invalid bytes come
+// back as lone surrogates and map to themselves.
+UChar32 Simple(UChar32 c) {
+    if (c < 0x80) return static_cast<unsigned char>(AsciiLower(static_cast<char>(c)));
+    if (c >= 0xD800 && c <= 0xDFFF) return c;
+    return u_tolower(u_toupper(c));
 }
 
 }  // namespace
@@ -91,40 +66,46 @@ std::string IcuText::LowerCase(const std::string& text) const {
         if (IsAscii(text)) std::transform(out.begin(), out.end(), out.begin(), AsciiLower);
         return out;
     }
-    // Valid runs are lowered as a whole (so context such as a final sigma counts); an invalid
-    // byte is kept as it is.
+    // Every character maps on its own; an invalid byte is kept as it is.
     std::string out;
     out.reserve(text.size());
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
     const auto length = static_cast<std::int32_t>(text.size());
-    std::int32_t runStart = 0;
     std::int32_t i = 0;
-    auto flush = [&](std::int32_t end) {
-        if (end <= runStart) return;
-        icu::UnicodeString::fromUTF8(icu::StringPiece(text.data() + runStart, end - runStart))
-            .toLower(icu::Locale::getRoot())
-            .toUTF8String(out);
-    };
     while (i < length) {
         const std::int32_t start = i;
         UChar32 c = 0;
         U8_NEXT(bytes, i, length, c);
         if (c < 0) {
-            flush(start);
             out.push_back(text[static_cast<std::size_t>(start)]);
             i = start + 1;
-            runStart = i;
+            continue;
         }
+        const UChar32 mapped = Simple(c);
+        char encoded[4];
+        std::int32_t n = 0;
+        UBool error = false;
+        U8_APPEND(reinterpret_cast<std::uint8_t*>(encoded), n, 4, mapped, error);
+        if (error)
+            out.append(text, static_cast<std::size_t>(start), static_cast<std::size_t>(i - start));
+        else
+            out.append(encoded, static_cast<std::size_t>(n));
     }
-    flush(length);
     return out;
 }
 
 int IcuText::CompareNoCase(const std::string& a, const std::string& b) const {
     if ((IsAscii(a) && IsAscii(b)) || a.size() > kIcuLimit || b.size() > kIcuLimit)
         return CompareAsciiNoCase(a, b);
-    return Sign(
-        ToUnicode(a).caseCompare(ToUnicode(b), U_FOLD_CASE_DEFAULT | U_COMPARE_CODE_POINT_ORDER));
+    std::int32_t i = 0, j = 0;
+    const auto la = static_cast<std::int32_t>(a.size());
+    const auto lb = static_cast<std::int32_t>(b.size());
+    while (i < la && j < lb) {
+        const UChar32 ca = Simple(NextCharacter(a, i));
+        const UChar32 cb = Simple(NextCharacter(b, j));
+        if (ca != cb) return ca < cb ? -1 : 1;
+    }
+    return i < la ? 1 : (j < lb ? -1 : 0);
 }
 
 std::size_t IcuText::FindNoCase(const std::string& haystack, const std::string& needle,
@@ -139,33 +120,19 @@ std::size_t IcuText::FindNoCase(const std::string& haystack, const std::string& 
         return it == rest.end() ? std::string::npos
                                 : from + static_cast<std::size_t>(it - rest.begin());
     }
-
-    std::u16string foldedNeedle;
+    // Characters map one to one, so a match is a run of whole characters of the haystack.
+    std::vector<UChar32> wanted;
     for (std::int32_t i = 0; i < static_cast<std::int32_t>(needle.size());)
-        AppendFolded(NextCharacter(needle, i), foldedNeedle);
-
-    // The folded haystack, with where each character starts in it and in the bytes, so a match
-    // of the folded texts maps back to a byte offset and must end on a character boundary.
-    std::u16string folded;
-    std::vector<std::size_t> foldStart;
+        wanted.push_back(Simple(NextCharacter(needle, i)));
+    std::vector<UChar32> mapped;
     std::vector<std::size_t> byteStart;
     for (std::int32_t i = 0; i < static_cast<std::int32_t>(rest.size());) {
-        foldStart.push_back(folded.size());
         byteStart.push_back(static_cast<std::size_t>(i));
-        AppendFolded(NextCharacter(rest, i), folded);
+        mapped.push_back(Simple(NextCharacter(rest, i)));
     }
-    foldStart.push_back(folded.size());
-
-    for (std::size_t c = 0; c + 1 < foldStart.size(); ++c) {
-        const std::size_t at = foldStart[c];
-        if (folded.size() - at < foldedNeedle.size()) break;
-        if (folded.compare(at, foldedNeedle.size(), foldedNeedle) != 0) continue;
-        const std::size_t end = at + foldedNeedle.size();
-        if (std::binary_search(foldStart.begin() + static_cast<std::ptrdiff_t>(c) + 1,
-                               foldStart.end(), end))
-            return from + byteStart[c];
-    }
-    return std::string::npos;
+    const auto it = std::search(mapped.begin(), mapped.end(), wanted.begin(), wanted.end());
+    if (it == mapped.end()) return std::string::npos;
+    return from + byteStart[static_cast<std::size_t>(it - mapped.begin())];
 }
 
 }  // namespace arbovane

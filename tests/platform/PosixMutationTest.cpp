@@ -23,8 +23,9 @@ TEST_F(PosixMutationTest, CreateFolderTreeMakesEveryMissingFolderOnce) {
     EXPECT_TRUE(Fs().CreateFolderTree("d:\\clients\\CUSTOMER1"));  // already there
     EXPECT_TRUE(Fs().CreateFolderTree("d:\\"));
     // An existing folder is reused under its own spelling.
-    EXPECT_TRUE(Fs().CreateFolderTree("d:\\DATA\\new."));
+    EXPECT_TRUE(Fs().CreateFolderTree("d:\\DATA\\new"));
     EXPECT_TRUE(HostIsFolder(Host("data/new")));
+    EXPECT_FALSE(Fs().CreateFolderTree("d:\\data\\dotted."));
     EXPECT_FALSE(HostExists(Host("DATA")));
 
     const std::string refused[] = {"d:\\file.txt", "d:\\file.txt\\sub", "d:\\bad\\a?b",

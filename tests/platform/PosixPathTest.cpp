@@ -26,8 +26,9 @@ TEST_F(PosixPathTest, ProbesFindNamesWhateverTheirLetterCase) {
         {"d:/data", true, false},
         {"d:\\Data\\", true, false},
         {"d:\\\\data\\\\sub", true, false},
-        {"d:\\data.", true, false},
-        {"d:\\data  . ", true, false},
+        // A trailing period or blank would name another entry than the host's: no such path.
+        {"d:\\data.", false, false},
+        {"d:\\data  . ", false, false},
         {"d:\\x\\..\\DATA", true, false},
         {"d:\\..\\..\\data", true, false},  // ".." stops at the drive root
         {"d:\\data\\.\\SUB", true, false},
@@ -58,12 +59,11 @@ TEST_F(PosixPathTest, ExactSpellingWinsAndMissingPartsKeepTheirText) {
         {"d:\\DATA\\x", "Data/x"},
         {"d:\\ONLY\\New\\Sub", "only/New/Sub"},
         {"d:\\New\\..\\Only", "only"},
-        {"d:\\a.\\b", "a/b"},           // one trailing period goes from every name
-        {"d:\\a \\b", "a /b"},          // a space stays inside the path
-        {"d:\\only \\", "only "},       // and at its end behind a separator
         {"d:\\only\\...", "only/..."},  // names made of dots are names
     };
     for (const auto& c : cases) EXPECT_EQ(Fs().ToHostPath(c.path), Host(c.host)) << c.path;
+    for (const char* path : {"d:\\a.\\b", "d:\\a \\b", "d:\\only \\", "d:\\only."})
+        EXPECT_EQ(Fs().ToHostPath(path), std::nullopt) << path;
 }
 
 TEST_F(PosixPathTest, DriveRootsAndUnmappedHostPathsMapBothWays) {

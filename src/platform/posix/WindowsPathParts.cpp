@@ -97,6 +97,10 @@ bool SplitWindowsPath(const std::string& path, WindowsPathParts& parts) {
         if (!segment.empty()) segments.push_back(std::move(segment));
     }
     for (std::size_t i = 0; i < segments.size(); ++i) {
+        // Windows would drop a trailing period or blank and reach another entry than the one the
+        // host may hold under this very name, so such a path names nothing.
+        const std::string& segment = segments[i];
+        if (!IsOnlyDots(segment) && (segment.back() == '.' || segment.back() == ' ')) return false;
         const bool last = i + 1 == segments.size();
         std::string name = WindowsSegmentName(std::move(segments[i]), last && !endsWithSeparator);
         if (name.empty() || name == ".") continue;

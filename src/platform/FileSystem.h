@@ -121,6 +121,9 @@ public:
     virtual bool IsFile(const std::string& path) = 0;
     // The entry itself is a link, whatever it points to.
     virtual bool IsLink(const std::string& path) = 0;
+    // Whether any entry is there, a link not followed; when not, why says whether it truly is
+    // not there (NotFound) or could not be looked at (access denied, a path too long).
+    virtual bool Exists(const std::string& path, FsError& why) = 0;
     virtual bool GetAttributes(const std::string& path, std::uint32_t& attributes) = 0;
 
     // Return false to stop the enumeration early.

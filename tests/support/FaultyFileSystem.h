@@ -47,6 +47,7 @@ public:
     bool IsFolder(const std::string& path) override { return inner_.IsFolder(path); }
     bool IsFile(const std::string& path) override { return inner_.IsFile(path); }
     bool IsLink(const std::string& path) override { return inner_.IsLink(path); }
+    bool Exists(const std::string& path, FsError& why) override { return inner_.Exists(path, why); }
     bool GetAttributes(const std::string& path, std::uint32_t& attributes) override {
         return inner_.GetAttributes(path, attributes);
     }

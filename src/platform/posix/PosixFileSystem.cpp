@@ -299,6 +299,18 @@ bool PosixFileSystem::IsLink(const std::string& path) {
     return host && host->Exists() && lstat(host->Full().c_str(), &own) == 0 && S_ISLNK(own.st_mode);
 }
 
+bool PosixFileSystem::Exists(const std::string& path, FsError& why) {
+    const auto host = Resolve(path);
+    if (!host) {
+        why = FsError::NotFound;
+        return false;
+    }
+    struct stat st {};
+    if (lstat(host->Full().c_str(), &st) == 0) return true;
+    why = ErrorOf(errno);
+    return false;
+}
+
 bool PosixFileSystem::GetAttributes(const std::string& path, std::uint32_t& attributes) {
     const auto host = Resolve(path);
     if (!host || !host->Exists()) return false;

@@ -35,6 +35,7 @@ public:
     bool IsFolder(const std::string& path) override;
     bool IsFile(const std::string& path) override;
     bool IsLink(const std::string& path) override;
+    bool Exists(const std::string& path, FsError& why) override;
     // A link shows its own bits (never read-only) with the folder flag of its target.
     bool GetAttributes(const std::string& path, std::uint32_t& attributes) override;
     bool Enumerate(const std::string& folderAndPattern, const EntryVisitor& visit) override;

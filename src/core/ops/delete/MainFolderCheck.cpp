@@ -88,7 +88,14 @@ MainFolderVerdict CheckFolderPath(FileSystem& fs, const std::string& text) {
     // Entering a link would walk its target, which lies outside what was listed; so would a
     // folder reached through one.
     if (ThroughLink(fs, path, drive.size())) return MainFolderVerdict::OtherReasons;
-    if (!IsExistingFolder(fs, text)) return MainFolderVerdict::NotExists;
+    if (!IsExistingFolder(fs, text)) {
+        // Only a folder that truly is not there is reported as not existing; one the user may not
+        // enter, or whose path is too long for the host, is there for other reasons.
+        FsError why = FsError::None;
+        if (fs.Exists(text, why) || why != FsError::NotFound)
+            return MainFolderVerdict::OtherReasons;
+        return MainFolderVerdict::NotExists;
+    }
     return MainFolderVerdict::Ready;
 }
 

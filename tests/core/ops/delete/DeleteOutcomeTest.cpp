@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "DeleteFixture.h"
-#include "support/TreeSnapshot.h"
 #include "core/ops/delete/DeleteRun.h"
 #include "core/ops/delete/SmartDelete.h"
 #include "support/ScriptedMessenger.h"
+#include "support/TreeSnapshot.h"
 
 namespace arbovane {
 namespace {
@@ -315,6 +315,32 @@ TEST_F(DeleteOutcomeTest, PatternWithAFolderPartDeletesNothing) {
         EXPECT_EQ(Run(fs_, options), Lines{});
     }
     EXPECT_EQ(testing::TreeSnapshot(host_), before);
+}
+
+}  // namespace
+}  // namespace arbovane
+
+namespace arbovane {
+namespace {
+
+// Only a main folder that truly is not there is "not exists"; one below a folder the user may
+// not search is there for other reasons, in the run and in the simulation alike.
+TEST_F(DeleteOutcomeTest, MainFolderTheUserMayNotReachIsOtherReasons) {
+    File("Shut/In/x.txt", "keep");
+    if (geteuid() == 0) {
+        ASSERT_EQ(chmod((host_ + "/..").c_str(), 0755), 0);
+    }
+    for (const char* folder : {"", "/Start"}) ASSERT_EQ(chmod((host_ + folder).c_str(), 0777), 0);
+    ASSERT_EQ(chmod(Host("Shut").c_str(), 0), 0);
+    const Lines expected = {"folder missing d:\\Gone", "folder other d:\\Shut\\In"};
+    const bool agree = AsUnprivilegedUser([&] {
+        const DeleteTabOptions options =
+            Options({"d:\\Shut\\In", "d:\\Gone"}, DeleteTabMode::Complete);
+        return Run(fs_, options) == expected && Simulate(fs_, options) == expected;
+    });
+    ASSERT_EQ(chmod(Host("Shut").c_str(), 0755), 0);
+    EXPECT_TRUE(agree);
+    EXPECT_EQ(testing::TempDrives::ReadHostFile(Host("Shut/In/x.txt")), "keep");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include "platform/posix/PosixFileOps.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -224,6 +225,15 @@ CreateOutcome CopyOpenFile(int in, const struct stat& st, int folderFd, const st
             static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
     }
     return outcome;
+}
+
+bool MountIdOf(int folderFd, const char* name, std::uint64_t& id) {
+    struct statx st {};
+    const int flags = AT_SYMLINK_NOFOLLOW | AT_NO_AUTOMOUNT | (*name ? 0 : AT_EMPTY_PATH);
+    if (statx(folderFd, name, flags, STATX_MNT_ID, &st) != 0 || !(st.stx_mask & STATX_MNT_ID))
+        return false;
+    id = st.stx_mnt_id;
+    return true;
 }
 
 bool HoldsCurrentDirectory(const struct stat& folder) {

@@ -45,6 +45,11 @@ CreateOutcome CopyOpenFile(int in, const struct stat& st, int folderFd, const st
 // Opens a file for copying, never through a link; Failed unless it is a regular file.
 int OpenSourceFile(int folderFd, const std::string& name, struct stat& st, FsError& why);
 
+// The mount an entry lies on (name "" for the open folder itself), so that a mount point of the
+// same file system, such as a bind mount, is told from a plain folder. False where the kernel
+// cannot say.
+bool MountIdOf(int folderFd, const char* name, std::uint64_t& id);
+
 // Whether the process's current directory is the folder with this status or lies below it:
 // Windows keeps such a folder open and refuses to move or remove it.
 bool HoldsCurrentDirectory(const struct stat& folder);

@@ -355,6 +355,12 @@ bool PosixFileSystem::Enumerate(const std::string& folderAndPattern, const Entry
     const bool everything = pattern == "*" || pattern == "*.*";
     struct stat here {};
     const bool knowsDevice = fstat(dirFd, &here) == 0;
+    std::uint64_t mount = 0;
+    const bool knowsMount = MountIdOf(dirFd, "", mount);
+    const auto otherMount = [&](const char* name) {
+        std::uint64_t id = 0;
+        return knowsMount && MountIdOf(dirFd, name, id) && id != mount;
+    };
     while (const dirent* raw = readdir(dir)) {
         if (IsDot(raw->d_name)) continue;
         std::string name = raw->d_name;
@@ -378,7 +384,8 @@ bool PosixFileSystem::Enumerate(const std::string& folderAndPattern, const Entry
         const bool resolved = link && fstatat(dirFd, raw->d_name, &target, 0) == 0;
         entry.isLink = link;
         entry.isFolder = link ? resolved && S_ISDIR(target.st_mode) : S_ISDIR(own.st_mode);
-        if (!link && entry.isFolder && knowsDevice && own.st_dev != here.st_dev) {
+        if (!link && entry.isFolder &&
+            ((knowsDevice && own.st_dev != here.st_dev) || otherMount(raw->d_name))) {
             entry.isLink = true;
             entry.isMountPoint = true;
         }

@@ -88,7 +88,14 @@ PosixFolderTree::PosixFolderTree(const Text& text, std::string root, std::string
       hostRoot_(std::move(hostRoot)),
       rootFd_(std::move(rootFd)),
       dev_(rootStat.st_dev),
-      ino_(rootStat.st_ino) {}
+      ino_(rootStat.st_ino) {
+    knowsMount_ = MountIdOf(rootFd_.get(), "", mount_);
+}
+
+bool PosixFolderTree::OtherMount(int folderFd, const char* name) const {
+    std::uint64_t id = 0;
+    return knowsMount_ && MountIdOf(folderFd, name, id) && id != mount_;
+}
 
 std::optional<std::string> PosixFolderTree::HostName(int parentFd, const std::string& parentKey,
                                                      const std::string& name, FsError& why) {
@@ -152,7 +159,7 @@ int PosixFolderTree::FolderFd(const std::string& relative, FsError& why) {
             why = FsError::IsLink;
         return -1;
     }
-    if (fstat(fd.get(), &st) != 0 || st.st_dev != dev_) {
+    if (fstat(fd.get(), &st) != 0 || st.st_dev != dev_ || OtherMount(fd.get(), "")) {
         // A mount point is not entered, like a link.
         why = FsError::IsLink;
         return -1;
@@ -231,7 +238,7 @@ bool PosixFolderTree::List(const std::string& relative, const std::string& patte
             const bool resolved = link && fstatat(fd, raw->d_name, &target, 0) == 0;
             entry.isLink = link;
             entry.isFolder = link ? resolved && S_ISDIR(target.st_mode) : S_ISDIR(own.st_mode);
-            if (!link && entry.isFolder && own.st_dev != dev_) {
+            if (!link && entry.isFolder && (own.st_dev != dev_ || OtherMount(fd, raw->d_name))) {
                 entry.isLink = true;
                 entry.isMountPoint = true;
             }

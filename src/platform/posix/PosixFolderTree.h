@@ -51,6 +51,8 @@ private:
 
     // The open folder of relative (the root for ""), or -1 with why.
     int FolderFd(const std::string& relative, FsError& why);
+    // Whether an entry of the open folder (or the folder itself for "") lies on another mount.
+    bool OtherMount(int folderFd, const char* name) const;
     // Splits relative into the open folder holding its last name and that name as it stands on
     // the host (looked up exactly, then ignoring letter case); found says whether it exists.
     bool Locate(const std::string& relative, int& parentFd, std::string& name, bool& found,
@@ -71,6 +73,8 @@ private:
     UniqueFd rootFd_;
     dev_t dev_;
     ino_t ino_;
+    bool knowsMount_ = false;
+    std::uint64_t mount_ = 0;
     std::unordered_map<std::string, Cached> open_;
     std::list<std::string> uses_;  // most recent first
     // Folders made by this tree: the names made in each since, by their lower-cased spelling.

@@ -328,3 +328,28 @@ TEST_F(SmartDeleteTest, AFolderSwappedForALinkAtAnyStepLeavesTheOutsideAlone) {
 
 }  // namespace
 }  // namespace arbovane
+
+#include <sys/mount.h>
+
+namespace arbovane {
+namespace {
+
+// A mount point inside a tree, a bind mount of the same file system included, is never entered:
+// the delete removes nothing of what is mounted there.
+TEST_F(SmartDeleteTest, MountPointsAreNeverEntered) {
+    File("P/f.txt");
+    Folder("P/Mounted");
+    File("Elsewhere/keep.txt", "keep");
+    if (mount(Host("Elsewhere").c_str(), Host("P/Mounted").c_str(), nullptr, MS_BIND, nullptr) != 0)
+        GTEST_SKIP() << "no permission to mount here";
+    const auto before = testing::TreeSnapshot(Host("Elsewhere"));
+    Tree(SmartDeleteMode::Complete)({fs_, log_, {}, true});
+    const bool stillMounted = Exists("P/Mounted/keep.txt");
+    umount2(Host("P/Mounted").c_str(), MNT_DETACH);
+    EXPECT_TRUE(stillMounted);
+    EXPECT_EQ(testing::TreeSnapshot(Host("Elsewhere")), before);
+    EXPECT_FALSE(Exists("P/f.txt"));
+}
+
+}  // namespace
+}  // namespace arbovane

@@ -99,8 +99,7 @@ bool PosixFolderTree::OtherMount(int folderFd, const char* name) const {
 
 std::optional<std::string> PosixFolderTree::HostName(int parentFd, const std::string& parentKey,
                                                      const std::string& name, FsError& why) {
-    struct stat st {};
-    if (fstatat(parentFd, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0) return name;
+    if (fstatat(parentFd, name.c_str(), &located_, AT_SYMLINK_NOFOLLOW) == 0) return name;
     if (errno != ENOENT) {
         why = ErrorOf(errno);
         return std::nullopt;
@@ -109,7 +108,9 @@ std::optional<std::string> PosixFolderTree::HostName(int parentFd, const std::st
     if (made != made_.end()) {
         // Only this tree has made names there, so another spelling can only be one of those.
         const auto found = made->second.find(text_.LowerCase(name));
-        if (found != made->second.end()) return found->second;
+        if (found != made->second.end() &&
+            fstatat(parentFd, found->second.c_str(), &located_, AT_SYMLINK_NOFOLLOW) == 0)
+            return found->second;
         why = FsError::NotFound;
         return std::nullopt;
     }
@@ -128,6 +129,7 @@ std::optional<std::string> PosixFolderTree::HostName(int parentFd, const std::st
         if (!best || entry->d_name < *best) best = entry->d_name;
     }
     closedir(dir);
+    if (best && fstatat(parentFd, best->c_str(), &located_, AT_SYMLINK_NOFOLLOW) != 0) best.reset();
     if (!best) why = FsError::NotFound;
     return best;
 }
@@ -312,9 +314,7 @@ bool PosixFolderTree::RemoveFile(const std::string& relative, FsError& why) {
     bool found = false;
     if (!Locate(relative, parent, name, found, why)) return false;
     if (!found) return Fail(why, FsError::NotFound);
-    struct stat own {};
-    if (fstatat(parent, name.c_str(), &own, AT_SYMLINK_NOFOLLOW) != 0)
-        return Fail(why, ErrorOf(errno));
+    const struct stat own = located_;
     if (S_ISDIR(own.st_mode)) return Fail(why, FsError::NotAFolder);
     if (S_ISREG(own.st_mode) && IsReadOnlyMode(own.st_mode))
         return Fail(why, FsError::AccessDenied);
@@ -341,8 +341,7 @@ bool PosixFolderTree::RemoveFolder(const std::string& relative, FsError& why) {
     bool found = false;
     if (!Locate(relative, parent, name, found, why)) return false;
     if (!found) return Fail(why, FsError::NotFound);
-    if (fstatat(parent, name.c_str(), &own, AT_SYMLINK_NOFOLLOW) != 0)
-        return Fail(why, ErrorOf(errno));
+    own = located_;
     if (S_ISLNK(own.st_mode)) return Fail(why, FsError::IsLink);
     if (!S_ISDIR(own.st_mode)) return Fail(why, FsError::NotAFolder);
     if (IsReadOnlyMode(own.st_mode) || HoldsCurrentDirectory(own))

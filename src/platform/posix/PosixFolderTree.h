@@ -77,6 +77,9 @@ private:
     std::uint64_t mount_ = 0;
     std::unordered_map<std::string, Cached> open_;
     std::list<std::string> uses_;  // most recent first
+    // The status of the entry the last successful look-up found, so a call that follows needs no
+    // second stat of its own.
+    struct stat located_ {};
     // Folders made by this tree: the names made in each since, by their lower-cased spelling.
     std::unordered_map<std::string, std::unordered_map<std::string, std::string>> made_;
 };

@@ -34,6 +34,19 @@ std::vector<std::string> UniqueLines(const Text& text, const std::vector<std::st
     return unique;
 }
 
+std::vector<std::string> UniqueLines(const Text& text, std::vector<std::string>&& lines) {
+    std::unordered_set<std::string> seen;
+    seen.reserve(lines.size());
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (!seen.insert(text.LowerCase(lines[i])).second) continue;
+        if (kept != i) lines[kept] = std::move(lines[i]);
+        ++kept;
+    }
+    lines.resize(kept);
+    return std::move(lines);
+}
+
 std::string SourceLineFor(ExportLinesChoice choice, const std::string& given) {
     if (choice == ExportLinesChoice::Unmodified) return given;
     std::string head, tail;
@@ -46,7 +59,7 @@ std::vector<std::string> RebuildSourceLines(const Text& text, const std::vector<
     std::vector<std::string> lines;
     lines.reserve(given.size());
     for (const std::string& line : given) lines.push_back(SourceLineFor(choice, line));
-    return UniqueLines(text, lines);
+    return UniqueLines(text, std::move(lines));
 }
 
 std::string ContentKindKey(const std::string& contentKind) {

@@ -75,6 +75,7 @@ void FolderList::RemoveAt(const std::vector<std::size_t>& positions) {
 }
 
 void FolderList::TakeAll(FolderList& source, const Accept& accept) {
+    if (source.lines_.empty()) return;
     source.Order();
     if (lines_.empty() && sorted_ == source.sorted_) {
         // Nothing here to collide with: the lines and their index move over whole, and only the
@@ -138,6 +139,7 @@ void FolderList::TakeAt(FolderList& source, const std::vector<std::size_t>& posi
 }
 
 void FolderList::Exchange(FolderList& other) {
+    if (lines_.empty() && other.lines_.empty()) return;
     Order();
     other.Order();
     std::swap(lines_, other.lines_);

@@ -27,7 +27,10 @@ void DeleteToDoCount::Forget() {
 
 MainFolderVerdict DeleteToDoCount::VerdictOf(const std::string& line) {
     const auto [entry, added] = verdicts_.try_emplace(line);
-    if (added) entry->second.verdict = CheckMainFolder(fs_, line);
+    if (added) {
+        if (progress_ && *progress_) (*progress_)(checked_++, 0);
+        entry->second.verdict = CheckMainFolder(fs_, line);
+    }
     entry->second.generation = generation_;
     return entry->second.verdict;
 }
@@ -76,6 +79,8 @@ bool DeleteToDoCount::Count(VisualLog& log, const std::vector<std::string>& incl
     }
 
     ++generation_;
+    progress_ = &progress;
+    checked_ = 0;
     const std::vector<std::string> work =
         DeleteWorkList(fs_, text_, includeLines, mode,
                        [this](const std::string& line) { return VerdictOf(line); });
@@ -116,6 +121,7 @@ bool DeleteToDoCount::Count(VisualLog& log, const std::vector<std::string>& incl
     mode_ = mode;
     patterns_ = std::move(counted);
     counted_ = true;
+    progress_ = nullptr;
     Show(log);
     return true;
 }

@@ -24,7 +24,8 @@ class VisualLog;
 // What the disk holds is read when a folder is measured; a run measures everything afresh.
 class DeleteToDoCount {
 public:
-    // Before each main folder that is measured: how many are done, how many there are.
+    // Before each main folder that is measured: how many are done, how many there are. While the
+    // lines are still being checked, before any is measured, total is 0 and done counts them.
     using Progress = std::function<void(std::size_t done, std::size_t total)>;
 
     // Both ports must outlive the object.
@@ -73,6 +74,9 @@ private:
     std::vector<std::string> patterns_;
     std::unordered_map<std::string, Verdict> verdicts_;
     std::unordered_map<std::string, Tally> measured_;
+    // The progress of the count under way, told of every line checked.
+    const Progress* progress_ = nullptr;
+    std::size_t checked_ = 0;
     std::uint64_t generation_ = 0;
     std::uint64_t folders_ = 0;
     std::uint64_t files_ = 0;

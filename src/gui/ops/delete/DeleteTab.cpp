@@ -169,6 +169,9 @@ void DeleteTab::Refresh() {
 void DeleteTab::ShowCountProgress(std::size_t done, std::size_t total) {
     if (countClock_.elapsed() < kCountBarDelayMs) return;
     if (countPaint_.isValid() && countPaint_.elapsed() < kCountBarIntervalMs) return;
+    // Without a total the lines are still being checked, at most all of them; then the bar
+    // fills again as the main folders are measured.
+    if (total == 0) total = std::max<std::size_t>(services_.pane.IncludeLines().size(), done);
     prgVol07ToDoCount->setRange(0, static_cast<int>(std::min<std::size_t>(total, INT_MAX)));
     prgVol07ToDoCount->setValue(static_cast<int>(std::min<std::size_t>(done, INT_MAX)));
     prgVol07ToDoCount->show();

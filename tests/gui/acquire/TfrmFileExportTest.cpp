@@ -189,6 +189,10 @@ TEST_F(TfrmFileExportTest, CallerLinesAreShownOnceEachWithTheFirstSelected) {
     Dialog().ExportLines({"d:\\Data", "D:\\DATA", "e:\\x", "d:\\data"}, "FOLDERS");
     EXPECT_TRUE(checked);
     EXPECT_FALSE(Dialog().isVisible());
+    // Closed, the dialog holds no lines; the next export brings its own.
+    EXPECT_TRUE(Dialog().SourceLines().empty());
+    EXPECT_EQ(testing::RowCount(Find<QListView>("lstFileExportSource")), 0);
+    EXPECT_EQ(Label("lblSmartExportSource"), "0");
 }
 
 TEST_F(TfrmFileExportTest, LongLinesScrollSideways) {

@@ -37,6 +37,8 @@ bool FolderList::AddUnlessIn(std::string line, const FolderList& other) {
 }
 
 void FolderList::AddAll(const std::vector<std::string>& lines) {
+    index_.reserve(index_.size() + lines.size());
+    lines_.reserve(lines_.size() + lines.size());
     for (const std::string& line : lines) Add(line);
 }
 

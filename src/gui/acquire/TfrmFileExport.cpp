@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include "core/app/ProgramSettings.h"
@@ -136,11 +137,12 @@ TfrmFileExport::TfrmFileExport(GuiContext& context, QWidget* parent)
     connect(btnFileExportTo, &QPushButton::clicked, this, &TfrmFileExport::btnFileExportToClick);
     connect(btnFileExportClose, &QPushButton::clicked, this, &QDialog::reject);
 
+    // In one go: thirty thousand separators added one by one would each update the box.
+    QStringList delimiters;
     for (const std::string& delimiter :
-         DelimiterEntries(context_.text, context_.settings.separators)) {
-        cboFileExportDelimiter->addItem(Q(delimiter));
-        if (PumpDue()) Pump();
-    }
+         DelimiterEntries(context_.text, context_.settings.separators))
+        delimiters.append(Q(delimiter));
+    cboFileExportDelimiter->addItems(delimiters);
     Pump();
     if (cboFileExportDelimiter->count() > 0) cboFileExportDelimiter->setCurrentIndex(0);
 

@@ -11,6 +11,9 @@ namespace {
 // Rows measured for the sideways extent: every row of a short list, the longest ones (in bytes)
 // of a long list, where measuring each would cost more than showing them.
 constexpr std::size_t kMeasuredRows = 1000;
+// Rows laid out at once. A list that grows while window messages run is laid out again after
+// each growth; a whole million rows each time would cost more than the growing.
+constexpr int kLayoutBatch = 1000;
 
 int WidestText(const QFontMetrics& metrics, const std::vector<std::string>& lines) {
     std::vector<std::size_t> rows(lines.size());
@@ -40,6 +43,8 @@ LineListView::LineListView(const QString& objectName, LineListModel::Source line
     setUniformItemSizes(true);
     setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setLayoutMode(QListView::Batched);
+    setBatchSize(kLayoutBatch);
     setModel(model_);
     SizeRows();
 }
@@ -49,8 +54,11 @@ void LineListView::ShowLines() {
     model_->Reset();
     SizeRows();
     if (scroll > 0) {
+        // The scroll range must be whole before the old position can be taken again.
+        setLayoutMode(QListView::SinglePass);
         doItemsLayout();
         verticalScrollBar()->setValue(scroll);
+        setLayoutMode(QListView::Batched);
     }
 }
 

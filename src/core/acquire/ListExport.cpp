@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <unordered_set>
 
+#include "core/lists/FolderList.h"
 #include "core/paths/PathText.h"
 #include "platform/Text.h"
 
@@ -25,26 +25,15 @@ std::vector<std::string> DelimiterEntries(const Text& text,
 }
 
 std::vector<std::string> UniqueLines(const Text& text, const std::vector<std::string>& lines) {
-    // Keyed by the lower-cased line so that long Visual Log lists stay linear.
-    std::unordered_set<std::string> seen;
-    std::vector<std::string> unique;
-    unique.reserve(lines.size());
-    for (const std::string& line : lines)
-        if (seen.insert(text.LowerCase(line)).second) unique.push_back(line);
-    return unique;
+    return UniqueLines(text, std::vector<std::string>(lines));
 }
 
 std::vector<std::string> UniqueLines(const Text& text, std::vector<std::string>&& lines) {
-    std::unordered_set<std::string> seen;
-    seen.reserve(lines.size());
-    std::size_t kept = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        if (!seen.insert(text.LowerCase(lines[i])).second) continue;
-        if (kept != i) lines[kept] = std::move(lines[i]);
-        ++kept;
-    }
-    lines.resize(kept);
-    return std::move(lines);
+    // A folder list keeps each line once by the lower-cased text, through a table of hashes, so a
+    // Visual Log category of a million lines is neither searched quadratically nor copied.
+    FolderList unique(text);
+    for (std::string& line : lines) unique.Add(std::move(line));
+    return unique.TakeLines();
 }
 
 std::string SourceLineFor(ExportLinesChoice choice, const std::string& given) {

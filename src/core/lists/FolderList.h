@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <functional>
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 namespace arbovane {
@@ -12,9 +11,11 @@ namespace arbovane {
 class Text;
 
 // The lines of one list box. A line is held when the list has the same text without regard to
-// letter case (the list box's exact-string search); the lookup goes through an index of the
-// lower-cased lines so that lists of a hundred thousand folders stay fast. A sorted list keeps its
-// lines in ascending order, letter case ignored, each new line after the ones that compare equal.
+// letter case (the list box's exact-string search); the lookup goes through a table of the
+// lower-cased lines' hashes, so that lists of a million folders stay fast and small: no line is
+// kept twice, and only a line whose hash matches is lowered again to be compared. A sorted list
+// keeps its lines in ascending order, letter case ignored, each new line after the ones that
+// compare equal.
 class FolderList {
 public:
     // Whether a line may enter the list at all.
@@ -59,8 +60,20 @@ public:
     std::vector<std::string> TakeLines();
 
 private:
+    static constexpr std::size_t kNotHeld = static_cast<std::size_t>(-1);
+
     std::string Key(const std::string& line) const;
-    bool AddKeyed(std::string line, std::string key);
+    static std::uint64_t HashOf(const std::string& key);
+    // The position of the line with this key and hash, or kNotHeld.
+    std::size_t Find(const std::string& key, std::uint64_t hash) const;
+    // Whether some line has this hash; its key may still differ.
+    bool MayHold(std::uint64_t hash) const;
+    void Append(std::string line, std::uint64_t hash);
+    void Place(std::size_t position) const;
+    // The table made anew from the hashes, after lines moved or left.
+    void Reindex() const;
+    // Keeps the lines whose flag is false, in order.
+    void Compact(const std::vector<bool>& leaving);
     // A sorted list takes new lines at its end and orders them on the next read, so a long run of
     // additions costs one sort instead of a shift per line.
     void Order() const;
@@ -69,8 +82,11 @@ private:
     const Text& text_;
     bool sorted_;
     mutable std::vector<std::string> lines_;
+    // The hash of each line's key, position for position.
+    mutable std::vector<std::uint64_t> hashes_;
+    // Open addressing over the hashes: position + 1, 0 for a free slot; at most half full.
+    mutable std::vector<std::uint32_t> table_;
     mutable std::size_t orderedCount_ = 0;
-    std::unordered_set<std::string> index_;
     std::uint64_t revision_ = 0;
 };
 

@@ -267,6 +267,7 @@ void DeleteScenario(Bench& b, long max) {
         const std::string extra = "d:\\Delete" + std::to_string(size) + "\\" + Numbered("F", size);
         Windows w(b);
         TfrmMain& main = *w.windows->main;
+        main.show();
         main.Pages()->setCurrentIndex(kTabDelete);
         FolderListPane& pane = *main.Pane(kTabDelete);
         b.Row("delete", size, "fill the include list", [&] {
@@ -326,6 +327,7 @@ void ListsScenario(Bench& b, long max) {
         }
         Windows w(b);
         TfrmMain& main = *w.windows->main;
+        main.show();
         main.Pages()->setCurrentIndex(kTabRename);
         FolderListPane& pane = *main.Pane(kTabRename);
         b.Row("lists", size, "fill the include list", [&] {

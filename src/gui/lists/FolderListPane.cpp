@@ -170,11 +170,12 @@ void FolderListPane::Run(const std::function<bool()>& body) {
     lstInclude->setUpdatesEnabled(false);
     lstExclude->setUpdatesEnabled(false);
     const bool mayHaveChanged = body();
-    const bool changed = model_.Include().Revision() != includeShown_ ||
-                         model_.Exclude().Revision() != excludeShown_;
-    if (mayHaveChanged && changed) {
+    const bool includeChanged = model_.Include().Revision() != includeShown_;
+    const bool excludeChanged = model_.Exclude().Revision() != excludeShown_;
+    if (mayHaveChanged && (includeChanged || excludeChanged)) {
         ShowLists();
-        if (refresh_) refresh_();
+        // What the tab counts and enables comes from the include list alone.
+        if (includeChanged && refresh_) refresh_();
     }
     lstInclude->setUpdatesEnabled(true);
     lstExclude->setUpdatesEnabled(true);

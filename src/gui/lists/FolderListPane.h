@@ -68,8 +68,9 @@ public slots:
 
 private:
     // Runs one operation unless another is under way; body returns false when it cannot have
-    // changed the lists. A list that did change is shown again and the refresh routine runs;
-    // an operation that changed nothing (a No, a Cancel, an export) leaves both alone.
+    // changed the lists. A list that did change is shown again, and the refresh routine runs when
+    // the include list changed; an operation that changed nothing (a No, a Cancel, an export)
+    // leaves both alone.
     void Run(const std::function<bool()>& body);
     QPushButton* MakeButton(const std::string& name, const std::string& caption,
                             void (FolderListPane::*handler)());

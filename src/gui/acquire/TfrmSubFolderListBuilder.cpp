@@ -350,6 +350,9 @@ void TfrmSubFolderListBuilder::ShowLists() {
         excludeShown_ = model_.Exclude().Revision();
     }
     counters_.Show(model_.Include().Size(), model_.Exclude().Size());
+    // The lines shown are the lists' own again; a box shown from here on paints them.
+    lstIncludeFolderList->setUpdatesEnabled(true);
+    lstExcludeFolderList->setUpdatesEnabled(true);
 }
 
 void TfrmSubFolderListBuilder::StartWalk(std::uint64_t expected, bool measuring) {

@@ -198,6 +198,9 @@ void FolderListPane::ShowLists() {
         excludeShown_ = model_.Exclude().Revision();
     }
     counters_.Show(model_.Include().Size(), model_.Exclude().Size());
+    // The lines shown are the lists' own again; a box shown from here on paints them.
+    lstInclude->setUpdatesEnabled(true);
+    lstExclude->setUpdatesEnabled(true);
 }
 
 void FolderListPane::btnAddFolderClick() {

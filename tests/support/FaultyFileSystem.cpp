@@ -107,6 +107,7 @@ void FaultyFileSystem::Before(Op op, std::function<void(const std::string&)> hoo
 }
 
 bool FaultyFileSystem::Pass(Op op, const std::string& path, bool mutating) {
+    ++calls_[op];
     if (mutating) {
         ++mutations_;
         if (forbidMutations_) ADD_FAILURE() << "mutating call on " << path;

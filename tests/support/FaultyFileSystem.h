@@ -43,6 +43,13 @@ public:
     }
     void FakeVolume(const std::string& drive, std::uint64_t id) { volumes_[Key(drive)] = id; }
     int MutationCount() const { return mutations_; }
+    // How often op was called since the counts were last reset: a refresh that measures shows
+    // up as folder listings.
+    int Calls(Op op) const {
+        const auto found = calls_.find(op);
+        return found == calls_.end() ? 0 : found->second;
+    }
+    void ResetCalls() { calls_.clear(); }
 
     bool IsFolder(const std::string& path) override { return inner_.IsFolder(path); }
     bool IsFile(const std::string& path) override { return inner_.IsFile(path); }
@@ -89,6 +96,7 @@ private:
     std::map<std::string, std::uint64_t> volumes_;
     std::set<std::pair<Op, std::string>> failures_;
     std::multimap<Op, std::function<void(const std::string&)>> hooks_;
+    std::map<Op, int> calls_;
     bool forbidMutations_ = false;
     int mutations_ = 0;
 };

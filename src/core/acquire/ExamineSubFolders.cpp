@@ -1,7 +1,6 @@
 #include "core/acquire/ExamineSubFolders.h"
 
 #include <algorithm>
-#include <set>
 #include <unordered_map>
 #include <utility>
 
@@ -15,11 +14,14 @@ ExamineSubFolders::ExamineSubFolders(const Text& text, std::vector<std::string> 
     : text_(text), lines_(std::move(lines)) {}
 
 std::vector<std::string> ExamineSubFolders::ReadAll() const {
-    std::set<std::string> distinct;
-    for (const std::string& line : lines_) {
-        if (!TrimSpaces(line).empty()) distinct.insert(line);
-    }
-    return {distinct.begin(), distinct.end()};
+    // Sorted once and made distinct, the order of a sorted set without a node per line.
+    std::vector<std::string> distinct;
+    distinct.reserve(lines_.size());
+    for (const std::string& line : lines_)
+        if (line.find_first_not_of(' ') != std::string::npos) distinct.push_back(line);
+    std::sort(distinct.begin(), distinct.end());
+    distinct.erase(std::unique(distinct.begin(), distinct.end()), distinct.end());
+    return distinct;
 }
 
 std::vector<std::string> ExamineSubFolders::ReadTopMost() const {

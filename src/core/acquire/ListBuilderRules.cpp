@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "core/acquire/ListingReporter.h"
 #include "core/lists/EditParseBack.h"
 #include "core/lists/ListMoves.h"
 #include "core/paths/Arbsplit.h"
@@ -48,6 +49,13 @@ ListMessage Message(const std::string& number, const std::string& text, int flag
     return ListMessage{number, text, kTitle + number + ".", flags};
 }
 
+// The file system of a walk, reporting each listing to progress.
+ListingReporter Reporting(FileSystem& fs, const ListBuilderRules::WalkProgress& progress) {
+    return ListingReporter(fs, [&progress](std::uint64_t listings, std::uint64_t) {
+        if (progress) progress(listings);
+    });
+}
+
 // Blanks and control characters, as the builder's fields are trimmed.
 std::string Trim(const std::string& text) {
     const auto blank = [](char c) { return static_cast<unsigned char>(c) <= ' '; };
@@ -91,13 +99,15 @@ std::optional<ListMessage> ListBuilderRules::MeasureSource(const std::string& so
                                                            _tagSourceSummary& summary) const {
     const std::string trimmed = Trim(source);
     if (trimmed.empty()) return Message("0572", kSourceEmpty);
-    FolderStructSize size(fs_, trimmed);
+    ListingReporter fs = Reporting(fs_, walkProgress_);
+    FolderStructSize size(fs, trimmed);
     size.SetIncludeMain(false);
     size.MeasureAllFiles();
     summary.rows = size.ShowAllFilesLevelSummary().rows;
     summary.folders = std::to_string(size.FolderCount());
     summary.files = std::to_string(size.AllFileCount());
     summary.fileSize = FormatSize(size.AllByteTotal());
+    summary.listings = fs.Listings();
     return std::nullopt;
 }
 
@@ -128,7 +138,8 @@ void ListBuilderRules::ClearInclude() {
 std::optional<ListMessage> ListBuilderRules::Build(const std::string& source,
                                                    const std::string& filter,
                                                    const _tagBuilderLevels& levels) {
-    LevelCopy walk(fs_, text_, {Trim(source)});
+    ListingReporter fs = Reporting(fs_, walkProgress_);
+    LevelCopy walk(fs, text_, {Trim(source)});
     std::int32_t first = 0;
     std::int32_t second = 0;
     switch (levels.mode) {
@@ -153,9 +164,8 @@ std::optional<ListMessage> ListBuilderRules::Build(const std::string& source,
     const std::vector<std::string> results = walk.Results();
     if (results.empty()) return Message("0582", kNoResults);
     for (const std::string& result : results) {
-        const std::string line = Trim(result);
-        if (line.empty() || exclude_.Holds(line) || !include_.Add(line)) continue;
-        Report();
+        std::string line = Trim(result);
+        if (!line.empty() && include_.AddUnlessIn(std::move(line), exclude_)) Report();
     }
     Report();
     return std::nullopt;
@@ -248,7 +258,8 @@ std::optional<ListMessage> ListBuilderRules::LevelSummary(
     std::string folder;
     if (const auto refusal = ViewSelected(selected, folder)) return refusal;
     if (folder.empty()) return std::nullopt;
-    FolderStructSize size(fs_, folder);
+    ListingReporter fs = Reporting(fs_, walkProgress_);
+    FolderStructSize size(fs, folder);
     size.SetIncludeMain(true);
     size.MeasureSelectedFiles(patterns.empty() ? std::vector<std::string>{"*.*"} : patterns);
     summary = size.ShowLevelSummary();

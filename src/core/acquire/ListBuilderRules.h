@@ -45,6 +45,8 @@ struct _tagSourceSummary {
     std::string folders;
     std::string files;
     std::string fileSize;
+    // The folder listings the measurement took: the source and every folder below it.
+    std::uint64_t listings = 0;
 };
 
 // The builder's two lists and every operation of its window that works on data. Operations
@@ -53,6 +55,8 @@ class ListBuilderRules {
 public:
     // Called after each item of a long operation with the counter values to show.
     using Progress = std::function<void(std::size_t includeCount, std::size_t excludeCount)>;
+    // Called after each folder listing of a walk with the listings so far.
+    using WalkProgress = std::function<void(std::uint64_t listings)>;
 
     // Both ports must outlive the object.
     ListBuilderRules(FileSystem& fs, const Text& text);
@@ -62,6 +66,8 @@ public:
     const FolderList& Include() const { return include_; }
     const FolderList& Exclude() const { return exclude_; }
     void SetProgress(Progress progress) { progress_ = std::move(progress); }
+    // The walks of MeasureSource, Build and LevelSummary report through it.
+    void SetWalkProgress(WalkProgress progress) { walkProgress_ = std::move(progress); }
 
     // The blank-source warning, or the measurement of the trimmed source in summary.
     std::optional<ListMessage> MeasureSource(const std::string& source,
@@ -119,6 +125,7 @@ private:
     FolderList include_;
     FolderList exclude_;
     Progress progress_;
+    WalkProgress walkProgress_;
 };
 
 }  // namespace arbovane

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
-#include <unordered_set>
 
+#include "core/lists/FolderList.h"
 #include "core/paths/PathText.h"
 #include "platform/Text.h"
 
@@ -25,13 +25,15 @@ std::vector<std::string> DelimiterEntries(const Text& text,
 }
 
 std::vector<std::string> UniqueLines(const Text& text, const std::vector<std::string>& lines) {
-    // Keyed by the lower-cased line so that long Visual Log lists stay linear.
-    std::unordered_set<std::string> seen;
-    std::vector<std::string> unique;
-    unique.reserve(lines.size());
-    for (const std::string& line : lines)
-        if (seen.insert(text.LowerCase(line)).second) unique.push_back(line);
-    return unique;
+    return UniqueLines(text, std::vector<std::string>(lines));
+}
+
+std::vector<std::string> UniqueLines(const Text& text, std::vector<std::string>&& lines) {
+    // A folder list keeps each line once by the lower-cased text, through a table of hashes, so a
+    // Visual Log category of a million lines is neither searched quadratically nor copied.
+    FolderList unique(text);
+    for (std::string& line : lines) unique.Add(std::move(line));
+    return unique.TakeLines();
 }
 
 std::string SourceLineFor(ExportLinesChoice choice, const std::string& given) {
@@ -46,7 +48,7 @@ std::vector<std::string> RebuildSourceLines(const Text& text, const std::vector<
     std::vector<std::string> lines;
     lines.reserve(given.size());
     for (const std::string& line : given) lines.push_back(SourceLineFor(choice, line));
-    return UniqueLines(text, lines);
+    return UniqueLines(text, std::move(lines));
 }
 
 std::string ContentKindKey(const std::string& contentKind) {

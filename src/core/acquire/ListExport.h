@@ -33,6 +33,8 @@ std::vector<std::string> DelimiterEntries(const Text& text,
 
 // The lines in order, each kept only the first time it occurs with any letter case.
 std::vector<std::string> UniqueLines(const Text& text, const std::vector<std::string>& lines);
+// The same, reusing the lines given instead of copying them.
+std::vector<std::string> UniqueLines(const Text& text, std::vector<std::string>&& lines);
 // One given line as the chosen rebuild shows it: "As Folder Templates" keeps what follows the
 // first colon (a line without one stays whole).
 std::string SourceLineFor(ExportLinesChoice choice, const std::string& given);

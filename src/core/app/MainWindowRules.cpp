@@ -1,6 +1,6 @@
 #include "core/app/MainWindowRules.h"
 
-#include <algorithm>
+#include <unordered_set>
 
 #include "core/app/ProgramSettings.h"
 #include "core/paths/Arbsplit.h"
@@ -17,14 +17,14 @@ std::string FileTypesLabelText(const ProgramSettings& settings) {
 
 std::vector<std::string> DestinationComboItems(const Text& text,
                                                const std::vector<std::string>& remembered) {
+    // Keyed by the lower-cased folder, as the list boxes look lines up, so ten thousand entries
+    // are not compared pair by pair.
+    std::unordered_set<std::string> listed;
+    listed.reserve(remembered.size());
     std::vector<std::string> items;
-    for (const std::string& folder : remembered) {
-        if (folder.empty()) continue;
-        const bool listed = std::any_of(items.begin(), items.end(), [&](const std::string& item) {
-            return text.EqualsNoCase(item, folder);
-        });
-        if (!listed) items.push_back(folder);
-    }
+    for (const std::string& folder : remembered)
+        if (!folder.empty() && listed.insert(text.LowerCase(folder)).second)
+            items.push_back(folder);
     return items;
 }
 

@@ -12,7 +12,7 @@ struct ProgramSettings;
 std::string FileTypesLabelText(const ProgramSettings& settings);
 
 // Items for a destination combo box: each remembered folder that is not empty and not yet listed
-// (letter case ignored, as the combo box searches), in stored order.
+// (letter case ignored, by the lower-cased text, as the list boxes search), in stored order.
 std::vector<std::string> DestinationComboItems(const Text& text,
                                                const std::vector<std::string>& remembered);
 

@@ -46,7 +46,23 @@ std::string SettingsPath(const std::string& defaultDirectory) {
     return path;
 }
 
-void LoadOrCreateSettings(FileSystem& fs, Messenger& messenger, ProgramSettings& settings) {
+namespace {
+
+// The file at path as it stands now, holding what store gives.
+void Remember(FileSystem& fs, const std::string& path, const ProgramSettings& store,
+              SettingsFileSeen& seen) {
+    FileStamp stamp;
+    seen.known = fs.GetFileStamp(path, stamp);
+    seen.path = path;
+    seen.size = stamp.size;
+    seen.modifiedNs = stamp.modifiedNs;
+    seen.store = store;
+}
+
+}  // namespace
+
+void LoadOrCreateSettings(FileSystem& fs, Messenger& messenger, ProgramSettings& settings,
+                          SettingsFileSeen* seen) {
     settings.programIdentifier = kProgramIdentifier;
     settings.programTitle = kProgramTitle;
     std::size_t length = 0;
@@ -54,16 +70,32 @@ void LoadOrCreateSettings(FileSystem& fs, Messenger& messenger, ProgramSettings&
     if (!CaptureCurrentDirectory(fs, length, current)) current.clear();
     settings.defaultDirectory = current;
 
+    const std::string path = SettingsPath(settings.defaultDirectory);
     std::string bytes;
-    if (!fs.ReadWholeFile(SettingsPath(settings.defaultDirectory), bytes)) {
+    if (!fs.ReadWholeFile(path, bytes)) {
         Defaults(settings);
-        SaveClass(fs, messenger).Save(settings);
+        if (SaveClass(fs, messenger).Save(settings) && seen) Remember(fs, path, settings, *seen);
         return;
     }
     ClearLists(settings);
     // The bytes are at hand already; reading the file a second time could only race with another
     // copy of the program.
     DecodeSettings(bytes, settings);
+    if (seen) Remember(fs, path, settings, *seen);
+}
+
+bool SaveUnlessUnchanged(FileSystem& fs, Messenger& messenger, const ProgramSettings& settings,
+                         SettingsFileSeen& seen) {
+    const std::string path = SettingsPath(settings.defaultDirectory);
+    FileStamp stamp;
+    // Rewriting an unchanged store would write hundreds of megabytes for nothing. Another copy of
+    // the program, or the user, may have changed the file since: then it is written, as always.
+    if (seen.known && seen.path == path && settings == seen.store && fs.GetFileStamp(path, stamp) &&
+        stamp.size == seen.size && stamp.modifiedNs == seen.modifiedNs)
+        return true;
+    if (!SaveClass(fs, messenger).Save(settings)) return false;
+    Remember(fs, path, settings, seen);
+    return true;
 }
 
 }  // namespace arbovane

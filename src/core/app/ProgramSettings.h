@@ -74,9 +74,25 @@ void ClearLists(ProgramSettings& settings);
 // leading pair.
 std::string SettingsPath(const std::string& defaultDirectory);
 
+// The settings file as the program last read or wrote it: where, its size and time, and the
+// store it gave or was written from.
+struct SettingsFileSeen {
+    bool known = false;
+    std::string path;
+    std::uint64_t size = 0;
+    std::int64_t modifiedNs = 0;
+    ProgramSettings store;
+};
+
 // Start-up: records the identifier, the title and the current directory as the default directory,
 // then reads the settings file there, or fills the defaults and writes a new file when it cannot
-// be read.
-void LoadOrCreateSettings(FileSystem& fs, Messenger& messenger, ProgramSettings& settings);
+// be read. seen, when given, learns what the file holds afterwards.
+void LoadOrCreateSettings(FileSystem& fs, Messenger& messenger, ProgramSettings& settings,
+                          SettingsFileSeen* seen = nullptr);
+
+// Closing: writes the store (SaveClass) unless nothing changed since the file was seen, neither
+// the store nor the file, which then gives this store already; true when the file gives it.
+bool SaveUnlessUnchanged(FileSystem& fs, Messenger& messenger, const ProgramSettings& settings,
+                         SettingsFileSeen& seen);
 
 }  // namespace arbovane

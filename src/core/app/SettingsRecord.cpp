@@ -42,14 +42,17 @@ std::string_view CutAtCharacterBoundary(std::string_view text, std::size_t limit
 }
 
 void SettingsRecord::AppendTo(std::string& bytes) const {
-    std::string record(kSize, '\0');
-    PutInt32(record, kTypeOffset, type);
+    // Written in place at the end: a whole file of records is formed without a copy of each.
+    const std::size_t at = bytes.size();
+    bytes.resize(at + kSize, '\0');
+    PutInt32(bytes, at + kTypeOffset, type);
     const std::string_view shownName = std::string_view(name).substr(0, kNameSize);
-    std::copy(shownName.begin(), shownName.end(), record.begin() + kNameOffset);
+    std::copy(shownName.begin(), shownName.end(),
+              bytes.begin() + static_cast<std::ptrdiff_t>(at + kNameOffset));
     const std::string_view text = CutAtCharacterBoundary(value, kMaxValueLength);
-    std::copy(text.begin(), text.end(), record.begin() + kValueOffset);
-    PutInt32(record, kNumberOffset, number);
-    bytes += record;
+    std::copy(text.begin(), text.end(),
+              bytes.begin() + static_cast<std::ptrdiff_t>(at + kValueOffset));
+    PutInt32(bytes, at + kNumberOffset, number);
 }
 
 SettingsRecord SettingsRecord::Parse(std::string_view bytes) {

@@ -50,10 +50,9 @@ bool ParseBackEditedLines(const std::vector<std::string>& lines, bool relative, 
     target.Clear();
     for (const std::string& line : lines) {
         if (TrimSpaces(line).empty()) continue;
-        const std::string path = NormalisePath(line);
+        std::string path = NormalisePath(line);
         if (HasDrive(path) == relative) continue;
-        if (target.Holds(path) || other.Holds(path)) continue;
-        target.Add(path);
+        if (!target.AddUnlessIn(std::move(path), other)) continue;
         if (afterAdd) afterAdd();
     }
     return true;

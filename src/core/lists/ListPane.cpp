@@ -225,7 +225,7 @@ std::optional<ListMessage> ListPane::ViewSelected(const std::vector<std::size_t>
     return std::nullopt;
 }
 
-std::optional<ListMessage> ListPane::ImportResult(const std::vector<std::string>& lines,
+std::optional<ListMessage> ListPane::ImportResult(std::vector<std::string> lines,
                                                   bool closedWithOk) {
     if (lines.empty())
         return Message("Empty Result List in the File Import Window!\n", texts_.importEmptyTitle);
@@ -234,13 +234,11 @@ std::optional<ListMessage> ListPane::ImportResult(const std::vector<std::string>
     const bool errors =
         texts_.strings ? CheckImportRelative(report, lines) : CheckImportFull(report, lines);
     if (errors) return Message(report, texts_.importCheckTitle);
-    for (const std::string& line : lines) {
-        const std::string item = texts_.strings ? NormalisePath(line) : line;
-        if (include_.Holds(item) || exclude_.Holds(item)) continue;
+    for (std::string& line : lines) {
+        std::string item = texts_.strings ? NormalisePath(line) : std::move(line);
         const std::size_t length = CountCharacters(TrimSpaces(item));
         if (texts_.strings ? length == 0 : length < 2) continue;
-        include_.Add(item);
-        Report();
+        if (include_.AddUnlessIn(std::move(item), exclude_)) Report();
     }
     Report();
     return std::nullopt;

@@ -62,8 +62,7 @@ public:
 
     // The import dialog's result: the warning of an empty result or of lines the tab cannot take
     // (then nothing is added), or nothing when the new lines were appended. A Cancel adds nothing.
-    std::optional<ListMessage> ImportResult(const std::vector<std::string>& lines,
-                                            bool closedWithOk);
+    std::optional<ListMessage> ImportResult(std::vector<std::string> lines, bool closedWithOk);
 
     // The lines to hand to the export dialog, or the warning of an empty list.
     std::optional<ListMessage> ExportLines(std::vector<std::string>& lines) const;

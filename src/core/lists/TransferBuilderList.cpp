@@ -31,11 +31,8 @@ std::optional<ListMessage> TransferBuilderList(TabPrefix tab, ListPane& pane,
                            EmptyResultTitle(tab), kMsgWarning};
     }
     if (!closedWithImport) return std::nullopt;
-    for (const std::string& line : builderLines) {
-        if (TrimSpaces(line).empty() || pane.Include().Holds(line) || pane.Exclude().Holds(line))
-            continue;
-        pane.Include().Add(line);
-    }
+    for (const std::string& line : builderLines)
+        if (!TrimSpaces(line).empty()) pane.Include().AddUnlessIn(line, pane.Exclude());
     return std::nullopt;
 }
 

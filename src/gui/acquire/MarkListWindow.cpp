@@ -109,7 +109,10 @@ MarkListWindow::MarkListWindow(GuiContext& context, const Captions& captions, QW
     layout->addLayout(closing);
     resize(520, 420);
 
-    FormActivate();
+    // Created at start, right after the main window read the settings file into the store: the
+    // store holds what a second reading would give.
+    model_.Activate(StoredList());
+    ShowLists();
 }
 
 int MarkListWindow::Run() {

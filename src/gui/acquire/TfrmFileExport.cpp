@@ -5,16 +5,18 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QItemSelectionModel>
 #include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include "core/app/ProgramSettings.h"
 #include "core/paths/Arbsplit.h"
 #include "gui/app/PumpMessages.h"
+#include "gui/lists/LineListView.h"
 #include "platform/FileSystem.h"
 #include "platform/Messenger.h"
 #include "platform/Shell.h"
@@ -49,14 +51,11 @@ TfrmFileExport::TfrmFileExport(GuiContext& context, QWidget* parent)
     setWindowTitle("Export Datas to a File.");
     setModal(true);
 
-    lstFileExportSource = new QListWidget(this);
-    lstFileExportSource->setObjectName("lstFileExportSource");
-    // Long paths scroll sideways. Every row has the same size, which carries the scroll extent,
-    // so a long list is not measured line by line.
-    lstFileExportSource->setWordWrap(false);
-    lstFileExportSource->setUniformItemSizes(true);
-    lstFileExportSource->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    lstFileExportSource->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // Long paths scroll sideways over a fixed extent, so a long list is not measured line by line.
+    lstFileExportSource = new LineListView(
+        "lstFileExportSource", [this]() -> const std::vector<std::string>& { return Shown(); },
+        kScrollExtentPixels, this);
+    lstFileExportSource->setSelectionMode(QAbstractItemView::SingleSelection);
 
     auto* sourceCaption = new QLabel("Original Content to Export:", this);
     sourceCaption->setObjectName("lblSmartExportSourceCaption");
@@ -138,11 +137,12 @@ TfrmFileExport::TfrmFileExport(GuiContext& context, QWidget* parent)
     connect(btnFileExportTo, &QPushButton::clicked, this, &TfrmFileExport::btnFileExportToClick);
     connect(btnFileExportClose, &QPushButton::clicked, this, &QDialog::reject);
 
+    // In one go: thirty thousand separators added one by one would each update the box.
+    QStringList delimiters;
     for (const std::string& delimiter :
-         DelimiterEntries(context_.text, context_.settings.separators)) {
-        cboFileExportDelimiter->addItem(Q(delimiter));
-        if (PumpDue()) Pump();
-    }
+         DelimiterEntries(context_.text, context_.settings.separators))
+        delimiters.append(Q(delimiter));
+    cboFileExportDelimiter->addItems(delimiters);
     Pump();
     if (cboFileExportDelimiter->count() > 0) cboFileExportDelimiter->setCurrentIndex(0);
 
@@ -152,24 +152,28 @@ TfrmFileExport::TfrmFileExport(GuiContext& context, QWidget* parent)
     ResetCounters();
 }
 
-void TfrmFileExport::ExportLines(const std::vector<std::string>& lines,
-                                 const std::string& contentKind) {
-    PrepareExport(lines, contentKind);
+void TfrmFileExport::ExportLines(std::vector<std::string> lines, const std::string& contentKind) {
+    PrepareExport(std::move(lines), contentKind);
     exec();
 }
 
-void TfrmFileExport::PrepareExport(const std::vector<std::string>& lines,
-                                   const std::string& contentKind) {
+void TfrmFileExport::PrepareExport(std::vector<std::string> lines, const std::string& contentKind) {
     ResetCounters();
-    lstFileExportSource->clear();
-    shownLines_.clear();
-    FillSourceList(UniqueLines(context_.text, lines));
-    if (lstFileExportSource->count() > 0) lstFileExportSource->setCurrentRow(0);
+    rebuilt_ = false;
+    std::vector<std::string>().swap(rebuiltLines_);
+    givenLines_ = UniqueLines(context_.text, std::move(lines));
+    ShowSourceList();
     contentKind_ = contentKind;
 }
 
-std::vector<std::string> TfrmFileExport::SourceLines() const {
-    return shownLines_;
+void TfrmFileExport::done(int result) {
+    QDialog::done(result);
+    // A million lines would otherwise stay in memory until the next export.
+    std::vector<std::string>().swap(givenLines_);
+    std::vector<std::string>().swap(rebuiltLines_);
+    rebuilt_ = false;
+    ShowSourceList();
+    ResetCounters();
 }
 
 void TfrmFileExport::showEvent(QShowEvent* event) {
@@ -182,11 +186,11 @@ void TfrmFileExport::FormActivate() {
     const bool strings = IsStringsContent(contentKind_);
     rdoFileExportUnModified->setEnabled(!strings);
     rdoFileExportWithoutDriveLetter->setEnabled(!strings);
-    givenLines_ = SourceLines();
-    // The checked choice is applied to the new lines, so the list shows what will be written.
+    // The given lines are the source list as the caller filled it; the checked choice is applied
+    // to them, so the list shows what will be written.
     const ExportLinesChoice choice = ChoiceForContent(contentKind_, foldersChoice_);
     ShowChoice(choice);
-    if (choice == ExportLinesChoice::Unmodified)
+    if (choice == ExportLinesChoice::Unmodified && !rebuilt_)
         lblSmartExportSource->setText(QString::number(givenLines_.size()));
     else
         ApplyChoice(choice);
@@ -215,7 +219,7 @@ void TfrmFileExport::rdoFileExportCSVSeparatedFileClick() {
 }
 
 void TfrmFileExport::btnFileExportToClick() {
-    const std::vector<std::string> lines = SourceLines();
+    const std::vector<std::string>& lines = Shown();
     std::string report;
     if (ReportSyntaxErrors(report, lines)) {
         context_.messenger.Show(report, kSyntaxErrorTitle, kMsgWarning);
@@ -262,39 +266,23 @@ void TfrmFileExport::ResetCounters() {
     lblSmartExportExported->setText("0");
 }
 
-void TfrmFileExport::FillSourceList(const std::vector<std::string>& lines) {
-    // Lines go in in batches between two pumps; the counter shows every batch.
-    QStringList batch;
-    const auto flush = [&] {
-        lstFileExportSource->addItems(batch);
-        batch.clear();
-        CarryScrollExtent();
-        lblSmartExportSource->setText(QString::number(lstFileExportSource->count()));
-        Pump();
-    };
-    for (const std::string& line : lines) {
-        batch.append(Q(line));
-        shownLines_.push_back(line);
-        if (PumpDue()) flush();
-    }
-    flush();
+void TfrmFileExport::ShowSourceList() {
+    lstFileExportSource->ShowLines();
+    const QModelIndex first = lstFileExportSource->model()->index(0, 0);
+    if (first.isValid())
+        lstFileExportSource->selectionModel()->setCurrentIndex(first,
+                                                               QItemSelectionModel::ClearAndSelect);
+    lblSmartExportSource->setText(QString::number(Shown().size()));
 }
 
 void TfrmFileExport::ApplyChoice(ExportLinesChoice choice) {
     ResetCounters();
-    lstFileExportSource->clear();
-    shownLines_.clear();
-    FillSourceList(RebuildSourceLines(context_.text, givenLines_, choice));
-}
-
-void TfrmFileExport::CarryScrollExtent() {
-    const int count = lstFileExportSource->count();
-    if (count == 0) return;
-    // The view samples one row for the common size; the first and the last both carry it.
-    if (!rowSize_.isValid())
-        rowSize_ = QSize(kScrollExtentPixels, lstFileExportSource->sizeHintForRow(0));
-    lstFileExportSource->item(0)->setSizeHint(rowSize_);
-    lstFileExportSource->item(count - 1)->setSizeHint(rowSize_);
+    rebuilt_ = choice != ExportLinesChoice::Unmodified;
+    if (rebuilt_)
+        rebuiltLines_ = RebuildSourceLines(context_.text, givenLines_, choice);
+    else
+        std::vector<std::string>().swap(rebuiltLines_);
+    ShowSourceList();
 }
 
 bool TfrmFileExport::PumpDue() const {

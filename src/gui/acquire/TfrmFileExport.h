@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QSize>
 #include <string>
 #include <vector>
 
@@ -12,12 +11,13 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
-class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QShowEvent;
 
 namespace arbovane {
+
+class LineListView;
 
 // "Export Datas to a File.": writes any list of the program to a text or CSV file.
 class TfrmFileExport : public QDialog {
@@ -26,13 +26,17 @@ public:
     explicit TfrmFileExport(GuiContext& context, QWidget* parent = nullptr);
 
     // The whole caller protocol: reset, append the lines (each once, letter case ignored), select
-    // the first, set the content kind ("FOLDERS" or "STRINGS") and show the dialog modally.
-    void ExportLines(const std::vector<std::string>& lines, const std::string& contentKind);
+    // the first, set the content kind ("FOLDERS" or "STRINGS") and show the dialog modally. The
+    // dialog holds the lines only while it is open.
+    void ExportLines(std::vector<std::string> lines, const std::string& contentKind);
     // Everything ExportLines does before showing the dialog, for a caller that shows it itself.
-    void PrepareExport(const std::vector<std::string>& lines, const std::string& contentKind);
+    void PrepareExport(std::vector<std::string> lines, const std::string& contentKind);
 
     const std::string& ContentKind() const { return contentKind_; }
-    std::vector<std::string> SourceLines() const;
+    std::vector<std::string> SourceLines() const { return Shown(); }
+
+    // Closing lets the lines go; only the control states carry over to the next export.
+    void done(int result) override;
 
 public slots:
     // Runs each time the dialog is shown.
@@ -48,26 +52,28 @@ protected:
 
 private:
     void ResetCounters();
-    void FillSourceList(const std::vector<std::string>& lines);
+    // The source list: the given lines, or those rebuilt from them by "As Folder Templates".
+    const std::vector<std::string>& Shown() const { return rebuilt_ ? rebuiltLines_ : givenLines_; }
+    void ShowSourceList();
     void ApplyChoice(ExportLinesChoice choice);
     void ShowChoice(ExportLinesChoice choice);
     // List loops let pending window messages run every few milliseconds and at their end, so the
     // counters advance visibly without a repaint per line slowing a long list down.
     bool PumpDue() const;
-    void CarryScrollExtent();
     void Pump();
 
     GuiContext& context_;
     std::string contentKind_ = "FOLDERS";
+    // The caller's lines, each once; the list shows them as bytes, which its own texts could not
+    // carry whole.
     std::vector<std::string> givenLines_;
-    // The lines the list shows, as bytes; the list's own texts cannot carry every byte.
-    std::vector<std::string> shownLines_;
+    std::vector<std::string> rebuiltLines_;
+    bool rebuilt_ = false;
     QElapsedTimer pumpClock_;
-    QSize rowSize_;
     // The choice the user made for folder lists; string lists show "Unmodified" without losing it.
     ExportLinesChoice foldersChoice_ = ExportLinesChoice::Unmodified;
 
-    QListWidget* lstFileExportSource = nullptr;
+    LineListView* lstFileExportSource = nullptr;
     QLabel* lblSmartExportSource = nullptr;
     QLabel* lblSmartExportExported = nullptr;
     QRadioButton* rdoFileExportPlainTextFile = nullptr;

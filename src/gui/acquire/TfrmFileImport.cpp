@@ -9,9 +9,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStringList>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -20,6 +20,7 @@
 #include "gui/acquire/MarkListWindow.h"
 #include "gui/acquire/TfrmEditSmartImport.h"
 #include "gui/app/PumpMessages.h"
+#include "gui/lists/LineListView.h"
 #include "gui/lists/TfrmZoomIncludeWindow.h"
 #include "platform/FileSystem.h"
 #include "platform/Messenger.h"
@@ -40,19 +41,6 @@ constexpr long long kMaxUpDownColumn = 100;
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-QListWidget* MakeList(QWidget* parent, const char* name) {
-    auto* list = new QListWidget(parent);
-    list->setObjectName(name);
-    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    // Every row has the same size, which carries the scroll extent, so a long list is not
-    // measured line by line.
-    list->setWordWrap(false);
-    list->setUniformItemSizes(true);
-    list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    return list;
 }
 
 QLabel* MakeLabel(const QString& caption, QWidget* parent, const char* name) {
@@ -83,13 +71,20 @@ TfrmFileImport::TfrmFileImport(GuiContext& context, QWidget* parent)
     btnFileImportBrowse = MakeButton("Browse", this, "btnFileImportBrowse");
 
     lblFileImportSource = MakeLabel("Source File (Preview)", this, "lblFileImportSource");
-    lstFileImportSource = MakeList(this, "lstFileImportSource");
+    // Every row has the same size, which carries the scroll extent, so a long list is not
+    // measured line by line.
+    lstFileImportSource = new LineListView(
+        "lstFileImportSource", [this]() -> const std::vector<std::string>& { return source_; },
+        kScrollExtentPixels, this);
     lblFileImportSourceLinesCaption = MakeLabel("Lines:", this, "lblFileImportSourceLinesCaption");
     lblFileImportSourceLines = MakeLabel("0", this, "lblFileImportSourceLines");
     btnFileImportZoomSource = MakeButton("Zoom", this, "btnFileImportZoomSource");
 
     lblFileImportResults = MakeLabel("Created List from the Source", this, "lblFileImportResults");
-    lstFileImportResults = MakeList(this, "lstFileImportResults");
+    lstFileImportResults = new LineListView(
+        "lstFileImportResults",
+        [this]() -> const std::vector<std::string>& { return preview_.Lines(); },
+        kScrollExtentPixels, this);
     lblFileImportPreviewLinesCaption =
         MakeLabel("Lines:", this, "lblFileImportPreviewLinesCaption");
     lblFileImportPreviewLines = MakeLabel("0", this, "lblFileImportPreviewLines");
@@ -270,7 +265,9 @@ TfrmFileImport::TfrmFileImport(GuiContext& context, QWidget* parent)
 
 bool TfrmFileImport::ImportLines(std::vector<std::string>& lines) {
     const bool ok = exec() == QDialog::Accepted;
-    if (ok) lines = preview_.Lines();
+    if (ok) lines = preview_.TakeLines();
+    // A million lines would otherwise stay in memory until the next import.
+    ForgetLines();
     return ok;
 }
 
@@ -283,16 +280,17 @@ bool TfrmFileImport::CheckImportRelative(std::string& message) const {
 }
 
 void TfrmFileImport::FillSeparators() {
-    cboFileImportDelimiter->clear();
-    for (const std::string& entry :
-         ImportSeparatorEntries(context_.text, context_.settings.separators))
-        cboFileImportDelimiter->addItem(Q(entry));
-    if (cboFileImportDelimiter->count() > 0) cboFileImportDelimiter->setCurrentIndex(0);
-    cboFileImportQuotationMarks->clear();
-    for (const std::string& entry :
-         ImportSeparatorEntries(context_.text, context_.settings.quotationMarks))
-        cboFileImportQuotationMarks->addItem(Q(entry));
-    if (cboFileImportQuotationMarks->count() > 0) cboFileImportQuotationMarks->setCurrentIndex(0);
+    // Each box in one go: thirty thousand marks added one by one would each update it.
+    const auto fill = [this](QComboBox* box, const std::vector<std::string>& stored) {
+        QStringList entries;
+        for (const std::string& entry : ImportSeparatorEntries(context_.text, stored))
+            entries.append(Q(entry));
+        box->clear();
+        box->addItems(entries);
+        if (box->count() > 0) box->setCurrentIndex(0);
+    };
+    fill(cboFileImportDelimiter, context_.settings.separators);
+    fill(cboFileImportQuotationMarks, context_.settings.quotationMarks);
 }
 
 void TfrmFileImport::ApplyEnableRule(bool sourceFilled) {
@@ -356,20 +354,17 @@ void TfrmFileImport::btnFileImportBrowseClick() {
     }
     ClearSource();
     ClearPreview();
-    QStringList batch;
     const auto flush = [&] {
-        lstFileImportSource->addItems(batch);
-        batch.clear();
-        CarryScrollExtent(lstFileImportSource);
+        lstFileImportSource->ShowAppended();
         lblFileImportSourceLines->setText(QString::number(source_.size()));
         Pump();
     };
     ForEachTextLine(bytes, [&](std::string_view line) {
         if (line.find_first_not_of(' ') == std::string_view::npos) return;
         source_.push_back(SourceLineOf(line));
-        batch.append(Q(source_.back()));
         if (PumpDue()) flush();
     });
+    std::string().swap(bytes);
     flush();
     Show(ImportMessage("0450"));
     ApplyEnableRule(!source_.empty());
@@ -403,18 +398,15 @@ void TfrmFileImport::btnFileImportCreateClick() {
 }
 
 void TfrmFileImport::FillPreview(const std::vector<std::string>& items) {
-    QStringList batch;
     std::size_t looked = 0;
     const auto flush = [&] {
-        lstFileImportResults->addItems(batch);
-        batch.clear();
-        CarryScrollExtent(lstFileImportResults);
+        lstFileImportResults->ShowAppended();
         lblFileImportPreviewLines->setText(QString::number(looked));
         Pump();
     };
     for (const std::string& item : items) {
         ++looked;
-        if (AddToPreview(preview_, item)) batch.append(Q(preview_.Lines().back()));
+        AddToPreview(preview_, item);
         if (PumpDue()) flush();
     }
     flush();
@@ -445,10 +437,7 @@ void TfrmFileImport::btnFileImportEditClick() {
     if (!EditWindow().Edit(preview_.Lines(), edited)) return;
     ClearPreview();
     ParseBackPreview(preview_, edited);
-    QStringList lines;
-    for (const std::string& line : preview_.Lines()) lines.append(Q(line));
-    lstFileImportResults->addItems(lines);
-    CarryScrollExtent(lstFileImportResults);
+    lstFileImportResults->ShowLines();
     lblFileImportPreviewLines->setText(QString::number(preview_.Size()));
     ShowImportEnabled();
 }
@@ -528,15 +517,21 @@ void TfrmFileImport::udFileImportColumnNumberClick(bool up) {
 }
 
 void TfrmFileImport::ClearSource() {
-    source_.clear();
-    lstFileImportSource->clear();
+    std::vector<std::string>().swap(source_);
+    lstFileImportSource->ShowLines();
     lblFileImportSourceLines->setText("0");
 }
 
 void TfrmFileImport::ClearPreview() {
     preview_.Clear();
-    lstFileImportResults->clear();
+    lstFileImportResults->ShowLines();
     lblFileImportPreviewLines->setText("0");
+}
+
+void TfrmFileImport::ForgetLines() {
+    ClearSource();
+    ClearPreview();
+    ApplyEnableRule(false);
 }
 
 TfrmZoomIncludeWindow& TfrmFileImport::ZoomWindow() {
@@ -557,15 +552,6 @@ bool TfrmFileImport::PumpDue() const {
 void TfrmFileImport::Pump() {
     PumpMessages();
     pumpClock_.start();
-}
-
-void TfrmFileImport::CarryScrollExtent(QListWidget* list) {
-    const int count = list->count();
-    if (count == 0) return;
-    // The view samples one row for the common size; the first and the last both carry it.
-    if (!rowSize_.isValid()) rowSize_ = QSize(kScrollExtentPixels, list->sizeHintForRow(0));
-    list->item(0)->setSizeHint(rowSize_);
-    list->item(count - 1)->setSizeHint(rowSize_);
 }
 
 }  // namespace arbovane

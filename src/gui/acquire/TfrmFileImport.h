@@ -2,7 +2,6 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QSize>
 #include <functional>
 #include <string>
 #include <vector>
@@ -15,20 +14,20 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 class QRadioButton;
 class QToolButton;
 
 namespace arbovane {
 
+class LineListView;
 class MarkListWindow;
 class TfrmEditSmartImport;
 class TfrmZoomIncludeWindow;
 
 // "Import Folders/Subfolders/Strings  from a Text File.": reads a text or separated file, cuts its
-// lines into items and hands the preview to the tab that opened it. Created once; its file, lists
-// and choices stay from one use to the next.
+// lines into items and hands the preview to the tab that opened it. Created once; its file name
+// and choices stay from one use to the next, its lines only while it is open.
 class TfrmFileImport : public QDialog {
     Q_OBJECT
 public:
@@ -43,6 +42,7 @@ public:
     void SetMarkWindows(MarkListWindow* delimiters, MarkListWindow* quotationMarks);
 
     // Shows the dialog modally; true when it closed with "IMPORT", lines then holds the preview.
+    // Either way the dialog lets its source and preview lines go.
     bool ImportLines(std::vector<std::string>& lines);
     std::vector<std::string> ResultLines() const { return preview_.Lines(); }
     std::vector<std::string> SourceLines() const { return source_; }
@@ -82,6 +82,7 @@ private:
     void Show(const ListMessage& message);
     void ClearSource();
     void ClearPreview();
+    void ForgetLines();
     void FillPreview(const std::vector<std::string>& items);
     TfrmZoomIncludeWindow& ZoomWindow();
     TfrmEditSmartImport& EditWindow();
@@ -89,7 +90,6 @@ private:
     // counters advance visibly without a pump per line slowing a million-line file down.
     bool PumpDue() const;
     void Pump();
-    void CarryScrollExtent(QListWidget* list);
 
     GuiContext& context_;
     std::vector<std::string> source_;
@@ -100,7 +100,6 @@ private:
     MarkListWindow* quotationMarks_ = nullptr;
     std::function<void()> help_;
     QElapsedTimer pumpClock_;
-    QSize rowSize_;
 
     QLabel* lblFileImportStep1 = nullptr;
     QLabel* lblFileImportStep2 = nullptr;
@@ -108,12 +107,12 @@ private:
     QLineEdit* edtFileImportFileName = nullptr;
     QPushButton* btnFileImportBrowse = nullptr;
     QLabel* lblFileImportSource = nullptr;
-    QListWidget* lstFileImportSource = nullptr;
+    LineListView* lstFileImportSource = nullptr;
     QLabel* lblFileImportSourceLinesCaption = nullptr;
     QLabel* lblFileImportSourceLines = nullptr;
     QPushButton* btnFileImportZoomSource = nullptr;
     QLabel* lblFileImportResults = nullptr;
-    QListWidget* lstFileImportResults = nullptr;
+    LineListView* lstFileImportResults = nullptr;
     QLabel* lblFileImportPreviewLinesCaption = nullptr;
     QLabel* lblFileImportPreviewLines = nullptr;
     QPushButton* btnFileImportZoomResults = nullptr;

@@ -8,19 +8,23 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <climits>
 
 #include "core/app/ProgramSettings.h"
 #include "core/lists/FolderBrowser.h"
 #include "gui/acquire/TfrmFLLEditIncludeFolderList.h"
 #include "gui/acquire/TfrmFileExport.h"
+#include "gui/app/PumpMessages.h"
 #include "gui/app/ShellOpen.h"
+#include "gui/lists/LineListView.h"
 #include "gui/lists/ListBoxFill.h"
 #include "gui/templates/TfrmLevelSummFolder.h"
 #include "platform/Messenger.h"
@@ -32,6 +36,10 @@ namespace {
 
 // Both lists scroll sideways over this width, whatever their lines hold.
 constexpr int kHorizontalExtent = 3000;
+// A walk that ends sooner shows no progress; one that goes on shows it and lets window messages
+// run this often.
+constexpr qint64 kWalkProgressDelayMs = 200;
+constexpr qint64 kWalkPumpIntervalMs = 50;
 
 QString Q(const std::string& text) {
     return QString::fromStdString(text);
@@ -61,6 +69,7 @@ TfrmSubFolderListBuilder::TfrmSubFolderListBuilder(GuiContext& context,
     setModal(true);
     model_.SetProgress(
         [this](std::size_t include, std::size_t exclude) { counters_.Progress(include, exclude); });
+    model_.SetWalkProgress([this](std::uint64_t listings) { WalkProgress(listings); });
 
     // Source folder and its summary.
     cboMainSourceFolder = new QComboBox(this);
@@ -120,9 +129,22 @@ TfrmSubFolderListBuilder::TfrmSubFolderListBuilder(GuiContext& context,
     edtSubFolderFilter->setObjectName("edtSubFolderFilter");
 
     // The two lists and their buttons.
-    lstIncludeFolderList = MakeList("lstIncludeFolderList");
+    lstIncludeFolderList = new LineListView(
+        "lstIncludeFolderList",
+        [this]() -> const std::vector<std::string>& { return model_.Include().Lines(); },
+        kHorizontalExtent, this);
     lstIncludeFolderList->setToolTip("A List of Builded (Generated)  Subfolders.");
-    lstExcludeFolderList = MakeList("lstExcludeFolderList");
+    lstExcludeFolderList = new LineListView(
+        "lstExcludeFolderList",
+        [this]() -> const std::vector<std::string>& { return model_.Exclude().Lines(); },
+        kHorizontalExtent, this);
+    prgBuilderWalk = new QProgressBar(this);
+    prgBuilderWalk->setObjectName("prgBuilderWalk");
+    // Its place stays taken while hidden, so showing it needs no new layout before it paints.
+    QSizePolicy keepPlace = prgBuilderWalk->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    prgBuilderWalk->setSizePolicy(keepPlace);
+    prgBuilderWalk->hide();
     lblIncludeSum = MakeLabel(this, "lblIncludeSum", "0");
     lblExcludeSum = MakeLabel(this, "lblExcludeSum", "0");
     counters_.Attach(lblIncludeSum, lblExcludeSum);
@@ -144,6 +166,7 @@ TfrmSubFolderListBuilder::TfrmSubFolderListBuilder(GuiContext& context,
     sumRow->addWidget(MakeLabel(this, "lblMainLevelSumFileSizeCaption", "File Size:"));
     sumRow->addWidget(lblMainLevelSumFileSize);
     sumRow->addStretch(1);
+    sumRow->addWidget(prgBuilderWalk);
 
     auto* levels = new QGridLayout;
     levels->addWidget(rdoFromToLevelNumber, 0, 0);
@@ -257,17 +280,6 @@ QPushButton* TfrmSubFolderListBuilder::MakeButton(const char* name, const char* 
     return button;
 }
 
-QListWidget* TfrmSubFolderListBuilder::MakeList(const char* name) {
-    auto* list = new QListWidget(this);
-    list->setObjectName(name);
-    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list->setWordWrap(false);
-    list->setUniformItemSizes(true);
-    list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    return list;
-}
-
 QLineEdit* TfrmSubFolderListBuilder::MakeNumberField(const char* name, const char* text) {
     auto* field = new QLineEdit(text, this);
     field->setObjectName(name);
@@ -312,24 +324,81 @@ void TfrmSubFolderListBuilder::Operate(const std::function<void()>& body, bool l
     if (busy_) return;
     busy_ = true;
     counters_.StartOperation();
+    // The list boxes would paint lines that are moving under them while messages run.
+    lstIncludeFolderList->setUpdatesEnabled(false);
+    lstExcludeFolderList->setUpdatesEnabled(false);
     body();
     // Showing the lists again would drop the user's selection.
     if (listsChange) ShowLists();
+    lstIncludeFolderList->setUpdatesEnabled(true);
+    lstExcludeFolderList->setUpdatesEnabled(true);
     busy_ = false;
 }
 
+void TfrmSubFolderListBuilder::done(int result) {
+    if (busy_) return;
+    QDialog::done(result);
+}
+
 void TfrmSubFolderListBuilder::ShowLists() {
-    FillListBox(lstIncludeFolderList, model_.Include().Lines(), kHorizontalExtent);
-    FillListBox(lstExcludeFolderList, model_.Exclude().Lines(), kHorizontalExtent);
+    if (model_.Include().Revision() != includeShown_) {
+        lstIncludeFolderList->ShowLines();
+        includeShown_ = model_.Include().Revision();
+    }
+    if (model_.Exclude().Revision() != excludeShown_) {
+        lstExcludeFolderList->ShowLines();
+        excludeShown_ = model_.Exclude().Revision();
+    }
     counters_.Show(model_.Include().Size(), model_.Exclude().Size());
+    // The lines shown are the lists' own again; a box shown from here on paints them.
+    lstIncludeFolderList->setUpdatesEnabled(true);
+    lstExcludeFolderList->setUpdatesEnabled(true);
+}
+
+void TfrmSubFolderListBuilder::StartWalk(std::uint64_t expected, bool measuring) {
+    walkClock_.start();
+    walkPump_.invalidate();
+    walkExpected_ = expected;
+    walkMeasuring_ = measuring;
+}
+
+void TfrmSubFolderListBuilder::WalkProgress(std::uint64_t listings) {
+    if (!walkClock_.isValid() || walkClock_.elapsed() < kWalkProgressDelayMs) return;
+    if (walkPump_.isValid() && walkPump_.elapsed() < kWalkPumpIntervalMs) return;
+    // The source lists itself first; every further listing is a folder below it.
+    if (walkMeasuring_) lblMainLevelSumSubFolder->setText(QString::number(listings - 1));
+    if (walkExpected_ > 0) {
+        const int total = static_cast<int>(std::min<std::uint64_t>(walkExpected_, INT_MAX));
+        prgBuilderWalk->setRange(0, total);
+        prgBuilderWalk->setValue(
+            static_cast<int>(std::min<std::uint64_t>(listings, static_cast<std::uint64_t>(total))));
+    } else {
+        prgBuilderWalk->setRange(0, 0);
+    }
+    prgBuilderWalk->show();
+    PumpMessages();
+    walkPump_.start();
+}
+
+void TfrmSubFolderListBuilder::EndWalk() {
+    walkClock_.invalidate();
+    prgBuilderWalk->hide();
 }
 
 void TfrmSubFolderListBuilder::SetSourceFolder(const std::string& text) {
+    if (busy_) return;
+    busy_ = true;
     _tagSourceSummary summary;
-    if (const auto refusal = model_.MeasureSource(text, summary)) {
+    StartWalk(0, true);
+    const auto refusal = model_.MeasureSource(text, summary);
+    EndWalk();
+    busy_ = false;
+    if (refusal) {
         Show(*refusal);
         return;
     }
+    measuredSource_ = text;
+    measuredListings_ = summary.listings;
     lstViewLevelSumFolder->clear();
     for (const _tagLevelSummaryRow& row : summary.rows)
         lstViewLevelSumFolder->addTopLevelItem(new QTreeWidgetItem({Q(row.level), Q(row.folders)}));
@@ -400,9 +469,12 @@ void TfrmSubFolderListBuilder::BuildList() {
             model_.ClearInclude();
             ShowLists();
         }
-        if (const auto refusal =
-                model_.Build(source, edtSubFolderFilter->text().toStdString(), Levels()))
-            Show(*refusal);
+        // A source measured before tells how many folders the walk will list at most.
+        StartWalk(source == measuredSource_ ? measuredListings_ : 0, false);
+        const auto refusal =
+            model_.Build(source, edtSubFolderFilter->text().toStdString(), Levels());
+        EndWalk();
+        if (refusal) Show(*refusal);
     });
 }
 
@@ -452,11 +524,11 @@ void TfrmSubFolderListBuilder::edtToLevelNumberExit() {
 }
 
 void TfrmSubFolderListBuilder::btnMoveToExcludeClick() {
-    Operate([this] { model_.MoveSelectedToExclude(SelectedRows(lstIncludeFolderList)); });
+    Operate([this] { model_.MoveSelectedToExclude(lstIncludeFolderList->SelectedRows()); });
 }
 
 void TfrmSubFolderListBuilder::btnMoveToIncludeClick() {
-    Operate([this] { model_.MoveSelectedToInclude(SelectedRows(lstExcludeFolderList)); });
+    Operate([this] { model_.MoveSelectedToInclude(lstExcludeFolderList->SelectedRows()); });
 }
 
 void TfrmSubFolderListBuilder::btnMoveAllToExcludeClick() {
@@ -483,7 +555,7 @@ void TfrmSubFolderListBuilder::btnViewSelectedClick() {
         [this] {
             std::string target;
             if (const auto refusal =
-                    model_.ViewSelected(SelectedRows(lstIncludeFolderList), target))
+                    model_.ViewSelected(lstIncludeFolderList->SelectedRows(), target))
                 Show(*refusal);
             else
                 OpenWithShell(context_, target);
@@ -507,7 +579,7 @@ void TfrmSubFolderListBuilder::btnDeleteSelectedClick() {
     Operate([this] {
         const ListMessage prompt = model_.DeleteSelectedPrompt();
         if (Show(prompt) == kAnswerYes && prompt.IsQuestion())
-            model_.DeleteSelectedExcluded(SelectedRows(lstExcludeFolderList));
+            model_.DeleteSelectedExcluded(lstExcludeFolderList->SelectedRows());
     });
 }
 
@@ -523,9 +595,11 @@ void TfrmSubFolderListBuilder::btnLevelsClick() {
     Operate(
         [this] {
             std::optional<_tagLevelSummary> summary;
-            if (const auto refusal =
-                    model_.LevelSummary(SelectedRows(lstIncludeFolderList),
-                                        context_.settings.selectedPatterns, summary))
+            StartWalk(0, false);
+            const auto refusal = model_.LevelSummary(lstIncludeFolderList->SelectedRows(),
+                                                     context_.settings.selectedPatterns, summary);
+            EndWalk();
+            if (refusal)
                 Show(*refusal);
             else if (summary)
                 levelWindow_.ShowSummary(*summary);

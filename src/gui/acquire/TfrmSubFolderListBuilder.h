@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QElapsedTimer>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -14,7 +16,7 @@ class QButtonGroup;
 class QComboBox;
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QSpinBox;
@@ -22,6 +24,7 @@ class QTreeWidget;
 
 namespace arbovane {
 
+class LineListView;
 class TfrmFileExport;
 class TfrmFLLEditIncludeFolderList;
 class TfrmLevelSummFolder;
@@ -72,6 +75,9 @@ public slots:
     void btnImportClick();
     void btnCancelClick();
 
+    // While a walk lets window messages run, the window stays open.
+    void done(int result) override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -81,12 +87,16 @@ private:
     int Show(const ListMessage& message);
     QPushButton* MakeButton(const char* name, const char* caption,
                             void (TfrmSubFolderListBuilder::*handler)());
-    QListWidget* MakeList(const char* name);
     QLineEdit* MakeNumberField(const char* name, const char* text);
     QSpinBox* MakeSpin(const char* name, QLineEdit* field, int minimum, bool wraps);
     void ChooseLevelMode(QRadioButton* chosen);
     _tagBuilderLevels Levels() const;
     void ShowLists();
+    // A walk that takes long shows how far it got and lets window messages run, at most every
+    // 50 ms; expected: the listings it will make, 0 when unknown.
+    void StartWalk(std::uint64_t expected, bool measuring);
+    void WalkProgress(std::uint64_t listings);
+    void EndWalk();
 
     GuiContext& context_;
     ListBuilderRules model_;
@@ -97,6 +107,15 @@ private:
     // Window messages run inside long operations; a click meanwhile must not start another one.
     bool busy_ = false;
     ListCounters counters_;
+    std::uint64_t includeShown_ = 0;
+    std::uint64_t excludeShown_ = 0;
+    // The last source measured and the listings its measurement took.
+    std::string measuredSource_;
+    std::uint64_t measuredListings_ = 0;
+    QElapsedTimer walkClock_;
+    QElapsedTimer walkPump_;
+    std::uint64_t walkExpected_ = 0;
+    bool walkMeasuring_ = false;
 
     QComboBox* cboMainSourceFolder = nullptr;
     QPushButton* btnMainSourceFolderAdd = nullptr;
@@ -123,8 +142,9 @@ private:
     QRadioButton* rdoBuildAllSubFolders = nullptr;
     QRadioButton* rdoBuildLastSubFolder = nullptr;
     QLineEdit* edtSubFolderFilter = nullptr;
-    QListWidget* lstIncludeFolderList = nullptr;
-    QListWidget* lstExcludeFolderList = nullptr;
+    QProgressBar* prgBuilderWalk = nullptr;
+    LineListView* lstIncludeFolderList = nullptr;
+    LineListView* lstExcludeFolderList = nullptr;
     QLabel* lblIncludeSum = nullptr;
     QLabel* lblExcludeSum = nullptr;
     QPushButton* btnDeleteAll = nullptr;

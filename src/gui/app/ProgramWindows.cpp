@@ -90,7 +90,7 @@ ProgramWindows::ProgramWindows(GuiContext& context, HelpEngine& help) {
     shells.push_back(EmptyShell("frmAltalanosHelp", "Help for " + title));
     shells.push_back(EmptyShell("frmMoreHelp", "More Help Topics for " + title));
     overview = std::make_unique<TfrmOverViewHelp>(context, help.HelpFile(), main.get());
-    // Both read the settings file again when they are created.
+    // Both take their lists from the settings the main window read; each showing reads the file.
     quotationMarks = std::make_unique<TfrmQuotationMarks>(context, main.get());
     delimiters = std::make_unique<TfrmDelimiters>(context, main.get());
     levelSummary = std::make_unique<TfrmLevelSummFolder>(context, main.get());

@@ -75,7 +75,7 @@ TfrmMain::TfrmMain(GuiContext& context, HelpEngine& help, QWidget* parent)
     setObjectName("frmMain");
     // Steps 1 to 5: identifier, title and default directory, then the settings file is read or,
     // on a first start, written before anything is shown.
-    LoadOrCreateSettings(context_.fs, context_.messenger, context_.settings);
+    LoadOrCreateSettings(context_.fs, context_.messenger, context_.settings, &settingsSeen_);
     setWindowTitle(QString::fromStdString(context_.settings.programTitle));
 
     for (VisualLogTab tab : {VisualLogTab::Vol08, VisualLogTab::Vol07, VisualLogTab::Vol06,
@@ -419,7 +419,7 @@ void TfrmMain::closeEvent(QCloseEvent* event) {
 void TfrmMain::FormClose() {
     TakeDestinations(ItemsOf(cboVol02DestFolders), context_.settings.vol02Destinations);
     TakeDestinations(ItemsOf(cboVol03DestFolders), context_.settings.vol03Destinations);
-    SaveClass(context_.fs, context_.messenger).Save(context_.settings);
+    SaveUnlessUnchanged(context_.fs, context_.messenger, context_.settings, settingsSeen_);
 }
 
 void TfrmMain::FormDestroy() {

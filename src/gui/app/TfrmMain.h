@@ -4,6 +4,7 @@
 #include <array>
 #include <memory>
 
+#include "core/app/ProgramSettings.h"
 #include "core/templates/TemplateOptions.h"
 #include "core/undo/UndoJournal.h"
 #include "core/visuallog/VisualLog.h"
@@ -101,6 +102,8 @@ private:
 
     GuiContext& context_;
     HelpEngine& help_;
+    // The settings file as read at start or last written by the close.
+    SettingsFileSeen settingsSeen_;
     ProgramWindows* windows_ = nullptr;
     std::array<std::unique_ptr<VisualLog>, 6> logs_;
     std::array<FolderListPane*, 6> panes_{};

@@ -4,10 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QStringList>
 #include <QVBoxLayout>
 
 #include "core/lists/FolderBrowser.h"
@@ -15,6 +12,7 @@
 #include "gui/acquire/TfrmFileImport.h"
 #include "gui/app/ShellOpen.h"
 #include "gui/lists/EditIncludeListWindow.h"
+#include "gui/lists/LineListView.h"
 #include "gui/lists/ListBoxFill.h"
 #include "gui/lists/TfrmZoomIncludeWindow.h"
 #include "platform/FileSystem.h"
@@ -46,8 +44,12 @@ FolderListPane::FolderListPane(GuiContext& context, TabPrefix prefix,
     model_.SetProgress(
         [this](std::size_t include, std::size_t exclude) { counters_.Progress(include, exclude); });
 
-    lstInclude = MakeList(texts.includeListName);
-    lstExclude = MakeList(texts.excludeListName);
+    lstInclude = new LineListView(
+        Q(texts.includeListName),
+        [this]() -> const std::vector<std::string>& { return model_.Include().Lines(); }, 0, this);
+    lstExclude = new LineListView(
+        Q(texts.excludeListName),
+        [this]() -> const std::vector<std::string>& { return model_.Exclude().Lines(); }, 0, this);
     auto* includeCaption = new QLabel(Q(texts.includeCaption), this);
     includeCaption->setObjectName(Q("lbl" + name + "IncludeCaption"));
     auto* excludeCaption = new QLabel("Exclude Folder List", this);
@@ -155,18 +157,6 @@ QPushButton* FolderListPane::MakeButton(const std::string& name, const std::stri
     return button;
 }
 
-QListWidget* FolderListPane::MakeList(const std::string& name) {
-    auto* list = new QListWidget(this);
-    list->setObjectName(Q(name));
-    list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    // Long paths scroll sideways instead of being cut or wrapped.
-    list->setWordWrap(false);
-    list->setUniformItemSizes(true);
-    list->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    return list;
-}
-
 int FolderListPane::Show(const ListMessage& message) {
     return context_.messenger.Show(message.text, message.title, message.flags,
                                    MessageOwner::MainWindow);
@@ -176,11 +166,19 @@ void FolderListPane::Run(const std::function<bool()>& body) {
     if (busy_) return;
     busy_ = true;
     counters_.StartOperation();
-    const bool changed = body();
-    if (changed) {
+    // The list boxes would paint lines that are moving under them while messages run.
+    lstInclude->setUpdatesEnabled(false);
+    lstExclude->setUpdatesEnabled(false);
+    const bool mayHaveChanged = body();
+    const bool includeChanged = model_.Include().Revision() != includeShown_;
+    const bool excludeChanged = model_.Exclude().Revision() != excludeShown_;
+    if (mayHaveChanged && (includeChanged || excludeChanged)) {
         ShowLists();
-        if (refresh_) refresh_();
+        // What the tab counts and enables comes from the include list alone.
+        if (includeChanged && refresh_) refresh_();
     }
+    lstInclude->setUpdatesEnabled(true);
+    lstExclude->setUpdatesEnabled(true);
     busy_ = false;
     if (edtAddToList) edtAddToList->setFocus();
 }
@@ -191,9 +189,18 @@ void FolderListPane::ListsChanged() {
 }
 
 void FolderListPane::ShowLists() {
-    FillListBox(lstInclude, model_.Include().Lines());
-    FillListBox(lstExclude, model_.Exclude().Lines());
+    if (model_.Include().Revision() != includeShown_) {
+        lstInclude->ShowLines();
+        includeShown_ = model_.Include().Revision();
+    }
+    if (model_.Exclude().Revision() != excludeShown_) {
+        lstExclude->ShowLines();
+        excludeShown_ = model_.Exclude().Revision();
+    }
     counters_.Show(model_.Include().Size(), model_.Exclude().Size());
+    // The lines shown are the lists' own again; a box shown from here on paints them.
+    lstInclude->setUpdatesEnabled(true);
+    lstExclude->setUpdatesEnabled(true);
 }
 
 void FolderListPane::btnAddFolderClick() {
@@ -227,14 +234,14 @@ void FolderListPane::edtAddToListReturnPressed() {
 
 void FolderListPane::btnMoveToExcludeClick() {
     Run([this] {
-        model_.MoveSelectedToExclude(SelectedRows(lstInclude));
+        model_.MoveSelectedToExclude(lstInclude->SelectedRows());
         return true;
     });
 }
 
 void FolderListPane::btnMoveToIncludeClick() {
     Run([this] {
-        model_.MoveSelectedToInclude(SelectedRows(lstExclude));
+        model_.MoveSelectedToInclude(lstExclude->SelectedRows());
         return true;
     });
 }
@@ -270,7 +277,7 @@ void FolderListPane::btnEditIncludeListClick() {
 void FolderListPane::btnViewSelectedClick() {
     Run([this] {
         std::string target;
-        if (const auto refusal = model_.ViewSelected(SelectedRows(lstInclude), target))
+        if (const auto refusal = model_.ViewSelected(lstInclude->SelectedRows(), target))
             Show(*refusal);
         else
             OpenWithShell(context_, target);
@@ -282,7 +289,7 @@ void FolderListPane::btnDeleteSelectedClick() {
     Run([this] {
         const ListMessage prompt = model_.DeleteSelectedPrompt();
         if (Show(prompt) == kAnswerYes && prompt.IsQuestion())
-            model_.DeleteSelectedExcluded(SelectedRows(lstExclude));
+            model_.DeleteSelectedExcluded(lstExclude->SelectedRows());
         return true;
     });
 }
@@ -312,7 +319,7 @@ void FolderListPane::btnImportListClick() {
     Run([this] {
         std::vector<std::string> lines;
         const bool imported = importWindow_->ImportLines(lines);
-        if (const auto refusal = model_.ImportResult(lines, imported)) Show(*refusal);
+        if (const auto refusal = model_.ImportResult(std::move(lines), imported)) Show(*refusal);
         return true;
     });
 }

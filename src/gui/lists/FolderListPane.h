@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QWidget>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -11,12 +12,12 @@
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 namespace arbovane {
 
 class EditIncludeListWindow;
+class LineListView;
 class TfrmFileExport;
 class TfrmFileImport;
 class TfrmZoomIncludeWindow;
@@ -66,15 +67,16 @@ public slots:
     void btnClearAllClick();
 
 private:
-    // Runs one operation unless another is under way; body returns true when the lists changed,
-    // which shows them again and runs the refresh routine.
+    // Runs one operation unless another is under way; body returns false when it cannot have
+    // changed the lists. A list that did change is shown again, and the refresh routine runs when
+    // the include list changed; an operation that changed nothing (a No, a Cancel, an export)
+    // leaves both alone.
     void Run(const std::function<bool()>& body);
     QPushButton* MakeButton(const std::string& name, const std::string& caption,
                             void (FolderListPane::*handler)());
-    QListWidget* MakeList(const std::string& name);
     int Show(const ListMessage& message);
     void AddTyped();
-    // Shows both lists from the model and sets the counters.
+    // Shows the lists that changed since they were last shown and sets the counters.
     void ShowLists();
 
     GuiContext& context_;
@@ -89,8 +91,12 @@ private:
     bool busy_ = false;
     ListCounters counters_;
 
-    QListWidget* lstInclude = nullptr;
-    QListWidget* lstExclude = nullptr;
+    // The revisions of the lists as the list boxes show them.
+    std::uint64_t includeShown_ = 0;
+    std::uint64_t excludeShown_ = 0;
+
+    LineListView* lstInclude = nullptr;
+    LineListView* lstExclude = nullptr;
     QLabel* lblIncludeSum = nullptr;
     QLabel* lblExcludeSum = nullptr;
     QLineEdit* edtAddToList = nullptr;

@@ -221,7 +221,7 @@ void VisualLogWindow::ExportClick(std::size_t category) {
         context_.messenger.Show(layout.emptyText, layout.emptyTitle, kMsgWarning);
         return;
     }
-    exportDialog_.ExportLines(CategoryExportLines(context_.text, lines), "FOLDERS");
+    exportDialog_.ExportLines(CategoryExportLines(lines), "FOLDERS");
     exportButtons_.at(category)->setFocus();
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -162,6 +163,31 @@ TEST_F(ListBuilderRulesTest, SourceSummaryCountsBelowTheSource) {
 
     EXPECT_EQ(rules_.HistoryPosition({"d:\\A", "D:\\t"}, "d:\\T"), 1u);
     EXPECT_EQ(rules_.HistoryPosition({"d:\\A"}, "d:\\A "), std::string::npos);
+}
+
+// The window shows a long walk's progress from these reports: one after every folder listed,
+// counting up to what the walk listed.
+TEST_F(ListBuilderRulesTest, WalksReportEachListing) {
+    std::vector<std::uint64_t> reports;
+    rules_.SetWalkProgress([&](std::uint64_t listings) { reports.push_back(listings); });
+    const auto expectCountingUp = [&](const char* walk, std::size_t least) {
+        ASSERT_GE(reports.size(), least) << walk;
+        for (std::size_t i = 0; i < reports.size(); ++i) EXPECT_EQ(reports[i], i + 1) << walk;
+        reports.clear();
+    };
+    _tagSourceSummary summary;
+    ASSERT_FALSE(rules_.MeasureSource("d:\\T", summary).has_value());
+    // d:\T and its four folders.
+    expectCountingUp("measuring", 5);
+    EXPECT_EQ(summary.listings, 5u);
+    ASSERT_FALSE(rules_.Build("d:\\T", "", Levels(LevelCopy::kBelow, "0")).has_value());
+    expectCountingUp("building", 4);
+    std::optional<_tagLevelSummary> levels;
+    ASSERT_FALSE(rules_.LevelSummary({0}, {}, levels).has_value());
+    expectCountingUp("the levels of a line", 1);
+    // A build that cannot read its levels walks nothing.
+    rules_.Build("d:\\T", "", Levels(LevelCopy::kBelow, "x"));
+    EXPECT_TRUE(reports.empty());
 }
 
 TEST_F(ListBuilderRulesTest, MovesTakeItemsWithoutADrive) {

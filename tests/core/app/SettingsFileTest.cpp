@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "SettingsTestBytes.h"
 #include "core/app/ProgramSettings.h"
@@ -311,6 +312,62 @@ TEST_F(SettingsFileTest, AnUnreadableCurrentDirectoryLeavesTheDefaultDirectoryEm
         EXPECT_EQ(store.defaultDirectory, "");
         EXPECT_EQ(paths, (Lines{"\\default.set"}));
     }
+}
+
+// Closing rewrites the file only when writing could change it: the store changed, or the file did.
+TEST_F(SettingsFileTest, CloseWritesOnlyWhenTheStoreOrTheFileChanged) {
+    Enter("d:\\App");
+    FaultyFileSystem fs(Fs());
+    const std::string file = hostD_ + "/App/default.set";
+    const struct {
+        const char* what;
+        std::function<void(ProgramSettings&)> change;
+        bool writes;
+    } cases[] = {
+        {"nothing changed", [](ProgramSettings&) {}, false},
+        {"a destination remembered",
+         [](ProgramSettings& store) { store.vol02Destinations.push_back("d:\\New"); }, true},
+        {"the file rewritten by another copy",
+         [&](ProgramSettings&) {
+             ProgramSettings other;
+             other.separators = {"#"};
+             TempDrives::WriteHostFile(file, EncodeSettings(other));
+         },
+         true},
+        {"the file deleted", [&](ProgramSettings&) { std::filesystem::remove(file); }, true},
+        {"another default directory",
+         [&](ProgramSettings& store) {
+             ASSERT_TRUE(Fs().CreateFolderTree("e:\\Other"));
+             store.defaultDirectory = "E:\\Other";
+         },
+         true},
+    };
+    for (const bool firstStart : {true, false}) {
+        for (const auto& c : cases) {
+            if (firstStart) std::filesystem::remove(file);
+            ProgramSettings store;
+            SettingsFileSeen seen;
+            LoadOrCreateSettings(fs, messenger_, store, &seen);
+            const ProgramSettings loaded = store;
+            c.change(store);
+            fs.ResetCalls();
+            EXPECT_TRUE(SaveUnlessUnchanged(fs, messenger_, store, seen)) << c.what;
+            EXPECT_EQ(fs.Calls(FaultyFileSystem::Op::WriteWholeFile), c.writes ? 1 : 0)
+                << c.what << (firstStart ? ", first start" : "");
+            // Whatever was done, the file gives the store now, and a second close writes nothing.
+            ProgramSettings reread = store;
+            ClearLists(reread);
+            ASSERT_TRUE(RestoreClass(Fs()).Restore(reread)) << c.what;
+            EXPECT_EQ(reread.separators, store.separators) << c.what;
+            EXPECT_EQ(reread.vol02Destinations, store.vol02Destinations) << c.what;
+            fs.ResetCalls();
+            EXPECT_TRUE(SaveUnlessUnchanged(fs, messenger_, store, seen)) << c.what;
+            EXPECT_EQ(fs.Calls(FaultyFileSystem::Op::WriteWholeFile), 0) << c.what;
+            if (store.defaultDirectory != loaded.defaultDirectory)
+                std::filesystem::remove(hostE_ + "/Other/default.set");
+        }
+    }
+    EXPECT_TRUE(messenger_.Shown().empty());
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -53,6 +55,124 @@ TEST(FolderList, RemoveAtTakesAnyOrderAndFreesTheText) {
     list.Clear();
     EXPECT_TRUE(list.Empty());
     EXPECT_FALSE(list.Holds("a"));
+}
+
+// The moves of the panes go through these; the index must follow the lines in both lists.
+TEST(FolderList, TakingAndExchangingKeepBothListsAndTheirIndexes) {
+    const IcuText text;
+    const auto noDrive = [](const std::string& line) {
+        return line.find(':') != std::string::npos;
+    };
+    const struct {
+        const char* what;
+        bool sorted;
+        Lines target, source;
+        std::function<void(FolderList&, FolderList&)> move;
+        Lines targetAfter, sourceAfter;
+    } cases[] = {
+        {"all into an empty list",
+         false,
+         {},
+         {"d:\\b", "d:\\a"},
+         [](FolderList& t, FolderList& s) { t.TakeAll(s, {}); },
+         {"d:\\b", "d:\\a"},
+         {}},
+        {"all into an empty list, refusals dropped",
+         false,
+         {},
+         {"d:\\b", "x", "d:\\a"},
+         [&](FolderList& t, FolderList& s) { t.TakeAll(s, noDrive); },
+         {"d:\\b", "d:\\a"},
+         {}},
+        {"all into a list holding one of them",
+         false,
+         {"D:\\A"},
+         {"d:\\b", "d:\\a", "x"},
+         [&](FolderList& t, FolderList& s) { t.TakeAll(s, noDrive); },
+         {"D:\\A", "d:\\b"},
+         {}},
+        {"all into a sorted list",
+         true,
+         {"\\m"},
+         {"\\z", "\\a"},
+         [](FolderList& t, FolderList& s) { t.TakeAll(s, {}); },
+         {"\\a", "\\m", "\\z"},
+         {}},
+        {"some, held and refused ones leaving too",
+         false,
+         {"d:\\c"},
+         {"d:\\a", "x", "D:\\C", "d:\\d"},
+         [&](FolderList& t, FolderList& s) {
+             t.TakeAt(s, {0, 1, 2}, noDrive, {});
+         },
+         {"d:\\c", "d:\\a"},
+         {"d:\\d"}},
+        {"exchange, an item in both stays in the first",
+         false,
+         {"d:\\a", "d:\\b"},
+         {"D:\\B", "d:\\c"},
+         [](FolderList& t, FolderList& s) { t.Exchange(s); },
+         {"D:\\B", "d:\\c"},
+         {"d:\\a"}},
+        {"exchange with an empty list",
+         false,
+         {"d:\\a"},
+         {},
+         [](FolderList& t, FolderList& s) { t.Exchange(s); },
+         {},
+         {"d:\\a"}},
+    };
+    for (const auto& c : cases) {
+        FolderList target(text, c.sorted), source(text, c.sorted);
+        target.AddAll(c.target);
+        source.AddAll(c.source);
+        c.move(target, source);
+        EXPECT_EQ(target.Lines(), c.targetAfter) << c.what;
+        EXPECT_EQ(source.Lines(), c.sourceAfter) << c.what;
+        // Each list holds exactly its own lines, in any letter case.
+        for (const FolderList* list : {&target, &source}) {
+            const FolderList& other = list == &target ? source : target;
+            for (const std::string& line : list->Lines()) {
+                EXPECT_TRUE(list->Holds(text.LowerCase(line))) << c.what << " " << line;
+                EXPECT_FALSE(other.Holds(line) && list == &source) << c.what << " " << line;
+            }
+        }
+        for (const std::string& line : c.source)
+            EXPECT_EQ(source.Holds(line), std::find(c.sourceAfter.begin(), c.sourceAfter.end(),
+                                                    line) != c.sourceAfter.end())
+                << c.what << " " << line;
+    }
+}
+
+TEST(FolderList, TheRevisionMovesOnlyWithTheLines) {
+    const IcuText text;
+    FolderList list(text), other(text);
+    const auto changes = [&](const std::function<void()>& change) {
+        const auto before = list.Revision();
+        change();
+        return list.Revision() != before;
+    };
+    EXPECT_TRUE(changes([&] { list.Add("d:\\a"); }));
+    EXPECT_FALSE(changes([&] { list.Add("D:\\A"); }));
+    other.Add("d:\\x");
+    EXPECT_FALSE(changes([&] { list.AddUnlessIn("D:\\X", other); }));
+    EXPECT_FALSE(changes([&] { list.RemoveAt({5}); }));
+    EXPECT_FALSE(changes([&] {
+        FolderList empty(text);
+        list.TakeAll(empty, {});
+    }));
+    EXPECT_FALSE(changes([&] { list.TakeAt(other, {}, {}, {}); }));
+    EXPECT_FALSE(changes([&] { (void)list.Lines(); }));
+    EXPECT_TRUE(changes([&] { other.TakeAll(list, {}); }));
+    EXPECT_FALSE(changes([&] { list.Clear(); }));
+    EXPECT_FALSE(changes([&] {
+        FolderList empty(text);
+        list.Exchange(empty);
+    }));
+    EXPECT_TRUE(changes([&] { list.Exchange(other); }));
+    EXPECT_EQ(list.TakeLines(), (Lines{"d:\\x", "d:\\a"}));
+    EXPECT_TRUE(list.Empty());
+    EXPECT_FALSE(list.Holds("d:\\a"));
 }
 
 TEST(FolderList, HundredThousandSortedLinesStayFast) {

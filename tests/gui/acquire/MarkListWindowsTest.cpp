@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "core/app/ProgramSettings.h"
+#include "core/app/RestoreClass.h"
 #include "core/app/SaveClass.h"
 #include "gui/acquire/TfrmDelimiters.h"
 #include "gui/acquire/TfrmQuotationMarks.h"
@@ -28,8 +29,8 @@
 namespace arbovane {
 namespace {
 
-using testing::FaultyFileSystem;
 using testing::ExpectMessages;
+using testing::FaultyFileSystem;
 using testing::ScriptedMessenger;
 using testing::ScriptedShell;
 using testing::ShownMessage;
@@ -72,13 +73,16 @@ protected:
         settings_.defaultDirectory = "D:\\";
     }
 
-    // Writes default.set as a first start does, with the given lists.
+    // Writes default.set as a first start does, with the given lists, and reads it into the
+    // store, as the main window does before the windows are created.
     void WriteSettings(const Lines& separators, const Lines& quotationMarks) {
         ProgramSettings stored = settings_;
         Defaults(stored);
         stored.separators = separators;
         stored.quotationMarks = quotationMarks;
         ASSERT_TRUE(SaveClass(drives_.Fs(), messenger_).Save(stored));
+        ClearLists(settings_);
+        ASSERT_TRUE(RestoreClass(drives_.Fs()).Restore(settings_));
     }
     std::vector<std::int32_t> StoredTypes() {
         return RecordTypes(TempDrives::ReadHostFile(hostD_ + "/default.set"));

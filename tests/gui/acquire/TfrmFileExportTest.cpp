@@ -5,7 +5,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -18,6 +18,7 @@
 #include "gui/acquire/TfrmFileExport.h"
 #include "gui/app/GuiContext.h"
 #include "support/FaultyFileSystem.h"
+#include "support/ListViews.h"
 #include "support/ScriptedMessenger.h"
 #include "support/ScriptedShell.h"
 #include "support/TempDrives.h"
@@ -179,7 +180,7 @@ TEST_F(TfrmFileExportTest, CallerLinesAreShownOnceEachWithTheFirstSelected) {
     bool checked = false;
     WhenShown([&] {
         EXPECT_EQ(Dialog().SourceLines(), (Lines{"d:\\Data", "e:\\x"}));
-        EXPECT_EQ(Find<QListWidget>("lstFileExportSource")->currentRow(), 0);
+        EXPECT_EQ(testing::CurrentRow(Find<QListView>("lstFileExportSource")), 0);
         EXPECT_EQ(Label("lblSmartExportSource"), "2");
         EXPECT_EQ(Dialog().ContentKind(), "FOLDERS");
         checked = true;
@@ -188,13 +189,17 @@ TEST_F(TfrmFileExportTest, CallerLinesAreShownOnceEachWithTheFirstSelected) {
     Dialog().ExportLines({"d:\\Data", "D:\\DATA", "e:\\x", "d:\\data"}, "FOLDERS");
     EXPECT_TRUE(checked);
     EXPECT_FALSE(Dialog().isVisible());
+    // Closed, the dialog holds no lines; the next export brings its own.
+    EXPECT_TRUE(Dialog().SourceLines().empty());
+    EXPECT_EQ(testing::RowCount(Find<QListView>("lstFileExportSource")), 0);
+    EXPECT_EQ(Label("lblSmartExportSource"), "0");
 }
 
 TEST_F(TfrmFileExportTest, LongLinesScrollSideways) {
     for (const Lines& lines : {Lines{"d:\\a"}, Lines{"d:\\a", "d:\\b", "d:\\c"}}) {
         Open(lines);
         QApplication::processEvents();
-        auto* list = Find<QListWidget>("lstFileExportSource");
+        auto* list = Find<QListView>("lstFileExportSource");
         EXPECT_EQ(list->horizontalScrollBar()->maximum() + list->viewport()->width(), 2000);
     }
 }

@@ -6,7 +6,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -20,6 +20,7 @@
 #include "gui/acquire/TfrmFileImport.h"
 #include "gui/app/GuiContext.h"
 #include "gui/lists/TfrmZoomIncludeWindow.h"
+#include "support/ListViews.h"
 #include "support/ScriptedMessenger.h"
 #include "support/ScriptedShell.h"
 #include "support/TempDrives.h"
@@ -75,13 +76,7 @@ protected:
     }
     std::string Label(const char* name) { return Find<QLabel>(name)->text().toStdString(); }
     bool Enabled(const char* name) { return Find<QWidget>(name)->isEnabled(); }
-    Lines Items(const char* name) {
-        Lines lines;
-        auto* list = Find<QListWidget>(name);
-        for (int row = 0; row < list->count(); ++row)
-            lines.push_back(list->item(row)->text().toStdString());
-        return lines;
-    }
+    Lines Items(const char* name) { return testing::RowTexts(Find<QListView>(name)); }
     void Write(const std::string& name, const std::string& content) {
         TempDrives::WriteHostFile(host_ + "/" + name, content);
     }
@@ -300,24 +295,46 @@ TEST_F(TfrmFileImportTest, TheColumnUpDownWrapsAtOne) {
     EXPECT_EQ(column->text(), "1");
 }
 
-TEST_F(TfrmFileImportTest, ImportHandsThePreviewBackAndKeepsIt) {
+TEST_F(TfrmFileImportTest, ImportHandsThePreviewBackAndTheLinesGoWithTheDialog) {
     Write("list.txt", "d:\\A\nd:\\B\n");
     Browse("d:\\list.txt");
     Dialog().btnFileImportCreateClick();
+    std::string message;
+    EXPECT_FALSE(Dialog().CheckImportFull(message));
+    EXPECT_TRUE(Dialog().CheckImportRelative(message));
     WhenShown(Dialog(), [this] { Find<QPushButton>("btnFileImportImport")->click(); });
     Lines lines;
     EXPECT_TRUE(Dialog().ImportLines(lines));
     EXPECT_EQ(lines, (Lines{"d:\\A", "d:\\B"}));
 
-    WhenShown(Dialog(), [this] { Find<QPushButton>("btnFileImportCancel")->click(); });
+    // Reopened, it shows the file name and the choices, but no lines: a closed dialog holds none.
+    Lines shown;
+    bool importable = true;
+    WhenShown(Dialog(), [&] {
+        shown = Items("lstFileImportSource");
+        const Lines preview = Items("lstFileImportResults");
+        shown.insert(shown.end(), preview.begin(), preview.end());
+        importable = Enabled("btnFileImportImport") || Enabled("btnFileImportCreate");
+        Find<QPushButton>("btnFileImportCancel")->click();
+    });
     Lines cancelled;
     EXPECT_FALSE(Dialog().ImportLines(cancelled));
     EXPECT_TRUE(cancelled.empty());
-    EXPECT_EQ(Items("lstFileImportResults"), (Lines{"d:\\A", "d:\\B"}));
+    EXPECT_TRUE(shown.empty());
+    EXPECT_FALSE(importable);
+    EXPECT_EQ(Label("lblFileImportSourceLines"), "0");
+    EXPECT_EQ(Label("lblFileImportPreviewLines"), "0");
+    EXPECT_EQ(Find<QLineEdit>("edtFileImportFileName")->text().toStdString(), "d:\\list.txt");
+    EXPECT_TRUE(Dialog().ResultLines().empty());
+    EXPECT_TRUE(Dialog().SourceLines().empty());
 
-    std::string message;
-    EXPECT_FALSE(Dialog().CheckImportFull(message));
-    EXPECT_TRUE(Dialog().CheckImportRelative(message));
+    // A cancelled dialog lets its lines go too.
+    Browse("d:\\list.txt");
+    Dialog().btnFileImportCreateClick();
+    WhenShown(Dialog(), [this] { Find<QPushButton>("btnFileImportCancel")->click(); });
+    EXPECT_FALSE(Dialog().ImportLines(cancelled));
+    EXPECT_TRUE(Dialog().ResultLines().empty());
+    EXPECT_TRUE(Items("lstFileImportSource").empty());
 }
 
 TEST_F(TfrmFileImportTest, EditRebuildsThePreviewAndZoomGathersTheLines) {

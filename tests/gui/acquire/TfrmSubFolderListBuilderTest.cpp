@@ -5,7 +5,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -21,6 +21,7 @@
 #include "gui/acquire/TfrmSubFolderListBuilder.h"
 #include "gui/app/GuiContext.h"
 #include "gui/templates/TfrmLevelSummFolder.h"
+#include "support/ListViews.h"
 #include "support/ScriptedMessenger.h"
 #include "support/ScriptedShell.h"
 #include "support/TempDrives.h"
@@ -70,9 +71,7 @@ protected:
     }
     void SetField(const char* name, const char* text) { Find<QLineEdit>(name)->setText(text); }
     void Select(const char* list, std::initializer_list<int> rows) {
-        auto* widget = Find<QListWidget>(list);
-        widget->clearSelection();
-        for (const int row : rows) widget->item(row)->setSelected(true);
+        testing::SelectRows(Find<QListView>(list), rows);
     }
     // Acts on a modal window once its loop runs.
     static void WhenShown(QWidget& window, std::function<void()> act) {
@@ -148,9 +147,9 @@ TEST_F(TfrmSubFolderListBuilderTest, CreatedWithItsCaptionsAndStates) {
     EXPECT_EQ(Field("edtSubFolderFilter"), "");
     EXPECT_EQ(Find<QComboBox>("cboMainSourceFolder")->toolTip().toStdString(),
               "Enter or Select a SourceFolder.");
-    EXPECT_EQ(Find<QListWidget>("lstIncludeFolderList")->toolTip().toStdString(),
+    EXPECT_EQ(Find<QListView>("lstIncludeFolderList")->toolTip().toStdString(),
               "A List of Builded (Generated)  Subfolders.");
-    EXPECT_EQ(Find<QListWidget>("lstIncludeFolderList")->selectionMode(),
+    EXPECT_EQ(Find<QListView>("lstIncludeFolderList")->selectionMode(),
               QAbstractItemView::ExtendedSelection);
     auto* header = Find<QTreeWidget>("lstViewLevelSumFolder")->headerItem();
     EXPECT_EQ(header->text(0).toStdString(), "Level Number");
@@ -275,7 +274,7 @@ TEST_F(TfrmSubFolderListBuilderTest, BuildSkipsWhatTheExcludeListHoldsInAnyCase)
     Click("btnBuildList");
     ExpectMessages(messenger_.Shown(), {kClearQuestion});
     EXPECT_EQ(builder_.IncludeLines(), (Lines{"d:\\T\\A\\B\\C"}));
-    EXPECT_EQ(Find<QListWidget>("lstIncludeFolderList")->count(), 1);
+    EXPECT_EQ(testing::RowCount(Find<QListView>("lstIncludeFolderList")), 1);
 }
 
 TEST_F(TfrmSubFolderListBuilderTest, BuildRefusals) {

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QEvent>
-#include <QListWidget>
+#include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -16,6 +16,7 @@
 #include "gui/app/TfrmMain.h"
 #include "gui/lists/FolderListPane.h"
 #include "gui/visuallog/VisualLogWindow.h"
+#include "support/ListViews.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedMessenger.h"
 
@@ -55,7 +56,7 @@ TEST_F(ProgramLifecycleTest, OpenThatTheSystemCannotPerformIsReported) {
              FolderListPane& pane = *Main().Pane(1);
              pane.Model().Include().AddAll({"d:\\Jobs"});
              pane.ListsChanged();
-             pane.findChild<QListWidget*>("lstVol07IncludeFolderList")->item(0)->setSelected(true);
+             testing::SelectRows(pane.findChild<QListView*>("lstVol07IncludeFolderList"), {0});
              pane.findChild<QPushButton*>("btnVol07ViewSelected")->click();
          },
          CouldNotOpen("d:\\Jobs", "No file manager is set up to open folders.")},

@@ -14,6 +14,8 @@
 #include "core/app/RestoreClass.h"
 #include "core/app/SaveClass.h"
 #include "core/help/HelpEngine.h"
+#include "gui/acquire/TfrmDelimiters.h"
+#include "gui/acquire/TfrmQuotationMarks.h"
 #include "gui/acquire/TfrmSubFolderListBuilder.h"
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/TfrmMain.h"
@@ -145,6 +147,22 @@ TEST_F(TfrmMainTest, RestartFillsTheDestinationBoxesOnceEach) {
     EXPECT_EQ(box02->itemText(0).toStdString(), "d:\\A");
     EXPECT_EQ(box02->itemText(1).toStdString(), "d:\\B");
     EXPECT_EQ(Find<QComboBox>("cboVol03DestFolders")->count(), 1);
+}
+
+TEST_F(TfrmMainTest, StartReadsTheSettingsFileOnce) {
+    ProgramSettings stored;
+    stored.programIdentifier = kProgramIdentifier;
+    stored.defaultDirectory = "D:\\Start";
+    Defaults(stored);
+    stored.separators = {";", "#"};
+    stored.quotationMarks = {"'"};
+    TempDrives::WriteHostFile(host_ + "/Start/default.set", EncodeSettings(stored));
+    fs_.ResetCalls();
+    Start();
+    EXPECT_EQ(fs_.Calls(testing::FaultyFileSystem::Op::ReadWholeFile), 1);
+    // The windows made at start show what that one reading gave.
+    EXPECT_EQ(windows_->delimiters->IncludedLines(), (std::vector<std::string>{";", "#"}));
+    EXPECT_EQ(windows_->quotationMarks->IncludedLines(), std::vector<std::string>{"'"});
 }
 
 TEST_F(TfrmMainTest, ActivationSetsTheSelTypesLabels) {

@@ -1,8 +1,10 @@
 #include <QApplication>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
+#include <functional>
 
 #include "ListsGuiFixture.h"
 
@@ -40,7 +42,7 @@ TEST_F(FolderListPaneTest, EveryTabHasItsControlsAndCaptions) {
         FolderListPane& pane = Pane(t.prefix);
         const std::string p = PrefixText(t.prefix);
         for (const char* name : {t.includeList, t.excludeList}) {
-            auto* list = Find<QListWidget>(pane, name);
+            auto* list = Find<QListView>(pane, name);
             ASSERT_NE(list, nullptr);
             EXPECT_EQ(list->selectionMode(), QAbstractItemView::ExtendedSelection) << name;
         }
@@ -100,7 +102,8 @@ TEST_F(FolderListPaneTest, BrowseAddShowsTheFolderAndRefusesRepeats) {
          {"The selection field is empty !!!",
           "Copy Folder Structure(s).-From a Folder List - Level.            Warning no: 0262.",
           48}});
-    EXPECT_EQ(refreshes_, 3);
+    // Only the add that changed the list refreshes the tab.
+    EXPECT_EQ(refreshes_, 1);
 }
 
 TEST_F(FolderListPaneTest, MovesFollowTheSelectionAndUpdateTheCounters) {
@@ -126,6 +129,104 @@ TEST_F(FolderListPaneTest, MovesFollowTheSelectionAndUpdateTheCounters) {
     EXPECT_EQ(Items(pane, false), (Lines{"d:\\c", "d:\\a", "D:\\B"}));
     EXPECT_EQ(refreshes_, 5);
     EXPECT_TRUE(messenger_.Shown().empty());
+}
+
+TEST_F(FolderListPaneTest, TheTabRefreshesOnlyWhenTheIncludeListChanged) {
+    FolderListPane& pane = Pane(TabPrefix::Vol07);
+    const auto closeExport = [this] {
+        WhenShown(export_,
+                  [this] { Find<QAbstractButton>(export_, "btnFileExportClose")->click(); });
+    };
+    const struct {
+        const char* step;
+        std::function<void()> click;
+        int refreshes;
+        Lines include;
+        Lines exclude;
+    } steps[] = {
+        {"a cancelled browse", [&] { Click(pane, "btnVol07AddFolder"); }, 0, {}, {}},
+        {"moves on empty lists",
+         [&] {
+             Click(pane, "btnVol07MoveAllToExclude");
+             Click(pane, "btnVol07MoveAllToInclude");
+             Click(pane, "btnVol07ExchangeLists");
+             Click(pane, "btnVol07MoveToExclude");
+         },
+         0,
+         {},
+         {}},
+        {"a folder added",
+         [&] {
+             shell_.NextFolder("d:\\a");
+             Click(pane, "btnVol07AddFolder");
+         },
+         1,
+         {"d:\\a"},
+         {}},
+        {"the same folder refused",
+         [&] {
+             shell_.NextFolder("D:\\A");
+             Click(pane, "btnVol07AddFolder");
+         },
+         0,
+         {"d:\\a"},
+         {}},
+        {"> without a selection", [&] { Click(pane, "btnVol07MoveToExclude"); }, 0, {"d:\\a"}, {}},
+        {">>", [&] { Click(pane, "btnVol07MoveAllToExclude"); }, 1, {}, {"d:\\a"}},
+        {"Delete Selected answered No",
+         [&] {
+             messenger_.Answer(kAnswerNo);
+             Select(pane, false, {0});
+             Click(pane, "btnVol07DeleteSelected");
+         },
+         0,
+         {},
+         {"d:\\a"}},
+        {"Delete All answered No",
+         [&] {
+             messenger_.Answer(kAnswerNo);
+             Click(pane, "btnVol07DeleteAll");
+         },
+         0,
+         {},
+         {"d:\\a"}},
+        {"<>", [&] { Click(pane, "btnVol07ExchangeLists"); }, 1, {"d:\\a"}, {}},
+        {"Export, closed",
+         [&] {
+             closeExport();
+             Click(pane, "btnVol07ExportList");
+         },
+         0,
+         {"d:\\a"},
+         {}},
+        {"Import without its dialog", [&] { Click(pane, "btnVol07ImportList"); }, 0, {"d:\\a"}, {}},
+        {"a line parked",
+         [&] {
+             Select(pane, true, {0});
+             Click(pane, "btnVol07MoveToExclude");
+         },
+         1,
+         {},
+         {"d:\\a"}},
+        // The exclude list changes alone: nothing the tab counts or enables.
+        {"Delete All answered Yes",
+         [&] {
+             messenger_.Answer(kAnswerYes);
+             Click(pane, "btnVol07DeleteAll");
+         },
+         0,
+         {},
+         {}},
+    };
+    for (const auto& s : steps) {
+        refreshes_ = 0;
+        s.click();
+        EXPECT_EQ(refreshes_, s.refreshes) << s.step;
+        EXPECT_EQ(Items(pane, true), s.include) << s.step;
+        EXPECT_EQ(Items(pane, false), s.exclude) << s.step;
+        EXPECT_EQ(Counter(pane, true), std::to_string(s.include.size())) << s.step;
+        EXPECT_EQ(Counter(pane, false), std::to_string(s.exclude.size())) << s.step;
+    }
 }
 
 TEST_F(FolderListPaneTest, DeleteAsksAndTouchesOnlyTheExcludeList) {
@@ -202,7 +303,7 @@ TEST_F(FolderListPaneTest, LongPathsScrollSidewaysWhereverTheyStand) {
         pane.show();
         Fill(pane, {longPath, "d:\\a", "d:\\b"}, {longPath, "d:\\c"});
         for (const bool include : {true, false}) {
-            QListWidget* list = List(pane, include);
+            QListView* list = List(pane, include);
             QApplication::processEvents();
             const int needed =
                 list->fontMetrics().horizontalAdvance(QString::fromStdString(longPath));

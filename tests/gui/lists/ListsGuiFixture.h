@@ -4,7 +4,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
-#include <QListWidget>
+#include <QListView>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -21,6 +21,7 @@
 #include "gui/lists/TfrmVol07EditIncludeList.h"
 #include "gui/lists/TfrmVol08EditIncludeList.h"
 #include "gui/lists/TfrmZoomIncludeWindow.h"
+#include "support/ListViews.h"
 #include "support/ScriptedMessenger.h"
 #include "support/ScriptedShell.h"
 #include "support/TempDrives.h"
@@ -66,16 +67,12 @@ protected:
         EXPECT_NE(widget, nullptr) << name;
         return widget;
     }
-    QListWidget* List(FolderListPane& pane, bool include) {
+    QListView* List(FolderListPane& pane, bool include) {
         const ListTabTexts& t = pane.Model().Texts();
-        return Find<QListWidget>(pane, include ? t.includeListName : t.excludeListName);
+        return Find<QListView>(pane, include ? t.includeListName : t.excludeListName);
     }
     Lines Items(FolderListPane& pane, bool include) {
-        Lines items;
-        QListWidget* list = List(pane, include);
-        for (int i = 0; list && i < list->count(); ++i)
-            items.push_back(list->item(i)->text().toStdString());
-        return items;
+        return testing::RowTexts(List(pane, include));
     }
     std::string Counter(FolderListPane& pane, bool include) {
         const ListTabTexts& t = pane.Model().Texts();
@@ -83,9 +80,7 @@ protected:
         return label ? label->text().toStdString() : "";
     }
     void Select(FolderListPane& pane, bool include, const std::vector<int>& rows) {
-        QListWidget* list = List(pane, include);
-        list->clearSelection();
-        for (const int row : rows) list->item(row)->setSelected(true);
+        testing::SelectRows(List(pane, include), rows);
     }
     void Click(FolderListPane& pane, const std::string& name) {
         if (auto* button = Find<QAbstractButton>(pane, name)) button->click();

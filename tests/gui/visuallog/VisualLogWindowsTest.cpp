@@ -30,6 +30,7 @@
 #include "gui/visuallog/TfrmVol06ZoomStatistics.h"
 #include "gui/visuallog/TfrmVol07ZoomStatistics.h"
 #include "gui/visuallog/TfrmVol08ZoomStatistics.h"
+#include "support/ListViews.h"
 #include "support/ScriptedMessenger.h"
 #include "support/ScriptedShell.h"
 #include "support/TempDrives.h"
@@ -106,8 +107,8 @@ protected:
             exported_ = true;
             handed = exportDialog_->SourceLines();
             exportSourceCount_ = Text(Find<QLabel>(*exportDialog_, "lblSmartExportSource"));
-            auto* list = Find<QListWidget>(*exportDialog_, "lstFileExportSource");
-            exportCurrentRow_ = list ? list->currentRow() : -2;
+            exportCurrentRow_ =
+                testing::CurrentRow(Find<QListView>(*exportDialog_, "lstFileExportSource"));
             exportDialog_->reject();
         };
         QTimer::singleShot(0, exportDialog_.get(), answer);

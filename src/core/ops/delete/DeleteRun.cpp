@@ -2,6 +2,7 @@
 
 #include "core/ops/delete/DeleteActions.h"
 #include "core/ops/delete/DeleteMessages.h"
+#include "core/ops/delete/DeleteToDoCount.h"
 #include "core/ops/delete/DeleteWalk.h"
 #include "core/ops/delete/MainFolderCheck.h"
 #include "core/ops/delete/SmartDelete.h"
@@ -78,8 +79,12 @@ bool CountVerdict(VisualLog& log, MainFolderVerdict verdict, const std::string& 
 
 void BeginRun(const DeleteRunPorts& ports, const DeleteTabOptions& options, VisualLogMode mode) {
     ports.log.BeginRun(mode);
-    RefreshDeleteToDo(ports.fs, ports.text, ports.log, options.includeLines, options.mode,
-                      options.patterns);
+    // The disk may have changed since the tab last counted.
+    if (ports.toDo)
+        ports.toDo->Recount(ports.log, options.includeLines, options.mode, options.patterns);
+    else
+        RefreshDeleteToDo(ports.fs, ports.text, ports.log, options.includeLines, options.mode,
+                          options.patterns);
     if (options.showVisualLog) ports.log.Show();
 }
 
@@ -102,6 +107,7 @@ bool RunDeleteFolders(const DeleteRunPorts& ports, const DeleteTabOptions& optio
     BeginRun(ports, options, VisualLogMode::Normal);
     const LockedTabs locked(lock);
     DeleteMainFolders(ports, options);
+    if (ports.toDo) ports.toDo->Forget();
     return true;
 }
 
@@ -162,33 +168,7 @@ void SimulateMainFolders(const DeleteRunPorts& ports, const DeleteTabOptions& op
 void RefreshDeleteToDo(FileSystem& fs, const Text& text, VisualLog& log,
                        const std::vector<std::string>& includeLines, DeleteTabMode mode,
                        const std::vector<std::string>& patterns) {
-    const std::vector<std::string> selected = EffectivePatterns(patterns);
-    // The run's own walk counts, so a link, an unreadable folder or an odd name is decided the
-    // way the run decides it.
-    CountingDeleteActions counting;
-    DeleteWalk walk(fs, counting);
-    AS_MULTIMAP_NIVO_FOLDER_NAMES walkQueue, removalList;
-    for (const std::string& folder : DeleteWorkList(fs, text, includeLines, mode)) {
-        // A drive root would be walked whole on every list change, and the run refuses it anyway.
-        if (CheckMainFolder(fs, folder) != MainFolderVerdict::Ready) continue;
-        walk.StartPatterns(selected.size());
-        switch (mode) {
-            case DeleteTabMode::FilesInMainFolder:
-                for (const std::string& pattern : selected) walk.FilesIn(folder, pattern);
-                break;
-            case DeleteTabMode::FilesInTree:
-                for (const std::string& pattern : selected)
-                    walk.FilesInTree(folder, pattern, walkQueue);
-                break;
-            case DeleteTabMode::Complete:
-            case DeleteTabMode::SubfoldersOnly:
-                walk.Structure(folder, mode == DeleteTabMode::Complete, walkQueue, removalList);
-                break;
-        }
-    }
-    log.Set(Vol07Counter::FoldersToDelete, static_cast<double>(counting.Folders()));
-    log.Set(Vol07Counter::FilesToDelete, static_cast<double>(counting.Files()));
-    log.Flush();
+    DeleteToDoCount(fs, text).Recount(log, includeLines, mode, patterns);
 }
 
 }  // namespace arbovane

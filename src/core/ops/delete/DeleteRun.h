@@ -8,6 +8,7 @@
 
 namespace arbovane {
 
+class DeleteToDoCount;
 class FileSystem;
 class Messenger;
 class Text;
@@ -29,6 +30,9 @@ struct DeleteRunPorts {
     const Text& text;
     Messenger& messenger;
     VisualLog& log;
+    // The tab's kept measurements: a run measures every main folder into them, and a real run
+    // leaves them to be measured again.
+    DeleteToDoCount* toDo = nullptr;
 };
 
 // Disables the other tabs for a run and enables them again.

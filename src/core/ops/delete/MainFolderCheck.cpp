@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
+#include <string_view>
 #include <unordered_map>
 
 #include "core/acquire/ExamineSubFolders.h"
@@ -101,7 +103,7 @@ MainFolderVerdict CheckFolderPath(FileSystem& fs, const std::string& text) {
 
 // One line of the merge: the text as it stands and its canonical form cut into prefixes.
 struct MergeLine {
-    const std::string* text = nullptr;
+    std::string* text = nullptr;
     std::string canonical;
     unsigned depth = 0;
 };
@@ -110,12 +112,14 @@ struct MergeLine {
 // a walked line goes into its tree; otherwise only another spelling of the same folder does.
 class LineMerge {
 public:
-    LineMerge(FileSystem& fs, const Text& text) : fs_(fs), text_(text) {}
+    LineMerge(FileSystem& fs, const Text& text, const MainFolderVerdicts& verdictOf)
+        : fs_(fs), text_(text), verdictOf_(verdictOf) {}
 
-    std::vector<std::string> Merge(const std::vector<std::string>& lines, bool nested) {
+    // The kept lines are moved out of lines.
+    std::vector<std::string> Merge(std::vector<std::string>& lines, bool nested) {
         std::vector<MergeLine> work;
         work.reserve(lines.size());
-        for (const std::string& line : lines) {
+        for (std::string& line : lines) {
             MergeLine entry{&line, CanonicalFolderText(line), 0};
             entry.depth = CountSeparators(entry.canonical);
             work.push_back(std::move(entry));
@@ -124,26 +128,33 @@ public:
         std::stable_sort(work.begin(), work.end(),
                          [](const MergeLine& a, const MergeLine& b) { return a.depth < b.depth; });
         std::vector<std::string> kept;
-        for (const MergeLine& line : work) {
-            if (InsideWalked(line.canonical, nested)) continue;
-            kept.push_back(*line.text);
+        for (MergeLine& line : work) {
+            std::string lowered = text_.LowerCase(line.canonical);
+            if (InsideWalked(line.canonical, lowered, nested)) continue;
             // Only a folder the run walks takes others in; a refused, missing or linked one
             // would leave them without an outcome.
-            if (CheckMainFolder(fs_, *line.text) == MainFolderVerdict::Ready)
-                walked_[text_.LowerCase(line.canonical)].push_back(line.canonical);
+            if (verdictOf_(*line.text) == MainFolderVerdict::Ready)
+                walked_[std::move(lowered)].push_back(std::move(line.canonical));
+            kept.push_back(std::move(*line.text));
         }
         return kept;
     }
 
 private:
-    bool InsideWalked(const std::string& canonical, bool nested) {
-        const std::string lowered = text_.LowerCase(canonical);
+    // Looks texts up by a part of another without copying it.
+    struct ViewHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const {
+            return std::hash<std::string_view>{}(text);
+        }
+    };
+
+    bool InsideWalked(const std::string& canonical, const std::string& lowered, bool nested) {
         // The same number of backslashes in both spellings: letter case never makes one.
         std::size_t cut = nested ? lowered.find('\\') : std::string::npos;
         std::size_t cutOriginal = nested ? canonical.find('\\') : std::string::npos;
         while (true) {
-            const std::string key = lowered.substr(0, cut);
-            const auto found = walked_.find(key);
+            const auto found = walked_.find(std::string_view(lowered).substr(0, cut));
             if (found != walked_.end()) {
                 const std::string prefix = canonical.substr(0, cutOriginal);
                 for (const std::string& walked : found->second)
@@ -169,7 +180,8 @@ private:
 
     FileSystem& fs_;
     const Text& text_;
-    std::unordered_map<std::string, std::vector<std::string>> walked_;
+    const MainFolderVerdicts& verdictOf_;
+    std::unordered_map<std::string, std::vector<std::string>, ViewHash, std::equal_to<>> walked_;
     std::unordered_map<std::string, std::string> resolved_;
 };
 
@@ -177,14 +189,21 @@ private:
 
 std::vector<std::string> DeleteWorkList(FileSystem& fs, const Text& text,
                                         const std::vector<std::string>& lines, DeleteTabMode mode) {
+    return DeleteWorkList(fs, text, lines, mode,
+                          [&fs](const std::string& line) { return CheckMainFolder(fs, line); });
+}
+
+std::vector<std::string> DeleteWorkList(FileSystem& fs, const Text& text,
+                                        const std::vector<std::string>& lines, DeleteTabMode mode,
+                                        const MainFolderVerdicts& verdictOf) {
     // A root line is refused by the run; merged with the rest it would absorb every folder of
     // its drive, and those would silently be skipped. Roots come first, as the shallowest.
     std::vector<std::string> roots, folders;
-    for (const std::string& line : ExamineSubFolders(text, lines).ReadAll())
-        (NamesRoot(line) ? roots : folders).push_back(line);
+    for (std::string& line : ExamineSubFolders(text, lines).ReadAll())
+        (NamesRoot(line) ? roots : folders).push_back(std::move(line));
     std::vector<std::string> work = std::move(roots);
     const bool nested = mode != DeleteTabMode::FilesInMainFolder;
-    for (std::string& folder : LineMerge(fs, text).Merge(folders, nested))
+    for (std::string& folder : LineMerge(fs, text, verdictOf).Merge(folders, nested))
         work.push_back(std::move(folder));
     if (!nested) std::sort(work.begin(), work.end());
     return work;

@@ -4,9 +4,12 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <climits>
 
 #include "core/app/ProgramSettings.h"
 #include "core/ops/delete/DeleteMessages.h"
@@ -14,8 +17,18 @@
 
 namespace arbovane {
 
+namespace {
+
+// A count that ends sooner shows no bar; one that goes on shows it this often.
+constexpr qint64 kCountBarDelayMs = 200;
+constexpr qint64 kCountBarIntervalMs = 50;
+
+}  // namespace
+
 DeleteTab::DeleteTab(TabServices services, QObject* parent)
-    : QObject(parent), services_(std::move(services)) {
+    : QObject(parent),
+      services_(std::move(services)),
+      toDo_(services_.context.fs, services_.context.text) {
     BuildControls();
 }
 
@@ -78,6 +91,15 @@ void DeleteTab::BuildControls() {
             &DeleteTab::btnVol07DeleteFoldersSimulationClick);
     column->addWidget(btnVol07DeleteFoldersSimulation);
 
+    prgVol07ToDoCount = new QProgressBar(frame);
+    prgVol07ToDoCount->setObjectName("prgVol07ToDoCount");
+    // Its place stays taken while hidden, so showing it needs no new layout before it paints.
+    QSizePolicy keepPlace = prgVol07ToDoCount->sizePolicy();
+    keepPlace.setRetainSizeWhenHidden(true);
+    prgVol07ToDoCount->setSizePolicy(keepPlace);
+    prgVol07ToDoCount->hide();
+    column->addWidget(prgVol07ToDoCount);
+
     services_.side->insertWidget(0, frame);
 
     chkVol07ShowDetailedResults = sheet->findChild<QCheckBox*>("chkVol07ShowDetailedResults");
@@ -135,10 +157,26 @@ void DeleteTab::Refresh() {
              btnVol07FileSelection, lblVol07FileTypesAllSelected, lblSelTypes})
         if (widget) widget->setEnabled(enabling.fileSelection);
 
-    RefreshDeleteToDo(services_.context.fs, services_.context.text, services_.log,
-                      services_.pane.IncludeLines(),
-                      hasItems ? mode : DeleteTabMode::FilesInMainFolder,
-                      services_.context.settings.selectedPatterns);
+    countClock_.start();
+    countPaint_.invalidate();
+    toDo_.Refresh(services_.log, services_.pane.IncludeLines(),
+                  hasItems ? mode : DeleteTabMode::FilesInMainFolder,
+                  services_.context.settings.selectedPatterns,
+                  [this](std::size_t done, std::size_t total) { ShowCountProgress(done, total); });
+    prgVol07ToDoCount->hide();
+}
+
+void DeleteTab::ShowCountProgress(std::size_t done, std::size_t total) {
+    if (countClock_.elapsed() < kCountBarDelayMs) return;
+    if (countPaint_.isValid() && countPaint_.elapsed() < kCountBarIntervalMs) return;
+    // Without a total the lines are still being checked, at most all of them; then the bar
+    // fills again as the main folders are measured.
+    if (total == 0) total = std::max<std::size_t>(services_.pane.IncludeLines().size(), done);
+    prgVol07ToDoCount->setRange(0, static_cast<int>(std::min<std::size_t>(total, INT_MAX)));
+    prgVol07ToDoCount->setValue(static_cast<int>(std::min<std::size_t>(done, INT_MAX)));
+    prgVol07ToDoCount->show();
+    prgVol07ToDoCount->repaint();
+    countPaint_.start();
 }
 
 void DeleteTab::ClearFields() {
@@ -164,9 +202,9 @@ DeleteTabOptions DeleteTab::Options() const {
     return options;
 }
 
-DeleteRunPorts DeleteTab::Ports() const {
+DeleteRunPorts DeleteTab::Ports() {
     return {services_.context.fs, services_.context.text, services_.context.messenger,
-            services_.log};
+            services_.log, &toDo_};
 }
 
 DeleteTabLock DeleteTab::Lock() const {

@@ -1,15 +1,18 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <utility>
 #include <vector>
 
 #include "core/ops/delete/DeleteRun.h"
 #include "core/ops/delete/DeleteTabRules.h"
+#include "core/ops/delete/DeleteToDoCount.h"
 #include "gui/app/TabServices.h"
 
 class QCheckBox;
 class QLabel;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 
@@ -21,7 +24,8 @@ class DeleteTab : public QObject {
 public:
     explicit DeleteTab(TabServices services, QObject* parent = nullptr);
 
-    // After every list change and mode change: enabling and the to-delete counters.
+    // After every list change and mode change: enabling, and the to-delete counters when what
+    // they count changed.
     void Refresh();
     // The tab's part of "Clear Fields", after the lists were emptied.
     void ClearFields();
@@ -38,11 +42,17 @@ private:
     void ModeChosen(DeleteTabMode mode);
     DeleteTabMode CheckedMode() const;
     DeleteTabOptions Options() const;
-    DeleteRunPorts Ports() const;
+    DeleteRunPorts Ports();
     DeleteTabLock Lock() const;
+    // A count that measures many main folders shows how far it got, repainting the bar itself:
+    // the count lets no window messages run.
+    void ShowCountProgress(std::size_t done, std::size_t total);
 
     TabServices services_;
     FileModeHints hints_;
+    DeleteToDoCount toDo_;
+    QElapsedTimer countClock_;
+    QElapsedTimer countPaint_;
     std::vector<std::pair<QRadioButton*, DeleteTabMode>> modeButtons_;
 
     QRadioButton* rdoVol07DeleteSubFolders = nullptr;
@@ -53,6 +63,7 @@ private:
     QCheckBox* chkVol07ReadOnlyFolders = nullptr;
     QPushButton* btnVol07DeleteFolders = nullptr;
     QPushButton* btnVol07DeleteFoldersSimulation = nullptr;
+    QProgressBar* prgVol07ToDoCount = nullptr;
     // Made by the main window on the same sheet.
     QCheckBox* chkVol07ShowDetailedResults = nullptr;
     QPushButton* btnVol07Statistics = nullptr;

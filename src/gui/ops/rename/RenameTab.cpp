@@ -6,9 +6,9 @@
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -17,6 +17,7 @@
 #include "core/undo/UndoJournal.h"
 #include "core/visuallog/VisualLog.h"
 #include "gui/lists/FolderListPane.h"
+#include "gui/lists/LineListView.h"
 #include "platform/Messenger.h"
 
 namespace arbovane {
@@ -38,10 +39,10 @@ RenameTab::RenameTab(TabServices services, RenameJournal& journal, QObject* pare
     lblVol06StartFolder = services_.sheet->findChild<QLabel*>("lblVol06StartFolder");
     lblVol06EndFolder = services_.sheet->findChild<QLabel*>("lblVol06EndFolder");
     lstVol06IncludeFolderList =
-        services_.sheet->findChild<QListWidget*>("lstVol06IncludeFolderList");
+        services_.sheet->findChild<LineListView*>("lstVol06IncludeFolderList");
     if (lstVol06IncludeFolderList)
-        connect(lstVol06IncludeFolderList, &QListWidget::itemSelectionChanged, this,
-                [this] { ShowPreview(); });
+        connect(lstVol06IncludeFolderList->selectionModel(), &QItemSelectionModel::selectionChanged,
+                this, [this] { ShowPreview(); });
     ApplyEnabling();
 }
 
@@ -156,12 +157,12 @@ void RenameTab::ShowPreview() {
     const std::vector<std::string>& lines = services_.pane.IncludeLines();
     std::size_t row = 0;
     if (lstVol06IncludeFolderList) {
-        const QList<QListWidgetItem*> selected = lstVol06IncludeFolderList->selectedItems();
-        QListWidgetItem* current = lstVol06IncludeFolderList->currentItem();
-        if (current && current->isSelected())
-            row = static_cast<std::size_t>(lstVol06IncludeFolderList->row(current));
-        else if (!selected.isEmpty())
-            row = static_cast<std::size_t>(lstVol06IncludeFolderList->row(selected.front()));
+        const QItemSelectionModel* selection = lstVol06IncludeFolderList->selectionModel();
+        const QModelIndex current = selection->currentIndex();
+        if (current.isValid() && selection->isSelected(current))
+            row = static_cast<std::size_t>(current.row());
+        else if (const auto selected = lstVol06IncludeFolderList->SelectedRows(); !selected.empty())
+            row = selected.front();
     }
     const RenamePreview preview =
         row < lines.size() ? PreviewRename(lines[row], Fields()) : RenamePreview{};

@@ -11,12 +11,13 @@ class QCheckBox;
 class QEvent;
 class QGridLayout;
 class QLabel;
-class QListWidget;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
 
 namespace arbovane {
+
+class LineListView;
 
 struct RenameJournal;
 
@@ -76,7 +77,7 @@ private:
     // Made by the main window and the list pane on the same sheet.
     QLabel* lblVol06StartFolder = nullptr;
     QLabel* lblVol06EndFolder = nullptr;
-    QListWidget* lstVol06IncludeFolderList = nullptr;
+    LineListView* lstVol06IncludeFolderList = nullptr;
     // In the order of RenameField.
     std::array<QLineEdit*, 5> fields_{};
 };

@@ -2,23 +2,30 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTimer>
+#include <functional>
 
 #include "core/app/ProgramSettings.h"
 #include "core/help/HelpEngine.h"
-#include "support/TreeSnapshot.h"
+#include "core/ops/delete/DeleteRun.h"
 #include "core/visuallog/VisualLog.h"
+#include "gui/acquire/TfrmFileExport.h"
+#include "gui/acquire/TfrmFileImport.h"
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/lists/FolderListPane.h"
 #include "gui/visuallog/TfrmStatistics07.h"
 #include "support/FaultyFileSystem.h"
+#include "support/ListViews.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedMessenger.h"
 #include "support/ScriptedShell.h"
 #include "support/TempDrives.h"
+#include "support/TreeSnapshot.h"
 
 namespace arbovane {
 namespace {
@@ -310,6 +317,102 @@ TEST_F(DeleteTabTest, ClearFieldsEmptiesTheVisualLogListsWithTheirCounters) {
     for (std::size_t i = 0; i < Log().CategoryCount(); ++i)
         EXPECT_TRUE(Log().LinesAt(i).empty()) << i;
     for (std::size_t i = 0; i < Log().CounterCount(); ++i) EXPECT_EQ(Log().CounterAt(i), 0) << i;
+}
+
+// Runs action once the modal window's loop has it shown.
+void WhenShown(QWidget& window, std::function<void()> action) {
+    QTimer::singleShot(1, [&window, action = std::move(action)] {
+        if (window.isVisible())
+            action();
+        else
+            WhenShown(window, action);
+    });
+}
+
+// Every click either changes what the counters count, and then measures exactly the main folders
+// it brought in, or lists no folder at all; either way the counters are those of a full count.
+TEST_F(DeleteTabTest, ClicksMeasureOnlyTheMainFoldersTheyBringIn) {
+    File("Data/A/a.txt");
+    File("Data/B/b.txt");
+    File("Data/B/Sub/c.txt");
+    File("Data/C/d.txt");
+    Fill({"d:\\Data\\A", "d:\\Data\\B"});
+    FolderListPane& pane = Pane();
+    const auto selectAndClick = [&](const char* list, int row, const char* button) {
+        testing::SelectRows(pane.findChild<QListView*>(list), {row});
+        Click(button);
+    };
+    const struct {
+        const char* step;
+        std::function<void()> click;
+        int listings;
+    } steps[] = {
+        {"a folder the list holds already",
+         [&] {
+             shell_.NextFolder("d:\\Data\\A");
+             Click("btnVol07AddFolder");
+         },
+         0},
+        {"a new folder",
+         [&] {
+             shell_.NextFolder("d:\\Data\\C");
+             Click("btnVol07AddFolder");
+         },
+         1},
+        {"a line to the exclude list",
+         [&] { selectAndClick("lstVol07IncludeFolderList", 2, "btnVol07MoveToExclude"); }, 0},
+        {"and back",
+         [&] { selectAndClick("lstVol07ExcludeFolderList", 0, "btnVol07MoveToInclude"); }, 1},
+        {"Delete Selected on an empty exclude list", [&] { Click("btnVol07DeleteSelected"); }, 0},
+        {"a line parked again",
+         [&] { selectAndClick("lstVol07IncludeFolderList", 2, "btnVol07MoveToExclude"); }, 0},
+        {"Delete Selected answered No",
+         [&] {
+             messenger_.Answer(kAnswerNo);
+             selectAndClick("lstVol07ExcludeFolderList", 0, "btnVol07DeleteSelected");
+         },
+         0},
+        {"Delete All on the exclude list",
+         [&] {
+             messenger_.Answer(kAnswerYes);
+             Click("btnVol07DeleteAll");
+         },
+         0},
+        {"Export, closed",
+         [&] {
+             WhenShown(*windows_->fileExport, [&] {
+                 windows_->fileExport->findChild<QPushButton*>("btnFileExportClose")->click();
+             });
+             Click("btnVol07ExportList");
+         },
+         0},
+        {"Import, cancelled",
+         [&] {
+             WhenShown(*windows_->fileImport, [&] {
+                 windows_->fileImport->findChild<QPushButton*>("btnFileImportCancel")->click();
+             });
+             Click("btnVol07ImportList");
+         },
+         0},
+        // d:\Data\A lists itself, d:\Data\B itself and Sub.
+        {"another mode", [&] { Click("rdoVol07DeleteCompleteFolders"); }, 3},
+        {"the Visual Log button", [&] { Click("btnVol07Statistics"); }, 0},
+    };
+    for (const auto& s : steps) {
+        fs_.ResetCalls();
+        s.click();
+        EXPECT_EQ(fs_.Calls(FaultyFileSystem::Op::Enumerate), s.listings) << s.step;
+        VisualLog full(VisualLogTab::Vol07);
+        const DeleteTabMode mode = Find<QRadioButton>("rdoVol07DeleteCompleteFolders")->isChecked()
+                                       ? DeleteTabMode::Complete
+                                       : DeleteTabMode::SubfoldersOnly;
+        RefreshDeleteToDo(drives_.Fs(), drives_.TextPort(), full, Pane().IncludeLines(), mode, {});
+        for (const Vol07Counter counter :
+             {Vol07Counter::FoldersToDelete, Vol07Counter::FilesToDelete})
+            EXPECT_EQ(Log().Counter(counter), full.Counter(counter)) << s.step;
+    }
+    EXPECT_EQ(Pane().IncludeLines(), (Lines{"d:\\Data\\A", "d:\\Data\\B"}));
+    windows_->statistics07->hide();
 }
 
 }  // namespace

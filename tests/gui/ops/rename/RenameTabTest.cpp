@@ -7,7 +7,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QListView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -21,6 +21,7 @@
 #include "gui/lists/FolderListPane.h"
 #include "gui/visuallog/VisualLogWindow.h"
 #include "support/FaultyFileSystem.h"
+#include "support/ListViews.h"
 #include "support/MainWindowFixture.h"
 #include "support/ScriptedShell.h"
 #include "support/TempDrives.h"
@@ -244,8 +245,8 @@ TEST_F(RenameTabTest, PreviewShowsTheSelectedLineAndTheNameItWillGet) {
     Edit("edtVol06DelimiterPrefixSubFolder")->setText(" _ ");
     Edit("edtVol06NewSuffix")->setText("2010");
     EXPECT_EQ(shown(), (Shown{"d:\\Jobs\\Smith", "d:\\Jobs\\X_Smith2010"}));
-    auto* list = Find<QListWidget>("lstVol06IncludeFolderList");
-    list->setCurrentRow(1);
+    auto* list = Find<QListView>("lstVol06IncludeFolderList");
+    list->setCurrentIndex(list->model()->index(1, 0));
     EXPECT_EQ(shown(), (Shown{"d:\\Jobs\\Jones", "d:\\Jobs\\X_Jones2010"}));
     Click("rdoVol06RenameTheLastSubFolder");
     Edit("edtVol06RenameNewLastSubFolder")->setText("Archive");

@@ -1,16 +1,77 @@
 #include "core/acquire/ListingReporter.h"
 
+#include <utility>
+
 namespace arbovane {
 
-bool ListingReporter::Enumerate(const std::string& folderAndPattern, const EntryVisitor& visit) {
-    const bool listed = inner_.Enumerate(folderAndPattern, [&](const DirEntry& entry) {
-        ++entries_;
-        return visit(entry);
-    });
+namespace {
+
+class ReportingTree : public FolderTree {
+public:
+    ReportingTree(ListingReporter& owner, std::unique_ptr<FolderTree> inner)
+        : owner_(owner), inner_(std::move(inner)) {}
+
+    const std::string& Root() const override { return inner_->Root(); }
+    bool List(const std::string& relative, const std::string& pattern,
+              std::vector<DirEntry>& entries, FsError& why) override {
+        const bool listed = inner_->List(relative, pattern, entries, why);
+        owner_.Listed(listed ? entries.size() : 0);
+        return listed;
+    }
+    bool GetAttributes(const std::string& relative, std::uint32_t& attributes,
+                       FsError& why) override {
+        return inner_->GetAttributes(relative, attributes, why);
+    }
+    bool SetAttributes(const std::string& relative, std::uint32_t attributes,
+                       FsError& why) override {
+        return inner_->SetAttributes(relative, attributes, why);
+    }
+    bool RemoveFile(const std::string& relative, FsError& why) override {
+        return inner_->RemoveFile(relative, why);
+    }
+    bool RemoveFolder(const std::string& relative, FsError& why) override {
+        return inner_->RemoveFolder(relative, why);
+    }
+    CreateOutcome MakeFolder(const std::string& relative, FsError& why) override {
+        return inner_->MakeFolder(relative, why);
+    }
+    CreateOutcome CopyFileTo(const std::string& relative, FolderTree& target,
+                             const std::string& targetRelative, FileStamp& stamp,
+                             FsError& why) override {
+        auto* reporting = dynamic_cast<ReportingTree*>(&target);
+        return inner_->CopyFileTo(relative, reporting ? *reporting->inner_ : target,
+                                  targetRelative, stamp, why);
+    }
+
+private:
+    ListingReporter& owner_;
+    std::unique_ptr<FolderTree> inner_;
+};
+
+}  // namespace
+
+void ListingReporter::Listed(std::uint64_t entries) {
+    entries_ += entries;
     ++listings_;
     // After the listing, never inside it: whoever watches may let window messages run.
     if (report_) report_(listings_, entries_);
+}
+
+bool ListingReporter::Enumerate(const std::string& folderAndPattern, const EntryVisitor& visit) {
+    std::uint64_t delivered = 0;
+    const bool listed = inner_.Enumerate(folderAndPattern, [&](const DirEntry& entry) {
+        ++delivered;
+        return visit(entry);
+    });
+    Listed(delivered);
     return listed;
+}
+
+std::unique_ptr<FolderTree> ListingReporter::OpenTree(const std::string& root, FsError& why,
+                                                      bool refuseLinkRoot) {
+    auto inner = inner_.OpenTree(root, why, refuseLinkRoot);
+    if (!inner) return nullptr;
+    return std::make_unique<ReportingTree>(*this, std::move(inner));
 }
 
 }  // namespace arbovane

@@ -25,10 +25,16 @@ public:
     void SetReport(Report report) { report_ = std::move(report); }
 
     bool Enumerate(const std::string& folderAndPattern, const EntryVisitor& visit) override;
+    // The tree's listings are reported like those of Enumerate.
+    std::unique_ptr<FolderTree> OpenTree(const std::string& root, FsError& why,
+                                         bool refuseLinkRoot = false) override;
+    // One listing served by this file system or one of its trees.
+    void Listed(std::uint64_t entries);
 
     bool IsFolder(const std::string& path) override { return inner_.IsFolder(path); }
     bool IsFile(const std::string& path) override { return inner_.IsFile(path); }
     bool IsLink(const std::string& path) override { return inner_.IsLink(path); }
+    bool Exists(const std::string& path, FsError& why) override { return inner_.Exists(path, why); }
     bool GetAttributes(const std::string& path, std::uint32_t& attributes) override {
         return inner_.GetAttributes(path, attributes);
     }

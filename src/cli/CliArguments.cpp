@@ -1,0 +1,220 @@
+#include "cli/CliArguments.h"
+
+#include <array>
+#include <variant>
+
+namespace arbovane {
+
+namespace {
+
+using Flag = bool CliOptions::*;
+using Value = std::string CliOptions::*;
+using Values = std::vector<std::string> CliOptions::*;
+
+// Which subcommands read an option.
+enum : unsigned {
+    kCopy = 1u << static_cast<int>(CliCommand::Copy),
+    kDelete = 1u << static_cast<int>(CliCommand::Delete),
+    kRename = 1u << static_cast<int>(CliCommand::Rename),
+    kNames = 1u << static_cast<int>(CliCommand::CreateNames),
+    kNumbers = 1u << static_cast<int>(CliCommand::CreateNumbers),
+    kPaths = 1u << static_cast<int>(CliCommand::CreatePaths),
+    kUndo = 1u << static_cast<int>(CliCommand::Undo),
+    kCreate = kNames | kNumbers | kPaths,
+    kRuns = kCopy | kDelete | kRename | kCreate,
+    kWithTemplates = kCopy | kCreate,
+    kWithLines = kCopy | kDelete | kRename | kNames | kPaths,
+    kAll = kRuns | kUndo,
+};
+
+struct OptionSpec {
+    const char* name;
+    std::variant<Flag, Value, Values> target;
+    unsigned commands;
+    const char* argument;  // nullptr for a flag
+    const char* help;
+};
+
+const std::array<OptionSpec, 28> kOptions = {{
+    {"--simulate", &CliOptions::simulate, kRuns, nullptr,
+     "report what the run would do; nothing on disk changes"},
+    {"--yes", &CliOptions::yes, kDelete | kRename | kUndo, nullptr,
+     "really delete, rename or undo (required unless --simulate)"},
+    {"--line", &CliOptions::lines, kWithLines, "LINE", "one include line (repeatable)"},
+    {"--list", &CliOptions::listFiles, kWithLines, "FILE",
+     "include lines from a file, one per line (repeatable)"},
+    {"--csv", &CliOptions::csv, kWithLines, nullptr,
+     "read the list files as separated fields with quotes, as the import does"},
+    {"--separator", &CliOptions::separator, kWithLines, "TEXT",
+     "field separator of --csv (default ,; \"space\" for a blank)"},
+    {"--column", &CliOptions::column, kWithLines, "N", "take only field N of each --csv line (1 = first)"},
+    {"--template", &CliOptions::templates, kWithTemplates, "LINE",
+     "one template line (repeatable)"},
+    {"--templates", &CliOptions::templateFiles, kWithTemplates, "FILE",
+     "template lines from a file, one per line (repeatable)"},
+    {"--kind", &CliOptions::kind, kWithTemplates, "KIND",
+     "full (existing folder trees) or relative (paths as text); creation also nothing"},
+    {"--attach", &CliOptions::attach, kWithTemplates, "WHAT",
+     "full-path templates: main-with-files, main-without-files, sub-with-files, "
+     "sub-without-files"},
+    {"--option", &CliOptions::option, kWithTemplates, "WHICH",
+     "relative templates: whole, without-first or replace-first"},
+    {"--pattern", &CliOptions::patterns, kCopy | kDelete | kCreate, "PATTERNS",
+     "file selection, as typed in its dialog (repeatable)"},
+    {"--mode", &CliOptions::mode, kDelete, "MODE",
+     "subfolders (default), complete, files-in-tree or files-in-main-folder"},
+    {"--read-only", &CliOptions::readOnly, kDelete, nullptr,
+     "also delete read-only folders and files"},
+    {"--prefix", &CliOptions::prefix, kRename | kCreate, "TEXT", "text before the name"},
+    {"--suffix", &CliOptions::suffix, kRename | kCreate, "TEXT", "text after the name"},
+    {"--first-delimiter", &CliOptions::firstDelimiter, kRename, "TEXT",
+     "between prefix and name"},
+    {"--second-delimiter", &CliOptions::secondDelimiter, kRename, "TEXT",
+     "between name and suffix"},
+    {"--new-name", &CliOptions::newName, kRename, "NAME",
+     "replace the last folder name instead of adding a prefix and suffix"},
+    {"--hyphen", &CliOptions::hyphen, kNames | kNumbers, nullptr,
+     "a hyphen between prefix, name and suffix"},
+    {"--destination", &CliOptions::destination, kNames | kNumbers, "FOLDER",
+     "the folder the new folders go into"},
+    {"--start", &CliOptions::start, kNumbers, "N", "first number"},
+    {"--end", &CliOptions::end, kNumbers, "N", "last number"},
+    {"--padding", &CliOptions::padding, kNumbers, "N", "digits of every number, zeros in front"},
+    {"--journal", &CliOptions::journal, kCopy | kCreate | kRename | kUndo, "FILE",
+     "write what the run made to FILE, so that undo can take it back (undo: read it)"},
+    {"--log", &CliOptions::log, kAll, "FILE",
+     "write every category list as CSV rows (category, path)"},
+    {"--help", &CliOptions::help, kAll, nullptr, "this text"},
+}};
+
+struct CommandSpec {
+    CliCommand command;
+    const char* name;
+    const char* summary;
+};
+
+const std::array<CommandSpec, 7> kCommands = {{
+    {CliCommand::Copy, "copy", "copy template structures into every include folder"},
+    {CliCommand::Delete, "delete", "delete the contents, the folders or selected files"},
+    {CliCommand::Rename, "rename", "rename the last folder of every include line"},
+    {CliCommand::CreateNames, "create-names", "create folders named by strings"},
+    {CliCommand::CreateNumbers, "create-numbers", "create folders with increasing numbers"},
+    {CliCommand::CreatePaths, "create-paths", "create folders from full paths"},
+    {CliCommand::Undo, "undo", "take back the run recorded in a journal"},
+}};
+
+unsigned Bit(CliCommand command) { return 1u << static_cast<int>(command); }
+
+const OptionSpec* OptionNamed(const std::string& name) {
+    for (const OptionSpec& spec : kOptions)
+        if (name == spec.name) return &spec;
+    return nullptr;
+}
+
+}  // namespace
+
+std::optional<CliCommand> CliCommandNamed(const std::string& name) {
+    for (const CommandSpec& spec : kCommands)
+        if (name == spec.name) return spec.command;
+    return std::nullopt;
+}
+
+const char* CliCommandName(CliCommand command) {
+    for (const CommandSpec& spec : kCommands)
+        if (spec.command == command) return spec.name;
+    return "";
+}
+
+CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
+    CliParse parse;
+    CliOptions& options = parse.options;
+    std::size_t next = 0;
+    if (arguments.empty()) {
+        options.help = true;
+        return parse;
+    }
+    const std::string& first = arguments[0];
+    if (first == "--help" || first == "-h") {
+        options.help = true;
+        return parse;
+    }
+    if (first == "--version") {
+        options.version = true;
+        return parse;
+    }
+    options.command = CliCommandNamed(first);
+    if (!options.command) {
+        parse.error = "unknown command \"" + first + "\"";
+        return parse;
+    }
+    ++next;
+    const unsigned bit = Bit(*options.command);
+    for (; next < arguments.size(); ++next) {
+        std::string name = arguments[next];
+        std::optional<std::string> inlineValue;
+        if (const auto equals = name.find('='); name.rfind("--", 0) == 0 && equals != name.npos) {
+            inlineValue = name.substr(equals + 1);
+            name.resize(equals);
+        }
+        if (name == "-h") name = "--help";
+        const OptionSpec* spec = OptionNamed(name);
+        if (!spec || !(spec->commands & bit)) {
+            parse.error = "unknown option \"" + name + "\" for " + first;
+            return parse;
+        }
+        if (!spec->argument) {
+            if (inlineValue) {
+                parse.error = "option " + name + " takes no value";
+                return parse;
+            }
+            options.*std::get<Flag>(spec->target) = true;
+            continue;
+        }
+        std::string value;
+        if (inlineValue) {
+            value = *inlineValue;
+        } else if (next + 1 < arguments.size()) {
+            value = arguments[++next];
+        } else {
+            parse.error = "option " + name + " needs a value (" + spec->argument + ")";
+            return parse;
+        }
+        if (std::holds_alternative<Values>(spec->target)) {
+            (options.*std::get<Values>(spec->target)).push_back(value);
+        } else {
+            options.*std::get<Value>(spec->target) = value;
+        }
+    }
+    return parse;
+}
+
+std::string CliUsage(std::optional<CliCommand> command) {
+    std::string text;
+    if (!command) {
+        text =
+            "Usage: arbovane-cli COMMAND [OPTIONS]\n"
+            "Runs the folder operations of the program without its window.\n\nCommands:\n";
+        for (const CommandSpec& spec : kCommands)
+            text += "  " + std::string(spec.name) + std::string(16 - std::string(spec.name).size(), ' ') +
+                    spec.summary + "\n";
+        text +=
+            "\n'arbovane-cli COMMAND --help' lists the options of a command.\n"
+            "Exit status: 0 every item reached its expected outcome, 1 some did not (not exist,\n"
+            "other reasons), 2 bad input or usage (nothing changed).\n";
+        return text;
+    }
+    const unsigned bit = Bit(*command);
+    text = "Usage: arbovane-cli " + std::string(CliCommandName(*command)) + " [OPTIONS]\n";
+    for (const CommandSpec& spec : kCommands)
+        if (spec.command == *command) text += std::string(spec.summary) + ".\n\nOptions:\n";
+    for (const OptionSpec& spec : kOptions) {
+        if (!(spec.commands & bit)) continue;
+        std::string head = std::string("  ") + spec.name;
+        if (spec.argument) head += std::string(" ") + spec.argument;
+        head.resize(std::max<std::size_t>(head.size() + 1, 28), ' ');
+        text += head + spec.help + "\n";
+    }
+    return text;
+}
+
+}  // namespace arbovane

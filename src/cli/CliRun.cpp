@@ -1,0 +1,472 @@
+#include "cli/CliRun.h"
+
+#include <algorithm>
+#include <chrono>
+#include <ostream>
+#include <regex>
+
+#include "cli/CliArguments.h"
+#include "cli/CliJournal.h"
+#include "core/acquire/ImportClass.h"
+#include "core/acquire/ListExport.h"
+#include "core/ops/copy/CopyRun.h"
+#include "core/ops/copy/CopyTotals.h"
+#include "core/ops/delete/DeleteRun.h"
+#include "core/ops/rename/FolderRename.h"
+#include "core/paths/Arbsplit.h"
+#include "core/templates/FileSelection.h"
+#include "core/undo/FolderFileUndoRun.h"
+#include "core/undo/RenameUndo.h"
+#include "core/visuallog/VisualLog.h"
+#include "core/visuallog/VisualLogView.h"
+#include "platform/FileSystem.h"
+#include "platform/Messenger.h"
+#include "platform/Text.h"
+
+namespace arbovane {
+
+namespace {
+
+// Bad input or usage found before anything changed; RunCli turns it into status 2.
+struct BadInput {
+    std::string message;
+};
+
+template <typename Value>
+struct Named {
+    const char* name;
+    Value value;
+};
+
+template <typename Value, std::size_t N>
+Value Lookup(const Named<Value> (&table)[N], const std::string& given, const char* option,
+             Value fallback) {
+    if (given.empty()) return fallback;
+    std::string names;
+    for (const auto& entry : table) {
+        if (given == entry.name) return entry.value;
+        names += std::string(names.empty() ? "" : ", ") + entry.name;
+    }
+    throw BadInput{std::string(option) + " must be one of " + names + ", not \"" + given + "\""};
+}
+
+const Named<DeleteTabMode> kDeleteModes[] = {
+    {"subfolders", DeleteTabMode::SubfoldersOnly},
+    {"complete", DeleteTabMode::Complete},
+    {"files-in-tree", DeleteTabMode::FilesInTree},
+    {"files-in-main-folder", DeleteTabMode::FilesInMainFolder},
+};
+const Named<TemplateKind> kKinds[] = {{"full", TemplateKind::FullPath},
+                                      {"relative", TemplateKind::Relative}};
+const Named<AttachMode> kAttachModes[] = {
+    {"main-with-files", AttachMode::MainFolderWithFiles},
+    {"main-without-files", AttachMode::MainFolderWithoutFiles},
+    {"sub-with-files", AttachMode::SubFoldersOnlyWithFiles},
+    {"sub-without-files", AttachMode::SubFoldersOnlyWithoutFiles},
+};
+const Named<TemplateOption> kTemplateOptions[] = {{"whole", TemplateOption::ReplaceNo},
+                                                  {"without-first", TemplateOption::ReplaceFirst},
+                                                  {"replace-first", TemplateOption::ReplaceAll}};
+
+// Every box the engine would show, on standard error with its number; a question is answered
+// as the command allows, never asked.
+class CliMessenger : public Messenger {
+public:
+    CliMessenger(std::ostream& err, bool answerYes) : err_(err), answerYes_(answerYes) {}
+
+    int Show(const std::string& text, const std::string& title, int flags, MessageOwner) override {
+        static const std::regex number(R"(no:\s*([0-9]+))");
+        static const std::regex blanks(R"(\s+)");
+        std::smatch found;
+        const std::string id = std::regex_search(title, found, number) ? found[1].str() : "----";
+        std::string heading = std::regex_replace(title, blanks, " ");
+        heading.erase(0, heading.find_first_not_of(' '));
+        err_ << "arbovane-cli: message " << id << " (" << heading << ")\n";
+        std::string body = text;
+        while (!body.empty() && (body.back() == '\n' || body.back() == ' ')) body.pop_back();
+        for (std::size_t start = 0; start <= body.size();) {
+            const std::size_t end = std::min(body.find('\n', start), body.size());
+            err_ << "  " << body.substr(start, end - start) << "\n";
+            start = end + 1;
+        }
+        if (flags == kMsgError) ++errors_;
+        if (flags != kMsgQuestion) return kAnswerOk;
+        err_ << "  -> answered " << (answerYes_ ? "Yes" : "No") << "\n";
+        return answerYes_ ? kAnswerYes : kAnswerNo;
+    }
+
+    int Errors() const { return errors_; }
+
+private:
+    std::ostream& err_;
+    bool answerYes_;
+    int errors_ = 0;
+};
+
+// Done of to-do on a terminal, a few times a second.
+class CliProgress : public VisualLogView {
+public:
+    CliProgress(std::ostream& err, const VisualLog& log) : err_(err), log_(log) {}
+    ~CliProgress() override {
+        if (shown_) err_ << "\n";
+    }
+
+    void Repaint() override {
+        const auto now = std::chrono::steady_clock::now();
+        if (shown_ && now - last_ < std::chrono::milliseconds(250)) return;
+        last_ = now;
+        double toDo = 0;
+        const auto& counters = log_.Layout().counters;
+        for (std::size_t i = 0; i < counters.size(); ++i)
+            if (counters[i].toDo && counters[i].name.find("Size") == std::string::npos)
+                toDo += log_.CounterAt(i);
+        std::size_t done = 0;
+        for (std::size_t i = 0; i < log_.CategoryCount(); ++i) done += log_.LinesAt(i).size();
+        err_ << "\r" << done;
+        if (toDo > 0) err_ << " of " << static_cast<unsigned long long>(toDo);
+        err_ << " done" << std::flush;
+        shown_ = true;
+    }
+    void MarkerChanged() override {}
+    void CategoriesAboutToBeCleared() override {}
+    void CategoriesCleared() override {}
+    void EntriesPending() override {}
+    void ShowWindow() override {}
+
+private:
+    std::ostream& err_;
+    const VisualLog& log_;
+    bool shown_ = false;
+    std::chrono::steady_clock::time_point last_;
+};
+
+// "lstStat07FoldersNotExists" -> "FoldersNotExists".
+std::string CategoryName(const VisualLogCategoryLayout& layout) {
+    const std::string& name = layout.listName;
+    std::size_t start = name.rfind("lstStat", 0) == 0 ? 7 : 0;
+    while (start < name.size() && name[start] >= '0' && name[start] <= '9') ++start;
+    return name.substr(start);
+}
+
+bool IsFailureCategory(const std::string& name) {
+    return name.find("NotExist") != std::string::npos || name.find("Other") != std::string::npos ||
+           name.find("FailedUndo") != std::string::npos;
+}
+
+class Command {
+public:
+    Command(const CliOptions& options, CliPorts& ports)
+        : options_(options),
+          ports_(ports),
+          messenger_(ports.err, options.yes || options.simulate || !ChangesNeedYes()) {}
+
+    int Run();
+
+private:
+    bool ChangesNeedYes() const {
+        const CliCommand command = *options_.command;
+        return command == CliCommand::Delete || command == CliCommand::Rename ||
+               command == CliCommand::Undo;
+    }
+    std::string PortPath(const std::string& path, const char* what) const;
+    std::vector<std::string> ReadList(const std::string& file, bool csv) const;
+    std::vector<std::string> IncludeLines() const;
+    std::vector<std::string> Templates(TemplateKind kind) const;
+    std::vector<std::string> Patterns() const;
+    void WriteJournal(const CliJournal& journal) const;
+
+    // Each returns false when the engine stopped before its first item.
+    bool Copy(VisualLog& log);
+    bool Delete(VisualLog& log);
+    bool Rename(VisualLog& log);
+    void Undo(CliJournal journal, VisualLog& log);
+
+    int Report(const VisualLog& log) const;
+
+    const CliOptions& options_;
+    CliPorts& ports_;
+    CliMessenger messenger_;
+    bool leftByUndo_ = false;
+};
+
+std::string Command::PortPath(const std::string& path, const char* what) const {
+    if (path.empty()) throw BadInput{std::string(what) + " is empty"};
+    // Already in the port's form: a drive or a share.
+    const bool windows = (path.size() >= 2 && path[1] == ':') || path.starts_with("\\\\");
+    if (windows || !ports_.toPortPath) return path;
+    const std::optional<std::string> mapped = ports_.toPortPath(path);
+    if (!mapped)
+        throw BadInput{std::string(what) + " \"" + path +
+                       "\" lies on no drive of the drive table"};
+    return *mapped;
+}
+
+std::vector<std::string> Command::ReadList(const std::string& file, bool csv) const {
+    int mode = ImportClass::kLines;
+    long long column = 1;
+    if (csv) {
+        mode = options_.column.empty() ? ImportClass::kAllFields : ImportClass::kColumn;
+        if (!options_.column.empty() && !ColumnNumberFrom(options_.column, column))
+            throw BadInput{"--column needs a whole number from 1, not \"" + options_.column +
+                           "\""};
+    }
+    ImportClass import(ports_.fs, PortPath(file, "the list file"), mode, options_.separator, "\"",
+                       false);
+    import.SetColumn(column);
+    if (!import.Run()) throw BadInput{"the list file \"" + file + "\" cannot be read"};
+    return import.Result();
+}
+
+std::vector<std::string> Command::IncludeLines() const {
+    std::vector<std::string> lines = options_.lines;
+    for (const std::string& file : options_.listFiles) {
+        std::vector<std::string> read = ReadList(file, options_.csv);
+        lines.insert(lines.end(), read.begin(), read.end());
+    }
+    for (std::string& line : lines)
+        if (line.starts_with('/')) line = PortPath(line, "the include line");
+    if (lines.empty()) throw BadInput{"no include lines: give --line or --list"};
+    std::string report;
+    if (CheckFullPaths(report, lines)) throw BadInput{"the include lines are not valid:\n" + report};
+    // The list keeps every folder once, as the tab's list does.
+    return UniqueLines(ports_.text, std::move(lines));
+}
+
+std::vector<std::string> Command::Templates(TemplateKind kind) const {
+    std::vector<std::string> lines = options_.templates;
+    for (const std::string& file : options_.templateFiles) {
+        std::vector<std::string> read = ReadList(file, false);
+        lines.insert(lines.end(), read.begin(), read.end());
+    }
+    if (kind == TemplateKind::FullPath)
+        for (std::string& line : lines)
+            if (line.starts_with('/')) line = PortPath(line, "the template");
+    std::string report;
+    const bool bad = kind == TemplateKind::FullPath ? CheckFullPaths(report, lines)
+                                                    : CheckRelativePaths(report, lines);
+    if (bad) throw BadInput{"the templates are not valid:\n" + report};
+    return UniqueLines(ports_.text, std::move(lines));
+}
+
+std::vector<std::string> Command::Patterns() const {
+    std::vector<std::string> patterns;
+    for (const std::string& entry : options_.patterns) {
+        std::vector<std::string> tokens;
+        FileSelectionMessage failure;
+        if (!TokeniseSelection(entry, tokens, failure))
+            throw BadInput{"--pattern \"" + entry + "\": " + failure.text};
+        if (const auto message = FolderPartMessage(tokens))
+            throw BadInput{"--pattern \"" + entry + "\": " + message->text};
+        for (std::string& token : DropEmptyAndRepeatedTokens(tokens))
+            if (std::find(patterns.begin(), patterns.end(), token) == patterns.end())
+                patterns.push_back(std::move(token));
+    }
+    return patterns;
+}
+
+void Command::WriteJournal(const CliJournal& journal) const {
+    if (options_.journal.empty() || options_.simulate) return;
+    if (!ports_.fs.WriteWholeFile(PortPath(options_.journal, "the journal file"),
+                                  JournalFileText(journal))) {
+        ports_.err << "arbovane-cli: the journal file \"" << options_.journal
+                   << "\" cannot be written; this run cannot be undone from it\n";
+    }
+}
+
+const std::function<void()> kNothing = [] {};
+
+bool Command::Copy(VisualLog& log) {
+    CopyTabOptions copy;
+    copy.kind = Lookup(kKinds, options_.kind, "--kind", TemplateKind::Relative);
+    copy.mode = copy.kind == TemplateKind::FullPath
+                    ? Lookup(kAttachModes, options_.attach, "--attach",
+                             AttachMode::MainFolderWithFiles)
+                    : AttachMode::None;
+    copy.option = Lookup(kTemplateOptions, options_.option, "--option", TemplateOption::ReplaceNo);
+    copy.includeLines = IncludeLines();
+    copy.templates = Templates(copy.kind);
+    if (copy.templates.empty()) throw BadInput{"no templates: give --template or --templates"};
+    copy.patterns = Patterns();
+    if (copy.patterns.empty()) copy.patterns = {"*.*"};
+    copy.showVisualLog = false;
+    CopyTotals totals;
+    const CopyRunPorts ports{ports_.fs, ports_.text, messenger_, log};
+    const CopyRunHooks hooks{kNothing, kNothing, kNothing, kNothing};
+    if (options_.simulate) return RunCopySimulation(ports, totals, copy, hooks);
+    CliJournal journal;
+    journal.tab = UndoTab::Copy;
+    const bool ran = RunCopyFolders(ports, totals, journal.folders, copy, hooks);
+    if (ran) WriteJournal(journal);
+    return ran;
+}
+
+bool Command::Delete(VisualLog& log) {
+    DeleteTabOptions remove;
+    remove.mode = Lookup(kDeleteModes, options_.mode, "--mode", DeleteTabMode::SubfoldersOnly);
+    remove.includeLines = IncludeLines();
+    remove.patterns = Patterns();
+    remove.readOnlyFolders = options_.readOnly;
+    remove.showVisualLog = false;
+    const DeleteRunPorts ports{ports_.fs, ports_.text, messenger_, log, nullptr};
+    const DeleteTabLock lock{kNothing, kNothing};
+    if (options_.simulate) {
+        RunDeleteSimulation(ports, remove, lock);
+        return true;
+    }
+    return RunDeleteFolders(ports, remove, lock);
+}
+
+bool Command::Rename(VisualLog& log) {
+    RenameFields fields;
+    fields.method =
+        options_.newName.empty() ? RenameMethod::AddPrefixSuffix : RenameMethod::ReplaceLastName;
+    fields.prefix = options_.prefix;
+    fields.suffix = options_.suffix;
+    fields.firstDelimiter = options_.firstDelimiter;
+    fields.secondDelimiter = options_.secondDelimiter;
+    fields.newName = options_.newName;
+    if (fields.method == RenameMethod::AddPrefixSuffix && options_.prefix.empty() &&
+        options_.suffix.empty())
+        throw BadInput{"rename needs --prefix, --suffix or --new-name"};
+    const std::vector<std::string> lines = IncludeLines();
+    RenameTabRun run(ports_.fs, messenger_, log, kNothing, kNothing);
+    if (options_.simulate) {
+        run.Simulate(lines, fields, false);
+        return true;
+    }
+    CliJournal journal;
+    journal.kind = CliJournal::Kind::Rename;
+    run.Rename(lines, fields, false, journal.renames);
+    WriteJournal(journal);
+    return true;
+}
+
+void Command::Undo(CliJournal journal, VisualLog& log) {
+    if (journal.kind == CliJournal::Kind::Rename)
+        RenameUndo(ports_.fs, messenger_, log).Run(journal.renames);
+    else
+        RunFolderFileUndo(journal.tab, journal.folders, log, ports_.fs, ports_.text, messenger_);
+    const UndoJournal& left = journal.folders;
+    leftByUndo_ = !journal.renames.FailedUndoPairs.empty() || !left.FailedUndoFolders.empty() ||
+                  !left.FailedUndoFiles.empty();
+    // What could not be taken back stays for the next undo.
+    if (!ports_.fs.WriteWholeFile(PortPath(options_.journal, "the journal file"),
+                                  JournalFileText(journal)))
+        ports_.err << "arbovane-cli: the journal file \"" << options_.journal
+                   << "\" cannot be written\n";
+}
+
+int Command::Report(const VisualLog& log) const {
+    const VisualLogLayout& layout = log.Layout();
+    bool failed = messenger_.Errors() > 0 || leftByUndo_;
+    for (std::size_t i = 0; i < layout.counters.size(); ++i) {
+        const VisualLogCounterLayout& counter = layout.counters[i];
+        if (!counter.toDo && log.CounterAt(i) > 0 && IsFailureCategory(counter.name))
+            failed = true;
+        if (counter.shown) ports_.out << counter.name << ": " << log.CounterTextAt(i) << "\n";
+    }
+    std::string rows;
+    for (std::size_t i = 0; i < layout.categories.size(); ++i) {
+        const std::string name = CategoryName(layout.categories[i]);
+        if (!log.LinesAt(i).empty() && IsFailureCategory(name)) failed = true;
+        for (const std::string& line : log.LinesAt(i))
+            rows += "\"" + name + "\",\"" + line + "\"\r\n";
+    }
+    if (!options_.log.empty() &&
+        !ports_.fs.WriteWholeFile(PortPath(options_.log, "the log file"), rows)) {
+        ports_.err << "arbovane-cli: the log file \"" << options_.log << "\" cannot be written\n";
+        failed = true;
+    }
+    return failed ? kCliSomeFailed : kCliAllDone;
+}
+
+VisualLogTab TabOf(CliCommand command) {
+    switch (command) {
+        case CliCommand::Copy:
+            return VisualLogTab::Vol08;
+        case CliCommand::Delete:
+            return VisualLogTab::Vol07;
+        case CliCommand::Rename:
+            return VisualLogTab::Vol06;
+        case CliCommand::CreateNames:
+            return VisualLogTab::Vol02;
+        case CliCommand::CreatePaths:
+            return VisualLogTab::Vol04;
+        case CliCommand::CreateNumbers:
+        case CliCommand::Undo:
+            break;
+    }
+    return VisualLogTab::Vol03;
+}
+
+int Command::Run() {
+    const CliCommand command = *options_.command;
+    if (ChangesNeedYes() && !options_.yes && !options_.simulate)
+        throw BadInput{std::string(CliCommandName(command)) + " changes the disk: add --yes to run it" +
+                       (command == CliCommand::Undo ? "" : ", or --simulate to see what it would do")};
+    if (command == CliCommand::Undo) {
+        if (options_.journal.empty()) throw BadInput{"undo needs --journal FILE"};
+        std::string bytes;
+        if (!ports_.fs.ReadWholeFile(PortPath(options_.journal, "the journal file"), bytes))
+            throw BadInput{"the journal file \"" + options_.journal + "\" cannot be read"};
+        std::string error;
+        const std::optional<CliJournal> journal = ParseJournalFile(bytes, error);
+        if (!journal) throw BadInput{"the journal file \"" + options_.journal + "\": " + error};
+        VisualLog log(journal->kind == CliJournal::Kind::Rename ? VisualLogTab::Vol06
+                                                                : LogTabOf(journal->tab));
+        Undo(*journal, log);
+        return Report(log);
+    }
+    VisualLog log(TabOf(command));
+    std::optional<CliProgress> progress;
+    if (ports_.errIsTerminal) {
+        progress.emplace(ports_.err, log);
+        log.AttachView(&*progress);
+    }
+    bool ran = false;
+    switch (command) {
+        case CliCommand::Copy:
+            ran = Copy(log);
+            break;
+        case CliCommand::Delete:
+            ran = Delete(log);
+            break;
+        case CliCommand::Rename:
+            ran = Rename(log);
+            break;
+        default:
+            throw BadInput{std::string(CliCommandName(command)) + " is not available yet"};
+    }
+    log.AttachView(nullptr);
+    progress.reset();
+    if (!ran) return kCliBadInput;
+    return Report(log);
+}
+
+}  // namespace
+
+int RunCli(const std::vector<std::string>& arguments, CliPorts& ports) {
+    const CliParse parse = ParseCliArguments(arguments);
+    if (!parse.error.empty()) {
+        ports.err << "arbovane-cli: " << parse.error << "\n"
+                  << "Try 'arbovane-cli --help'.\n";
+        return kCliBadInput;
+    }
+    const CliOptions& options = parse.options;
+    if (options.version) {
+        ports.out << "arbovane-cli " << ARBOVANE_VERSION << "\n";
+        return kCliAllDone;
+    }
+    if (options.help || !options.command) {
+        ports.out << CliUsage(options.command);
+        return kCliAllDone;
+    }
+    try {
+        return Command(options, ports).Run();
+    } catch (const BadInput& bad) {
+        ports.err << "arbovane-cli: " << bad.message << "\n";
+        return kCliBadInput;
+    }
+}
+
+}  // namespace arbovane

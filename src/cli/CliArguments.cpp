@@ -47,7 +47,8 @@ const std::array<OptionSpec, 28> kOptions = {{
      "read the list files as separated fields with quotes, as the import does"},
     {"--separator", &CliOptions::separator, kWithLines, "TEXT",
      "field separator of --csv (default ,; \"space\" for a blank)"},
-    {"--column", &CliOptions::column, kWithLines, "N", "take only field N of each --csv line (1 = first)"},
+    {"--column", &CliOptions::column, kWithLines, "N",
+     "take only field N of each --csv line (1 = first)"},
     {"--template", &CliOptions::templates, kWithTemplates, "LINE",
      "one template line (repeatable)"},
     {"--templates", &CliOptions::templateFiles, kWithTemplates, "FILE",
@@ -67,8 +68,7 @@ const std::array<OptionSpec, 28> kOptions = {{
      "also delete read-only folders and files"},
     {"--prefix", &CliOptions::prefix, kRename | kCreate, "TEXT", "text before the name"},
     {"--suffix", &CliOptions::suffix, kRename | kCreate, "TEXT", "text after the name"},
-    {"--first-delimiter", &CliOptions::firstDelimiter, kRename, "TEXT",
-     "between prefix and name"},
+    {"--first-delimiter", &CliOptions::firstDelimiter, kRename, "TEXT", "between prefix and name"},
     {"--second-delimiter", &CliOptions::secondDelimiter, kRename, "TEXT",
      "between name and suffix"},
     {"--new-name", &CliOptions::newName, kRename, "NAME",
@@ -103,7 +103,9 @@ const std::array<CommandSpec, 7> kCommands = {{
     {CliCommand::Undo, "undo", "take back the run recorded in a journal"},
 }};
 
-unsigned Bit(CliCommand command) { return 1u << static_cast<int>(command); }
+unsigned Bit(CliCommand command) {
+    return 1u << static_cast<int>(command);
+}
 
 const OptionSpec* OptionNamed(const std::string& name) {
     for (const OptionSpec& spec : kOptions)
@@ -195,8 +197,8 @@ std::string CliUsage(std::optional<CliCommand> command) {
             "Usage: arbovane-cli COMMAND [OPTIONS]\n"
             "Runs the folder operations of the program without its window.\n\nCommands:\n";
         for (const CommandSpec& spec : kCommands)
-            text += "  " + std::string(spec.name) + std::string(16 - std::string(spec.name).size(), ' ') +
-                    spec.summary + "\n";
+            text += "  " + std::string(spec.name) +
+                    std::string(16 - std::string(spec.name).size(), ' ') + spec.summary + "\n";
         text +=
             "\n'arbovane-cli COMMAND --help' lists the options of a command.\n"
             "Exit status: 0 every item reached its expected outcome, 1 some did not (not exist,\n"

@@ -127,8 +127,8 @@ std::optional<CliJournal> ParseJournalFile(const std::string& text, std::string&
         UndoJournal& folders = journal.folders;
         if (key == "renamed" || key == "failed-rename") {
             if (fields.size() != 3 || journal.kind != CliJournal::Kind::Rename) return bad();
-            auto& pairs = key == "renamed" ? journal.renames.RenamedPairs
-                                           : journal.renames.FailedUndoPairs;
+            auto& pairs =
+                key == "renamed" ? journal.renames.RenamedPairs : journal.renames.FailedUndoPairs;
             pairs.push_back({value, std::string(fields[2])});
             continue;
         }

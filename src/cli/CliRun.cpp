@@ -196,8 +196,7 @@ std::string Command::PortPath(const std::string& path, const char* what) const {
     if (windows || !ports_.toPortPath) return path;
     const std::optional<std::string> mapped = ports_.toPortPath(path);
     if (!mapped)
-        throw BadInput{std::string(what) + " \"" + path +
-                       "\" lies on no drive of the drive table"};
+        throw BadInput{std::string(what) + " \"" + path + "\" lies on no drive of the drive table"};
     return *mapped;
 }
 
@@ -206,12 +205,11 @@ std::vector<std::string> Command::ReadList(const std::string& file, bool csv) co
     long long column = 1;
     if (csv) {
         mode = options_.column.empty() ? ImportClass::kAllFields : ImportClass::kColumn;
-        if (!options_.column.empty() && !ColumnNumberFrom(options_.column, column))
-            throw BadInput{"--column needs a whole number from 1, not \"" + options_.column +
-                           "\""};
+        if (!options_.column.empty() && (!ColumnNumberFrom(options_.column, column) || column < 1))
+            throw BadInput{"--column needs a whole number from 1, not \"" + options_.column + "\""};
     }
     ImportClass import(ports_.fs, PortPath(file, "the list file"), mode, options_.separator, "\"",
-                       false);
+                       csv);
     import.SetColumn(column);
     if (!import.Run()) throw BadInput{"the list file \"" + file + "\" cannot be read"};
     return import.Result();
@@ -227,7 +225,8 @@ std::vector<std::string> Command::IncludeLines() const {
         if (line.starts_with('/')) line = PortPath(line, "the include line");
     if (lines.empty()) throw BadInput{"no include lines: give --line or --list"};
     std::string report;
-    if (CheckFullPaths(report, lines)) throw BadInput{"the include lines are not valid:\n" + report};
+    if (CheckFullPaths(report, lines))
+        throw BadInput{"the include lines are not valid:\n" + report};
     // The list keeps every folder once, as the tab's list does.
     return UniqueLines(ports_.text, std::move(lines));
 }
@@ -278,10 +277,10 @@ const std::function<void()> kNothing = [] {};
 bool Command::Copy(VisualLog& log) {
     CopyTabOptions copy;
     copy.kind = Lookup(kKinds, options_.kind, "--kind", TemplateKind::Relative);
-    copy.mode = copy.kind == TemplateKind::FullPath
-                    ? Lookup(kAttachModes, options_.attach, "--attach",
-                             AttachMode::MainFolderWithFiles)
-                    : AttachMode::None;
+    copy.mode =
+        copy.kind == TemplateKind::FullPath
+            ? Lookup(kAttachModes, options_.attach, "--attach", AttachMode::MainFolderWithFiles)
+            : AttachMode::None;
     copy.option = Lookup(kTemplateOptions, options_.option, "--option", TemplateOption::ReplaceNo);
     copy.includeLines = IncludeLines();
     copy.templates = Templates(copy.kind);
@@ -361,8 +360,7 @@ int Command::Report(const VisualLog& log) const {
     bool failed = messenger_.Errors() > 0 || leftByUndo_;
     for (std::size_t i = 0; i < layout.counters.size(); ++i) {
         const VisualLogCounterLayout& counter = layout.counters[i];
-        if (!counter.toDo && log.CounterAt(i) > 0 && IsFailureCategory(counter.name))
-            failed = true;
+        if (!counter.toDo && log.CounterAt(i) > 0 && IsFailureCategory(counter.name)) failed = true;
         if (counter.shown) ports_.out << counter.name << ": " << log.CounterTextAt(i) << "\n";
     }
     std::string rows;
@@ -402,8 +400,9 @@ VisualLogTab TabOf(CliCommand command) {
 int Command::Run() {
     const CliCommand command = *options_.command;
     if (ChangesNeedYes() && !options_.yes && !options_.simulate)
-        throw BadInput{std::string(CliCommandName(command)) + " changes the disk: add --yes to run it" +
-                       (command == CliCommand::Undo ? "" : ", or --simulate to see what it would do")};
+        throw BadInput{
+            std::string(CliCommandName(command)) + " changes the disk: add --yes to run it" +
+            (command == CliCommand::Undo ? "" : ", or --simulate to see what it would do")};
     if (command == CliCommand::Undo) {
         if (options_.journal.empty()) throw BadInput{"undo needs --journal FILE"};
         std::string bytes;

@@ -13,9 +13,9 @@ class Text;
 
 // Exit statuses of the command-line program.
 enum CliStatus : int {
-    kCliAllDone = 0,    // every item reached its expected outcome
-    kCliSomeFailed = 1, // some ended as not existing or failed for other reasons
-    kCliBadInput = 2,   // bad input or usage; nothing changed on disk
+    kCliAllDone = 0,     // every item reached its expected outcome
+    kCliSomeFailed = 1,  // some ended as not existing or failed for other reasons
+    kCliBadInput = 2,    // bad input or usage; nothing changed on disk
 };
 
 struct CliPorts {

@@ -13,7 +13,11 @@ int main(int argc, char* argv[]) {
     try {
         IcuText text;
         PosixFileSystem fs(text);
-        CliPorts ports{fs, text, std::cout, std::cerr, isatty(STDERR_FILENO) == 1,
+        CliPorts ports{fs,
+                       text,
+                       std::cout,
+                       std::cerr,
+                       isatty(STDERR_FILENO) == 1,
                        [&fs](const std::string& path) {
                            std::error_code error;
                            const auto absolute = std::filesystem::absolute(path, error);

@@ -328,6 +328,8 @@ bool Command::Rename(VisualLog& log) {
         options_.suffix.empty())
         throw BadInput{"rename needs --prefix, --suffix or --new-name"};
     const std::vector<std::string> lines = IncludeLines();
+    // The tab's own refresh sets its to-do counter before any run.
+    RefreshRenameCounters(log, lines.size());
     RenameTabRun run(ports_.fs, messenger_, log, kNothing, kNothing);
     if (options_.simulate) {
         run.Simulate(lines, fields, false);
@@ -356,22 +358,18 @@ void Command::Undo(CliJournal journal, VisualLog& log) {
 }
 
 int Command::Report(const VisualLog& log) const {
-    const VisualLogLayout& layout = log.Layout();
+    ports_.out << CliCounterLines(log);
     bool failed = messenger_.Errors() > 0 || leftByUndo_;
-    for (std::size_t i = 0; i < layout.counters.size(); ++i) {
-        const VisualLogCounterLayout& counter = layout.counters[i];
-        if (!counter.toDo && log.CounterAt(i) > 0 && IsFailureCategory(counter.name)) failed = true;
-        if (counter.shown) ports_.out << counter.name << ": " << log.CounterTextAt(i) << "\n";
-    }
-    std::string rows;
-    for (std::size_t i = 0; i < layout.categories.size(); ++i) {
-        const std::string name = CategoryName(layout.categories[i]);
-        if (!log.LinesAt(i).empty() && IsFailureCategory(name)) failed = true;
-        for (const std::string& line : log.LinesAt(i))
-            rows += "\"" + name + "\",\"" + line + "\"\r\n";
-    }
+    const VisualLogLayout& layout = log.Layout();
+    for (std::size_t i = 0; i < layout.counters.size(); ++i)
+        if (!layout.counters[i].toDo && log.CounterAt(i) > 0 &&
+            IsFailureCategory(layout.counters[i].name))
+            failed = true;
+    for (std::size_t i = 0; i < layout.categories.size(); ++i)
+        if (!log.LinesAt(i).empty() && IsFailureCategory(CategoryName(layout.categories[i])))
+            failed = true;
     if (!options_.log.empty() &&
-        !ports_.fs.WriteWholeFile(PortPath(options_.log, "the log file"), rows)) {
+        !ports_.fs.WriteWholeFile(PortPath(options_.log, "the log file"), CliCategoryRows(log))) {
         ports_.err << "arbovane-cli: the log file \"" << options_.log << "\" cannot be written\n";
         failed = true;
     }
@@ -443,6 +441,25 @@ int Command::Run() {
 }
 
 }  // namespace
+
+std::string CliCounterLines(const VisualLog& log) {
+    std::string lines;
+    const auto& counters = log.Layout().counters;
+    for (std::size_t i = 0; i < counters.size(); ++i)
+        if (counters[i].shown) lines += counters[i].name + ": " + log.CounterTextAt(i) + "\n";
+    return lines;
+}
+
+std::string CliCategoryRows(const VisualLog& log) {
+    std::string rows;
+    const auto& categories = log.Layout().categories;
+    for (std::size_t i = 0; i < categories.size(); ++i) {
+        const std::string name = CategoryName(categories[i]);
+        for (const std::string& line : log.LinesAt(i))
+            rows += "\"" + name + "\",\"" + line + "\"\r\n";
+    }
+    return rows;
+}
 
 int RunCli(const std::vector<std::string>& arguments, CliPorts& ports) {
     const CliParse parse = ParseCliArguments(arguments);

@@ -10,6 +10,7 @@ namespace arbovane {
 
 class FileSystem;
 class Text;
+class VisualLog;
 
 // Exit statuses of the command-line program.
 enum CliStatus : int {
@@ -29,6 +30,11 @@ struct CliPorts {
     // it cannot be reached (no drive letter maps onto it).
     std::function<std::optional<std::string>(const std::string&)> toPortPath;
 };
+
+// The counters a run printed: one "name: value" line each, in the log's order.
+std::string CliCounterLines(const VisualLog& log);
+// The --log file: every line of every category as the row "category","path".
+std::string CliCategoryRows(const VisualLog& log);
 
 // The whole program after its name: parses, runs one command, reports, and returns the status.
 int RunCli(const std::vector<std::string>& arguments, CliPorts& ports);

@@ -54,12 +54,12 @@ const std::array<OptionSpec, 28> kOptions = {{
     {"--templates", &CliOptions::templateFiles, kWithTemplates, "FILE",
      "template lines from a file, one per line (repeatable)"},
     {"--kind", &CliOptions::kind, kWithTemplates, "KIND",
-     "full (existing folder trees) or relative (paths as text); creation also nothing"},
+     "relative (paths as text, the default) or full (existing folder trees)"},
     {"--attach", &CliOptions::attach, kWithTemplates, "WHAT",
-     "full-path templates: main-with-files, main-without-files, sub-with-files, "
-     "sub-without-files"},
+     "full-path templates: main-with-files (the default), main-without-files, "
+     "sub-with-files, sub-without-files"},
     {"--option", &CliOptions::option, kWithTemplates, "WHICH",
-     "relative templates: whole, without-first or replace-first"},
+     "relative templates: whole (the default), without-first or replace-first"},
     {"--pattern", &CliOptions::patterns, kCopy | kDelete | kCreate, "PATTERNS",
      "file selection, as typed in its dialog (repeatable)"},
     {"--mode", &CliOptions::mode, kDelete, "MODE",
@@ -208,7 +208,11 @@ std::string CliUsage(std::optional<CliCommand> command) {
     const unsigned bit = Bit(*command);
     text = "Usage: arbovane-cli " + std::string(CliCommandName(*command)) + " [OPTIONS]\n";
     for (const CommandSpec& spec : kCommands)
-        if (spec.command == *command) text += std::string(spec.summary) + ".\n\nOptions:\n";
+        if (spec.command == *command) {
+            std::string summary = spec.summary;
+            summary[0] = static_cast<char>(summary[0] - 'a' + 'A');
+            text += summary + ".\n\nOptions:\n";
+        }
     for (const OptionSpec& spec : kOptions) {
         if (!(spec.commands & bit)) continue;
         std::string head = std::string("  ") + spec.name;

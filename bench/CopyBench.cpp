@@ -1,7 +1,8 @@
 // Copies a template of 100 folders and 1,000 small files into 200 include folders (20,000 folders,
 // 200,000 files) with the copy run and the copy Visual Log window shown, and the same copies with
-// `cp -r -n`; then the structure alone against `mkdir -p` of the same folder list. Each round
-// alternates which goes first, on identical fresh destinations.
+// `cp -r -n`; then the structure alone against `mkdir -p` of the same folder list. The command-line
+// program (its category lists written with --log) does each too. Each round changes which goes
+// first, on identical fresh destinations.
 //
 // Usage: copy_bench [rounds]   (QT_QPA_PLATFORM=offscreen for a machine without a display)
 
@@ -15,6 +16,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -87,7 +89,7 @@ bool BuildIncludes(const std::string& root) {
 }
 
 struct Timing {
-    double engine = 0, shell = 0;
+    double engine = 0, shell = 0, cli = 0;
 };
 
 }  // namespace
@@ -141,7 +143,9 @@ int main(int argc, char* argv[]) {
                 withFiles ? AttachMode::MainFolderWithFiles : AttachMode::MainFolderWithoutFiles;
             const std::string engineRoot = withFiles ? "Engine" : "EngineDirs";
             const std::string shellRoot = withFiles ? "Shell" : "ShellDirs";
-            if (!BuildIncludes(base + "/" + engineRoot) || !BuildIncludes(base + "/" + shellRoot)) {
+            const std::string cliRoot = withFiles ? "Cli" : "CliDirs";
+            if (!BuildIncludes(base + "/" + engineRoot) || !BuildIncludes(base + "/" + shellRoot) ||
+                !BuildIncludes(base + "/" + cliRoot)) {
                 std::perror("building the include folders");
                 return 1;
             }
@@ -165,15 +169,29 @@ int main(int argc, char* argv[]) {
                 status = std::system(command.c_str());
                 t.shell = SecondsSince(begin);
             };
+            int cliStatus = 0;
+            const auto timeCli = [&] {
+                const std::string includes = base + "/cli-includes.txt";
+                {
+                    std::ofstream list(includes);
+                    for (int i = 0; i < kIncludes; ++i)
+                        list << base << "/" << cliRoot << "/Client" << i << "\n";
+                }
+                Flush();
+                const std::string run = std::string(ARBOVANE_CLI_PATH) +
+                                        " copy --kind full --attach " +
+                                        (withFiles ? "main-with-files" : "main-without-files") +
+                                        " --template '" + base + "/T' --list '" + includes +
+                                        "' --log '" + base + "/cli-log.csv' > /dev/null 2>&1";
+                const auto begin = Clock::now();
+                cliStatus = std::system(run.c_str());
+                t.cli = SecondsSince(begin);
+            };
             log.Show();
             app.processEvents();
-            if (round % 2 == 1) {
-                timeEngine();
-                timeShell();
-            } else {
-                timeShell();
-                timeEngine();
-            }
+            // Whoever goes first changes from round to round.
+            const std::function<void()> contenders[] = {timeEngine, timeShell, timeCli};
+            for (int i = 0; i < 3; ++i) contenders[(round - 1 + i) % 3]();
             const double folders = log.Counter(Vol08Counter::SubFoldersCopied);
             const double files = log.Counter(Vol08Counter::FilesCopied);
             const bool right =
@@ -187,6 +205,10 @@ int main(int argc, char* argv[]) {
                 round, withFiles ? "with files" : "structure only", t.engine, folders, files,
                 right ? "" : ", WRONG", withFiles ? "cp -r -n" : "mkdir -p", t.shell,
                 t.shell > 0 ? t.engine / t.shell : 0.0);
+            std::printf("round %d, %s: command line %.2f s%s, %.2f times the copy run\n", round,
+                        withFiles ? "with files" : "structure only", t.cli,
+                        cliStatus == 0 ? "" : ", WRONG", t.engine > 0 ? t.cli / t.engine : 0.0);
+            std::filesystem::remove_all(base + "/" + cliRoot);
             std::filesystem::remove_all(base + "/" + engineRoot);
             std::filesystem::remove_all(base + "/" + shellRoot);
         }

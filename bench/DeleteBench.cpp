@@ -1,6 +1,7 @@
 // Builds two identical trees of 10,000 folders holding 100,000 small files in a temporary folder,
 // deletes one with SmartDelete (mode Complete) through the Delete tab's Visual Log with its window
-// shown, and the other with `rm -rf`, and prints both times.
+// shown, a third with the command-line program (its category lists written with --log), and the
+// last with `rm -rf`, and prints the times.
 //
 // Usage: delete_bench [rounds]   (QT_QPA_PLATFORM=offscreen for a machine without a display)
 
@@ -14,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "NoShell.h"
@@ -106,12 +108,13 @@ int main(int argc, char* argv[]) {
     int failures = 0;
     for (int round = 1; round <= rounds; ++round) {
         auto start = Clock::now();
-        if (!BuildTree(base + "/Engine") || !BuildTree(base + "/Shell")) {
+        if (!BuildTree(base + "/Engine") || !BuildTree(base + "/Shell") ||
+            !BuildTree(base + "/Cli")) {
             std::perror("building the trees");
             std::filesystem::remove_all(base);
             return 1;
         }
-        std::printf("built 2 x %d folders, %d files in %.2f s\n", kFolders + 1, kFiles,
+        std::printf("built 3 x %d folders, %d files in %.2f s\n", kFolders + 1, kFiles,
                     SecondsSince(start));
 
         log.BeginRun(VisualLogMode::Normal);
@@ -145,13 +148,20 @@ int main(int argc, char* argv[]) {
             shellTime = SecondsSince(begin);
             shellCpu = CpuSeconds(RUSAGE_CHILDREN) - cpu;
         };
-        if (round % 2 == 1) {
-            timeEngine();
-            timeShell();
-        } else {
-            timeShell();
-            timeEngine();
-        }
+        double cliTime = 0;
+        int cliStatus = 0;
+        const auto timeCli = [&] {
+            Flush();
+            const std::string run = std::string(ARBOVANE_CLI_PATH) +
+                                    " delete --mode complete --yes --line '" + base +
+                                    "/Cli' --log '" + base + "/cli-log.csv' > /dev/null 2>&1";
+            const auto begin = Clock::now();
+            cliStatus = std::system(run.c_str());
+            cliTime = SecondsSince(begin);
+        };
+        // Whoever goes first changes from round to round.
+        const std::function<void()> contenders[] = {timeEngine, timeShell, timeCli};
+        for (int i = 0; i < 3; ++i) contenders[(round - 1 + i) % 3]();
 
         const bool right = log.Counter(Vol07Counter::FilesDeleted) == kFiles &&
                            log.Counter(Vol07Counter::FoldersDeleted) == kFolders + 1 &&
@@ -163,8 +173,12 @@ int main(int argc, char* argv[]) {
             round, engineTime, engineCpu, log.Counter(Vol07Counter::FilesDeleted),
             log.Counter(Vol07Counter::FoldersDeleted), right ? "" : ", WRONG", shellTime, shellCpu,
             shellTime > 0 ? engineTime / shellTime : 0.0);
+        std::printf("round %d: command line %.2f s%s, %.2f times the engine\n", round, cliTime,
+                    cliStatus == 0 && !std::filesystem::exists(base + "/Cli") ? "" : ", WRONG",
+                    engineTime > 0 ? cliTime / engineTime : 0.0);
         std::filesystem::remove_all(base + "/Engine");
         std::filesystem::remove_all(base + "/Shell");
+        std::filesystem::remove_all(base + "/Cli");
     }
     std::filesystem::remove_all(base);
     return failures == 0 ? 0 : 1;

@@ -5,10 +5,12 @@
 #include <cctype>
 #include <charconv>
 #include <limits>
+#include <set>
 
 #include "core/paths/Arbsplit.h"
 #include "core/paths/BlankTrim.h"
 #include "core/paths/PathText.h"
+#include "platform/Text.h"
 
 namespace arbovane {
 
@@ -185,6 +187,28 @@ std::string IllegalNamePartText(const std::string& text, bool prefix) {
     return std::string(prefix ? "Illegal character in the Prefix : "
                               : "Illegal character in the Suffix : ") +
            found;
+}
+
+std::vector<std::string> HistoryWithFirst(const Text& text, const std::vector<std::string>& items,
+                                          const std::string& first) {
+    std::vector<std::string> history;
+    std::set<std::string> seen;
+    const auto add = [&](const std::string& item) {
+        if (IsOnlyBlanksAndControls(item)) return;
+        if (seen.insert(text.LowerCase(TrimSpaces(item))).second) history.push_back(item);
+    };
+    add(TrimSpaces(first));
+    for (const std::string& item : items) add(item);
+    return history;
+}
+
+std::string DestinationSummaryText(const std::string& folder, std::uint32_t folders,
+                                   std::uint32_t files, std::uint64_t bytes) {
+    return "Folder structure: " + TrimSpaces(folder) + "\n\n" +
+           "Contains :       " + std::to_string(folders) + " Main Folders/Subfolders.\n\n" +
+           "                       " + std::to_string(files) + " Files." + "\n\n" +
+           "Sum file size :  " + FormatSize(bytes) + "  (" + std::to_string(bytes) + " bytes)." +
+           "\n";
 }
 
 }  // namespace arbovane

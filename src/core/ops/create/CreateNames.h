@@ -3,10 +3,13 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/ops/NameParts.h"
 
 namespace arbovane {
+
+class Text;
 
 // The name record of a folder below parent: parent with one trailing backslash, the prefix as
 // typed and its hyphen; the suffix's hyphen and the suffix as typed. A hyphen comes only with a
@@ -56,5 +59,14 @@ std::uint64_t NumberCount(const NumberBoxes& numbers);
 // "Illegal character in the Prefix : " (or Suffix) and the characters; empty when the text holds
 // none of the characters a name part may not hold.
 std::string IllegalNamePartText(const std::string& text, bool prefix);
+
+// The destination history with first at its front (when it is more than blanks), the other
+// items after it in their order; empty items and repeats (letter case ignored) dropped.
+std::vector<std::string> HistoryWithFirst(const Text& text, const std::vector<std::string>& items,
+                                          const std::string& first);
+
+// The numbers tab's summary of a chosen destination.
+std::string DestinationSummaryText(const std::string& folder, std::uint32_t folders,
+                                   std::uint32_t files, std::uint64_t bytes);
 
 }  // namespace arbovane

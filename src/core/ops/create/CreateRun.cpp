@@ -567,6 +567,37 @@ void ForEachNewFolder(const CreateTabOptions& options,
     }
 }
 
+CreatePreview PreviewNewFolders(const CreateTabOptions& options) {
+    CreatePreview preview;
+    const auto shown = [](const NewFolder& item) {
+        return item.path.empty() ? item.refused : item.path;
+    };
+    if (options.tab == CreateTab::Numbers) {
+        const NumberBoxes numbers = ReadNumberBoxes(options.startText, options.endText);
+        if (numbers.end < numbers.start) return preview;
+        // The padding follows the end number, whichever number is shown.
+        CreateTabOptions one = options;
+        for (std::string* side : {&preview.first, &preview.last}) {
+            const std::int32_t k = side == &preview.first ? numbers.start : numbers.end;
+            one.startText = std::to_string(k);
+            one.endText = std::to_string(numbers.end);
+            ForEachNewFolder(one, [&](const NewFolder& item) {
+                *side = shown(item);
+                return false;
+            });
+        }
+        return preview;
+    }
+    bool first = true;
+    ForEachNewFolder(options, [&](const NewFolder& item) {
+        if (first) preview.first = shown(item);
+        first = false;
+        preview.last = shown(item);
+        return true;
+    });
+    return preview;
+}
+
 bool RunCreateFolders(const CreateRunPorts& ports, CopyTotals& totals, UndoJournal& journal,
                       const CreateTabOptions& options, const CreateRunHooks& hooks) {
     return RunCreate(ports, totals, &journal, options, hooks);

@@ -88,4 +88,13 @@ struct NewFolder {
 void ForEachNewFolder(const CreateTabOptions& options,
                       const std::function<bool(const NewFolder&)>& visit);
 
+// The first and the last folder a run would make (or set aside), for the tab's preview; both
+// empty when there is none. Numbers are not walked in between.
+struct CreatePreview {
+    std::string first;
+    std::string last;
+    bool operator==(const CreatePreview&) const = default;
+};
+CreatePreview PreviewNewFolders(const CreateTabOptions& options);
+
 }  // namespace arbovane

@@ -162,8 +162,16 @@ void CreateFoldersTab::BuildControls() {
             grid->addWidget(chkViewDestFolder, 4, 0, 1, 4);
         }
     }
-    connect(edtPrefix, &QLineEdit::textChanged, this, [this] { CheckNamePart(edtPrefix, true); });
-    connect(edtSuffix, &QLineEdit::textChanged, this, [this] { CheckNamePart(edtSuffix, false); });
+    connect(edtPrefix, &QLineEdit::textChanged, this, [this] {
+        CheckNamePart(edtPrefix, true);
+        UpdatePreview();
+    });
+    connect(edtSuffix, &QLineEdit::textChanged, this, [this] {
+        CheckNamePart(edtSuffix, false);
+        UpdatePreview();
+    });
+    for (QCheckBox* box : {chkHyphen, chkPaddedZeroes})
+        if (box) connect(box, &QCheckBox::toggled, this, [this] { UpdatePreview(); });
 
     const char* captions[] = {"  CREATE  Folders/  F. Structures ",
                               "  CREATE  Folders/   F. Structures",
@@ -218,6 +226,8 @@ void CreateFoldersTab::BuildControls() {
                 Refresh();
             });
     }
+    lblStartFolder = sheet->findChild<QLabel*>(Name("lbl", "StartFolder"));
+    lblEndFolder = sheet->findChild<QLabel*>(Name("lbl", "EndFolder"));
     btnStatistic = sheet->findChild<QPushButton*>(
         Name("btn", tab_ == CreateTab::StringList ? "Statistic" : "Statistics"));
 }
@@ -285,6 +295,14 @@ void CreateFoldersTab::Refresh() {
         log.Set(static_cast<CreationCounter>(i), 0);
     if (Gate()) UpdateToCreate(Ports(), totals_, Options(), withFiles_);
     log.Flush();
+    UpdatePreview();
+}
+
+void CreateFoldersTab::UpdatePreview() {
+    if (!lblStartFolder || !lblEndFolder) return;
+    const CreatePreview preview = Gate() ? PreviewNewFolders(Options()) : CreatePreview{};
+    lblStartFolder->setText(QString::fromStdString(preview.first));
+    lblEndFolder->setText(QString::fromStdString(preview.last));
 }
 
 void CreateFoldersTab::ClearFields() {

@@ -12,6 +12,7 @@
 class QBoxLayout;
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -71,6 +72,8 @@ private:
     void DestinationChosen(const std::string& chosen);
     void MoveDestinationFirst(const std::string& destination);
     bool Gate() const;
+    // The first and last folder the run would make.
+    void UpdatePreview();
     void ApplyButtons();
     void SetRunning(bool running);
     CreateRunPorts Ports() const;
@@ -103,6 +106,8 @@ private:
     QPushButton* btnCreateFoldersSimulation = nullptr;
     QPushButton* btnUndo = nullptr;
     QPushButton* btnStatistic = nullptr;
+    QLabel* lblStartFolder = nullptr;
+    QLabel* lblEndFolder = nullptr;
 };
 
 }  // namespace arbovane

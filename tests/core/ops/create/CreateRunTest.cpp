@@ -12,6 +12,7 @@ using testing::Lines;
 using testing::Names;
 using testing::Numbers;
 using testing::Paths;
+using testing::TempDrives;
 using testing::With;
 using G = CreationCategory;
 using C = CreationCounter;
@@ -189,6 +190,44 @@ TEST_F(CreateRunTest, ToCreateCounters) {
         UpdateToCreate(Ports(), totals_, Names({"A", "B"}, K::Relative, {"\\x", "\\y"}), false));
     EXPECT_EQ(Count(C::SubFoldersToCreate), 4.0);
     EXPECT_FALSE(UpdateToCreate(Ports(), totals_, Names({}), false));
+}
+
+// A destination inside the template receives the template as it was when the run started;
+// a link in the template is never followed, and nothing is overwritten.
+TEST_F(CreateRunTest, AttachWalkKeepsToTheTemplateAsItWas) {
+    Make('d', {"T/f.txt", "T/A/", "Outside/secret.txt"});
+    std::filesystem::create_symlink(Host('d', "Outside"), Host('d', "T/Link"));
+    CreateTabOptions options = Names({"N1", "N2"}, K::FullPath, {"d:\\T"}, A::MainFolderWithFiles);
+    options.destination = "d:\\T\\Dest";
+    fs_.Before(FaultyFileSystem::Op::CreateFolder, [this](const std::string& path) {
+        if (path == "d:\\T\\Dest\\N2") Make('d', {"T/Dest/N2/T/f.txt"});
+    });
+    ASSERT_TRUE(Run(options));
+    EXPECT_EQ(log_.Lines(G::FoldersCreated), (Lines{"d:\\T\\Dest\\N1"}));
+    EXPECT_EQ(log_.Lines(G::FoldersExists), (Lines{"d:\\T\\Dest\\N2"}));
+    EXPECT_EQ(log_.Lines(G::SubFoldersCreated),
+              (Lines{"d:\\T\\Dest\\N1\\T", "d:\\T\\Dest\\N1\\T\\A"}));
+    EXPECT_EQ(log_.Lines(G::FoldersOther), (Lines{"d:\\T\\Dest\\N1\\T\\Link"}));
+    EXPECT_FALSE(Exists('d', "T/Dest/N1/T/Dest"));
+    EXPECT_FALSE(Exists('d', "T/Dest/N1/T/Link"));
+    EXPECT_EQ(TempDrives::ReadHostFile(Host('d', "T/Dest/N2/T/f.txt")), "T/Dest/N2/T/f.txt");
+}
+
+TEST_F(CreateRunTest, PreviewShowsTheFirstAndLastFolder) {
+    CreateTabOptions padded = With(Numbers("8", "1000000"), "C", "");
+    padded.padded = true;
+    const struct {
+        CreateTabOptions options;
+        CreatePreview preview;
+    } cases[] = {
+        {padded, {"e:\\Dest\\C-0000008", "e:\\Dest\\C-1000000"}},
+        {Numbers("5", "3"), {}},
+        {With(Names({"A", "B", "Z"}), "", "x"), {"e:\\Dest\\A-x", "e:\\Dest\\Z-x"}},
+        {Paths({"e:\\P\\Q", "NoDrive"}), {"e:\\P\\Q", "NoDrive"}},
+        {Names({}), {}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PreviewNewFolders(c.options), c.preview) << c.preview.first;
 }
 
 }  // namespace

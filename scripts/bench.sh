@@ -5,7 +5,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ARBOVANE_BUILD_DIR:-$root/build}
 benches=("$@")
-[ ${#benches[@]} -eq 0 ] && benches=(import_bench measure_bench levelcopy_bench visuallog_bench delete_bench copy_bench responsiveness_bench)
+[ ${#benches[@]} -eq 0 ] && benches=(import_bench measure_bench levelcopy_bench visuallog_bench delete_bench copy_bench create_bench responsiveness_bench)
 
 "$root/scripts/build.sh"
 for bench in "${benches[@]}"; do

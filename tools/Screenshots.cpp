@@ -1,6 +1,7 @@
 // Saves a picture of every tab of the main window and of every Visual Log window, on the offscreen
 // platform, into the folder given as the only argument. A look at the layouts without a display.
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -119,7 +120,7 @@ int main(int argc, char* argv[]) {
         FolderListPane* pane = main.Pane(tab);
         if (!pane) continue;
         for (int i = 1; i <= 3; ++i) {
-            const std::string line = tab == 3 ? "\\Customer0" + std::to_string(i)
+            const std::string line = tab == 3 ? "Customer0" + std::to_string(i)
                                               : "d:\\Clients\\Customer0" + std::to_string(i);
             pane->Model().Include().Add(line);
         }
@@ -135,6 +136,38 @@ int main(int argc, char* argv[]) {
         }
     }
 
+    // The creation tabs filled: names and numbers below a destination, full paths with a
+    // full-path template. Their Visual Logs show real runs; the file manager stays closed.
+    for (const char* folder : {"d:\\Projects", "d:\\Jobs"}) shell.folders.push_back(folder);
+    for (const char* button : {"btnVol02AddDestFolder", "btnVol03AddDestFolder"})
+        if (auto* browse = main.findChild<QPushButton*>(button)) browse->click();
+    const auto type = [&main](const char* name, const char* value) {
+        if (auto* edit = main.findChild<QLineEdit*>(name)) {
+            edit->setText(value);
+            emit edit->editingFinished();
+        }
+    };
+    const auto tick = [&main](const char* name, bool checked) {
+        if (auto* box = main.findChild<QCheckBox*>(name)) box->setChecked(checked);
+    };
+    type("edtVol02Prefix", "2026");
+    type("edtVol02Suffix", "Jobs");
+    type("edtVol03StartNumber", "1");
+    type("edtVol03EndNumber", "12");
+    type("edtVol03Prefix", "Job");
+    type("edtVol04Suffix", "Archive");
+    for (const char* name :
+         {"chkVol02Hyphen", "chkVol03Hyphen", "chkVol03PaddedZeroes", "chkVol04Hyphen"})
+        tick(name, true);
+    for (const char* name : {"chkVol02ViewDestFolder", "chkVol03ViewDestFolder"}) tick(name, false);
+    if (auto* nothing = main.findChild<QRadioButton*>("rdoVol02AttachNothing")) nothing->click();
+    if (auto* nothing = main.findChild<QRadioButton*>("rdoVol03AttachNothing")) nothing->click();
+    if (TemplatePane* templates = main.Templates(4)) {
+        templates->SetKind(TemplateKind::FullPath);
+        shell.folders.push_back("d:\\Templates\\Customer");
+        templates->btnAddFolderStructureClick();
+    }
+
     bool ok = true;
     QTabWidget* pages = main.Pages();
     for (int tab = 0; tab < pages->count(); ++tab) {
@@ -148,9 +181,15 @@ int main(int argc, char* argv[]) {
     if (auto* mode = main.findChild<QRadioButton*>("rdoVol08AttachMainFolderWithFiles"))
         mode->click();
     if (auto* copy = main.findChild<QPushButton*>("btnVol08CopyFolders")) copy->click();
+    for (const int tab : {3, 4, 5}) {
+        pages->setCurrentIndex(tab);
+        for (const char* button :
+             {"btnVol02CreateFolders", "btnVol04CreateFolders", "btnVol03CreateFolders"})
+            if (auto* create = pages->widget(tab)->findChild<QPushButton*>(button)) create->click();
+    }
     for (int tab = 0; tab < 6; ++tab) {
         VisualLogWindow& window = windows.LogWindow(tab);
-        if (tab > 0) {
+        if (tab > 0 && tab < 3) {
             window.Log().BeginRun(VisualLogMode::Normal);
             window.Log().AddEntryAt(0, "d:\\Clients\\Customer01");
         }

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/paths/PathText.h"
+#include "core/templates/TemplateOptions.h"
 #include "core/templates/TemplateTree.h"
 #include "platform/Text.h"
 
@@ -183,6 +184,33 @@ CreateOutcome CreateFolderPath(const std::string& target, const std::string& rel
         if (outcome == CreateOutcome::Created) created.push_back(it->first);
     }
     return outcome;
+}
+
+std::string TemplateDestinationName(const std::string& templateLine, AttachMode mode) {
+    if (!WithMainFolder(mode)) return {};
+    std::string source = WithBackslashes(TrimSpaces(templateLine));
+    while (!source.empty() && source.back() == '\\') source.pop_back();
+    const auto slash = source.rfind('\\');
+    return slash == std::string::npos ? std::string{} : source.substr(slash + 1);
+}
+
+std::string TemplateDestinationBase(const std::string& includeFolder,
+                                    const std::string& templateLine, AttachMode mode) {
+    if (!WithMainFolder(mode)) return includeFolder;
+    const std::string name = TemplateDestinationName(templateLine, mode);
+    std::string base = includeFolder;
+    if (!name.empty()) base = JoinName(includeFolder, name);
+    while (base.size() > 1 && base.back() == '\\' && base[base.size() - 2] != ':') base.pop_back();
+    return base;
+}
+
+CreateOutcome AttachRelativeFolder(const std::string& folder, const std::string& target,
+                                   AttachActions& actions, std::vector<std::string>& created) {
+    // The join spells the folder its own way; what follows it lies below.
+    const std::string spelledFolder = JoinTemplatePath(folder, "");
+    const std::string below =
+        target.size() > spelledFolder.size() ? target.substr(spelledFolder.size() + 1) : "";
+    return CreateFolderPath(target, below, actions, created);
 }
 
 }  // namespace arbovane

@@ -5,6 +5,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/templates/TemplateKind.h"
 #include "platform/FileSystem.h"
 
 namespace arbovane {
@@ -103,5 +104,17 @@ bool AttachTree(const TemplateTree& tree, const std::string& base, const std::st
 // Existed when target was there already.
 CreateOutcome CreateFolderPath(const std::string& target, const std::string& relative,
                                AttachActions& actions, std::vector<std::string>& created);
+
+// Creates a relative template's target, a path JoinTemplatePath made below folder, with its
+// missing parents, as CreateFolderPath does.
+CreateOutcome AttachRelativeFolder(const std::string& folder, const std::string& target,
+                                   AttachActions& actions, std::vector<std::string>& created);
+
+// Where a full-path template goes inside an include folder: its own folder in the main-folder
+// modes (a drive root gives the include folder itself), the include folder otherwise.
+// The name of that folder (empty for the include folder itself).
+std::string TemplateDestinationName(const std::string& templateLine, AttachMode mode);
+std::string TemplateDestinationBase(const std::string& includeFolder,
+                                    const std::string& templateLine, AttachMode mode);
 
 }  // namespace arbovane

@@ -4,8 +4,8 @@ namespace arbovane {
 
 namespace {
 
-// Create-I and Create-III share their plans; Create-II has no undo root and climbs to the drive.
-enum class PlanGroup { Copy, RootedCreation, PathCreation };
+// The three creation tabs share their plans.
+enum class PlanGroup { Copy, Creation };
 
 struct UndoTabProfile {
     UndoTab tab;
@@ -15,9 +15,9 @@ struct UndoTabProfile {
 
 constexpr UndoTabProfile kTabs[] = {
     {UndoTab::Copy, PlanGroup::Copy, UndoJournalList::CreatedStructureFolders},
-    {UndoTab::CreateI, PlanGroup::RootedCreation, UndoJournalList::CreatedMainFolders},
-    {UndoTab::CreateII, PlanGroup::PathCreation, UndoJournalList::CreatedMainFolders},
-    {UndoTab::CreateIII, PlanGroup::RootedCreation, UndoJournalList::CreatedMainFolders},
+    {UndoTab::CreateI, PlanGroup::Creation, UndoJournalList::CreatedMainFolders},
+    {UndoTab::CreateII, PlanGroup::Creation, UndoJournalList::CreatedMainFolders},
+    {UndoTab::CreateIII, PlanGroup::Creation, UndoJournalList::CreatedMainFolders},
 };
 
 struct UndoPlanRow {
@@ -30,8 +30,6 @@ using B = UndoBoundaries;
 using L = UndoJournalList;
 using S = UndoJournalState;
 
-constexpr UndoQueueStep kClimbMain{UndoInput::MainFolders, true, false};
-constexpr UndoQueueStep kClimbStructure{UndoInput::StructureFolders, true, false};
 constexpr UndoQueueStep kMainAsItIs{UndoInput::MainFolders, false, true};
 constexpr UndoQueueStep kStructureAsItIs{UndoInput::StructureFolders, false, false};
 
@@ -54,47 +52,33 @@ const std::vector<UndoPlanRow>& PlanTable() {
           L::None,
           {kStructureAsItIs}}},
 
-        {PlanGroup::RootedCreation,
+        // The creation runs journal every folder they make, parents included, and never one
+        // that was there: the journal is removed as it stands, so an empty folder the user had
+        // before the run stays, up to the drive.
+        {PlanGroup::Creation,
          S::FailedUndo,
          {B::None, L::FailedUndoFolders, L::None, L::FailedUndoFiles, {kMainAsItIs}}},
-        {PlanGroup::RootedCreation,
+        {PlanGroup::Creation,
          S::MarkerF,
          {B::None,
           L::CreatedMainFolders,
           L::CreatedStructureFolders,
           L::CopiedFiles,
           {kMainAsItIs, kStructureAsItIs}}},
-        {PlanGroup::RootedCreation,
+        {PlanGroup::Creation,
          S::MarkerR,
-         {B::Root,
+         {B::None,
           L::CreatedMainFolders,
           L::CreatedStructureFolders,
           L::None,
-          {kClimbMain, kClimbStructure}}},
-        {PlanGroup::RootedCreation,
+          {kMainAsItIs, kStructureAsItIs}}},
+        {PlanGroup::Creation,
          S::MarkerN,
-         {B::None, L::CreatedMainFolders, L::None, L::None, {kMainAsItIs}}},
-
-        {PlanGroup::PathCreation,
-         S::FailedUndo,
-         {B::None, L::FailedUndoFolders, L::None, L::FailedUndoFiles, {kMainAsItIs}}},
-        {PlanGroup::PathCreation,
-         S::MarkerF,
-         {B::DrivesOfMainFolders,
-          L::CreatedMainFolders,
-          L::CreatedStructureFolders,
-          L::CopiedFiles,
-          {kClimbMain, kStructureAsItIs}}},
-        {PlanGroup::PathCreation,
-         S::MarkerR,
-         {B::DrivesOfMainFolders,
+         {B::None,
           L::CreatedMainFolders,
           L::CreatedStructureFolders,
           L::None,
-          {kClimbMain, kClimbStructure}}},
-        {PlanGroup::PathCreation,
-         S::MarkerN,
-         {B::DrivesOfMainFolders, L::CreatedMainFolders, L::None, L::None, {kClimbMain}}},
+          {kMainAsItIs, kStructureAsItIs}}},
     };
     return rows;
 }

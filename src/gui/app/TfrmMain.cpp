@@ -20,6 +20,7 @@
 #include "core/app/SaveClass.h"
 #include "core/help/HelpEngine.h"
 #include "core/lists/TransferBuilderList.h"
+#include "core/ops/create/CreateMessages.h"
 #include "gui/acquire/TfrmDelimiters.h"
 #include "gui/acquire/TfrmSubFolderListBuilder.h"
 #include "gui/app/ProgramWindows.h"
@@ -33,6 +34,7 @@
 #include "gui/lists/TfrmVol07EditIncludeList.h"
 #include "gui/lists/TfrmVol08EditIncludeList.h"
 #include "gui/ops/copy/CopyTab.h"
+#include "gui/ops/create/CreateFoldersTab.h"
 #include "gui/ops/delete/DeleteTab.h"
 #include "gui/ops/rename/RenameTab.h"
 #include "gui/templates/TemplatePane.h"
@@ -284,14 +286,6 @@ void TfrmMain::BuildTabs() {
     numbersRow->addWidget(clear);
     paneHosts_[kTabCreate3]->addWidget(numbers);
     paneHosts_[kTabCreate3]->addStretch();
-
-    // The numbers tab's template area waits for a destination; picking or typing one is choosing.
-    const auto destinationChosen = [this] {
-        vol03DestinationChosen_ = !cboVol03DestFolders->currentText().trimmed().isEmpty();
-        RefreshTab(kTabCreate3);
-    };
-    connect(cboVol03DestFolders, &QComboBox::activated, this, destinationChosen);
-    connect(cboVol03DestFolders->lineEdit(), &QLineEdit::editingFinished, this, destinationChosen);
 }
 
 void TfrmMain::AttachWindows(ProgramWindows& windows) {
@@ -322,6 +316,7 @@ void TfrmMain::AttachWindows(ProgramWindows& windows) {
             if (tab == kTabCopy && copyTab_) copyTab_->ClearFields();
             if (tab == kTabDelete && deleteTab_) deleteTab_->ClearFields();
             if (tab == kTabRename && renameTab_) renameTab_->ClearFields();
+            if (CreateFoldersTab* create = CreateTabOf(tab)) create->ClearFields();
             EnableTabControls(tab, false);
         });
         pane->SetImportWindow(windows.fileImport.get());
@@ -353,9 +348,30 @@ void TfrmMain::AttachWindows(ProgramWindows& windows) {
     deleteTab_ = std::make_unique<DeleteTab>(services(kTabDelete, VisualLogTab::Vol07));
     renameTab_ =
         std::make_unique<RenameTab>(services(kTabRename, VisualLogTab::Vol06), renameJournal_);
-    RefreshTab(kTabCopy);
-    RefreshTab(kTabDelete);
-    RefreshTab(kTabRename);
+    const struct {
+        int tab;
+        CreateTab kind;
+        VisualLogTab logTab;
+        QComboBox* destinations;
+    } creations[] = {
+        {kTabCreate1, CreateTab::StringList, VisualLogTab::Vol02, cboVol02DestFolders},
+        {kTabCreate2, CreateTab::FolderList, VisualLogTab::Vol04, nullptr},
+        {kTabCreate3, CreateTab::Numbers, VisualLogTab::Vol03, cboVol03DestFolders},
+    };
+    for (const auto& c : creations) {
+        QWidget* sheet = pgeMain->widget(c.tab);
+        createTabs_[static_cast<std::size_t>(c.tab - kTabCreate1)] =
+            std::make_unique<CreateFoldersTab>(
+                c.kind,
+                CreateTabServices{context_, sheet, sideColumns_[static_cast<std::size_t>(c.tab)],
+                                  paneHosts_[static_cast<std::size_t>(c.tab)],
+                                  panes_[static_cast<std::size_t>(c.tab)], c.destinations,
+                                  Log(c.logTab), [this, sheet] { LockTabsFor(sheet); },
+                                  [this] { UnlockTabs(); }},
+                *Templates(c.tab), Journal(c.logTab), TemplateOptions());
+    }
+    for (int tab : {kTabCopy, kTabDelete, kTabRename, kTabCreate1, kTabCreate2, kTabCreate3})
+        RefreshTab(tab);
 
     // Tool tips stay up for ten minutes while the mouse rests on a control.
     for (QWidget* widget : findChildren<QWidget*>()) widget->setToolTipDuration(kHintHidePause);
@@ -369,9 +385,9 @@ void TfrmMain::RefreshTab(int tabIndex) {
     if (tabIndex == kTabCopy && copyTab_) return copyTab_->Refresh();
     if (tabIndex == kTabDelete && deleteTab_) return deleteTab_->Refresh();
     if (tabIndex == kTabRename && renameTab_) return renameTab_->Refresh();
+    if (CreateFoldersTab* create = CreateTabOf(tabIndex)) return create->Refresh();
     const FolderListPane* pane = panes_[static_cast<std::size_t>(tabIndex)];
-    EnableTabControls(tabIndex, tabIndex == kTabCreate3 ? vol03DestinationChosen_
-                                                        : pane && !pane->IncludeLines().empty());
+    EnableTabControls(tabIndex, pane && !pane->IncludeLines().empty());
 }
 
 void TfrmMain::EnableTabControls(int tabIndex, bool includeListHasItems) {
@@ -494,21 +510,18 @@ void TfrmMain::mnuAboutClick() {
 }
 
 void TfrmMain::btnVol03ClearAllClick() {
-    if (context_.messenger.Show(
-            "You will delete all fields !!!\nClick YES to Continue deleting all "
-            "fields,\nClick NO to Stop the delete process.",
-            "Creating Folder(s).-Increased Numbers.            Information no: "
-            "0083.",
-            kMsgQuestion) != kAnswerYes)
+    if (ShowCreateMessage(context_.messenger, CreateTab::Numbers,
+                          CreateMessageId::ClearFieldsQuestion) != kAnswerYes)
         return;
     Templates(kTabCreate3)->ClearFields();
-    vol03DestinationChosen_ = false;
     Log(VisualLogTab::Vol03).ZeroCounters();
-    EnableTabControls(kTabCreate3, false);
-    context_.messenger.Show("End of the CLEAR FIELDS process !!!",
-                            "Creating Folder(s).-Increased Numbers.            Information no: "
-                            "0084.",
-                            kMsgWarning);
+    if (CreateFoldersTab* create = CreateTabOf(kTabCreate3)) create->ClearFields();
+    ShowCreateMessage(context_.messenger, CreateTab::Numbers, CreateMessageId::ClearFieldsEnd);
+}
+
+CreateFoldersTab* TfrmMain::CreateTabOf(int tabIndex) const {
+    if (tabIndex < kTabCreate1 || tabIndex > kTabCreate3) return nullptr;
+    return createTabs_[static_cast<std::size_t>(tabIndex - kTabCreate1)].get();
 }
 
 }  // namespace arbovane

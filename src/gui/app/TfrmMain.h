@@ -24,6 +24,7 @@ class QVBoxLayout;
 namespace arbovane {
 
 class CopyTab;
+class CreateFoldersTab;
 class DeleteTab;
 class FolderListPane;
 class HelpEngine;
@@ -95,6 +96,8 @@ private:
     void BuildTabs();
     void FormClose();
     void ShowVisualLog(VisualLogTab tab);
+    // The controller of a creation tab, or nullptr.
+    CreateFoldersTab* CreateTabOf(int tabIndex) const;
     // The list builder, its result handed to the tab's include list.
     void TransferBuilderListTo(int tabIndex);
     // The file selection dialog; true when it closed with OK.
@@ -110,14 +113,14 @@ private:
     std::array<QVBoxLayout*, 6> paneHosts_{};
     std::array<TemplatePane*, 6> templatePanes_{};
     MAP_FOLDER_TEMPLATE_OPTIONS templateOptions_;
-    // Tab 6 has no include list; its template area waits for a destination instead.
-    bool vol03DestinationChosen_ = false;
     std::array<QBoxLayout*, 6> sideColumns_{};
     std::array<UndoJournal, 6> journals_;
     RenameJournal renameJournal_;
     std::unique_ptr<CopyTab> copyTab_;
     std::unique_ptr<DeleteTab> deleteTab_;
     std::unique_ptr<RenameTab> renameTab_;
+    // Names (Vol02), full paths (Vol04) and numbers (Vol03), in page order.
+    std::array<std::unique_ptr<CreateFoldersTab>, 3> createTabs_;
     bool destroyed_ = false;
 
     QTabWidget* pgeMain = nullptr;

@@ -76,7 +76,7 @@ TEST(FolderFileUndoRun, EveryPlanOnARealTree) {
         {UndoTab::CreateI, {"F", "d:\\Dest\\", {"d:\\Dest\\A\\"}, {}, {"d:\\Dest\\A\\T", "d:\\Dest\\A\\T\\S"}, {"d:\\Dest\\A\\T\\S\\f.doc"}, {}, {}},
          {"d:\\Dest\\A\\T\\S\\f.doc"}, {"d:\\Dest\\A"}, {"d:\\Dest"}, {}},
         // The root stays although it is empty afterwards.
-        {UndoTab::CreateI, {"R", "d:\\Dest\\", {"d:\\Dest\\A"}, {}, {"d:\\Dest\\A\\x\\y"}, {}, {}, {}},
+        {UndoTab::CreateI, {"R", "d:\\Dest\\", {"d:\\Dest\\A"}, {}, {"d:\\Dest\\A\\x", "d:\\Dest\\A\\x\\y"}, {}, {}, {}},
          {"d:\\Dest\\A\\x\\y\\"}, {"d:\\Dest\\A"}, {"d:\\Dest"}, {}},
         {UndoTab::CreateI, {"N", "d:\\Dest\\", {"d:\\Dest\\A\\", "d:\\Dest\\B"}, {}, {}, {}, {}, {}},
          {"d:\\Dest\\A\\", "d:\\Dest\\B\\"}, {"d:\\Dest\\A", "d:\\Dest\\B"}, {"d:\\Dest"}, {}},
@@ -87,14 +87,15 @@ TEST(FolderFileUndoRun, EveryPlanOnARealTree) {
          {"d:\\Dest\\001\\"}, {"d:\\Dest\\001"}, {"d:\\Dest"}, {}},
         {UndoTab::CreateII, {"N", "", {}, {}, {}, {}, {"d:\\Customer\\C02\\"}, {}},
          {"d:\\Customer\\C02\\"}, {"d:\\Customer\\C02"}, {"d:\\Customer"}, {}},
-        // Empty ancestors go, up to the drive.
-        {UndoTab::CreateII, {"F", "", {"d:\\New\\C01"}, {}, {"d:\\New\\C01\\T"}, {"d:\\New\\C01\\T\\f.doc"}, {}, {}},
+        // What the run made goes, parents it made on the way included; an empty folder that was
+        // there before (d:\\Old) stays.
+        {UndoTab::CreateII, {"F", "", {"d:\\New\\C01"}, {}, {"d:\\New", "d:\\New\\C01\\T"}, {"d:\\New\\C01\\T\\f.doc"}, {}, {}},
          {"d:\\New\\C01\\T\\f.doc"}, {"d:\\New"}, {}, {}},
-        {UndoTab::CreateII, {"R", "", {"d:\\New\\C01"}, {}, {"d:\\New\\C01\\x\\y"}, {}, {}, {}},
-         {"d:\\New\\C01\\x\\y\\"}, {"d:\\New"}, {}, {}},
-        // Non-empty ones fail and are reported.
+        {UndoTab::CreateII, {"R", "", {"d:\\Old\\C01"}, {}, {"d:\\Old\\C01\\x", "d:\\Old\\C01\\x\\y"}, {}, {}, {}},
+         {"d:\\Old\\C01\\x\\y\\"}, {"d:\\Old\\C01"}, {"d:\\Old"}, {}},
+        // A folder that was there is never removed, empty or not.
         {UndoTab::CreateII, {"N", "", {"d:\\Customer\\Customer02"}, {}, {}, {}, {}, {}},
-         {"d:\\Customer\\Customer02\\", "d:\\Customer\\Customer01\\"}, {"d:\\Customer\\Customer02"}, {"d:\\Customer\\Customer01"}, {"d:\\Customer"}},
+         {"d:\\Customer\\Customer02\\", "d:\\Customer\\Customer01\\"}, {"d:\\Customer\\Customer02"}, {"d:\\Customer\\Customer01"}, {}},
         // clang-format on
     };
     for (const auto& c : cases) {
@@ -207,9 +208,8 @@ TEST(FolderFileUndoRun, MessagesOfEveryTab) {
         EXPECT_EQ(bench.log.CounterAt(4), 3.0);
         EXPECT_TRUE(bench.tree.Exists("d:\\Dest\\a.doc"));
 
-        // The user's file holds the created folder, and on Create-II the climb reaches d:\Dest.
-        const Lines failed =
-            c.tab == UndoTab::CreateII ? Lines{created, "d:\\Dest"} : Lines{created};
+        // The user's file holds the created folder; d:\Dest was there before and is not tried.
+        const Lines failed = {created};
         std::string lines;
         for (const auto& path : failed) lines += path + "\n";
         const Box report{kReportHeader + lines, c.reportTitle, 48};
@@ -239,8 +239,14 @@ TEST(FolderFileUndoRun, FilledFolderAndItsAncestorsAreRetried) {
     UndoBench bench(UndoTab::CreateI);
     bench.tree.Folders({"d:\\Dest\\A\\x\\y", "d:\\Dest\\B"});
     bench.tree.Files({"d:\\Dest\\A\\x\\mine.txt"});
-    bench.journal = {
-        "R", "d:\\Dest\\", {"d:\\Dest\\A", "d:\\Dest\\B"}, {}, {"d:\\Dest\\A\\x\\y"}, {}, {}, {}};
+    bench.journal = {"R",
+                     "d:\\Dest\\",
+                     {"d:\\Dest\\A", "d:\\Dest\\B"},
+                     {},
+                     {"d:\\Dest\\A\\x", "d:\\Dest\\A\\x\\y"},
+                     {},
+                     {},
+                     {}};
     const Lines failed = {"d:\\Dest\\A\\x", "d:\\Dest\\A"};
 
     const auto boxes = bench.Press();

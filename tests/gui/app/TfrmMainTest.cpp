@@ -257,7 +257,7 @@ TEST_F(TfrmMainTest, Vol03ClearFieldsAsksThenReports) {
     EXPECT_EQ(messenger_.Shown()[1].text, "End of the CLEAR FIELDS process !!!");
     EXPECT_EQ(messenger_.Shown()[1].title,
               "Creating Folder(s).-Increased Numbers.            Information no: 0084.");
-    EXPECT_EQ(messenger_.Shown()[1].flags, 48);
+    EXPECT_EQ(messenger_.Shown()[1].flags, 64);
 }
 
 }  // namespace

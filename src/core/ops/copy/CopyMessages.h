@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/ops/OpMessage.h"
 #include "platform/Messenger.h"
 
 namespace arbovane {
@@ -27,12 +28,7 @@ enum class CopyMessageId {
     SimulationSameFolderRelative,  // 0375 with the simulation's title
 };
 
-struct CopyMessage {
-    std::string text;
-    std::string title;
-    int flags = kMsgWarning;
-    MessageOwner owner = MessageOwner::MainWindow;
-};
+using CopyMessage = OpMessage;
 
 const CopyMessage& CopyMessageFor(CopyMessageId id);
 // Shows the box and returns the answer. detail replaces the text of the boxes whose text is

@@ -174,8 +174,8 @@ void CopyInto(const CopyRunPorts& ports, CopyTotals& totals, const CopyTabOption
                     ports.fs, trimmed, withFiles ? options.patterns : std::vector<std::string>{}));
                 tree = late.get();
             }
-            AttachTree(*tree, CopyDestinationBase(folder, line, options.mode),
-                       CopyDestinationName(line, options.mode), WithMainFolder(options.mode),
+            AttachTree(*tree, TemplateDestinationBase(folder, line, options.mode),
+                       TemplateDestinationName(line, options.mode), WithMainFolder(options.mode),
                        withFiles, actions, outcomes);
         }
     } else {
@@ -196,16 +196,8 @@ void CopyInto(const CopyRunPorts& ports, CopyTotals& totals, const CopyTabOption
                 outcomes.FolderNotAttached(line);
                 continue;
             }
-            // The join spells the include folder its own way; what follows it lies below.
-            const std::string spelledFolder = JoinTemplatePath(folder, "");
-            const std::string below =
-                target.size() > spelledFolder.size() ? target.substr(spelledFolder.size() + 1) : "";
-            if (actions.FolderExists({target, below})) {
-                outcomes.FolderExists(target);
-                continue;
-            }
             std::vector<std::string> created;
-            const CreateOutcome outcome = CreateFolderPath(target, below, actions, created);
+            const CreateOutcome outcome = AttachRelativeFolder(folder, target, actions, created);
             if (outcome == CreateOutcome::Created) {
                 outcomes.RelativeCreated(target, created);
                 continue;
@@ -255,24 +247,6 @@ bool Prepare(const CopyRunPorts& ports, CopyTotals& totals, const CopyTabOptions
 }
 
 }  // namespace
-
-std::string CopyDestinationName(const std::string& templateLine, AttachMode mode) {
-    if (!WithMainFolder(mode)) return {};
-    std::string source = WithBackslashes(TrimSpaces(templateLine));
-    while (!source.empty() && source.back() == '\\') source.pop_back();
-    const auto slash = source.rfind('\\');
-    return slash == std::string::npos ? std::string{} : source.substr(slash + 1);
-}
-
-std::string CopyDestinationBase(const std::string& includeFolder, const std::string& templateLine,
-                                AttachMode mode) {
-    if (!WithMainFolder(mode)) return includeFolder;
-    const std::string name = CopyDestinationName(templateLine, mode);
-    std::string base = includeFolder;
-    if (!name.empty()) base = JoinName(includeFolder, name);
-    while (base.size() > 1 && base.back() == '\\' && base[base.size() - 2] != ':') base.pop_back();
-    return base;
-}
 
 bool RunCopyFolders(const CopyRunPorts& ports, CopyTotals& totals, UndoJournal& journal,
                     const CopyTabOptions& options, const CopyRunHooks& hooks) {

@@ -53,11 +53,4 @@ bool RunCopyFolders(const CopyRunPorts& ports, CopyTotals& totals, UndoJournal& 
 bool RunCopySimulation(const CopyRunPorts& ports, CopyTotals& totals, const CopyTabOptions& options,
                        const CopyRunHooks& hooks);
 
-// Where a full-path template goes inside an include folder: its own folder in the main-folder
-// modes (a drive root gives the include folder itself), the include folder otherwise.
-// The name of that folder (empty for the include folder itself).
-std::string CopyDestinationName(const std::string& templateLine, AttachMode mode);
-std::string CopyDestinationBase(const std::string& includeFolder, const std::string& templateLine,
-                                AttachMode mode);
-
 }  // namespace arbovane

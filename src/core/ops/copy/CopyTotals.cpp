@@ -48,7 +48,7 @@ std::uint64_t ExistingBytes(FileSystem& fs, const CopyTotals& totals,
         const TemplateTree* tree = totals.TreeOf(trimmed);
         if (!tree || !templates.insert(trimmed).second) continue;
         for (const std::string& destination : destinations) {
-            const std::string base = CopyDestinationBase(destination, line, inputs.mode);
+            const std::string base = TemplateDestinationBase(destination, line, inputs.mode);
             for (const auto& folder : tree->Folders()) {
                 const std::string target =
                     folder.relative.empty() ? base : JoinName(base, folder.relative);
@@ -112,14 +112,6 @@ const TemplateTree* CopyTotals::TreeOf(const std::string& trimmedLine) const {
 
 std::size_t CopyDestinationCount(const Text& text, const std::vector<std::string>& includeLines) {
     return ExamineSubFolders(text, includeLines).ReadTopMost().size();
-}
-
-std::string FreeSpaceMessage(const std::string& root, std::uint64_t available,
-                             std::uint64_t needed) {
-    return "There is not enough space on the disk.\nThe free space on the disk " + root +
-           " is : " + FormatSize(available) + "    " + std::to_string(available) + " bytes\n" +
-           "The program requires : " + FormatSize(needed) + "    " + std::to_string(needed) +
-           " bytes.";
 }
 
 bool UpdateCopyTotals(const CopyTotalsPorts& ports, CopyTotals& totals,

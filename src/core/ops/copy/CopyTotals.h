@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/ops/FreeSpace.h"
 #include "core/templates/FolderStructSize.h"
 #include "core/templates/TemplateKind.h"
 #include "core/templates/TemplateTree.h"
@@ -77,9 +78,5 @@ std::size_t CopyDestinationCount(const Text& text, const std::vector<std::string
 bool UpdateCopyTotals(const CopyTotalsPorts& ports, CopyTotals& totals,
                       const std::vector<std::string>& includeLines,
                       const CopyTemplateInputs& inputs, bool withFiles, bool force = true);
-
-// The free-space message for a drive root, the bytes available there and the bytes needed.
-std::string FreeSpaceMessage(const std::string& root, std::uint64_t available,
-                             std::uint64_t needed);
 
 }  // namespace arbovane

@@ -2,17 +2,11 @@
 
 #include <string>
 
+#include "core/ops/NameParts.h"
+
 namespace arbovane {
 
 class FileSystem;
-
-// The pieces of a composed folder path; the path is their concatenation in this order.
-struct _tagVol0XParts {
-    std::string Head;          // parent folder with one trailing backslash, prefix, first delimiter
-    std::string Core;          // the folder's current name, or the new name
-    std::string SuffixHyphen;  // second delimiter
-    std::string Suffix;
-};
 
 enum class RenameMethod { AddPrefixSuffix, ReplaceLastName };
 

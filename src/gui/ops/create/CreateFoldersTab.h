@@ -1,0 +1,113 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+#include <string>
+
+#include "core/ops/copy/CopyTotals.h"
+#include "core/ops/create/CreateRun.h"
+#include "core/templates/TemplateOptions.h"
+#include "gui/app/GuiContext.h"
+
+class QBoxLayout;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace arbovane {
+
+class FolderListPane;
+class TemplatePane;
+class VisualLog;
+struct UndoJournal;
+
+// What a creation tab's controller needs of the main window.
+struct CreateTabServices {
+    GuiContext& context;
+    QWidget* sheet;
+    QBoxLayout* side;         // the right-hand column; frames go to its top
+    QBoxLayout* left;         // the left-hand column, under the list pane or the numbers
+    FolderListPane* pane;     // null on the numbers tab
+    QComboBox* destinations;  // null on the full-path tab
+    VisualLog& log;
+    std::function<void()> lockOtherTabs;
+    std::function<void()> unlockTabs;
+};
+
+// The prefix, suffix and option boxes and the run, simulation and undo buttons of one creation
+// tab (names, numbers or full paths), and its refresh after every change of its lists,
+// templates, kind or attach mode.
+class CreateFoldersTab : public QObject {
+    Q_OBJECT
+public:
+    CreateFoldersTab(CreateTab tab, CreateTabServices services, TemplatePane& templates,
+                     UndoJournal& journal, const MAP_FOLDER_TEMPLATE_OPTIONS& options,
+                     QObject* parent = nullptr);
+
+    // Enabling, then every counter zeroed and the to-create counters recomputed.
+    void Refresh();
+    // The tab's part of "Clear Fields", after the lists were emptied.
+    void ClearFields();
+    CreateTabOptions Options() const;
+
+public slots:
+    // btnVol02CreateFoldersClick, btnVol03CreateFoldersClick, btnVol04CreateFoldersClick.
+    void btnCreateFoldersClick();
+    void btnCreateFoldersSimulationClick();
+    void btnUndoClick();
+    void btnAddDestFolderClick();
+    void btnViewDestFolderClick();
+
+private:
+    void BuildControls();
+    QString Name(const char* kind, const char* rest) const;
+    QLineEdit* MakeEdit(QWidget* parent, const char* rest);
+    QCheckBox* MakeCheck(QWidget* parent, const char* rest, const char* caption, bool checked);
+    void CheckNamePart(QLineEdit* edit, bool prefix);
+    void NumbersLeft(bool startLeft);
+    // A destination was picked or browsed; empty when browsing was cancelled.
+    void DestinationChosen(const std::string& chosen);
+    void MoveDestinationFirst(const std::string& destination);
+    bool Gate() const;
+    // The first and last folder the run would make.
+    void UpdatePreview();
+    void ApplyButtons();
+    void SetRunning(bool running);
+    CreateRunPorts Ports() const;
+    CreateRunHooks Hooks();
+
+    CreateTab tab_;
+    CreateTabServices services_;
+    TemplatePane& templates_;
+    UndoJournal& journal_;
+    const MAP_FOLDER_TEMPLATE_OPTIONS& options_;
+    CopyTotals totals_;
+    bool running_ = false;
+    // A click on a "With Files" mode measures with files; other changes keep the last choice.
+    bool withFiles_ = false;
+    // The numbers tab waits for a destination instead of an include list.
+    bool destinationChosen_ = false;
+
+    QLineEdit* edtPrefix = nullptr;
+    QLineEdit* edtSuffix = nullptr;
+    QCheckBox* chkHyphen = nullptr;
+    QCheckBox* chkPaddedZeroes = nullptr;
+    QCheckBox* chkAddIncNumbersAsSuffix = nullptr;
+    QCheckBox* chkViewDestFolder = nullptr;
+    QCheckBox* chkViewDetailedResults = nullptr;
+    QLineEdit* edtStartNumber = nullptr;
+    QLineEdit* edtEndNumber = nullptr;
+    QPushButton* btnAddDestFolder = nullptr;
+    QPushButton* btnViewDestFolder = nullptr;
+    QPushButton* btnCreateFolders = nullptr;
+    QPushButton* btnCreateFoldersSimulation = nullptr;
+    QPushButton* btnUndo = nullptr;
+    QPushButton* btnStatistic = nullptr;
+    QLabel* lblStartFolder = nullptr;
+    QLabel* lblEndFolder = nullptr;
+};
+
+}  // namespace arbovane

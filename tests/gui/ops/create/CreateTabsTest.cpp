@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabWidget>
+#include <filesystem>
+
+#include "core/undo/UndoJournal.h"
+#include "core/visuallog/VisualLog.h"
+#include "gui/lists/FolderListPane.h"
+#include "gui/templates/TemplatePane.h"
+#include "support/MainWindowFixture.h"
+#include "support/TreeSnapshot.h"
+
+namespace arbovane {
+namespace {
+
+using testing::ExpectMessages;
+using testing::ShownMessage;
+using testing::TempDrives;
+using Lines = std::vector<std::string>;
+using G = CreationCategory;
+
+constexpr int kNames = 3, kPaths = 4, kNumbers = 5;
+
+class CreateTabsTest : public MainWindowFixture {
+protected:
+    void SetUp() override {
+        MainWindowFixture::SetUp();
+        for (const char* file : {"T/f.txt", "T/A/g.txt"})
+            TempDrives::WriteHostFile(host_ + "/" + file, file);
+        TempDrives::MakeHostFolder(host_ + "/Clients/Company01");
+        Start();
+    }
+    void Fill(int tab, const Lines& lines) {
+        FolderListPane& pane = *Main().Pane(tab);
+        for (const std::string& line : lines) pane.Model().Include().Add(line);
+        pane.ListsChanged();
+    }
+    void Type(const char* name, const char* text) {
+        QLineEdit* edit = Find<QLineEdit>(name);
+        edit->setText(text);
+        emit edit->editingFinished();
+    }
+    void Browse(const char* button, const std::string& folder) {
+        shell_.NextFolder(folder);
+        Click(button);
+    }
+    void Press(const char* button, int answer = kAnswerYes) {
+        messenger_.Clear();
+        messenger_.Answer(answer);
+        Click(button);
+    }
+    bool Exists(const std::string& relative) const {
+        return std::filesystem::exists(std::filesystem::symlink_status(host_ + "/" + relative));
+    }
+    bool Enabled(const char* name) { return Find<QWidget>(name)->isEnabled(); }
+    std::map<std::string, std::string> Tree() const { return testing::TreeSnapshot(host_); }
+    Lines Titles() const {
+        Lines titles;
+        for (const auto& shown : messenger_.Shown()) titles.push_back(shown.title);
+        return titles;
+    }
+};
+
+TEST_F(CreateTabsTest, NamesFillRunSimulateUndo) {
+    Main().Pages()->setCurrentIndex(kNames);
+    EXPECT_FALSE(Enabled("btnVol02CreateFolders"));
+    Browse("btnVol02AddDestFolder", "d:\\Dest");
+    EXPECT_EQ(Find<QComboBox>("cboVol02DestFolders")->currentText(), "d:\\Dest");
+    Fill(kNames, {"Customer1", "Customer2"});
+    Type("edtVol02Prefix", "2014");
+    Type("edtVol02Suffix", "July");
+    Find<QCheckBox>("chkVol02Hyphen")->setChecked(true);
+    Find<QRadioButton>("rdoVol02AttachNothing")->click();
+    EXPECT_TRUE(Enabled("btnVol02CreateFolders"));
+    VisualLog& log = Main().Log(VisualLogTab::Vol02);
+    EXPECT_EQ(log.Counter(CreationCounter::FoldersToCreate), 2);
+
+    const auto before = Tree();
+    Press("btnVol02CreateFoldersSimulation");
+    EXPECT_EQ(Titles(),
+              (Lines{"Simulate Creating Folder(s).-From a String List.            Information no: "
+                     "0455.",
+                     "Simulate Creating Folder(s).-From a String List.            Information no: "
+                     "0457."}));
+    EXPECT_EQ(Tree(), before);
+    EXPECT_EQ(log.Lines(G::FoldersCreated),
+              (Lines{"d:\\Dest\\2014-Customer1-July", "d:\\Dest\\2014-Customer2-July"}));
+
+    Press("btnVol02CreateFolders");
+    ExpectMessages(
+        messenger_.Shown(),
+        {{"Do you want to create folders ?\n",
+          "Creating Folder(s).-From  a String List.            Information no: 0025.", 292},
+         {"End of Creating Folders/Files !!!",
+          "Creating Folder(s).-From a String List.            Information no: 0026.", 64}});
+    EXPECT_TRUE(Exists("Dest/2014-Customer1-July"));
+    EXPECT_TRUE(Exists("Dest/2014-Customer2-July"));
+    EXPECT_EQ(shell_.Calls().back().argument, "d:\\Dest");
+    EXPECT_TRUE(Main().Pages()->isTabEnabled(0));
+
+    Press("btnVol02Undo");
+    EXPECT_EQ(Tree(), before);
+}
+
+TEST_F(CreateTabsTest, NumbersFillRunSimulateUndo) {
+    Main().Pages()->setCurrentIndex(kNumbers);
+    EXPECT_FALSE(Enabled("btnVol03CreateFolders"));
+    messenger_.Clear();
+    Browse("btnVol03AddDestFolder", "d:\\Clients");
+    ExpectMessages(messenger_.Shown(),
+                   {{"Folder structure: d:\\Clients\n\nContains :       2 Main "
+                     "Folders/Subfolders.\n\n                       0 Files.\n\nSum file size :  "
+                     "0.00 Bytes  (0 bytes).\n",
+                     "Summary of the selected Subfolder structure.", 0}});
+    Type("edtVol03StartNumber", "8");
+    Type("edtVol03EndNumber", "12");
+    Type("edtVol03Prefix", "C");
+    Find<QCheckBox>("chkVol03Hyphen")->setChecked(true);
+    Find<QCheckBox>("chkVol03PaddedZeroes")->setChecked(true);
+    Find<QRadioButton>("rdoVol03StructureImportFullPaths")->click();
+    Browse("btnVol03AddFolderStructure", "d:\\T");
+    Find<QRadioButton>("rdoVol03AttachSubFoldersOnlyWithFiles")->click();
+    VisualLog& log = Main().Log(VisualLogTab::Vol03);
+    EXPECT_EQ(log.Counter(CreationCounter::FoldersToCreate), 5);
+    EXPECT_EQ(log.Counter(CreationCounter::FilesToCreate), 10);
+
+    const auto before = Tree();
+    fs_.ForbidMutations();
+    Press("btnVol03CreateFoldersSimulation");
+    fs_.ForbidMutations(false);
+    EXPECT_EQ(Tree(), before);
+    EXPECT_EQ(log.Lines(G::FoldersCreated).front(), "d:\\Clients\\C-08");
+    EXPECT_EQ(log.Lines(G::FilesCreated).size(), 10u);
+
+    Press("btnVol03CreateFolders");
+    EXPECT_EQ(Titles().back(),
+              "Creating Folder(s).-Increased Numbers.            Information no: 0094.");
+    for (const char* name : {"C-08", "C-09", "C-10", "C-11", "C-12"})
+        EXPECT_TRUE(Exists(std::string("Clients/") + name + "/A/g.txt")) << name;
+    EXPECT_EQ(Main().Journal(VisualLogTab::Vol03).AttachModeMarker, "F");
+
+    Press("btnVol03Undo");
+    EXPECT_EQ(Tree(), before);
+    EXPECT_TRUE(Exists("Clients/Company01"));
+}
+
+TEST_F(CreateTabsTest, PathsFillRunSimulateUndo) {
+    Main().Pages()->setCurrentIndex(kPaths);
+    Fill(kPaths, {"d:\\Clients\\Company01", "d:\\New\\Company02"});
+    Type("edtVol04Prefix", "2014");
+    Type("edtVol04Suffix", "July");
+    Find<QCheckBox>("chkVol04Hyphen")->setChecked(true);
+    EXPECT_FALSE(Enabled("btnVol04CreateFolders")) << "relative templates without lines";
+    Find<QRadioButton>("rdoVol04StructureImportFullPaths")->click();
+    Browse("btnVol04AddFolderStructure", "d:\\T");
+    Find<QRadioButton>("rdoVol04AttachSubFoldersOnlyWithoutFiles")->click();
+
+    const auto before = Tree();
+    fs_.ForbidMutations();
+    Press("btnVol04CreateFoldersSimulation");
+    fs_.ForbidMutations(false);
+    EXPECT_EQ(Tree(), before);
+
+    Press("btnVol04CreateFolders");
+    EXPECT_EQ(Titles(),
+              (Lines{"Creating Folder(s).-From a Folder List.            Information no: 0061.",
+                     "Creating Folder(s).-From a Folder List.            Information no: 0062."}));
+    EXPECT_TRUE(Exists("Clients/2014-Company01-July/A"));
+    EXPECT_TRUE(Exists("New/2014-Company02-July/A"));
+    EXPECT_FALSE(Exists("Clients/2014-Company01-July/f.txt"));
+
+    // The user's file stays, and so does every folder holding it.
+    TempDrives::WriteHostFile(host_ + "/New/2014-Company02-July/A/mine.txt", "x");
+    Press("btnVol04Undo");
+    EXPECT_FALSE(Exists("Clients/2014-Company01-July"));
+    EXPECT_TRUE(Exists("Clients/Company01"));
+    EXPECT_TRUE(Exists("New/2014-Company02-July/A/mine.txt"));
+    EXPECT_EQ(
+        Main().Journal(VisualLogTab::Vol04).FailedUndoFolders,
+        (Lines{"d:\\New\\2014-Company02-July\\A", "d:\\New\\2014-Company02-July", "d:\\New"}));
+}
+
+// A forbidden character is announced and the text shortened until it is clean.
+TEST_F(CreateTabsTest, PrefixAndSuffixRefuseSeparators) {
+    Fill(kNames, {"A"});
+    messenger_.Clear();
+    Find<QLineEdit>("edtVol02Prefix")->setText("ab\\");
+    EXPECT_EQ(Find<QLineEdit>("edtVol02Prefix")->text(), "ab");
+    ExpectMessages(messenger_.Shown(),
+                   {{"Illegal character in the Prefix :  \\",
+                     "Creating Folder(s).-From a String List.            Warning no: 0018.", 48}});
+    messenger_.Clear();
+    Find<QLineEdit>("edtVol04Suffix")->setText("x/");
+    EXPECT_EQ(Find<QLineEdit>("edtVol04Suffix")->text(), "x");
+    EXPECT_EQ(Titles(),
+              Lines{"Creating Folder(s).-From a Folder List.            Warning no: 0055."});
+}
+
+TEST_F(CreateTabsTest, NumbersClearFields) {
+    Browse("btnVol03AddDestFolder", "d:\\Clients");
+    Type("edtVol03StartNumber", "abc");
+    EXPECT_EQ(Find<QLineEdit>("edtVol03StartNumber")->text(), "1");
+    Type("edtVol03Prefix", "C");
+    Press("btnVol03ClearAll");
+    EXPECT_EQ(Titles().back(),
+              "Creating Folder(s).-Increased Numbers.            Information no: 0084.");
+    EXPECT_TRUE(Find<QLineEdit>("edtVol03Prefix")->text().isEmpty());
+    EXPECT_TRUE(Find<QCheckBox>("chkVol03Hyphen")->isChecked());
+    EXPECT_FALSE(Enabled("btnVol03CreateFolders"));
+}
+
+}  // namespace
+}  // namespace arbovane

@@ -268,8 +268,10 @@ void CreateFoldersTab::ApplyButtons() {
     const TemplateAreaEnabling& enabling = templates_.Enabling();
     for (QWidget* widget : std::initializer_list<QWidget*>{
              edtPrefix, edtSuffix, chkHyphen, chkPaddedZeroes, chkViewDestFolder,
-             chkViewDetailedResults, btnStatistic, edtStartNumber, edtEndNumber, btnViewDestFolder})
+             chkViewDetailedResults, btnStatistic, edtStartNumber, edtEndNumber})
         if (widget) widget->setEnabled(gate);
+    // The names tab's destination row is always usable; the numbers tab's View needs one.
+    if (btnViewDestFolder) btnViewDestFolder->setEnabled(tab_ != CreateTab::Numbers || gate);
     if (chkAddIncNumbersAsSuffix) {
         const bool relative = gate && templates_.Kind() == TemplateKind::Relative;
         if (!relative) chkAddIncNumbersAsSuffix->setChecked(false);

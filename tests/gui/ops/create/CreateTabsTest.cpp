@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <algorithm>
 #include <filesystem>
 
 #include "core/undo/UndoJournal.h"
@@ -212,6 +213,32 @@ TEST_F(CreateTabsTest, NumbersClearFields) {
     EXPECT_TRUE(Find<QLineEdit>("edtVol03Prefix")->text().isEmpty());
     EXPECT_TRUE(Find<QCheckBox>("chkVol03Hyphen")->isChecked());
     EXPECT_FALSE(Enabled("btnVol03CreateFolders"));
+}
+
+// Without a destination, View and a cancelled Browse say so; the numbers tab shows its summary
+// with zeros first.
+TEST_F(CreateTabsTest, DestinationRowWithoutADestination) {
+    const struct {
+        const char* button;
+        Lines titles;
+    } cases[] = {
+        {"btnVol02ViewDestFolder",
+         {"Creating Folder(s).-From a String List.            Warning no: 0002."}},
+        {"btnVol02AddDestFolder",
+         {"Creating Folder(s).-From a String List.            Warning no: 0001."}},
+        {"btnVol03AddDestFolder",
+         {"Summary of the selected Subfolder structure.",
+          "Creating Folder(s).-Increased Numbers.\t\t\tWarning no: 0077."}},
+    };
+    for (const auto& c : cases) {
+        messenger_.Clear();
+        Click(c.button);
+        EXPECT_EQ(Titles(), c.titles) << c.button;
+    }
+    EXPECT_FALSE(Enabled("btnVol03ViewDestFolder"));
+    EXPECT_FALSE(Enabled("edtVol03StartNumber"));
+    EXPECT_TRUE(std::none_of(shell_.Calls().begin(), shell_.Calls().end(),
+                             [](const auto& call) { return call.kind == "open"; }));
 }
 
 }  // namespace

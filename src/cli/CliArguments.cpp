@@ -35,7 +35,7 @@ struct OptionSpec {
     const char* help;
 };
 
-const std::array<OptionSpec, 28> kOptions = {{
+const std::array<OptionSpec, 29> kOptions = {{
     {"--simulate", &CliOptions::simulate, kRuns, nullptr,
      "report what the run would do; nothing on disk changes"},
     {"--yes", &CliOptions::yes, kDelete | kRename | kUndo, nullptr,
@@ -79,7 +79,10 @@ const std::array<OptionSpec, 28> kOptions = {{
      "the folder the new folders go into"},
     {"--start", &CliOptions::start, kNumbers, "N", "first number"},
     {"--end", &CliOptions::end, kNumbers, "N", "last number"},
-    {"--padding", &CliOptions::padding, kNumbers, "N", "digits of every number, zeros in front"},
+    {"--pad", &CliOptions::pad, kNumbers, nullptr,
+     "zeros in front of every number, to the width of the end number"},
+    {"--numbers-in-levels", &CliOptions::numbersInLevels, kNumbers, nullptr,
+     "relative templates: the number also on every template level"},
     {"--journal", &CliOptions::journal, kCopy | kCreate | kRename | kUndo, "FILE",
      "write what the run made to FILE, so that undo can take it back (undo: read it)"},
     {"--log", &CliOptions::log, kAll, "FILE",

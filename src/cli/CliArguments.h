@@ -41,7 +41,8 @@ struct CliOptions {
     std::string destination;
     std::string start;
     std::string end;
-    std::string padding;
+    bool pad = false;
+    bool numbersInLevels = false;
     std::string journal;
     std::string log;
 };

@@ -11,6 +11,7 @@
 #include "core/acquire/ListExport.h"
 #include "core/ops/copy/CopyRun.h"
 #include "core/ops/copy/CopyTotals.h"
+#include "core/ops/create/CreateRun.h"
 #include "core/ops/delete/DeleteRun.h"
 #include "core/ops/rename/FolderRename.h"
 #include "core/paths/Arbsplit.h"
@@ -58,6 +59,9 @@ const Named<DeleteTabMode> kDeleteModes[] = {
 };
 const Named<TemplateKind> kKinds[] = {{"full", TemplateKind::FullPath},
                                       {"relative", TemplateKind::Relative}};
+const Named<TemplateKind> kCreateKinds[] = {{"nothing", TemplateKind::Nothing},
+                                            {"full", TemplateKind::FullPath},
+                                            {"relative", TemplateKind::Relative}};
 const Named<AttachMode> kAttachModes[] = {
     {"main-with-files", AttachMode::MainFolderWithFiles},
     {"main-without-files", AttachMode::MainFolderWithoutFiles},
@@ -179,6 +183,7 @@ private:
     bool Copy(VisualLog& log);
     bool Delete(VisualLog& log);
     bool Rename(VisualLog& log);
+    bool Create(VisualLog& log, CreateTab tab, UndoTab undoTab);
     void Undo(CliJournal journal, VisualLog& log);
 
     int Report(const VisualLog& log) const;
@@ -342,6 +347,67 @@ bool Command::Rename(VisualLog& log) {
     return true;
 }
 
+bool Command::Create(VisualLog& log, CreateTab tab, UndoTab undoTab) {
+    CreateTabOptions create;
+    create.tab = tab;
+    const bool templates = !options_.templates.empty() || !options_.templateFiles.empty();
+    create.kind = Lookup(kCreateKinds, options_.kind, "--kind",
+                         templates ? TemplateKind::Relative : TemplateKind::Nothing);
+    if (create.kind != TemplateKind::Nothing) {
+        create.templates = Templates(create.kind);
+        if (create.templates.empty())
+            throw BadInput{"no templates: give --template or --templates"};
+    } else if (templates) {
+        throw BadInput{"--kind nothing attaches no templates; leave out --template"};
+    }
+    create.mode =
+        create.kind == TemplateKind::FullPath
+            ? Lookup(kAttachModes, options_.attach, "--attach", AttachMode::MainFolderWithFiles)
+            : AttachMode::None;
+    create.option =
+        Lookup(kTemplateOptions, options_.option, "--option", TemplateOption::ReplaceNo);
+    if (tab == CreateTab::FolderList) {
+        create.includeLines = IncludeLines();
+    } else {
+        if (options_.destination.empty()) throw BadInput{"give the --destination folder"};
+        create.destination = PortPath(options_.destination, "the destination");
+    }
+    if (tab == CreateTab::StringList) {
+        create.includeLines = options_.lines;
+        for (const std::string& file : options_.listFiles) {
+            std::vector<std::string> read = ReadList(file, options_.csv);
+            create.includeLines.insert(create.includeLines.end(), read.begin(), read.end());
+        }
+        if (create.includeLines.empty()) throw BadInput{"no names: give --line or --list"};
+        create.includeLines = UniqueLines(ports_.text, std::move(create.includeLines));
+    }
+    if (tab == CreateTab::Numbers) {
+        if (options_.start.empty() || options_.end.empty())
+            throw BadInput{"create-numbers needs --start and --end"};
+        create.startText = options_.start;
+        create.endText = options_.end;
+        create.padded = options_.pad;
+        create.numbersInLevels = options_.numbersInLevels;
+    }
+    create.prefix = options_.prefix;
+    create.suffix = options_.suffix;
+    create.hyphen = options_.hyphen;
+    create.showVisualLog = false;
+    create.showExplorer = false;
+    CopyTotals totals;
+    const CreateRunPorts ports{ports_.fs, ports_.text, messenger_, log};
+    CreateRunHooks hooks{kNothing, kNothing, kNothing, kNothing, [](const std::string&) {},
+                         kNothing};
+    // The tab's refresh sets the to-create counters before any run.
+    UpdateToCreate(ports, totals, create, CreateWithFiles(create), true);
+    if (options_.simulate) return RunCreateSimulation(ports, totals, create, hooks);
+    CliJournal journal;
+    journal.tab = undoTab;
+    const bool ran = RunCreateFolders(ports, totals, journal.folders, create, hooks);
+    if (ran) WriteJournal(journal);
+    return ran;
+}
+
 void Command::Undo(CliJournal journal, VisualLog& log) {
     if (journal.kind == CliJournal::Kind::Rename)
         RenameUndo(ports_.fs, messenger_, log).Run(journal.renames);
@@ -431,8 +497,17 @@ int Command::Run() {
         case CliCommand::Rename:
             ran = Rename(log);
             break;
-        default:
-            throw BadInput{std::string(CliCommandName(command)) + " is not available yet"};
+        case CliCommand::CreateNames:
+            ran = Create(log, CreateTab::StringList, UndoTab::CreateI);
+            break;
+        case CliCommand::CreatePaths:
+            ran = Create(log, CreateTab::FolderList, UndoTab::CreateII);
+            break;
+        case CliCommand::CreateNumbers:
+            ran = Create(log, CreateTab::Numbers, UndoTab::CreateIII);
+            break;
+        case CliCommand::Undo:
+            break;
     }
     log.AttachView(nullptr);
     progress.reset();

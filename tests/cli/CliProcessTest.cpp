@@ -128,6 +128,41 @@ TEST_F(CliProcessTest, RenameAndItsUndo) {
     EXPECT_FALSE(Exists("Clients/Acme_2026"));
 }
 
+TEST_F(CliProcessTest, EachCreationIsUndoneFromItsJournal) {
+    TempDrives::MakeHostFolder(Host("New"));
+    const struct {
+        Args args;
+        std::vector<std::string> made;
+        std::string notMade;
+    } cases[] = {
+        {{"create-names", "--destination", Host("New"), "--line", "Acme", "--line", "Bolt.",
+          "--prefix", "2027", "--hyphen", "--template", "\\Docs\\In"},
+         {"New/2027-Acme/Docs/In"},
+         "New/2027-CON"},
+        {{"create-numbers", "--destination", Host("New"), "--start", "8", "--end", "10", "--pad",
+          "--prefix", "Job"},
+         {"New/Job08", "New/Job10"},
+         "New/Job11"},
+        {{"create-paths", "--line", Host("New/a/b"), "--suffix", "X", "--kind", "full",
+          "--template", Host("T/Docs")},
+         {"New/a/bX/Docs/readme.txt"},
+         "New/a/b"},
+    };
+    const auto before = TreeSnapshot(root_);
+    for (const auto& c : cases) {
+        Args args = c.args;
+        args.insert(args.end(), {"--journal", Host("j.txt")});
+        const CliResult made = RunCliProcess(args);
+        EXPECT_LE(made.status, 1) << made.err;
+        for (const std::string& path : c.made) EXPECT_TRUE(Exists(path)) << path;
+        EXPECT_FALSE(Exists(c.notMade)) << c.notMade;
+        const CliResult undone = RunCliProcess({"undo", "--journal", Host("j.txt"), "--yes"});
+        EXPECT_EQ(undone.status, 0) << undone.err;
+        stdfs::remove(Host("j.txt"));
+        EXPECT_EQ(TreeSnapshot(root_), before) << c.args[0];
+    }
+}
+
 TEST_F(CliProcessTest, BadInputChangesNothing) {
     TempDrives::MakeHostFolder(Host("folder.txt"));
     TempDrives::WriteHostFile(Host("j.txt"), "not mine\n");
@@ -151,6 +186,12 @@ TEST_F(CliProcessTest, BadInputChangesNothing) {
          "--column needs a whole number from 1"},
         {{"rename", "--line", acme, "--yes"}, "rename needs --prefix, --suffix or --new-name"},
         {{"undo", "--journal", Host("j.txt"), "--yes"}, "not a journal file of this program"},
+        {{"create-numbers", "--destination", Host("T"), "--start", "1"},
+         "create-numbers needs --start and --end"},
+        {{"create-names", "--line", "Acme"}, "give the --destination folder"},
+        {{"create-names", "--destination", Host("T"), "--line", "a", "--kind", "nothing",
+          "--template", "\\x"},
+         "--kind nothing attaches no templates"},
     };
     const auto before = TreeSnapshot(root_);
     for (const auto& c : cases) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <filesystem>
@@ -39,6 +40,11 @@ protected:
     }
 
 public:
+    void Type(const char* name, const char* text) {
+        QLineEdit* edit = Find<QLineEdit>(name);
+        edit->setText(text);
+        emit edit->editingFinished();
+    }
     void Fill(int pane, const Args& lines) {
         FolderListPane& list = *Main().Pane(pane);
         list.Model().Include().Clear();

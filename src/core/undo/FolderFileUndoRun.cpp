@@ -44,8 +44,7 @@ void RunFolderFileUndo(UndoTab tab, UndoJournal& journal, VisualLog& log, FileSy
                        const Text& text, Messenger& messenger) {
     const UndoTabTexts& texts = UndoTextsFor(tab);
     const UndoPlan* plan = UndoPlanFor(tab, journal);
-    const bool undoable =
-        !journal.FailedUndoFolders.empty() || !JournalListOf(journal, UndoableListOf(tab)).empty();
+    const bool undoable = HasSomethingToUndo(tab, journal);
     // A journal whose marker no plan knows cannot be taken back safely either.
     if (!undoable || !plan) {
         messenger.Show(texts.nothingText, texts.nothingTitle, kMsgWarning);

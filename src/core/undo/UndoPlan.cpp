@@ -136,4 +136,15 @@ UndoJournalList UndoableListOf(UndoTab tab) {
     return ProfileOf(tab).undoable;
 }
 
+bool HasSomethingToUndo(UndoTab tab, const UndoJournal& journal) {
+    if (!journal.FailedUndoFolders.empty() || !JournalListOf(journal, UndoableListOf(tab)).empty())
+        return true;
+    const UndoPlan* plan = UndoPlanFor(tab, journal);
+    if (!plan) return false;
+    // Copied files alone make no undo.
+    for (UndoJournalList list : {plan->mainFolders, plan->structureFolders})
+        if (!JournalListOf(journal, list).empty()) return true;
+    return false;
+}
+
 }  // namespace arbovane

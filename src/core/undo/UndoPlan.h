@@ -58,5 +58,9 @@ const UndoPlan* UndoPlanFor(UndoTab tab, const UndoJournal& journal);
 const std::vector<std::string>& JournalListOf(const UndoJournal& journal, UndoJournalList list);
 // The list whose emptiness (with no failed-undo folders) means there is nothing to undo.
 UndoJournalList UndoableListOf(UndoTab tab);
+// Whether the Undo button has anything to take back: that list, the failed-undo folders, or any
+// folder list the journal's plan removes (a run whose main folder failed after its parents were
+// made still leaves those parents to remove).
+bool HasSomethingToUndo(UndoTab tab, const UndoJournal& journal);
 
 }  // namespace arbovane

@@ -273,6 +273,11 @@ void CreateOne(Walk& walk, const NewFolder& item) {
     std::vector<std::string> parents;
     const CreateOutcome outcome = walk.maker.MakeWithParents(path, parents);
     walk.outcomes.Journal(parents);
+    // Parents made for a main folder that then failed are still the run's to take back.
+    if (walk.journal && !parents.empty())
+        walk.journal->AttachModeMarker = walk.options.kind == TemplateKind::Nothing    ? "N"
+                                         : walk.options.kind == TemplateKind::FullPath ? "F"
+                                                                                       : "R";
     if (outcome != CreateOutcome::Created) {
         // One that appeared meanwhile is someone else's.
         Count(log, outcome == CreateOutcome::Existed ? C::FoldersExists : C::FoldersOther,

@@ -87,8 +87,7 @@ void CopyTab::ApplyButtons() {
     btnVol08CopyFolders->setEnabled(enabling.run && !running_);
     btnVol08CopyFoldersSimulation->setEnabled(enabling.run && !running_);
     // Whatever the lists hold now, the last run can be taken back.
-    const bool undoable = !journal_.FailedUndoFolders.empty() ||
-                          !JournalListOf(journal_, UndoableListOf(UndoTab::Copy)).empty();
+    const bool undoable = HasSomethingToUndo(UndoTab::Copy, journal_);
     btnVol08Undo->setEnabled((hasItems || undoable) && !running_);
     if (btnVol08ClearAll) btnVol08ClearAll->setEnabled(!running_);
 }

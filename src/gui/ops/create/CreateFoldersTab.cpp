@@ -284,8 +284,7 @@ void CreateFoldersTab::ApplyButtons() {
             : enabling.run;
     btnCreateFolders->setEnabled(run && !running_);
     btnCreateFoldersSimulation->setEnabled(run && !running_);
-    const bool undoable = !journal_.FailedUndoFolders.empty() ||
-                          !JournalListOf(journal_, UndoableListOf(UndoTabOf(tab_))).empty();
+    const bool undoable = HasSomethingToUndo(UndoTabOf(tab_), journal_);
     btnUndo->setEnabled((gate || undoable) && !running_);
     if (btnAddDestFolder) btnAddDestFolder->setEnabled(!running_);
 }

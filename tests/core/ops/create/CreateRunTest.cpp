@@ -52,6 +52,15 @@ TEST_F(CreateRunTest, FailedCreationGoesToOtherReasons) {
     EXPECT_FALSE(Exists('e', "Dest"));
 }
 
+// Only parents made and every main folder failed: Undo still has those parents to take back.
+TEST_F(CreateRunTest, ParentsOfAFailedMainFolderAreUndone) {
+    fs_.FailOn(FaultyFileSystem::Op::CreateFolder, "e:\\Dest\\P\\Q");
+    ASSERT_TRUE(Run(Names({"P\\Q"})));
+    ASSERT_TRUE(Exists('e', "Dest/P"));
+    Undo(CreateTab::StringList);
+    EXPECT_FALSE(Exists('e', "Dest"));
+}
+
 // Undo of the full-path tab removes what the run made up to what was there, never further, and
 // leaves every folder holding something.
 TEST_F(CreateRunTest, PathUndoStopsAtWhatWasThere) {

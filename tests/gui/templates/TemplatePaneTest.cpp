@@ -75,8 +75,13 @@ protected:
         list->clearSelection();
         for (const int row : rows) list->item(row)->setSelected(true);
     }
-    // The include list gets one line, so the template area is usable.
+    // The include list gets one line (the names tab a destination first), so the template area
+    // is usable.
     void FillInclude(int tab) {
+        if (tab == kCreate1) {
+            shell_.NextFolder("d:\\Clients");
+            Click("btnVol02AddDestFolder");
+        }
         FolderListPane* pane = Main().Pane(tab);
         pane->Model().Include().Add(tab == kCreate1 ? "\\Customer01" : "d:\\Clients\\Customer01");
         pane->ListsChanged();

@@ -259,11 +259,15 @@ void CreateFoldersTab::NumbersLeft(bool startLeft) {
 
 bool CreateFoldersTab::Gate() const {
     if (tab_ == CreateTab::Numbers) return destinationChosen_;
+    if (tab_ == CreateTab::StringList && !destinationChosen_) return false;
     return services_.pane && !services_.pane->IncludeLines().empty();
 }
 
 void CreateFoldersTab::ApplyButtons() {
     const bool gate = Gate();
+    // The names are strings below the destination: without one there is nothing to type them into.
+    if (tab_ == CreateTab::StringList && services_.pane)
+        services_.pane->setEnabled(destinationChosen_ && !running_);
     templates_.ApplyEnabling(gate);
     const TemplateAreaEnabling& enabling = templates_.Enabling();
     for (QWidget* widget : std::initializer_list<QWidget*>{

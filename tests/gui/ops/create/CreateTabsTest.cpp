@@ -70,7 +70,11 @@ protected:
 TEST_F(CreateTabsTest, NamesFillRunSimulateUndo) {
     Main().Pages()->setCurrentIndex(kNames);
     EXPECT_FALSE(Enabled("btnVol02CreateFolders"));
+    // The string lists wait for a destination.
+    EXPECT_FALSE(Main().Pane(kNames)->isEnabled());
+    EXPECT_TRUE(Enabled("btnVol02AddDestFolder"));
     Browse("btnVol02AddDestFolder", "d:\\Dest");
+    EXPECT_TRUE(Main().Pane(kNames)->isEnabled());
     EXPECT_EQ(Find<QComboBox>("cboVol02DestFolders")->currentText(), "d:\\Dest");
     Fill(kNames, {"Customer1", "Customer2"});
     Type("edtVol02Prefix", "2014");

@@ -2,7 +2,7 @@
 # Installs the Debian packages the build needs, only when some are missing.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build qt6-base-dev libicu-dev libgtest-dev libgmock-dev)
+packages=(g++ cmake ninja-build qt6-base-dev qt6-svg-dev libicu-dev libgtest-dev libgmock-dev)
 [ "${ARBOVANE_NEED_XVFB:-0}" = 1 ] && packages+=(xvfb xauth x11-apps x11-utils netpbm)
 
 missing=()

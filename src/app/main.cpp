@@ -1,4 +1,7 @@
 #include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+#include <cstring>
 #include <exception>
 
 #include "core/app/ProgramSettings.h"
@@ -11,8 +14,42 @@
 #include "platform/posix/IcuText.h"
 #include "platform/posix/PosixFileSystem.h"
 
+namespace {
+
+// Answered before any window exists, so they work without a display.
+bool AnsweredWithoutWindows(int argc, char* argv[]) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("arbovane %s\n", ARBOVANE_VERSION);
+            return true;
+        }
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+            std::printf(
+                "Usage: arbovane [--version] [--help]\n"
+                "Creates, copies, renames and deletes folder structures in bulk, in its window.\n"
+                "It keeps its settings in default.set in the folder it is started from\n"
+                "(arbovane-desktop starts it in the user's configuration folder).\n"
+                "arbovane-cli runs the same operations without a window.\n");
+            return true;
+        }
+    }
+    return false;
+}
+
+// Beside the program in the build folder, in the documentation folder once installed.
+QString UserGuidePath() {
+    const QDir here(QCoreApplication::applicationDirPath());
+    const QString beside = here.filePath("userguide.html");
+    if (QFileInfo::exists(beside)) return beside;
+    const QString installed = here.filePath("../share/doc/arbovane/userguide.html");
+    return QFileInfo::exists(installed) ? QDir::cleanPath(installed) : beside;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
     using namespace arbovane;
+    if (AnsweredWithoutWindows(argc, argv)) return 0;
     // Outlives the application object, which shows every escaped exception with it.
     QtMessenger messenger;
     ProgramApplication app(argc, argv);
@@ -26,8 +63,7 @@ int main(int argc, char* argv[]) {
         GuiContext context{fs, text, messenger, shell, settings};
 
         HelpEngine help(fs);
-        const std::string guide =
-            QDir(QCoreApplication::applicationDirPath()).filePath("userguide.html").toStdString();
+        const std::string guide = UserGuidePath().toStdString();
         help.SetHelpFile(fs.ToWindowsPath(guide).value_or(guide));
 
         ProgramWindows windows(context, help);

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <exception>
 
@@ -11,6 +12,7 @@
 #include "gui/app/QtMessenger.h"
 #include "gui/app/QtShell.h"
 #include "gui/app/TfrmMain.h"
+#include "platform/posix/DriveTable.h"
 #include "platform/posix/IcuText.h"
 #include "platform/posix/PosixFileSystem.h"
 
@@ -57,6 +59,12 @@ int main(int argc, char* argv[]) {
     try {
         IcuText text;
         PosixFileSystem fs(text);
+        // The user's drive letters, beside the settings file, before any path is read.
+        std::string settingsFolder;
+        if (!StartSettingsFolder(fs, settingsFolder)) settingsFolder.clear();
+        for (const std::string& problem :
+             LoadDriveTable(fs, settingsFolder, std::getenv(kDriveTableVariable)))
+            std::fprintf(stderr, "Drive table entry not understood: %s\n", problem.c_str());
         QtShell shell([&fs](const std::string& path) { return fs.ToHostPath(path); },
                       [&fs](const std::string& path) { return fs.ToWindowsPath(path); });
         ProgramSettings settings;

@@ -144,6 +144,22 @@ public:
     virtual bool ReadWholeFile(const std::string& path, std::string& bytes) = 0;
     // Creates the file or truncates an existing one.
     virtual bool WriteWholeFile(const std::string& path, const std::string& bytes) = 0;
+    // Reads at most limit bytes, so that a huge file cannot exhaust memory: TooLarge when the file
+    // holds more, with bytes then holding its first limit bytes.
+    enum class ReadOutcome { Read, Failed, TooLarge };
+    virtual ReadOutcome ReadFileUpTo(const std::string& path, std::uint64_t limit,
+                                     std::string& bytes) {
+        FileStamp stamp;
+        if (GetFileStamp(path, stamp) && stamp.size > limit) {
+            // Without a bounded read of its own a backend cannot read a prefix safely.
+            bytes.clear();
+            return ReadOutcome::TooLarge;
+        }
+        if (!ReadWholeFile(path, bytes)) return ReadOutcome::Failed;
+        if (bytes.size() <= limit) return ReadOutcome::Read;
+        bytes.resize(static_cast<std::size_t>(limit));
+        return ReadOutcome::TooLarge;
+    }
 
     // Creates every missing folder of the path; true only when the whole path exists afterwards.
     virtual bool CreateFolderTree(const std::string& path) = 0;
@@ -181,6 +197,12 @@ public:
     // The process's current directory, in Windows text ("D:\" for a drive root).
     virtual bool ReadCurrentDirectory(std::string& path) = 0;
     virtual bool MakeCurrentDirectory(const std::string& path) = 0;
+    // The folder where the user's own configuration belongs (created when missing), for a
+    // program whose current directory cannot hold its settings. False where there is none.
+    virtual bool ConfigurationFolder(std::string& path) {
+        (void)path;
+        return false;
+    }
 };
 
 // A folder opened once; entries below it are named by their path relative to it: listed names

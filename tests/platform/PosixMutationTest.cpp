@@ -252,5 +252,36 @@ TEST_F(PosixMutationTest, WholeFilesAreWrittenAndReadAsBytes) {
     EXPECT_EQ(read, "unchanged");
 }
 
+// A bounded read never holds more than the limit, whatever the file's size says or becomes.
+TEST_F(PosixMutationTest, ABoundedReadStopsAtItsLimit) {
+    using Outcome = FileSystem::ReadOutcome;
+    const struct {
+        std::size_t size;
+        std::uint64_t limit;
+        Outcome expected;
+        std::size_t kept;
+    } cases[] = {
+        {0, 0, Outcome::Read, 0},
+        {10, 10, Outcome::Read, 10},
+        {11, 10, Outcome::TooLarge, 10},
+        {10, 0, Outcome::TooLarge, 0},
+        {200000, 65537, Outcome::TooLarge, 65537},
+        {200000, 1 << 20, Outcome::Read, 200000},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.size);
+        std::string content(c.size, 'x');
+        for (std::size_t i = 0; i < content.size(); ++i)
+            content[i] = static_cast<char>('a' + i % 26);
+        TempDrives::WriteHostFile(Host("f.bin"), content);
+        std::string bytes = "old";
+        EXPECT_EQ(Fs().ReadFileUpTo("d:\\f.bin", c.limit, bytes), c.expected);
+        EXPECT_EQ(bytes, content.substr(0, c.kept));
+    }
+    std::string bytes = "old";
+    EXPECT_EQ(Fs().ReadFileUpTo("d:\\missing.bin", 10, bytes), Outcome::Failed);
+    EXPECT_EQ(bytes, "old");
+}
+
 }  // namespace
 }  // namespace arbovane

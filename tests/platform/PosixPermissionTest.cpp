@@ -72,5 +72,68 @@ TEST_F(PosixPermissionTest, TheKernelsRefusalIsAFailure) {
     EXPECT_TRUE(Unprivileged([&] { return Fs().IsFolder("d:\\open"); }));
 }
 
+// The settings file and the exports are saved through WriteWholeFile into folders other users may
+// share: a save may change only a file its writer may write, and leaves the file the same file.
+TEST_F(PosixPermissionTest, SavingChangesOnlyWhatTheWriterMayWriteAndKeepsTheFile) {
+    const bool root = geteuid() == 0;
+    struct Case {
+        const char* name;
+        mode_t mode;
+        bool otherOwner;  // owned by root while the unprivileged user writes
+        bool hardLinked;
+        bool expectWritten;
+    };
+    const Case cases[] = {
+        {"own.set", 0640, false, false, true},
+        {"linked.set", 0644, false, true, true},
+        {"others.set", 0644, true, false, false},
+        {"others-open.set", 0666, true, false, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.otherOwner && !root) continue;  // no other user's file can be made
+        const std::string host = Host(c.name);
+        TempDrives::WriteHostFile(host, "old");
+        if (c.hardLinked) {
+            ASSERT_EQ(link(host.c_str(), (host + ".link").c_str()), 0);
+        }
+        // As root the writer is user 65534, so its own files must be its own.
+        if (root && !c.otherOwner) {
+            ASSERT_EQ(chown(host.c_str(), 65534, 65534), 0);
+        }
+        ASSERT_EQ(chmod(host.c_str(), c.mode), 0);
+        struct stat before {};
+        ASSERT_EQ(stat(host.c_str(), &before), 0);
+
+        const std::string path = std::string("d:\\") + c.name;
+        EXPECT_EQ(Unprivileged([&] { return Fs().WriteWholeFile(path, "new"); }), c.expectWritten);
+
+        struct stat after {};
+        ASSERT_EQ(stat(host.c_str(), &after), 0);
+        EXPECT_EQ(TempDrives::ReadHostFile(host), c.expectWritten ? "new" : "old");
+        EXPECT_EQ(after.st_uid, before.st_uid);
+        EXPECT_EQ(after.st_gid, before.st_gid);
+        EXPECT_EQ(after.st_mode & 07777, c.mode);
+        if (c.hardLinked) {
+            EXPECT_EQ(after.st_ino, before.st_ino);
+            EXPECT_EQ(TempDrives::ReadHostFile(host + ".link"), "new");
+        }
+    }
+}
+
+// Root may write anything; a file it saves keeps the owner it had.
+TEST_F(PosixPermissionTest, ASaveByRootKeepsTheFilesOwner) {
+    if (geteuid() != 0) GTEST_SKIP() << "needs root to give the file another owner";
+    const std::string host = Host("default.set");
+    TempDrives::WriteHostFile(host, "old");
+    ASSERT_EQ(chown(host.c_str(), 65534, 65534), 0);
+    ASSERT_TRUE(Fs().WriteWholeFile("d:\\default.set", "new"));
+    struct stat after {};
+    ASSERT_EQ(stat(host.c_str(), &after), 0);
+    EXPECT_EQ(after.st_uid, 65534u);
+    EXPECT_EQ(after.st_gid, 65534u);
+    EXPECT_EQ(TempDrives::ReadHostFile(host), "new");
+}
+
 }  // namespace
 }  // namespace arbovane

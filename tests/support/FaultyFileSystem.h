@@ -50,6 +50,7 @@ public:
         return found == calls_.end() ? 0 : found->second;
     }
     void ResetCalls() { calls_.clear(); }
+    void ClearHooks() { hooks_.clear(); }
 
     bool IsFolder(const std::string& path) override { return inner_.IsFolder(path); }
     bool IsFile(const std::string& path) override { return inner_.IsFile(path); }
@@ -84,6 +85,14 @@ public:
         return inner_.ReadCurrentDirectory(path);
     }
     bool MakeCurrentDirectory(const std::string& path) override;
+    ReadOutcome ReadFileUpTo(const std::string& path, std::uint64_t limit,
+                             std::string& bytes) override {
+        if (!Pass(Op::ReadWholeFile, path, false)) return ReadOutcome::Failed;
+        return inner_.ReadFileUpTo(path, limit, bytes);
+    }
+    bool ConfigurationFolder(std::string& path) override {
+        return inner_.ConfigurationFolder(path);
+    }
 
     // False when the call must fail.
     bool Pass(Op op, const std::string& path, bool mutating);

@@ -5,6 +5,7 @@
 #include "core/app/SaveClass.h"
 #include "core/paths/PathText.h"
 #include "platform/FileSystem.h"
+#include "platform/Messenger.h"
 
 namespace arbovane {
 
@@ -48,6 +49,12 @@ std::string SettingsPath(const std::string& defaultDirectory) {
 
 namespace {
 
+const char* const kMsg0131Before = "The settings file\n";
+const char* const kMsg0131After =
+    "\nis larger than any settings file this program writes. Only its first 1024 MB were read; "
+    "the file is written again only when the settings change.";
+const char* const kMsg0131Title = "Settings.            Warning no: 0131.";
+
 // The file at path as it stands now, holding what store gives.
 void Remember(FileSystem& fs, const std::string& path, const ProgramSettings& store,
               SettingsFileSeen& seen) {
@@ -61,26 +68,39 @@ void Remember(FileSystem& fs, const std::string& path, const ProgramSettings& st
 
 }  // namespace
 
+bool StartSettingsFolder(FileSystem& fs, std::string& folder) {
+    std::size_t length = 0;
+    std::string current;
+    if (CaptureCurrentDirectory(fs, length, current)) {
+        folder = current;
+        return true;
+    }
+    // Never the root of the drive, which an empty directory would name.
+    return fs.ConfigurationFolder(folder);
+}
+
 void LoadOrCreateSettings(FileSystem& fs, Messenger& messenger, ProgramSettings& settings,
                           SettingsFileSeen* seen) {
     settings.programIdentifier = kProgramIdentifier;
     settings.programTitle = kProgramTitle;
-    std::size_t length = 0;
-    std::string current;
-    if (!CaptureCurrentDirectory(fs, length, current)) current.clear();
-    settings.defaultDirectory = current;
+    std::string folder;
+    if (!StartSettingsFolder(fs, folder)) folder.clear();
+    settings.defaultDirectory = folder;
 
-    const std::string path = SettingsPath(settings.defaultDirectory);
-    std::string bytes;
-    if (!fs.ReadWholeFile(path, bytes)) {
+    const std::string path = SettingsPath(folder);
+    // The bytes are read once: reading the file a second time could only race with another copy
+    // of the program.
+    const SettingsRead read = folder.empty()
+                                  ? SettingsRead::Unreadable
+                                  : ReadSettingsFile(fs, folder, settings, /*clearLists=*/true);
+    if (read == SettingsRead::Unreadable || read == SettingsRead::NoWholeRecord) {
         Defaults(settings);
         if (SaveClass(fs, messenger).Save(settings) && seen) Remember(fs, path, settings, *seen);
         return;
     }
-    ClearLists(settings);
-    // The bytes are at hand already; reading the file a second time could only race with another
-    // copy of the program.
-    DecodeSettings(bytes, settings);
+    if (read == SettingsRead::TooLarge)
+        messenger.Show(kMsg0131Before + path + kMsg0131After, kMsg0131Title, kMsgWarning,
+                       MessageOwner::System);
     if (seen) Remember(fs, path, settings, *seen);
 }
 

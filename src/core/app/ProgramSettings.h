@@ -84,9 +84,15 @@ struct SettingsFileSeen {
     ProgramSettings store;
 };
 
-// Start-up: records the identifier, the title and the current directory as the default directory,
+// The folder whose settings file a start reads: the current directory, or the user's configuration
+// folder when the current directory cannot be read or is too long for a path. False when neither
+// is there.
+bool StartSettingsFolder(FileSystem& fs, std::string& folder);
+
+// Start-up: records the identifier, the title and StartSettingsFolder as the default directory,
 // then reads the settings file there, or fills the defaults and writes a new file when it cannot
-// be read. seen, when given, learns what the file holds afterwards.
+// be read or holds no whole record. A file larger than any the program writes is read up to the
+// limit, after a warning. seen, when given, learns what the file holds afterwards.
 void LoadOrCreateSettings(FileSystem& fs, Messenger& messenger, ProgramSettings& settings,
                           SettingsFileSeen* seen = nullptr);
 

@@ -4,6 +4,7 @@
 
 #include "core/app/ProgramSettings.h"
 #include "core/app/SettingsRecord.h"
+#include "core/paths/PathText.h"
 #include "platform/FileSystem.h"
 
 namespace arbovane {
@@ -56,11 +57,26 @@ void DecodeSettings(const std::string& bytes, ProgramSettings& settings) {
         Apply(SettingsRecord::Parse(all.substr(at, SettingsRecord::kSize)), settings);
 }
 
-bool RestoreClass::Restore(ProgramSettings& settings) {
+SettingsRead ReadSettingsFile(FileSystem& fs, const std::string& directory,
+                              ProgramSettings& settings, bool clearLists) {
     std::string bytes;
-    if (!fs_.ReadWholeFile(SettingsPath(settings.defaultDirectory), bytes)) return false;
+    const FileSystem::ReadOutcome outcome =
+        fs.ReadFileUpTo(SettingsPath(directory), kSettingsReadLimit, bytes);
+    if (outcome == FileSystem::ReadOutcome::Failed) return SettingsRead::Unreadable;
+    // An empty or cut file would otherwise read as a store without any list, which the next save
+    // would then write over the user's lists.
+    if (bytes.size() < SettingsRecord::kSize) return SettingsRead::NoWholeRecord;
+    if (clearLists) ClearLists(settings);
     DecodeSettings(bytes, settings);
-    return true;
+    if (!IsExistingFolder(fs, settings.defaultDirectory)) settings.defaultDirectory = directory;
+    return outcome == FileSystem::ReadOutcome::TooLarge ? SettingsRead::TooLarge
+                                                        : SettingsRead::Read;
+}
+
+bool RestoreClass::Restore(ProgramSettings& settings) {
+    const SettingsRead read =
+        ReadSettingsFile(fs_, settings.defaultDirectory, settings, /*clearLists=*/false);
+    return read == SettingsRead::Read || read == SettingsRead::TooLarge;
 }
 
 }  // namespace arbovane

@@ -94,7 +94,9 @@ std::string EncodeSettings(const ProgramSettings& s) {
 }
 
 bool SaveClass::Save(const ProgramSettings& settings) {
-    if (fs_.WriteWholeFile(SettingsPath(settings.defaultDirectory), EncodeSettings(settings)))
+    // An empty default directory would name the root of the current drive.
+    if (!settings.defaultDirectory.empty() &&
+        fs_.WriteWholeFile(SettingsPath(settings.defaultDirectory), EncodeSettings(settings)))
         return true;
     messenger_.Show(kMsg0130Text, kMsg0130Title, kMsgError, MessageOwner::System);
     return false;

@@ -11,6 +11,7 @@
 #include <cctype>
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <functional>
@@ -83,6 +84,30 @@ bool CurrentHostDirectory(std::string& path) {
         buffer.resize(buffer.size() * 2);
     }
     return false;
+}
+
+// Writes bytes to a sibling of full and renames it over full, so that a write that fails half way
+// (a full disk) leaves the old file whole. The sibling takes the old file's mode, owner and group;
+// NotTried, with nothing changed, when it cannot, and the caller then rewrites the file in place.
+enum class Replaced { Done, Failed, NotTried };
+Replaced ReplaceFile(const std::string& full, const struct stat& old, const std::string& bytes) {
+    std::string temporary = full + ".~XXXXXX";
+    UniqueFd fd(mkstemp(temporary.data()));
+    if (!fd.ok()) return Replaced::NotTried;
+    struct stat made {};
+    bool ok = fstat(fd.get(), &made) == 0 &&
+              ((made.st_uid == old.st_uid && made.st_gid == old.st_gid) ||
+               fchown(fd.get(), old.st_uid, old.st_gid) == 0) &&
+              fchmod(fd.get(), old.st_mode & 07777) == 0;
+    if (!ok) {
+        unlink(temporary.c_str());
+        return Replaced::NotTried;
+    }
+    ok = WriteAll(fd.get(), bytes.data(), bytes.size()) && fsync(fd.get()) == 0;
+    ok = fd.Close() && ok;
+    if (ok && rename(temporary.c_str(), full.c_str()) == 0) return Replaced::Done;
+    unlink(temporary.c_str());
+    return Replaced::Failed;
 }
 
 }  // namespace
@@ -423,26 +448,42 @@ std::unique_ptr<FolderTree> PosixFileSystem::OpenTree(const std::string& root, F
 }
 
 bool PosixFileSystem::ReadWholeFile(const std::string& path, std::string& bytes) {
+    std::string data;
+    if (ReadFileUpTo(path, SIZE_MAX, data) != ReadOutcome::Read) return false;
+    bytes = std::move(data);
+    return true;
+}
+
+FileSystem::ReadOutcome PosixFileSystem::ReadFileUpTo(const std::string& path, std::uint64_t limit,
+                                                      std::string& bytes) {
     const auto host = Resolve(path);
-    if (!host || !host->Exists()) return false;
+    if (!host || !host->Exists()) return ReadOutcome::Failed;
     // Non-blocking so that a named pipe cannot hang the open; only regular files are read.
     UniqueFd fd(open(host->Full().c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat st {};
-    if (!fd.ok() || fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+    if (!fd.ok() || fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode)) return ReadOutcome::Failed;
+    const std::uint64_t wanted = std::min<std::uint64_t>(limit, SIZE_MAX - 1);
     std::string data;
-    data.reserve(static_cast<std::size_t>(st.st_size));
+    data.reserve(static_cast<std::size_t>(
+        std::min<std::uint64_t>(static_cast<std::uint64_t>(st.st_size), wanted)));
     char buffer[1 << 16];
-    for (;;) {
-        const ssize_t n = read(fd.get(), buffer, sizeof buffer);
+    // One byte past the limit tells a file of exactly limit bytes from a longer one, also when the
+    // file grows while it is read.
+    while (data.size() <= wanted) {
+        const std::size_t ask = static_cast<std::size_t>(
+            std::min<std::uint64_t>(sizeof buffer, wanted + 1 - data.size()));
+        const ssize_t n = read(fd.get(), buffer, ask);
         if (n == 0) break;
         if (n < 0) {
             if (errno == EINTR) continue;
-            return false;
+            return ReadOutcome::Failed;
         }
         data.append(buffer, static_cast<std::size_t>(n));
     }
+    const bool tooLarge = data.size() > wanted;
+    if (tooLarge) data.resize(static_cast<std::size_t>(wanted));
     bytes = std::move(data);
-    return true;
+    return tooLarge ? ReadOutcome::TooLarge : ReadOutcome::Read;
 }
 
 bool PosixFileSystem::WriteWholeFile(const std::string& path, const std::string& bytes) {
@@ -460,23 +501,18 @@ bool PosixFileSystem::WriteWholeFile(const std::string& path, const std::string&
     }
     struct stat st {};
     if (stat(full.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
-    // Windows refuses to write a read-only file, whoever asks.
-    if (IsReadOnlyMode(st.st_mode)) return false;
+    // Windows refuses to write a read-only file, whoever asks; and only a user who may write the
+    // file itself may change it, whatever the folder lets that user do.
+    if (IsReadOnlyMode(st.st_mode) || faccessat(AT_FDCWD, full.c_str(), W_OK, AT_EACCESS) != 0)
+        return false;
     struct stat own {};
-    if (lstat(full.c_str(), &own) == 0 && !S_ISLNK(own.st_mode)) {
-        // The new content goes to a sibling first and replaces the old file in one step, so a
-        // write that fails half way (a full disk) leaves the old file whole.
-        std::string temporary = full + ".~XXXXXX";
-        UniqueFd fd(mkstemp(temporary.data()));
-        if (fd.ok()) {
-            bool ok = fchmod(fd.get(), st.st_mode & 07777) == 0 &&
-                      WriteAll(fd.get(), bytes.data(), bytes.size()) && fsync(fd.get()) == 0;
-            ok = fd.Close() && ok;
-            if (ok && rename(temporary.c_str(), full.c_str()) == 0) return true;
-            unlink(temporary.c_str());
-            return false;
-        }
-        // A folder that takes no new entries may still let the file itself be rewritten.
+    // A replaced file would lose its other names (hard links); one that is not ours would become
+    // ours unless its owner and group can be given back.
+    const bool replaceable =
+        lstat(full.c_str(), &own) == 0 && !S_ISLNK(own.st_mode) && st.st_nlink == 1;
+    if (replaceable) {
+        const Replaced replaced = ReplaceFile(full, st, bytes);
+        if (replaced != Replaced::NotTried) return replaced == Replaced::Done;
     }
     UniqueFd fd(open(full.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NONBLOCK));
     if (!fd.ok()) return false;
@@ -651,8 +687,11 @@ bool PosixFileSystem::VolumeId(const std::string& path, std::uint64_t& id) {
 
 std::vector<LogicalDrive> PosixFileSystem::LogicalDrives() {
     std::vector<LogicalDrive> drives;
-    for (const auto& [letter, mapping] : drives_)
-        drives.push_back({letter, HostDriveType(mapping.host)});
+    // A letter whose folder vanished (an unplugged disk) is no drive, as on Windows.
+    for (const auto& [letter, mapping] : drives_) {
+        const int type = HostDriveType(mapping.host);
+        if (type != kDriveNoRootDir) drives.push_back({letter, type});
+    }
     return drives;
 }
 
@@ -687,6 +726,25 @@ bool PosixFileSystem::ReadCurrentDirectory(std::string& path) {
     if (!CurrentHostDirectory(current)) return false;
     const auto windows = ToWindowsPath(current);
     if (!windows) return false;
+    path = *windows;
+    return true;
+}
+
+bool PosixFileSystem::ConfigurationFolder(std::string& path) {
+    // The XDG rule: $XDG_CONFIG_HOME when it is absolute, else ~/.config.
+    std::string base;
+    const char* xdg = std::getenv("XDG_CONFIG_HOME");
+    const char* home = std::getenv("HOME");
+    if (xdg && xdg[0] == '/') {
+        base = xdg;
+    } else if (home && home[0] == '/') {
+        base = Join(HostText(HostNames(home)), ".config");
+    } else {
+        return false;
+    }
+    const std::string folder = Join(HostText(HostNames(base)), "arbovane");
+    const auto windows = ToWindowsPath(folder);
+    if (!windows || !CreateFolderTree(*windows) || !IsFolder(*windows)) return false;
     path = *windows;
     return true;
 }

@@ -42,6 +42,8 @@ public:
     std::unique_ptr<FolderTree> OpenTree(const std::string& root, FsError& why,
                                          bool refuseLinkRoot = false) override;
     bool ReadWholeFile(const std::string& path, std::string& bytes) override;
+    ReadOutcome ReadFileUpTo(const std::string& path, std::uint64_t limit,
+                             std::string& bytes) override;
     // Refuses a read-only file, as Windows does.
     bool WriteWholeFile(const std::string& path, const std::string& bytes) override;
     // Refuses, before creating anything, a new name Windows could not create (reserved or
@@ -69,6 +71,8 @@ public:
     int DriveType(const std::string& root) override;
     bool ReadCurrentDirectory(std::string& path) override;
     bool MakeCurrentDirectory(const std::string& path) override;
+    // $XDG_CONFIG_HOME/arbovane, or ~/.config/arbovane, in Windows text.
+    bool ConfigurationFolder(std::string& path) override;
 
 private:
     struct Mapping {

@@ -92,7 +92,8 @@ TEST(SettingsBlankRule, VacantSingleTextsAreWrittenAsOneBlank) {
         ProgramSettings store;
         store.*TextsByType().at(c.type) = c.value;
         const std::string bytes = EncodeSettings(store);
-        const SettingsRecord* record = FindRecord(RecordsOf(bytes), c.type);
+        const std::vector<SettingsRecord> records = RecordsOf(bytes);
+        const SettingsRecord* record = FindRecord(records, c.type);
         ASSERT_NE(record, nullptr) << c.type;
         EXPECT_EQ(record->value, c.written) << c.type << " [" << c.value << "]";
 

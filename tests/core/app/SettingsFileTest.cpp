@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "SettingsTestBytes.h"
 #include "core/app/ProgramSettings.h"
@@ -295,23 +297,164 @@ public:
     bool ReadCurrentDirectory(std::string&) override { return false; }
 };
 
-TEST_F(SettingsFileTest, AnUnreadableCurrentDirectoryLeavesTheDefaultDirectoryEmpty) {
+// Sets an environment variable for one scope, then gives back what it held.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(const char* name, const char* value) : name_(name) {
+        if (const char* old = std::getenv(name)) old_ = old;
+        value ? setenv(name, value, 1) : unsetenv(name);
+    }
+    ~ScopedEnvironment() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
+
+private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+TEST_F(SettingsFileTest, ACurrentDirectoryThatCannotHoldTheSettingsFallsBackToTheUsersFolder) {
     std::string deep = "D:";
     while (deep.size() <= 260) deep += "\\abcdefghij";
     Enter(deep);
     NoCurrentDirectory failingRead(Fs());
     FaultyFileSystem tooLong(Fs());
     for (FaultyFileSystem* fs : {static_cast<FaultyFileSystem*>(&failingRead), &tooLong}) {
-        std::vector<std::string> paths;
-        fs->Before(FaultyFileSystem::Op::ReadWholeFile,
-                   [&](const std::string& path) { paths.push_back(path); });
-        fs->FailOn(FaultyFileSystem::Op::WriteWholeFile, "*");
-        ProgramSettings store;
-        store.defaultDirectory = "stale";
-        LoadOrCreateSettings(*fs, messenger_, store);
-        EXPECT_EQ(store.defaultDirectory, "");
-        EXPECT_EQ(paths, (Lines{"\\default.set"}));
+        for (const bool haveConfiguration : {true, false}) {
+            SCOPED_TRACE(haveConfiguration ? "a configuration folder" : "no configuration folder");
+            const std::string config = hostE_ + "/config";
+            ScopedEnvironment xdg("XDG_CONFIG_HOME", haveConfiguration ? config.c_str() : nullptr);
+            ScopedEnvironment home("HOME", nullptr);
+            std::vector<std::string> read, written;
+            fs->Before(FaultyFileSystem::Op::ReadWholeFile,
+                       [&](const std::string& path) { read.push_back(path); });
+            fs->Before(FaultyFileSystem::Op::WriteWholeFile,
+                       [&](const std::string& path) { written.push_back(path); });
+            messenger_.Clear();
+            ProgramSettings store;
+            store.defaultDirectory = "stale";
+            LoadOrCreateSettings(*fs, messenger_, store);
+            fs->ClearHooks();
+            // Never the root of the drive.
+            EXPECT_FALSE(HostFileExists(hostD_ + "/default.set"));
+            if (haveConfiguration) {
+                EXPECT_EQ(store.defaultDirectory, "E:\\config\\arbovane");
+                EXPECT_EQ(read, (Lines{"E:\\config\\arbovane\\default.set"}));
+                EXPECT_EQ(written, (Lines{"E:\\config\\arbovane\\default.set"}));
+                EXPECT_TRUE(HostFileExists(config + "/arbovane/default.set"));
+                EXPECT_TRUE(messenger_.Shown().empty());
+                std::filesystem::remove_all(config);
+            } else {
+                EXPECT_EQ(store.defaultDirectory, "");
+                EXPECT_TRUE(read.empty());
+                EXPECT_TRUE(written.empty());
+                ASSERT_EQ(messenger_.Shown().size(), 1u);
+                ExpectMessage0130(messenger_.Shown()[0]);
+                EXPECT_EQ(store.separators.size(), 17u);
+            }
+        }
     }
+}
+
+// An empty or cut file holds no list at all; taking it as the store would let the next save write
+// empty lists over the user's.
+TEST_F(SettingsFileTest, AFileWithoutAWholeRecordIsAFirstStart) {
+    Enter("D:\\App");
+    const std::string file = hostD_ + "/App/default.set";
+    const std::string one = FileOf({{4, "DELIMLIST", "x", 0}});
+    for (const std::size_t size : {std::size_t{0}, std::size_t{1}, one.size() - 1}) {
+        SCOPED_TRACE(size);
+        TempDrives::WriteHostFile(file, one.substr(0, size));
+        ProgramSettings kept = FullStore();
+        kept.defaultDirectory = "D:\\App";
+        const ProgramSettings before = kept;
+        EXPECT_FALSE(RestoreClass(Fs()).Restore(kept));
+        EXPECT_EQ(kept, before);
+
+        ProgramSettings store;
+        LoadOrCreateSettings(Fs(), messenger_, store);
+        EXPECT_EQ(store.separators.size(), 17u);
+        EXPECT_EQ(store.selectedPatterns, (Lines{"*.*"}));
+        EXPECT_EQ(TempDrives::ReadHostFile(file).size(), 2358528u);
+    }
+    EXPECT_TRUE(messenger_.Shown().empty());
+}
+
+// Reads through a smaller limit, the way a file of more than a gigabyte reads through the real one.
+class SmallReadLimit : public FaultyFileSystem {
+public:
+    SmallReadLimit(FileSystem& inner, std::uint64_t limit)
+        : FaultyFileSystem(inner), limit_(limit) {}
+    ReadOutcome ReadFileUpTo(const std::string& path, std::uint64_t limit,
+                             std::string& bytes) override {
+        EXPECT_EQ(limit, std::uint64_t{1} << 30);
+        return FaultyFileSystem::ReadFileUpTo(path, limit_, bytes);
+    }
+
+private:
+    std::uint64_t limit_;
+};
+
+TEST_F(SettingsFileTest, AFileLargerThanTheLimitIsReadUpToItAfterAWarning) {
+    Enter("D:\\App");
+    const std::string file = hostD_ + "/App/default.set";
+    const std::string bytes = FileOf({{2, "DEFDIRECTRY", "D:\\App", 0},
+                                      {4, "DELIMLIST", "a", 0},
+                                      {4, "DELIMLIST", "b", 0},
+                                      {4, "DELIMLIST", "past the limit", 0}});
+    TempDrives::WriteHostFile(file, bytes);
+    SmallReadLimit fs(Fs(), 3 * 5312 + 100);
+    ProgramSettings store;
+    SettingsFileSeen seen;
+    LoadOrCreateSettings(fs, messenger_, store, &seen);
+    EXPECT_EQ(store.separators, (Lines{"a", "b"}));
+    ASSERT_EQ(messenger_.Shown().size(), 1u);
+    EXPECT_EQ(messenger_.Shown()[0].text,
+              "The settings file\nD:\\App\\default.set\nis larger than any settings file this "
+              "program writes. Only its first 1024 MB were read; the file is written again only "
+              "when the settings change.");
+    EXPECT_EQ(messenger_.Shown()[0].title, "Settings.            Warning no: 0131.");
+    EXPECT_EQ(messenger_.Shown()[0].flags, 48);
+    // Unchanged settings leave the file as it is.
+    fs.ResetCalls();
+    EXPECT_TRUE(SaveUnlessUnchanged(fs, messenger_, store, seen));
+    EXPECT_EQ(fs.Calls(FaultyFileSystem::Op::WriteWholeFile), 0);
+    EXPECT_EQ(TempDrives::ReadHostFile(file), bytes);
+}
+
+// A file copied from another machine may record a folder that does not exist here.
+TEST_F(SettingsFileTest, ARecordedDirectoryThatIsNotHereGivesWayToWhereTheFileWasRead) {
+    const struct {
+        const char* recorded;
+        const char* expected;
+    } cases[] = {
+        {"C:\\Users\\someone\\App", "D:\\App"},  // no drive C: here
+        {"D:\\Gone", "D:\\App"},
+        {" ", "D:\\App"},
+        {"E:\\", "E:\\"},  // there: later saves go there
+    };
+    Enter("D:\\App");
+    const std::string file = hostD_ + "/App/default.set";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.recorded);
+        TempDrives::WriteHostFile(
+            file, FileOf({{2, "DEFDIRECTRY", c.recorded, 0}, {4, "DELIMLIST", "x", 0}}));
+        ProgramSettings store;
+        LoadOrCreateSettings(Fs(), messenger_, store);
+        EXPECT_EQ(store.defaultDirectory, c.expected);
+        store.separators.push_back("y");
+        EXPECT_TRUE(SaveClass(Fs(), messenger_).Save(store));
+
+        ProgramSettings again;
+        again.defaultDirectory = "D:\\App";
+        ASSERT_TRUE(RestoreClass(Fs()).Restore(again));
+        EXPECT_EQ(again.defaultDirectory, c.expected);
+        // The file read is the one saved to, unless the recorded folder is there.
+        std::string recordedNow;
+        for (const SettingsRecord& r : RecordsOf(TempDrives::ReadHostFile(file)))
+            if (r.type == 2) recordedNow = r.value;
+        EXPECT_EQ(recordedNow, std::string(c.expected) == "D:\\App" ? "D:\\App" : c.recorded);
+        std::filesystem::remove(hostE_ + "/default.set");
+    }
+    EXPECT_TRUE(messenger_.Shown().empty());
 }
 
 // Closing rewrites the file only when writing could change it: the store changed, or the file did.

@@ -163,8 +163,10 @@ void DeleteWalk::Structure(const std::string& mainFolder, bool removeMain,
     std::unordered_set<std::string> keeping;
     std::unordered_map<std::string, std::string> parentOf;
     while (!walkQueue.empty()) {
-        auto [depth, folder] = TakeDeepest(walkQueue);
-        const bool isMain = depth == 0;
+        // Named variables, not a structured binding: the lambda below captures the folder.
+        auto taken = TakeDeepest(walkQueue);
+        const bool isMain = taken.first == 0;
+        const std::string folder = std::move(taken.second);
         const bool listed =
             List(folder, kEveryEntry, [&](const DirEntry& entry, const std::string& full) {
                 if (!Addressable(entry, full)) {
@@ -181,7 +183,7 @@ void DeleteWalk::Structure(const std::string& mainFolder, bool removeMain,
             // Every other folder that could not be listed is reported by its removal.
             if (isMain && !removeMain) Refuse(folder, true);
         }
-        if (removeMain || !isMain) removalList.emplace(depth, std::move(folder));
+        if (removeMain || !isMain) removalList.emplace(taken.first, folder);
     }
     // Greatest key first, among equal keys the one put in last.
     for (auto it = removalList.rbegin(); it != removalList.rend(); ++it) {

@@ -1,10 +1,13 @@
 #include <unistd.h>
 
+#include <cstdlib>
 #include <exception>
 #include <filesystem>
 #include <iostream>
 
 #include "cli/CliRun.h"
+#include "core/app/ProgramSettings.h"
+#include "platform/posix/DriveTable.h"
 #include "platform/posix/IcuText.h"
 #include "platform/posix/PosixFileSystem.h"
 
@@ -13,6 +16,12 @@ int main(int argc, char* argv[]) {
     try {
         IcuText text;
         PosixFileSystem fs(text);
+        // The same drive letters the window program sees when started here.
+        std::string settingsFolder;
+        if (!StartSettingsFolder(fs, settingsFolder)) settingsFolder.clear();
+        for (const std::string& problem :
+             LoadDriveTable(fs, settingsFolder, std::getenv(kDriveTableVariable)))
+            std::cerr << "arbovane-cli: drive table entry not understood: " << problem << "\n";
         CliPorts ports{fs,
                        text,
                        std::cout,

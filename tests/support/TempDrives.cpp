@@ -4,16 +4,23 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 namespace arbovane::testing {
 
 namespace stdfs = std::filesystem;
 
-TempDrives::TempDrives() : fs_(std::make_unique<PosixFileSystem>(text_)) {
-    std::string templ = (stdfs::temp_directory_path() / "arbovane-XXXXXX").string();
-    if (!mkdtemp(templ.data())) ADD_FAILURE() << "cannot make a temporary folder";
-    base_ = templ;
+TempDrives::TempDrives() : fs_(std::make_unique<HostFileSystem>(text_)) {
+    // A new folder of a random name: create_directory says false when it was there already.
+    std::random_device random;
+    for (int attempt = 0; attempt < 100 && base_.empty(); ++attempt) {
+        const auto candidate =
+            stdfs::temp_directory_path() / ("arbovane-" + std::to_string(random()));
+        std::error_code ec;
+        if (stdfs::create_directory(candidate, ec)) base_ = candidate.string();
+    }
+    if (base_.empty()) ADD_FAILURE() << "cannot make a temporary folder";
 }
 
 TempDrives::~TempDrives() {

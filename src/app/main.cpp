@@ -8,8 +8,19 @@
 #include "gui/app/QtMessenger.h"
 #include "gui/app/QtShell.h"
 #include "gui/app/TfrmMain.h"
+
+// The one place outside the platform layer that names a backend.
+#ifdef _WIN32
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Text.h"
+using PlatformText = arbovane::Win32Text;
+using PlatformFileSystem = arbovane::Win32FileSystem;
+#else
 #include "platform/posix/IcuText.h"
 #include "platform/posix/PosixFileSystem.h"
+using PlatformText = arbovane::IcuText;
+using PlatformFileSystem = arbovane::PosixFileSystem;
+#endif
 
 int main(int argc, char* argv[]) {
     using namespace arbovane;
@@ -18,8 +29,8 @@ int main(int argc, char* argv[]) {
     ProgramApplication app(argc, argv);
     app.SetErrorMessenger(&messenger);
     try {
-        IcuText text;
-        PosixFileSystem fs(text);
+        PlatformText text;
+        PlatformFileSystem fs(text);
         QtShell shell([&fs](const std::string& path) { return fs.ToHostPath(path); },
                       [&fs](const std::string& path) { return fs.ToWindowsPath(path); });
         ProgramSettings settings;

@@ -41,18 +41,27 @@ std::string TempDrives::Map(char letter) {
     return host;
 }
 
+stdfs::path TempDrives::HostPathOf(const std::string& utf8) {
+    return stdfs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string TempDrives::HostTextOf(const stdfs::path& path) {
+    const std::u8string text = path.generic_u8string();
+    return std::string(text.begin(), text.end());
+}
+
 void TempDrives::MakeHostFolder(const std::string& hostPath) {
-    stdfs::create_directories(hostPath);
+    stdfs::create_directories(HostPathOf(hostPath));
 }
 
 void TempDrives::WriteHostFile(const std::string& hostPath, const std::string& bytes) {
-    stdfs::create_directories(stdfs::path(hostPath).parent_path());
-    std::ofstream out(hostPath, std::ios::binary | std::ios::trunc);
+    stdfs::create_directories(HostPathOf(hostPath).parent_path());
+    std::ofstream out(HostPathOf(hostPath), std::ios::binary | std::ios::trunc);
     out << bytes;
 }
 
 std::string TempDrives::ReadHostFile(const std::string& hostPath) {
-    std::ifstream in(hostPath, std::ios::binary);
+    std::ifstream in(HostPathOf(hostPath), std::ios::binary);
     std::ostringstream all;
     all << in.rdbuf();
     return all.str();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
@@ -19,6 +20,11 @@ public:
     std::string Map(char letter);
     HostFileSystem& Fs() { return *fs_; }
     const HostText& TextPort() const { return text_; }
+
+    // Host paths are UTF-8 text on every host (std::filesystem would read a narrow string in the
+    // ANSI code page on Windows).
+    static std::filesystem::path HostPathOf(const std::string& utf8);
+    static std::string HostTextOf(const std::filesystem::path& path);
 
     // Host helpers for arranging trees outside the port under test.
     static void MakeHostFolder(const std::string& hostPath);

@@ -12,9 +12,20 @@
 #include "gui/app/QtMessenger.h"
 #include "gui/app/QtShell.h"
 #include "gui/app/TfrmMain.h"
+
+// The one place outside the platform layer that names a backend.
+#ifdef _WIN32
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Text.h"
+using PlatformText = arbovane::Win32Text;
+using PlatformFileSystem = arbovane::Win32FileSystem;
+#else
 #include "platform/posix/DriveTable.h"
 #include "platform/posix/IcuText.h"
 #include "platform/posix/PosixFileSystem.h"
+using PlatformText = arbovane::IcuText;
+using PlatformFileSystem = arbovane::PosixFileSystem;
+#endif
 
 namespace {
 
@@ -57,14 +68,16 @@ int main(int argc, char* argv[]) {
     ProgramApplication app(argc, argv);
     app.SetErrorMessenger(&messenger);
     try {
-        IcuText text;
-        PosixFileSystem fs(text);
+        PlatformText text;
+        PlatformFileSystem fs(text);
+#ifndef _WIN32
         // The user's drive letters, beside the settings file, before any path is read.
         std::string settingsFolder;
         if (!StartSettingsFolder(fs, settingsFolder)) settingsFolder.clear();
         for (const std::string& problem :
              LoadDriveTable(fs, settingsFolder, std::getenv(kDriveTableVariable)))
             std::fprintf(stderr, "Drive table entry not understood: %s\n", problem.c_str());
+#endif
         QtShell shell([&fs](const std::string& path) { return fs.ToHostPath(path); },
                       [&fs](const std::string& path) { return fs.ToWindowsPath(path); });
         ProgramSettings settings;

@@ -1,5 +1,3 @@
-#include <unistd.h>
-
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
@@ -7,33 +5,89 @@
 
 #include "cli/CliRun.h"
 #include "core/app/ProgramSettings.h"
+
+// Besides the window program's entry, the one place outside the platform layer that names a
+// backend.
+#ifdef _WIN32
+#include <io.h>
+#include <shellapi.h>
+#include <windows.h>
+
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Text.h"
+using PlatformText = arbovane::Win32Text;
+using PlatformFileSystem = arbovane::Win32FileSystem;
+#else
+#include <unistd.h>
+
 #include "platform/posix/DriveTable.h"
 #include "platform/posix/IcuText.h"
 #include "platform/posix/PosixFileSystem.h"
+using PlatformText = arbovane::IcuText;
+using PlatformFileSystem = arbovane::PosixFileSystem;
+#endif
+
+namespace {
+
+// The arguments as UTF-8, which the ports speak.
+std::vector<std::string> Arguments(int argc, char* argv[]) {
+#ifdef _WIN32
+    (void)argc;
+    (void)argv;
+    int count = 0;
+    LPWSTR* wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 1; wide && i < count; ++i) {
+        const int size = WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, nullptr, 0, nullptr, nullptr);
+        std::string argument(size > 0 ? size - 1 : 0, '\0');
+        if (size > 1)
+            WideCharToMultiByte(CP_UTF8, 0, wide[i], -1, argument.data(), size, nullptr, nullptr);
+        arguments.push_back(std::move(argument));
+    }
+    LocalFree(wide);
+    return arguments;
+#else
+    return std::vector<std::string>(argv + 1, argv + argc);
+#endif
+}
+
+bool ErrorIsTerminal() {
+#ifdef _WIN32
+    return _isatty(_fileno(stderr)) != 0;
+#else
+    return isatty(STDERR_FILENO) == 1;
+#endif
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
     using namespace arbovane;
+#ifdef _WIN32
+    SetConsoleOutputCP(CP_UTF8);
+#endif
     try {
-        IcuText text;
-        PosixFileSystem fs(text);
+        PlatformText text;
+        PlatformFileSystem fs(text);
+#ifndef _WIN32
         // The same drive letters the window program sees when started here.
         std::string settingsFolder;
         if (!StartSettingsFolder(fs, settingsFolder)) settingsFolder.clear();
         for (const std::string& problem :
              LoadDriveTable(fs, settingsFolder, std::getenv(kDriveTableVariable)))
             std::cerr << "arbovane-cli: drive table entry not understood: " << problem << "\n";
-        CliPorts ports{fs,
-                       text,
-                       std::cout,
-                       std::cerr,
-                       isatty(STDERR_FILENO) == 1,
-                       [&fs](const std::string& path) {
-                           std::error_code error;
-                           const auto absolute = std::filesystem::absolute(path, error);
-                           if (error) return std::optional<std::string>();
-                           return fs.ToWindowsPath(absolute.lexically_normal().string());
-                       }};
-        return RunCli(std::vector<std::string>(argv + 1, argv + argc), ports);
+#endif
+        CliPorts ports{
+            fs, text, std::cout, std::cerr, ErrorIsTerminal(), [&fs](const std::string& path) {
+                namespace stdfs = std::filesystem;
+                std::error_code error;
+                const std::u8string given(path.begin(), path.end());
+                const stdfs::path absolute = stdfs::absolute(stdfs::path(given), error);
+                if (error) return std::optional<std::string>();
+                const std::u8string full = absolute.lexically_normal().u8string();
+                return fs.ToWindowsPath(std::string(full.begin(), full.end()));
+            }};
+        return RunCli(Arguments(argc, argv), ports);
     } catch (const std::exception& error) {
         std::cerr << "arbovane-cli: " << error.what() << "\n";
         return 2;

@@ -57,7 +57,8 @@ TEST_F(PosixEnumerateTest, PatternsFollowTheWindowsRulesInNameOrder) {
         {"d:\\data\\N?TES*", {"notes.txt", "Notes2.TXT"}},
         {"d:\\data\\readme", {"README"}},
         {"d:\\data\\r*.*", {"README"}},
-        {"d:\\data\\*.", {"back\\slash (flagged)", "README", "sub"}},
+        // ".hidden" through its short name HIDDEN~1, which has no extension.
+        {"d:\\data\\*.", {".hidden", "back\\slash (flagged)", "README", "sub"}},
         {"d:\\data\\?", {}},
         {"d:\\data\\", {}},
     };

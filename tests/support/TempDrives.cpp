@@ -4,16 +4,23 @@
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 namespace arbovane::testing {
 
 namespace stdfs = std::filesystem;
 
-TempDrives::TempDrives() : fs_(std::make_unique<PosixFileSystem>(text_)) {
-    std::string templ = (stdfs::temp_directory_path() / "arbovane-XXXXXX").string();
-    if (!mkdtemp(templ.data())) ADD_FAILURE() << "cannot make a temporary folder";
-    base_ = templ;
+TempDrives::TempDrives() : fs_(std::make_unique<HostFileSystem>(text_)) {
+    // A new folder of a random name: create_directory says false when it was there already.
+    std::random_device random;
+    for (int attempt = 0; attempt < 100 && base_.empty(); ++attempt) {
+        const auto candidate =
+            stdfs::temp_directory_path() / ("arbovane-" + std::to_string(random()));
+        std::error_code ec;
+        if (stdfs::create_directory(candidate, ec)) base_ = candidate.string();
+    }
+    if (base_.empty()) ADD_FAILURE() << "cannot make a temporary folder";
 }
 
 TempDrives::~TempDrives() {
@@ -34,18 +41,27 @@ std::string TempDrives::Map(char letter) {
     return host;
 }
 
+stdfs::path TempDrives::HostPathOf(const std::string& utf8) {
+    return stdfs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+std::string TempDrives::HostTextOf(const stdfs::path& path) {
+    const std::u8string text = path.generic_u8string();
+    return std::string(text.begin(), text.end());
+}
+
 void TempDrives::MakeHostFolder(const std::string& hostPath) {
-    stdfs::create_directories(hostPath);
+    stdfs::create_directories(HostPathOf(hostPath));
 }
 
 void TempDrives::WriteHostFile(const std::string& hostPath, const std::string& bytes) {
-    stdfs::create_directories(stdfs::path(hostPath).parent_path());
-    std::ofstream out(hostPath, std::ios::binary | std::ios::trunc);
+    stdfs::create_directories(HostPathOf(hostPath).parent_path());
+    std::ofstream out(HostPathOf(hostPath), std::ios::binary | std::ios::trunc);
     out << bytes;
 }
 
 std::string TempDrives::ReadHostFile(const std::string& hostPath) {
-    std::ifstream in(hostPath, std::ios::binary);
+    std::ifstream in(HostPathOf(hostPath), std::ios::binary);
     std::ostringstream all;
     all << in.rdbuf();
     return all.str();

@@ -1,14 +1,14 @@
 #pragma once
 
+#include <filesystem>
 #include <memory>
 #include <string>
 
-#include "platform/posix/IcuText.h"
-#include "platform/posix/PosixFileSystem.h"
+#include "HostBackend.h"
 
 namespace arbovane::testing {
 
-// A fresh host folder per drive letter, mapped into a PosixFileSystem, removed at the end.
+// A fresh host folder per drive letter, mapped into a HostFileSystem, removed at the end.
 class TempDrives {
 public:
     TempDrives();
@@ -18,8 +18,13 @@ public:
 
     // Creates an empty host folder and maps it as letter; returns the host folder.
     std::string Map(char letter);
-    PosixFileSystem& Fs() { return *fs_; }
-    const IcuText& TextPort() const { return text_; }
+    HostFileSystem& Fs() { return *fs_; }
+    const HostText& TextPort() const { return text_; }
+
+    // Host paths are UTF-8 text on every host (std::filesystem would read a narrow string in the
+    // ANSI code page on Windows).
+    static std::filesystem::path HostPathOf(const std::string& utf8);
+    static std::string HostTextOf(const std::filesystem::path& path);
 
     // Host helpers for arranging trees outside the port under test.
     static void MakeHostFolder(const std::string& hostPath);
@@ -27,8 +32,8 @@ public:
     static std::string ReadHostFile(const std::string& hostPath);
 
 private:
-    IcuText text_;
-    std::unique_ptr<PosixFileSystem> fs_;
+    HostText text_;
+    std::unique_ptr<HostFileSystem> fs_;
     std::string base_;
 };
 

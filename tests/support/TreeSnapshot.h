@@ -18,7 +18,9 @@ inline std::map<std::string, std::string> TreeSnapshot(const std::string& hostRo
     std::error_code ec;
     for (auto it = stdfs::recursive_directory_iterator(hostRoot, ec);
          !ec && it != stdfs::recursive_directory_iterator(); it.increment(ec)) {
-        const std::string path = it->path().string().substr(hostRoot.size());
+        // Forward slashes and UTF-8 on every host, as the tests spell their paths.
+        const std::u8string text = it->path().generic_u8string();
+        const std::string path = std::string(text.begin(), text.end()).substr(hostRoot.size());
         if (it->is_symlink()) {
             entries[path] = "link -> " + stdfs::read_symlink(it->path(), ec).string();
         } else if (it->is_directory()) {

@@ -26,11 +26,16 @@ char AsciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+char AsciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+// Upper case, as Windows compares names: "_" sorts after the letters.
 int CompareAsciiNoCase(std::string_view a, std::string_view b) {
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
-        const auto ca = static_cast<unsigned char>(AsciiLower(a[i]));
-        const auto cb = static_cast<unsigned char>(AsciiLower(b[i]));
+        const auto ca = static_cast<unsigned char>(AsciiUpper(a[i]));
+        const auto cb = static_cast<unsigned char>(AsciiUpper(b[i]));
         if (ca != cb) return ca < cb ? -1 : 1;
     }
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
@@ -56,6 +61,14 @@ UChar32 Simple(UChar32 c) {
     if (c < 0x80) return static_cast<unsigned char>(AsciiLower(static_cast<char>(c)));
     if (c >= 0xD800 && c <= 0xDFFF) return c;
     return u_tolower(u_toupper(c));
+}
+
+// The comparison key of a code point: its simple upper case alone, as the Windows ordinal
+// comparison ignoring case takes it, so the Kelvin sign is no k and "_" sorts after "Z".
+UChar32 Fold(UChar32 c) {
+    if (c < 0x80) return static_cast<unsigned char>(AsciiUpper(static_cast<char>(c)));
+    if (c >= 0xD800 && c <= 0xDFFF) return c;
+    return u_toupper(c);
 }
 
 }  // namespace
@@ -101,8 +114,8 @@ int IcuText::CompareNoCase(const std::string& a, const std::string& b) const {
     const auto la = static_cast<std::int32_t>(a.size());
     const auto lb = static_cast<std::int32_t>(b.size());
     while (i < la && j < lb) {
-        const UChar32 ca = Simple(NextCharacter(a, i));
-        const UChar32 cb = Simple(NextCharacter(b, j));
+        const UChar32 ca = Fold(NextCharacter(a, i));
+        const UChar32 cb = Fold(NextCharacter(b, j));
         if (ca != cb) return ca < cb ? -1 : 1;
     }
     return i < la ? 1 : (j < lb ? -1 : 0);
@@ -123,12 +136,12 @@ std::size_t IcuText::FindNoCase(const std::string& haystack, const std::string& 
     // Characters map one to one, so a match is a run of whole characters of the haystack.
     std::vector<UChar32> wanted;
     for (std::int32_t i = 0; i < static_cast<std::int32_t>(needle.size());)
-        wanted.push_back(Simple(NextCharacter(needle, i)));
+        wanted.push_back(Fold(NextCharacter(needle, i)));
     std::vector<UChar32> mapped;
     std::vector<std::size_t> byteStart;
     for (std::int32_t i = 0; i < static_cast<std::int32_t>(rest.size());) {
         byteStart.push_back(static_cast<std::size_t>(i));
-        mapped.push_back(Simple(NextCharacter(rest, i)));
+        mapped.push_back(Fold(NextCharacter(rest, i)));
     }
     const auto it = std::search(mapped.begin(), mapped.end(), wanted.begin(), wanted.end());
     if (it == mapped.end()) return std::string::npos;

@@ -25,7 +25,7 @@
 #include "platform/posix/PosixFileOps.h"
 #include "platform/posix/PosixFolderTree.h"
 #include "platform/posix/UniqueFd.h"
-#include "platform/posix/WindowsPathParts.h"
+#include "platform/shared/WindowsPathParts.h"
 
 #ifndef RENAME_NOREPLACE
 #define RENAME_NOREPLACE (1 << 0)

@@ -7,6 +7,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/posix/FolderNameCache.h"
+#include "platform/shared/WindowsPattern.h"
 
 namespace arbovane {
 
@@ -110,9 +111,5 @@ private:
     std::map<char, Mapping> drives_;         // upper-case letter
     std::map<std::string, Mapping> shares_;  // lower-cased "\\server\share"
 };
-
-// Matches one name against a Windows enumeration pattern ('*', '?', case ignored, "*.*" matches
-// every name, also one without a dot).
-bool MatchesWindowsPattern(const Text& text, const std::string& pattern, const std::string& name);
 
 }  // namespace arbovane

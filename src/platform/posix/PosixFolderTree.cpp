@@ -11,7 +11,7 @@
 #include "platform/Text.h"
 #include "platform/posix/PosixFileOps.h"
 #include "platform/posix/PosixFileSystem.h"
-#include "platform/posix/WindowsPathParts.h"
+#include "platform/shared/WindowsPathParts.h"
 
 namespace arbovane {
 

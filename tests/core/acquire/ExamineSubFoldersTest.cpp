@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "HostBackend.h"
 #include "core/acquire/ExamineSubFolders.h"
-#include "platform/posix/IcuText.h"
 
 namespace arbovane {
 namespace {
@@ -9,7 +9,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 TEST(ExamineSubFolders, ReadAllKeepsDistinctLinesInByteOrder) {
-    const IcuText text;
+    const HostText text;
     const struct {
         Lines lines;
         Lines expected;
@@ -26,7 +26,7 @@ TEST(ExamineSubFolders, ReadAllKeepsDistinctLinesInByteOrder) {
 }
 
 TEST(ExamineSubFolders, ReadTopMostDropsFoldersBelowKeptOnes) {
-    const IcuText text;
+    const HostText text;
     const struct {
         Lines lines;
         Lines expected;
@@ -49,7 +49,7 @@ TEST(ExamineSubFolders, ReadTopMostDropsFoldersBelowKeptOnes) {
 }
 
 TEST(ExamineSubFolders, ReadTopMostStaysFastOnLongLists) {
-    const IcuText text;
+    const HostText text;
     Lines lines{"d:\\Root"};
     for (int i = 0; i < 50000; ++i) lines.push_back("d:\\root\\" + std::to_string(i) + "\\x");
     for (int i = 0; i < 50000; ++i) lines.push_back("e:\\" + std::to_string(i));

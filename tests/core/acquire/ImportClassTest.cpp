@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "HostBackend.h"
 #include "core/acquire/ImportClass.h"
 #include "core/acquire/SplitLine.h"
 #include "core/lists/FolderList.h"
-#include "platform/posix/IcuText.h"
 #include "support/TempDrives.h"
 
 namespace arbovane {
@@ -237,7 +237,7 @@ TEST(ImportMessage, TextsTitlesAndFlags) {
 }
 
 TEST(ImportDialogRules, SeparatorsModesAndSourceLines) {
-    const IcuText text;
+    const HostText text;
     EXPECT_EQ(ImportSeparatorEntries(text, {}),
               (Lines{",", "\"", "'", "|", "~", ";", ":", "#", "&", "@", "$", "<", ">", ".", "-",
                      "_", "space"}));
@@ -268,7 +268,7 @@ TEST(ImportDialogRules, SeparatorsModesAndSourceLines) {
 }
 
 TEST(ImportDialogRules, ThePreviewNeverHoldsDuplicates) {
-    const IcuText text;
+    const HostText text;
     FolderList preview(text);
     for (const char* item : {"d:\\A", " d:\\a ", "   ", "e:\\b", "D:\\A", "e:\\b "})
         AddToPreview(preview, item);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "HostBackend.h"
 #include "core/acquire/ListExport.h"
-#include "platform/posix/IcuText.h"
 
 namespace arbovane {
 namespace {
@@ -9,7 +9,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 TEST(RebuildSourceLines, TransformsThenDropsCaseDuplicates) {
-    const IcuText text;
+    const HostText text;
     const struct {
         Lines given;
         ExportLinesChoice choice;
@@ -39,12 +39,12 @@ TEST(RebuildSourceLines, TransformsThenDropsCaseDuplicates) {
 }
 
 TEST(UniqueLines, KeepsTheFirstSpellingInOrder) {
-    const IcuText text;
+    const HostText text;
     EXPECT_EQ(UniqueLines(text, {"b", "A", "a", "B", "c"}), (Lines{"b", "A", "c"}));
 }
 
 TEST(DelimiterEntries, SettingsSeparatorsOrTheBuiltInOnes) {
-    const IcuText text;
+    const HostText text;
     EXPECT_EQ(DelimiterEntries(text, {}), (Lines{",", "space", "\"", "'", "|", "~", ";", ":", "#",
                                                  "&", "@", "$", "<", ">", ".", "-", "_"}));
     EXPECT_EQ(DelimiterEntries(text, {";", "Tab", "TAB", ",", "tab"}), (Lines{";", "Tab", ","}));

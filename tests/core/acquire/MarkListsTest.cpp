@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "HostBackend.h"
 #include "core/acquire/MarkLists.h"
-#include "platform/posix/IcuText.h"
 
 namespace arbovane {
 namespace {
@@ -52,7 +52,7 @@ protected:
         }
     }
 
-    IcuText text_;
+    HostText text_;
 };
 
 TEST_F(MarkListsTest, ActivationTakesTheStoredListOrTheBuiltInMarks) {

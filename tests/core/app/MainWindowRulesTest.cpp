@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/posix/IcuText.h"
+#include "HostBackend.h"
 
 namespace arbovane {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 TEST(DestinationComboItems, EachRememberedFolderOnceInStoredOrder) {
-    const IcuText text;
+    const HostText text;
     const struct {
         const char* what;
         Lines remembered;
@@ -45,7 +45,7 @@ TEST(DestinationComboItems, EachRememberedFolderOnceInStoredOrder) {
 }
 
 TEST(DestinationComboItems, AHundredThousandEntriesAreNotComparedPairByPair) {
-    const IcuText text;
+    const HostText text;
     Lines remembered;
     for (int i = 0; i < 100000; ++i) remembered.push_back("d:\\Dest\\" + std::to_string(i));
     remembered.push_back("D:\\DEST\\7");

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "HostBackend.h"
 #include "core/lists/EditParseBack.h"
 #include "core/lists/FolderList.h"
-#include "platform/posix/IcuText.h"
 
 namespace arbovane {
 namespace {
@@ -16,7 +16,7 @@ namespace {
 using Lines = std::vector<std::string>;
 
 TEST(FolderList, HoldsIgnoresLetterCaseButNotBlanks) {
-    const IcuText text;
+    const HostText text;
     FolderList list(text);
     EXPECT_TRUE(list.Add("d:\\Data"));
     EXPECT_FALSE(list.Add("D:\\DATA"));
@@ -29,7 +29,7 @@ TEST(FolderList, HoldsIgnoresLetterCaseButNotBlanks) {
 }
 
 TEST(FolderList, SortedListInsertsIgnoringLetterCase) {
-    const IcuText text;
+    const HostText text;
     FolderList list(text, true);
     for (const char* line : {"\\beta", "\\Alpha", "\\gamma", "\\ALPHA2", "\\Beta1"}) list.Add(line);
     EXPECT_EQ(list.Lines(), (Lines{"\\Alpha", "\\ALPHA2", "\\beta", "\\Beta1", "\\gamma"}));
@@ -44,7 +44,7 @@ TEST(FolderList, SortedListInsertsIgnoringLetterCase) {
 }
 
 TEST(FolderList, RemoveAtTakesAnyOrderAndFreesTheText) {
-    const IcuText text;
+    const HostText text;
     FolderList list(text);
     list.AddAll({"a", "b", "c", "d", "B"});
     EXPECT_EQ(list.Size(), 4u);
@@ -59,7 +59,7 @@ TEST(FolderList, RemoveAtTakesAnyOrderAndFreesTheText) {
 
 // The moves of the panes go through these; the index must follow the lines in both lists.
 TEST(FolderList, TakingAndExchangingKeepBothListsAndTheirIndexes) {
-    const IcuText text;
+    const HostText text;
     const auto noDrive = [](const std::string& line) {
         return line.find(':') != std::string::npos;
     };
@@ -145,7 +145,7 @@ TEST(FolderList, TakingAndExchangingKeepBothListsAndTheirIndexes) {
 }
 
 TEST(FolderList, TheRevisionMovesOnlyWithTheLines) {
-    const IcuText text;
+    const HostText text;
     FolderList list(text), other(text);
     const auto changes = [&](const std::function<void()>& change) {
         const auto before = list.Revision();
@@ -176,7 +176,7 @@ TEST(FolderList, TheRevisionMovesOnlyWithTheLines) {
 }
 
 TEST(FolderList, HundredThousandSortedLinesStayFast) {
-    const IcuText text;
+    const HostText text;
     FolderList list(text, true);
     const auto start = std::chrono::steady_clock::now();
     for (int i = 100000; i > 0; --i) list.Add("\\Folder" + std::to_string(i));

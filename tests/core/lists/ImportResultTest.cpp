@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
+#include "HostBackend.h"
 #include "core/lists/ListPane.h"
-#include "platform/posix/IcuText.h"
 
 namespace arbovane {
 namespace {
 
 TEST(ImportResult, EmptyResultWarnsWhicheverWayTheDialogClosed) {
-    IcuText text;
+    HostText text;
     for (bool ok : {true, false}) {
         ListPane pane(TabPrefix::Vol07, text);
         const auto message = pane.ImportResult({}, ok);
@@ -20,14 +20,14 @@ TEST(ImportResult, EmptyResultWarnsWhicheverWayTheDialogClosed) {
 }
 
 TEST(ImportResult, CancelAddsNothing) {
-    IcuText text;
+    HostText text;
     ListPane pane(TabPrefix::Vol08, text);
     EXPECT_FALSE(pane.ImportResult({"d:\\A"}, false).has_value());
     EXPECT_TRUE(pane.Include().Empty());
 }
 
 TEST(ImportResult, StringTabRefusesALineWithADriveLetter) {
-    IcuText text;
+    HostText text;
     ListPane pane(TabPrefix::Vol02, text);
     const auto message = pane.ImportResult({"\\Good", "d:\\Bad"}, true);
     ASSERT_TRUE(message.has_value());
@@ -39,7 +39,7 @@ TEST(ImportResult, StringTabRefusesALineWithADriveLetter) {
 }
 
 TEST(ImportResult, AppendsNewLinesOnly) {
-    IcuText text;
+    HostText text;
     ListPane folders(TabPrefix::Vol06, text);
     folders.Include().Add("d:\\Old");
     folders.Exclude().Add("d:\\Set\\Aside");

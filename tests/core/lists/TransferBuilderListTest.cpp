@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "HostBackend.h"
 #include "core/lists/ListPane.h"
 #include "core/lists/TransferBuilderList.h"
-#include "platform/posix/IcuText.h"
 
 namespace arbovane {
 namespace {
@@ -17,7 +17,7 @@ TEST(TransferBuilderList, EmptyResultWarnsWithTheTabsTitle) {
         {TabPrefix::Vol06, "Rename Folder(s).-From a Folder List.             Warning no: 0585."},
         {TabPrefix::Vol07, "Delete Folder(s).-From a Folder List.             Warning no: 0590."},
     };
-    IcuText text;
+    HostText text;
     for (const auto& c : cases) {
         for (bool imported : {true, false}) {
             ListPane pane(c.tab, text);
@@ -31,7 +31,7 @@ TEST(TransferBuilderList, EmptyResultWarnsWithTheTabsTitle) {
 }
 
 TEST(TransferBuilderList, ImportAddsOnlyNewNonBlankLines) {
-    IcuText text;
+    HostText text;
     ListPane pane(TabPrefix::Vol08, text);
     pane.Include().Add("d:\\T\\A");
     pane.Exclude().Add("d:\\T\\D");

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "HostBackend.h"
 #include "core/app/ProgramSettings.h"
 #include "core/templates/FileSelection.h"
-#include "platform/posix/IcuText.h"
 
 namespace arbovane {
 namespace {
@@ -118,7 +118,7 @@ protected:
         return ApplyFileSelection(text_, entry, combo, settings_);
     }
 
-    const IcuText text_;
+    const HostText text_;
     ProgramSettings settings_;
 };
 
@@ -219,7 +219,7 @@ TEST_F(ApplyFileSelectionTest, MenuTakesTheNonEmptyComboItemsAndAddsTheTextOnce)
 }
 
 TEST(ActivateFileSelection, AddsMenuAndCurrentTextUnlessHeld) {
-    const IcuText text;
+    const HostText text;
     const struct {
         Lines combo, menu;
         std::string selectionText;

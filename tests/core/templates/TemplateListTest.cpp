@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "HostBackend.h"
 #include "core/templates/TemplateList.h"
-#include "platform/posix/IcuText.h"
 
 namespace arbovane {
 namespace {
@@ -28,7 +28,7 @@ protected:
             list.Import(lines, true);
         return list;
     }
-    IcuText text_;
+    HostText text_;
 };
 
 TEST_F(TemplateListTest, ImportByKind) {

@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "HostBackend.h"
 #include "core/templates/TemplateOptions.h"
-#include "platform/posix/IcuText.h"
 
 namespace arbovane {
 namespace {
@@ -26,7 +26,7 @@ struct TransformCase {
 };
 
 TEST(TemplateOptions, TransformTemplateLine) {
-    const IcuText text;
+    const HostText text;
     const TransformCase cases[] = {
         {TemplateOption::ReplaceNo, "\\Project\\Plans", "d:\\W", "\\Project\\Plans"},
         {TemplateOption::ReplaceNo, "/a//b", "d:\\W", "/a//b"},

@@ -32,7 +32,7 @@ public:
         return std::filesystem::symlink_status(Host(windowsPath), ec).type() !=
                std::filesystem::file_type::not_found;
     }
-    PosixFileSystem& Fs() { return drives_.Fs(); }
+    HostFileSystem& Fs() { return drives_.Fs(); }
     const Text& TextPort() const { return drives_.TextPort(); }
 
 private:

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <map>
@@ -41,7 +40,7 @@ protected:
             if (!entry.empty() && entry.back() == '/') {
                 TempDrives::MakeHostFolder(host);
             } else {
-                TempDrives::MakeHostFolder(std::filesystem::path(host).parent_path());
+                TempDrives::MakeHostFolder(std::filesystem::path(host).parent_path().string());
                 TempDrives::WriteHostFile(host, entry);
             }
         }
@@ -50,8 +49,9 @@ protected:
         return (drive == 'd' ? d_ : drive == 'e' ? e_ : f_) + "/" + relative;
     }
     bool Exists(char drive, const std::string& relative) const {
-        struct stat st {};
-        return lstat(Host(drive, relative).c_str(), &st) == 0;
+        std::error_code ec;
+        return std::filesystem::symlink_status(Host(drive, relative), ec).type() !=
+               std::filesystem::file_type::not_found;
     }
     std::map<std::string, std::string> Snapshot(char drive) const {
         return TreeSnapshot(drive == 'd' ? d_ : drive == 'e' ? e_ : f_);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "CopyFixture.h"
-#include "platform/posix/IcuText.h"
+#include "HostBackend.h"
 
 namespace arbovane {
 namespace {
@@ -11,7 +11,7 @@ using testing::ExpectMessages;
 using testing::Lines;
 
 TEST(CopyTotals, DestinationCountLeavesOutBlankAndNestedLines) {
-    const IcuText text;
+    const HostText text;
     const struct {
         Lines lines;
         std::size_t count;

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <string>
@@ -44,8 +42,9 @@ protected:
         std::filesystem::create_symlink(target, Host(relative));
     }
     bool Exists(const std::string& relative) const {
-        struct stat st {};
-        return lstat(Host(relative).c_str(), &st) == 0;
+        std::error_code ec;
+        return std::filesystem::symlink_status(Host(relative), ec).type() !=
+               std::filesystem::file_type::not_found;
     }
     Lines Of(Vol07Category category) const { return log_.Lines(category); }
     double Count(Vol07Counter counter) const { return log_.Counter(counter); }

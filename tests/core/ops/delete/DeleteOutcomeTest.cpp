@@ -1,8 +1,4 @@
-#include <grp.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -13,6 +9,7 @@
 #include "DeleteFixture.h"
 #include "core/ops/delete/DeleteRun.h"
 #include "core/ops/delete/SmartDelete.h"
+#include "support/HostOnly.h"
 #include "support/ScriptedMessenger.h"
 #include "support/TreeSnapshot.h"
 
@@ -235,32 +232,18 @@ TEST_F(DeleteOutcomeTest, FolderThatCannotBeListedIsReportedOncePerRun) {
     EXPECT_EQ(testing::TempDrives::ReadHostFile(Host("P/E/x.txt")), "keep");
 }
 
-// Returns the check's verdict, run as the unprivileged user when the test runs as root (the
-// permission bits do not stop root).
-bool AsUnprivilegedUser(const std::function<bool()>& check) {
-    if (geteuid() != 0) return check();
-    const pid_t child = fork();
-    if (child == 0) {
-        const bool dropped = setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0;
-        _exit(!dropped ? 2 : (check() ? 1 : 0));
-    }
-    int status = 0;
-    if (waitpid(child, &status, 0) != child || !WIFEXITED(status)) return false;
-    return WEXITSTATUS(status) == 1;
-}
-
 TEST_F(DeleteOutcomeTest, FolderTheUserMayNotEnterIsOtherReasonsInTheSimulationToo) {
     File("PP/Closed/x.txt", "keep");
     File("PP/y.txt");
-    if (geteuid() == 0) {
-        ASSERT_EQ(chmod((host_ + "/..").c_str(), 0755), 0);
+    if (testing::RunsAsRoot()) {
+        ASSERT_TRUE(testing::SetHostMode((host_ + "/.."), 0755));
     }
     for (const char* folder : {"", "/Start", "/PP"})
-        ASSERT_EQ(chmod((host_ + folder).c_str(), 0777), 0);
-    ASSERT_EQ(chmod(Host("PP/Closed").c_str(), 0), 0);
+        ASSERT_TRUE(testing::SetHostMode((host_ + folder), 0777));
+    ASSERT_TRUE(testing::SetHostMode(Host("PP/Closed"), 0));
     const Lines expected = {"folder other d:\\PP\\Closed", "folder other d:\\PP",
                             "file deleted d:\\PP\\y.txt"};
-    const bool agree = AsUnprivilegedUser([&] {
+    const bool agree = testing::AsUnprivilegedUser([&] {
         const DeleteTabOptions options = Options({"d:\\PP"}, DeleteTabMode::Complete);
         const Lines simulated = Simulate(fs_, options);
         const Lines run = Run(fs_, options);
@@ -268,7 +251,7 @@ TEST_F(DeleteOutcomeTest, FolderTheUserMayNotEnterIsOtherReasonsInTheSimulationT
         if (run != expected) std::fprintf(stderr, "the run differs\n");
         return simulated == expected && run == expected;
     });
-    ASSERT_EQ(chmod(Host("PP/Closed").c_str(), 0755), 0);
+    ASSERT_TRUE(testing::SetHostMode(Host("PP/Closed"), 0755));
     EXPECT_TRUE(agree);
     EXPECT_EQ(testing::TempDrives::ReadHostFile(Host("PP/Closed/x.txt")), "keep");
 }
@@ -287,17 +270,16 @@ TEST_F(DeleteOutcomeTest, ReadOnlyFolderThatStaysKeepsItsAttribute) {
         std::filesystem::remove_all(Host("P"));
         Folder("P/RO");
         if (c.holdsOddName) File("P/RO/odd.");
-        ASSERT_EQ(chmod(Host("P/RO").c_str(), 0555), 0);
+        ASSERT_TRUE(testing::SetHostMode(Host("P/RO"), 0555));
         FaultyFileSystem faulty(drives_.Fs());
         if (c.removalFails) faulty.FailOn(Op::RemoveEmptyFolder, "d:\\P\\RO");
         DeleteTabOptions options = Options({"d:\\P"}, DeleteTabMode::SubfoldersOnly);
         options.readOnlyFolders = true;
         Run(faulty, options);
         EXPECT_EQ(Of(Vol07Category::FoldersOtherReasons), Lines{"d:\\P\\RO"});
-        struct stat st {};
-        ASSERT_EQ(stat(Host("P/RO").c_str(), &st), 0);
-        EXPECT_EQ(st.st_mode & 0777, 0555u);
-        chmod(Host("P/RO").c_str(), 0755);
+        ASSERT_TRUE(std::filesystem::exists(Host("P/RO")));
+        EXPECT_EQ(testing::HostMode(Host("P/RO")) & 0777, 0555u);
+        testing::SetHostMode(Host("P/RO"), 0755);
     }
 }
 
@@ -327,18 +309,19 @@ namespace {
 // not search is there for other reasons, in the run and in the simulation alike.
 TEST_F(DeleteOutcomeTest, MainFolderTheUserMayNotReachIsOtherReasons) {
     File("Shut/In/x.txt", "keep");
-    if (geteuid() == 0) {
-        ASSERT_EQ(chmod((host_ + "/..").c_str(), 0755), 0);
+    if (testing::RunsAsRoot()) {
+        ASSERT_TRUE(testing::SetHostMode((host_ + "/.."), 0755));
     }
-    for (const char* folder : {"", "/Start"}) ASSERT_EQ(chmod((host_ + folder).c_str(), 0777), 0);
-    ASSERT_EQ(chmod(Host("Shut").c_str(), 0), 0);
+    for (const char* folder : {"", "/Start"})
+        ASSERT_TRUE(testing::SetHostMode((host_ + folder), 0777));
+    ASSERT_TRUE(testing::SetHostMode(Host("Shut"), 0));
     const Lines expected = {"folder missing d:\\Gone", "folder other d:\\Shut\\In"};
-    const bool agree = AsUnprivilegedUser([&] {
+    const bool agree = testing::AsUnprivilegedUser([&] {
         const DeleteTabOptions options =
             Options({"d:\\Shut\\In", "d:\\Gone"}, DeleteTabMode::Complete);
         return Run(fs_, options) == expected && Simulate(fs_, options) == expected;
     });
-    ASSERT_EQ(chmod(Host("Shut").c_str(), 0755), 0);
+    ASSERT_TRUE(testing::SetHostMode(Host("Shut"), 0755));
     EXPECT_TRUE(agree);
     EXPECT_EQ(testing::TempDrives::ReadHostFile(Host("Shut/In/x.txt")), "keep");
 }

@@ -1,10 +1,6 @@
 #include "core/ops/delete/DeleteRun.h"
 
-#include <grp.h>
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <filesystem>
 #include <stdexcept>
@@ -12,9 +8,10 @@
 #include <vector>
 
 #include "DeleteFixture.h"
-#include "support/TreeSnapshot.h"
 #include "core/ops/delete/MainFolderCheck.h"
+#include "support/HostOnly.h"
 #include "support/ScriptedMessenger.h"
+#include "support/TreeSnapshot.h"
 
 namespace arbovane {
 namespace {
@@ -213,12 +210,12 @@ TEST_F(DeleteRunTest, FileInAFolderWithoutWritePermissionIsOtherReasonsAndTheRun
     File("P/Locked/x.dat", "keep");
     File("P/Open/y.dat");
     File("P/z.dat");
-    if (geteuid() == 0) {
-        ASSERT_EQ(chmod((host_ + "/..").c_str(), 0755), 0);
+    if (testing::RunsAsRoot()) {
+        ASSERT_TRUE(testing::SetHostMode((host_ + "/.."), 0755));
     }
     for (const char* folder : {"", "/Start", "/P", "/P/Open"})
-        ASSERT_EQ(chmod((host_ + folder).c_str(), 0777), 0);
-    ASSERT_EQ(chmod(Host("P/Locked").c_str(), 0555), 0);
+        ASSERT_TRUE(testing::SetHostMode((host_ + folder), 0777));
+    ASSERT_TRUE(testing::SetHostMode(Host("P/Locked"), 0555));
 
     const auto run = [&] {
         DeleteMainFolders(Ports(), Options({"d:\\P"}, DeleteTabMode::Complete));
@@ -227,23 +224,7 @@ TEST_F(DeleteRunTest, FileInAFolderWithoutWritePermissionIsOtherReasonsAndTheRun
                Of(Vol07Category::FilesDeleted) == (Lines{"d:\\P\\z.dat", "d:\\P\\Open\\y.dat"}) &&
                Of(Vol07Category::FoldersDeleted) == Lines{"d:\\P\\Open"};
     };
-    bool asExpected = false;
-    if (geteuid() != 0) {
-        asExpected = run();
-    } else {
-        const pid_t child = fork();
-        if (child == 0) {
-            const bool dropped =
-                setgroups(0, nullptr) == 0 && setgid(65534) == 0 && setuid(65534) == 0;
-            _exit(!dropped ? 2 : (run() ? 1 : 0));
-        }
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFEXITED(status));
-        ASSERT_NE(WEXITSTATUS(status), 2) << "could not become the unprivileged user";
-        asExpected = WEXITSTATUS(status) == 1;
-    }
-    EXPECT_TRUE(asExpected);
+    EXPECT_TRUE(testing::AsUnprivilegedUser(run));
     EXPECT_EQ(testing::TempDrives::ReadHostFile(Host("P/Locked/x.dat")), "keep");
     EXPECT_FALSE(Exists("P/Open"));
     EXPECT_FALSE(Exists("P/z.dat"));

@@ -1,7 +1,6 @@
 #include "core/ops/delete/SmartDelete.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -10,6 +9,7 @@
 #include "DeleteFixture.h"
 #include "core/ops/delete/SmartDeleteOne.h"
 #include "core/ops/delete/SmartDeleteSimul.h"
+#include "support/HostOnly.h"
 #include "support/TreeSnapshot.h"
 
 namespace arbovane {
@@ -146,18 +146,17 @@ TEST_F(SmartDeleteTest, ReadOnlyFolderGoesOnlyWithTheOption) {
     };
     for (const auto& c : cases) {
         Folder("P/RO");
-        ASSERT_EQ(chmod(Host("P/RO").c_str(), 0555), 0);
+        ASSERT_TRUE(testing::SetHostMode(Host("P/RO"), 0555));
         FaultyFileSystem faulty(drives_.Fs());
         if (c.attributesFail) faulty.FailOn(Op::SetAttributes, "d:\\P\\RO");
         log_.BeginRun(VisualLogMode::Normal);
         Tree(SmartDeleteMode::SubfoldersOnly)({faulty, log_, {}, c.option});
         Expect(c.outcome);
-        struct stat st {};
-        const bool stays = stat(Host("P/RO").c_str(), &st) == 0;
+        const bool stays = std::filesystem::exists(Host("P/RO"));
         EXPECT_EQ(stays, !c.outcome.foldersOther.empty());
         // Without the option nothing is changed on it.
         if (!c.option) {
-            EXPECT_EQ(st.st_mode & 0777, 0555u);
+            EXPECT_EQ(testing::HostMode(Host("P/RO")) & 0777, 0555u);
         }
     }
 }
@@ -329,8 +328,6 @@ TEST_F(SmartDeleteTest, AFolderSwappedForALinkAtAnyStepLeavesTheOutsideAlone) {
 }  // namespace
 }  // namespace arbovane
 
-#include <sys/mount.h>
-
 namespace arbovane {
 namespace {
 
@@ -340,12 +337,12 @@ TEST_F(SmartDeleteTest, MountPointsAreNeverEntered) {
     File("P/f.txt");
     Folder("P/Mounted");
     File("Elsewhere/keep.txt", "keep");
-    if (mount(Host("Elsewhere").c_str(), Host("P/Mounted").c_str(), nullptr, MS_BIND, nullptr) != 0)
+    if (!testing::BindMount(Host("Elsewhere"), Host("P/Mounted")))
         GTEST_SKIP() << "no permission to mount here";
     const auto before = testing::TreeSnapshot(Host("Elsewhere"));
     Tree(SmartDeleteMode::Complete)({fs_, log_, {}, true});
     const bool stillMounted = Exists("P/Mounted/keep.txt");
-    umount2(Host("P/Mounted").c_str(), MNT_DETACH);
+    testing::Unmount(Host("P/Mounted"));
     EXPECT_TRUE(stillMounted);
     EXPECT_EQ(testing::TreeSnapshot(Host("Elsewhere")), before);
     EXPECT_FALSE(Exists("P/f.txt"));

@@ -11,6 +11,7 @@
 #include "core/undo/UndoJournal.h"
 #include "core/visuallog/VisualLog.h"
 #include "support/ScriptedMessenger.h"
+#include "support/TempDrives.h"
 
 // Helpers shared by the rename tests of core, undo and gui.
 namespace arbovane::testing {
@@ -40,8 +41,10 @@ inline RenameFields NewName(std::string name) {
 // Every folder and file below root, relative to it, sorted.
 inline Lines HostTree(const std::string& root) {
     Lines tree;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(root))
-        tree.push_back(std::filesystem::relative(entry.path(), root).generic_string());
+    const auto host = testing::TempDrives::HostPathOf(root);
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(host))
+        tree.push_back(
+            testing::TempDrives::HostTextOf(std::filesystem::relative(entry.path(), host)));
     std::sort(tree.begin(), tree.end());
     return tree;
 }

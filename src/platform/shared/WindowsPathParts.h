@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/shared/WindowsNames.h"
+
 namespace arbovane {
 
 // Where the components of a Windows path start.
@@ -25,8 +27,5 @@ struct WindowsPathParts {
 
 // False for text that names no place: empty, a NUL byte, a network path without server or share.
 bool SplitWindowsPath(const std::string& path, WindowsPathParts& parts);
-
-// A name Windows could create: not empty, no reserved or control characters.
-bool IsCreatableWindowsName(const std::string& name);
 
 }  // namespace arbovane

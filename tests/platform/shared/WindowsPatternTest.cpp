@@ -2,14 +2,14 @@
 
 #include <string>
 
-#include "platform/posix/IcuText.h"
-#include "platform/posix/PosixFileSystem.h"
+#include "HostBackend.h"
+#include "platform/shared/WindowsPattern.h"
 
 namespace arbovane {
 namespace {
 
 TEST(MatchesWindowsPattern, WindowsEnumerationRules) {
-    const IcuText text;
+    const HostText text;
     const struct {
         std::string pattern, name;
         bool match;
@@ -51,10 +51,40 @@ TEST(MatchesWindowsPattern, WindowsEnumerationRules) {
         {"", "a", false},
         {"ab\xFF", "AB\xFF", true},
         {"ab\xFF", "ab\xFE", false},
+        // '?' takes no character before a period or at the end, as Windows reads it.
+        {"a?", "a", true},
+        {"a??.txt", "a.txt", true},
+        {"a??.txt", "abcd.txt", false},
+        {"*.h?", "x.h", true},
+        {"??????", "ab.txt", false},
+        {"?.txt", ".txt", true},
+        // A period before a wildcard or at the end also matches the end of the name.
+        {"a.*", "a", true},
+        {"*.?", "readme", true},
+        {"*.b", "a.b.c", false},
+        {"*.txt", "a.b.txt", true},
+        // Through the 8.3 short name: "page.html" is also "PAGE~1.HTM".
+        {"*.htm", "page.html", true},
+        {"p*.htm", "Page.HTML", true},
+        {"*.htm", "page.htmx", true},
+        {"page.htm", "page.html", false},
+        {"*.htm", "pa.html.bak", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(MatchesWindowsPattern(text, c.pattern, c.name), c.match)
             << "'" << c.pattern << "' on '" << c.name << "'";
+}
+
+TEST(ShortNameOf, LongNamesGetTheirEightDotThreeForm) {
+    const struct {
+        std::string name, shortName;
+    } cases[] = {
+        {"readme.txt", ""},          {"README", ""},
+        {"page.html", "PAGE~1.HTM"}, {"Long file name.txt", "LONGFI~1.TXT"},
+        {"a.b.c", "AB~1.C"},         {"caf\xC3\xA9.txt", "CAF_~1.TXT"},
+        {"x+y.doc", "X_Y~1.DOC"},    {".profile", "PROFIL~1"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ShortNameOf(c.name), c.shortName) << c.name;
 }
 
 }  // namespace

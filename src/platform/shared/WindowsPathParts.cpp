@@ -1,10 +1,7 @@
-#include "platform/posix/WindowsPathParts.h"
-
-#include <unicode/utf8.h>
+#include "platform/shared/WindowsPathParts.h"
 
 #include <algorithm>
 #include <cctype>
-#include <cstdint>
 
 namespace arbovane {
 
@@ -39,19 +36,6 @@ std::string NextSegment(const std::string& text, std::size_t& pos) {
 bool StartsWithDrive(const std::string& text, std::size_t at) {
     return text.size() >= at + 2 && text[at + 1] == ':' &&
            std::isalpha(static_cast<unsigned char>(text[at]));
-}
-
-// Windows text is Unicode: bytes that are no UTF-8 cannot become a new name.
-bool IsValidUtf8(const std::string& text) {
-    const auto* bytes = reinterpret_cast<const std::uint8_t*>(text.data());
-    const auto length = static_cast<std::int32_t>(std::min<std::size_t>(text.size(), INT32_MAX));
-    std::int32_t i = 0;
-    while (i < length) {
-        UChar32 c = 0;
-        U8_NEXT(bytes, i, length, c);
-        if (c < 0) return false;
-    }
-    return true;
 }
 
 }  // namespace
@@ -105,29 +89,6 @@ bool SplitWindowsPath(const std::string& path, WindowsPathParts& parts) {
         std::string name = WindowsSegmentName(std::move(segments[i]), last && !endsWithSeparator);
         if (name.empty() || name == ".") continue;
         parts.components.push_back(std::move(name));
-    }
-    return true;
-}
-
-bool IsCreatableWindowsName(const std::string& name) {
-    if (name.empty() || name == "." || name == ".." || !IsValidUtf8(name)) return false;
-    for (const char c : name) {
-        const auto u = static_cast<unsigned char>(c);
-        if (u < 0x20) return false;
-        switch (c) {
-            case '<':
-            case '>':
-            case ':':
-            case '"':
-            case '/':
-            case '\\':
-            case '|':
-            case '?':
-            case '*':
-                return false;
-            default:
-                break;
-        }
     }
     return true;
 }

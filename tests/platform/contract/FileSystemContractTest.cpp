@@ -1,0 +1,323 @@
+// The FileSystem port's contract: the same cases and the same answers on every backend. Where
+// Windows and the POSIX backend once differed, Windows' answer is the one written here.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "support/TempDrives.h"
+
+namespace arbovane {
+namespace {
+
+using Names = std::vector<std::string>;
+
+class FileSystemContract : public ::testing::Test {
+protected:
+    void SetUp() override { host_ = drives_.Map('D'); }
+
+    FileSystem& Fs() { return drives_.Fs(); }
+    void Write(const std::string& path, const std::string& bytes = "x") {
+        ASSERT_TRUE(Fs().CreateFolderTree(path.substr(0, path.rfind('\\')))) << path;
+        ASSERT_TRUE(Fs().WriteWholeFile(path, bytes)) << path;
+    }
+    std::string Read(const std::string& path) {
+        std::string bytes;
+        EXPECT_TRUE(Fs().ReadWholeFile(path, bytes)) << path;
+        return bytes;
+    }
+    Names Listed(const std::string& folderAndPattern) {
+        Names names;
+        EXPECT_TRUE(Fs().Enumerate(folderAndPattern, [&](const DirEntry& entry) {
+            names.push_back(entry.name);
+            return true;
+        })) << folderAndPattern;
+        return names;
+    }
+    Names TreeListed(const std::string& root, const std::string& pattern) {
+        FsError why = FsError::None;
+        auto tree = Fs().OpenTree(root, why);
+        EXPECT_TRUE(tree) << root;
+        std::vector<DirEntry> entries;
+        if (tree) {
+            EXPECT_TRUE(tree->List("", pattern, entries, why)) << pattern;
+        }
+        Names names;
+        for (const auto& entry : entries) names.push_back(entry.name);
+        return names;
+    }
+    enum Through { kListings = 1, kOpenTrees = 2, kBoth = 3 };
+    void ExpectPatterns(const std::vector<std::pair<std::string, Names>>& cases, Through through) {
+        for (const auto& [pattern, names] : cases) {
+            if (through & kListings) {
+                EXPECT_EQ(Listed("d:\\W\\" + pattern), names) << "Enumerate " << pattern;
+            }
+            if (through & kOpenTrees) {
+                EXPECT_EQ(TreeListed("d:\\W", pattern), names) << "List " << pattern;
+            }
+        }
+    }
+    void MakePatternFolder() {
+        for (const char* name : {"a", "ab", "abc", "a.txt", "ab.txt", "page.htm", "page.html",
+                                 "x.h", "readme", "A.B.C", "\xC3\x89t\xC3\xA9.txt"})
+            Write(std::string("d:\\W\\") + name);
+    }
+
+    testing::TempDrives drives_;
+    std::string host_;
+};
+
+TEST_F(FileSystemContract, NamesAreFoundIgnoringLetterCaseBeyondAscii) {
+    Write("d:\\Data\\\xC3\x89t\xC3\xA9 \xCE\xA9mega.txt", "summer");
+    const std::string other = "D:\\DATA\\\xC3\xA9T\xC3\x89 \xCF\x89MEGA.TXT";
+    EXPECT_TRUE(Fs().IsFile(other));
+    EXPECT_TRUE(Fs().IsFolder("d:\\dAtA"));
+    EXPECT_EQ(Read(other), "summer");
+    // The name keeps the spelling it was made with, byte for byte.
+    EXPECT_EQ(Listed("d:\\data\\*"), Names{"\xC3\x89t\xC3\xA9 \xCE\xA9mega.txt"});
+    EXPECT_EQ(Fs().CreateFolder("d:\\DATA"), CreateOutcome::Existed);
+    FsError why = FsError::None;
+    EXPECT_FALSE(Fs().Exists("d:\\Data\\Ete Omega.txt", why));
+    EXPECT_EQ(why, FsError::NotFound);
+}
+
+// Sorted by the upper case of each character, as Windows compares names: "_" comes after the
+// letters, the bytes break ties.
+TEST_F(FileSystemContract, ListingsComeInWindowsNameOrder) {
+    for (const char* name : {"_b", "b", "A", "\xC3\xA9", "f", "B1"})
+        Write(std::string("d:\\O\\") + name);
+    const Names expected = {"A", "b", "B1", "f", "_b", "\xC3\xA9"};
+    EXPECT_EQ(Listed("d:\\O\\*"), expected);
+    EXPECT_EQ(TreeListed("d:\\O", "*"), expected);
+}
+
+TEST_F(FileSystemContract, WildcardsFollowTheWindowsRules) {
+    MakePatternFolder();
+    ExpectPatterns(
+        {
+            {"*",
+             {"a", "A.B.C", "a.txt", "ab", "ab.txt", "abc", "page.htm", "page.html", "readme",
+              "x.h", "\xC3\x89t\xC3\xA9.txt"}},
+            {"*.txt", {"a.txt", "ab.txt", "\xC3\x89t\xC3\xA9.txt"}},
+            {"a.*", {"a", "A.B.C", "a.txt"}},
+            {"*.b", {}},
+            {"a*b", {"ab"}},
+            {"\xC3\xA9T\xC3\x89.*", {"\xC3\x89t\xC3\xA9.txt"}},
+            {"?", {"a"}},
+        },
+        kBoth);
+}
+
+// '?' also takes nothing before a period or at the end, and "*." takes the names without an
+// extension.
+const std::vector<std::pair<std::string, Names>> kQuestionMarkAndTrailingPeriod = {
+    {"a?", {"a", "ab"}}, {"A?.TXT", {"a.txt", "ab.txt"}},      {"a??.txt", {"a.txt", "ab.txt"}},
+    {"*.h?", {"x.h"}},   {"*.", {"a", "ab", "abc", "readme"}},
+};
+
+TEST_F(FileSystemContract, QuestionMarkAndTrailingPeriodInListings) {
+    MakePatternFolder();
+    ExpectPatterns(kQuestionMarkAndTrailingPeriod, kListings);
+}
+
+TEST_F(FileSystemContract, QuestionMarkAndTrailingPeriodInOpenTrees) {
+    MakePatternFolder();
+    ExpectPatterns(kQuestionMarkAndTrailingPeriod, kOpenTrees);
+}
+
+// A long name also matches through its 8.3 short name: "page.html" is "PAGE~1.HTM" too.
+TEST_F(FileSystemContract, ThreeLetterExtensionsTakeLongerOnes) {
+    MakePatternFolder();
+    ExpectPatterns({{"*.htm", {"page.htm", "page.html"}}}, kListings);
+}
+
+TEST_F(FileSystemContract, CopiesNeverOverwriteNorLeaveAPartialFile) {
+    Write("d:\\S\\f.txt", "source");
+    Write("d:\\T\\F.TXT", "theirs");
+    FileStamp stamp;
+    EXPECT_EQ(Fs().CopyNewFile("d:\\S\\f.txt", "d:\\T\\f.txt", stamp), CreateOutcome::Existed);
+    EXPECT_FALSE(Fs().CopyFileNoOverwrite("d:\\S\\f.txt", "d:\\t\\F.txt"));
+    EXPECT_EQ(Read("d:\\T\\F.TXT"), "theirs");
+
+    EXPECT_EQ(Fs().CopyNewFile("d:\\S\\f.txt", "d:\\T\\g.txt", stamp), CreateOutcome::Created);
+    EXPECT_EQ(Read("d:\\T\\g.txt"), "source");
+    FileStamp source;
+    ASSERT_TRUE(Fs().GetFileStamp("d:\\S\\f.txt", source));
+    EXPECT_EQ(stamp, source);
+    EXPECT_EQ(Fs().CopyNewFile("d:\\S\\missing.txt", "d:\\T\\h.txt", stamp), CreateOutcome::Failed);
+    EXPECT_EQ(Fs().CopyNewFile("d:\\S", "d:\\T\\folder", stamp), CreateOutcome::Failed);
+
+    // The same through open trees; nothing but the copies is left behind.
+    FsError why = FsError::None;
+    auto from = Fs().OpenTree("d:\\S", why);
+    auto to = Fs().OpenTree("d:\\T", why);
+    ASSERT_TRUE(from && to);
+    EXPECT_EQ(from->CopyFileTo("f.txt", *to, "f.TXT", stamp, why), CreateOutcome::Existed);
+    EXPECT_EQ(from->CopyFileTo("F.txt", *to, "new.txt", stamp, why), CreateOutcome::Created)
+        << FsErrorText(why);
+    EXPECT_EQ(stamp, source);
+    EXPECT_EQ(Read("d:\\T\\new.txt"), "source");
+    EXPECT_EQ(Listed("d:\\T\\*"), (Names{"F.TXT", "g.txt", "new.txt"}));
+}
+
+TEST_F(FileSystemContract, MovesNeverReplace) {
+    ASSERT_TRUE(Fs().CreateFolderTree("d:\\M\\Alpha\\inner"));
+    ASSERT_TRUE(Fs().CreateFolderTree("d:\\M\\Beta"));
+    EXPECT_FALSE(Fs().MoveFolderNoReplace("d:\\M\\Alpha", "d:\\M\\Beta"));
+    EXPECT_FALSE(Fs().MoveFolderNoReplace("d:\\M\\Alpha", "d:\\M\\BETA"));
+    EXPECT_TRUE(Fs().IsFolder("d:\\M\\Alpha\\inner"));
+    EXPECT_TRUE(Fs().MoveFolderNoReplace("d:\\m\\alpha", "d:\\M\\Gamma"));
+    EXPECT_EQ(Listed("d:\\M\\*"), (Names{"Beta", "Gamma"}));
+    EXPECT_TRUE(Fs().IsFolder("d:\\M\\Gamma\\inner"));
+}
+
+// Its own name in another letter case renames a folder to that spelling.
+TEST_F(FileSystemContract, LetterCaseOnlyRenameTakesTheNewSpelling) {
+    ASSERT_TRUE(Fs().CreateFolderTree("d:\\M\\Alpha\\inner"));
+    EXPECT_TRUE(Fs().MoveFolderNoReplace("d:\\M\\Alpha", "d:\\M\\ALPHA"));
+    EXPECT_EQ(Listed("d:\\M\\*"), Names{"ALPHA"});
+    EXPECT_FALSE(Fs().MoveFolderNoReplace("d:\\M\\ALPHA", "d:\\M\\ALPHA"));
+}
+
+// Sets the read-only bit and checks it reads back.
+void MakeReadOnly(FileSystem& fs, const std::string& path, std::uint32_t& attributes) {
+    ASSERT_TRUE(fs.GetAttributes(path, attributes));
+    ASSERT_TRUE(fs.SetAttributes(path, attributes | kAttrReadOnly)) << path;
+    ASSERT_TRUE(fs.GetAttributes(path, attributes));
+    EXPECT_TRUE(attributes & kAttrReadOnly) << path;
+}
+
+TEST_F(FileSystemContract, ReadOnlyFilesAreRefusedUntilTheBitIsCleared) {
+    Write("d:\\R\\f.txt", "kept");
+    std::uint32_t attributes = 0;
+    MakeReadOnly(Fs(), "d:\\R\\f.txt", attributes);
+    EXPECT_FALSE(Fs().WriteWholeFile("d:\\R\\f.txt", "changed"));
+    EXPECT_FALSE(Fs().RemoveFile("d:\\R\\f.txt"));
+    FsError why = FsError::None;
+    auto tree = Fs().OpenTree("d:\\R", why);
+    ASSERT_TRUE(tree);
+    EXPECT_FALSE(tree->RemoveFile("f.txt", why));
+    EXPECT_EQ(why, FsError::AccessDenied);
+    EXPECT_EQ(Read("d:\\R\\f.txt"), "kept");
+    // A copy keeps the bit.
+    FileStamp stamp;
+    ASSERT_EQ(Fs().CopyNewFile("d:\\R\\f.txt", "d:\\R\\g.txt", stamp), CreateOutcome::Created);
+    std::uint32_t copied = 0;
+    ASSERT_TRUE(Fs().GetAttributes("d:\\R\\g.txt", copied));
+    EXPECT_TRUE(copied & kAttrReadOnly);
+
+    ASSERT_TRUE(tree->SetAttributes("f.txt", attributes & ~std::uint32_t{kAttrReadOnly}, why));
+    EXPECT_TRUE(tree->RemoveFile("f.txt", why));
+    ASSERT_TRUE(Fs().SetAttributes("d:\\R\\g.txt", copied & ~std::uint32_t{kAttrReadOnly}));
+    EXPECT_TRUE(Fs().RemoveFile("d:\\R\\g.txt"));
+    EXPECT_EQ(Listed("d:\\R\\*"), Names{});
+}
+
+TEST_F(FileSystemContract, ReadOnlyFoldersAreNotRemoved) {
+    ASSERT_TRUE(Fs().CreateFolderTree("d:\\R\\Folder"));
+    std::uint32_t attributes = 0;
+    MakeReadOnly(Fs(), "d:\\R\\Folder", attributes);
+    EXPECT_FALSE(Fs().RemoveEmptyFolder("d:\\R\\Folder"));
+    FsError why = FsError::None;
+    auto tree = Fs().OpenTree("d:\\R", why);
+    ASSERT_TRUE(tree);
+    EXPECT_FALSE(tree->RemoveFolder("Folder", why));
+    EXPECT_EQ(why, FsError::AccessDenied);
+    ASSERT_TRUE(Fs().SetAttributes("d:\\R\\Folder", attributes & ~std::uint32_t{kAttrReadOnly}));
+    EXPECT_TRUE(tree->RemoveFolder("Folder", why));
+}
+
+// Deeper than the classic 260-character limit, through paths and through open trees alike.
+TEST_F(FileSystemContract, LongPathsWork) {
+    std::string path = "d:\\L";
+    for (int i = 0; i < 12; ++i) path += "\\" + std::string(30, static_cast<char>('a' + i));
+    ASSERT_GT(path.size(), 300u);
+    ASSERT_TRUE(Fs().CreateFolderTree(path));
+    Write(path + "\\deep.txt", "deep");
+    EXPECT_EQ(Read(path + "\\deep.txt"), "deep");
+    EXPECT_EQ(Listed(path + "\\*.txt"), Names{"deep.txt"});
+    FsError why = FsError::None;
+    auto tree = Fs().OpenTree(path, why);
+    ASSERT_TRUE(tree);
+    EXPECT_EQ(tree->MakeFolder("new", why), CreateOutcome::Created);
+    EXPECT_TRUE(tree->RemoveFile("deep.txt", why));
+    EXPECT_TRUE(tree->RemoveFolder("new", why));
+    EXPECT_TRUE(Fs().RemoveEmptyFolder(path));
+}
+
+// Names Windows cannot make, or would read as another name, are refused before anything is
+// made; a path ending in a period or a blank names nothing.
+TEST_F(FileSystemContract, NamesWindowsCannotMakeAreRefused) {
+    for (const char* path : {"d:\\con", "d:\\NUL.txt", "d:\\com1", "d:\\Lpt9.doc", "d:\\aux .x",
+                             "d:\\a<b", "d:\\a|b", "d:\\trailing.", "d:\\blank "}) {
+        EXPECT_EQ(Fs().CreateFolder(path), CreateOutcome::Failed) << path;
+        EXPECT_FALSE(Fs().CreateFolderTree(std::string(path) + "\\x")) << path;
+        EXPECT_FALSE(Fs().WriteWholeFile(path, "x")) << path;
+    }
+    EXPECT_EQ(Listed("d:\\*"), Names{});
+    EXPECT_EQ(Fs().CreateFolder("d:\\console"), CreateOutcome::Created);
+    EXPECT_EQ(Fs().CreateFolder("d:\\com10"), CreateOutcome::Created);
+    FsError why = FsError::None;
+    EXPECT_FALSE(Fs().Exists("d:\\console.", why));
+    auto tree = Fs().OpenTree("d:\\", why);
+    ASSERT_TRUE(tree);
+    EXPECT_EQ(tree->MakeFolder("prn", why), CreateOutcome::Failed);
+    EXPECT_EQ(tree->MakeFolder("odd.", why), CreateOutcome::Failed);
+    EXPECT_EQ(tree->MakeFolder("CONSOLE", why), CreateOutcome::Existed);
+}
+
+TEST_F(FileSystemContract, OpenTreesMakeListAndRemove) {
+    Write("d:\\P\\Sub\\f.txt", "f");
+    FsError why = FsError::None;
+    auto tree = Fs().OpenTree("d:\\p", why);
+    ASSERT_TRUE(tree);
+    EXPECT_EQ(tree->MakeFolder("SUB", why), CreateOutcome::Existed);
+    EXPECT_EQ(tree->MakeFolder("sub\\New", why), CreateOutcome::Created);
+    EXPECT_EQ(tree->MakeFolder("sub\\f.txt", why), CreateOutcome::Failed);
+    std::vector<DirEntry> entries;
+    ASSERT_TRUE(tree->List("sub", "*", entries, why));
+    ASSERT_EQ(entries.size(), 2u);
+    EXPECT_EQ(entries[0].name, "f.txt");
+    EXPECT_FALSE(entries[0].isFolder);
+    EXPECT_EQ(entries[0].size, 1u);
+    EXPECT_EQ(entries[1].name, "New");
+    EXPECT_TRUE(entries[1].isFolder);
+    EXPECT_FALSE(tree->List("sub\\f.txt", "*", entries, why));
+    EXPECT_EQ(why, FsError::NotAFolder);
+    EXPECT_FALSE(tree->List("missing", "*", entries, why));
+    EXPECT_EQ(why, FsError::NotFound);
+    EXPECT_FALSE(tree->RemoveFolder("Sub", why));
+    EXPECT_EQ(why, FsError::NotEmpty);
+    EXPECT_TRUE(tree->RemoveFile("SUB\\F.TXT", why));
+    EXPECT_TRUE(tree->RemoveFolder("sub\\new", why));
+    EXPECT_TRUE(tree->RemoveFolder("sub", why));
+    EXPECT_TRUE(tree->RemoveFolder("", why));
+    EXPECT_FALSE(Fs().IsFolder("d:\\P"));
+}
+
+// A link inside a tree is listed as a link, never entered, and removed as the entry it is.
+TEST_F(FileSystemContract, LinksAreNeverEntered) {
+    Write("d:\\Outside\\keep.txt", "keep");
+    ASSERT_TRUE(Fs().CreateFolderTree("d:\\Tree"));
+    std::filesystem::create_directory_symlink(host_ + "/Outside", host_ + "/Tree/link");
+    FsError why = FsError::None;
+    auto tree = Fs().OpenTree("d:\\Tree", why);
+    ASSERT_TRUE(tree);
+    std::vector<DirEntry> entries;
+    ASSERT_TRUE(tree->List("", "*", entries, why));
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_TRUE(entries[0].isLink);
+    EXPECT_TRUE(entries[0].isFolder);
+    EXPECT_FALSE(tree->List("link", "*", entries, why));
+    EXPECT_EQ(why, FsError::IsLink);
+    EXPECT_EQ(tree->MakeFolder("link\\new", why), CreateOutcome::Failed);
+    EXPECT_TRUE(Fs().IsLink("d:\\Tree\\link"));
+    EXPECT_FALSE(tree->RemoveFolder("link", why));
+    EXPECT_TRUE(tree->RemoveFile("link", why));
+    EXPECT_EQ(Read("d:\\Outside\\keep.txt"), "keep");
+    EXPECT_FALSE(Fs().OpenTree("d:\\Tree\\link", why, true));
+}
+
+}  // namespace
+}  // namespace arbovane

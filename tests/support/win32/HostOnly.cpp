@@ -1,0 +1,50 @@
+#include <windows.h>
+
+#include "support/HostOnly.h"
+
+namespace arbovane::testing {
+
+namespace {
+
+std::wstring Wide(const std::string& text) {
+    const int size =
+        MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(size), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), size);
+    for (wchar_t& c : out)
+        if (c == L'/') c = L'\\';
+    return out;
+}
+
+}  // namespace
+
+bool RunsAsRoot() {
+    return false;
+}
+
+bool SetHostMode(const std::string& hostPath, unsigned mode) {
+    const std::wstring path = Wide(hostPath);
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+    const DWORD wanted = (mode & 0200) ? (attributes & ~DWORD{FILE_ATTRIBUTE_READONLY})
+                                       : (attributes | FILE_ATTRIBUTE_READONLY);
+    return SetFileAttributesW(path.c_str(), wanted) != 0;
+}
+
+unsigned HostMode(const std::string& hostPath) {
+    const DWORD attributes = GetFileAttributesW(Wide(hostPath).c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return 0;
+    return (attributes & FILE_ATTRIBUTE_READONLY) ? 0555 : 0777;
+}
+
+bool AsUnprivilegedUser(const std::function<bool()>& check) {
+    return check();
+}
+
+bool BindMount(const std::string&, const std::string&) {
+    return false;
+}
+
+void Unmount(const std::string&) {}
+
+}  // namespace arbovane::testing

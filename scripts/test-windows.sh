@@ -64,6 +64,15 @@ for exe in "$build"/tests/*_tests.exe; do
       sort -u || tail -20 "$logs/$name.log"
   fi
 done
+# The command-line program starts on Windows too.
+if [ -f "$build/arbovane-cli.exe" ]; then
+  if wine "$build/arbovane-cli.exe" --version 2>/dev/null | grep -q '^arbovane-cli '; then
+    echo "arbovane-cli.exe: starts"
+  else
+    echo "arbovane-cli.exe: does not start"
+    status=1
+  fi
+fi
 wineserver -k 2>/dev/null || true
 
 echo "Windows build $((built - started)) s, tests $(($(date +%s) - built)) s"

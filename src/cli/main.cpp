@@ -9,9 +9,10 @@
 // Besides the window program's entry, the one place outside the platform layer that names a
 // backend.
 #ifdef _WIN32
+#include <windows.h>
+// These need what windows.h declares.
 #include <io.h>
 #include <shellapi.h>
-#include <windows.h>
 
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32Text.h"

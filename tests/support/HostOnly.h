@@ -19,5 +19,7 @@ bool AsUnprivilegedUser(const std::function<bool()>& check);
 // Mounts source at the folder at (a bind mount); false when the host does not allow it.
 bool BindMount(const std::string& source, const std::string& at);
 void Unmount(const std::string& at);
+// Sets (value) or removes (nullptr) an environment variable of this process.
+void SetEnvironment(const char* name, const char* value);
 
 }  // namespace arbovane::testing

@@ -369,8 +369,13 @@ std::unique_ptr<FolderTree> Win32FileSystem::OpenTree(const std::string& root, F
 }
 
 bool Win32FileSystem::ReadWholeFile(const std::string& path, std::string& bytes) {
+    return ReadFileUpTo(path, ~std::uint64_t{0}, bytes) == ReadOutcome::Read;
+}
+
+FileSystem::ReadOutcome Win32FileSystem::ReadFileUpTo(const std::string& path, std::uint64_t limit,
+                                                      std::string& bytes) {
     const auto native = Resolve(path);
-    if (!native) return false;
+    if (!native) return ReadOutcome::Failed;
     UniqueHandle file(CreateFileW(native->full.c_str(), GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
@@ -378,17 +383,36 @@ bool Win32FileSystem::ReadWholeFile(const std::string& path, std::string& bytes)
     if (!file.Ok() || GetFileType(file.Get()) != FILE_TYPE_DISK ||
         !GetFileInformationByHandle(file.Get(), &info) ||
         (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        return false;
+        return ReadOutcome::Failed;
+    const std::uint64_t size =
+        (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
     std::string data;
-    data.reserve((static_cast<std::size_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow);
+    data.reserve(static_cast<std::size_t>(std::min(size, limit)));
     char buffer[1 << 16];
     for (;;) {
         DWORD read = 0;
-        if (!ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr)) return false;
+        if (!ReadFile(file.Get(), buffer, sizeof buffer, &read, nullptr))
+            return ReadOutcome::Failed;
         if (read == 0) break;
+        if (data.size() + read > limit) {
+            // Never more than the limit in memory, whatever the file holds.
+            data.append(buffer, static_cast<std::size_t>(limit - data.size()));
+            bytes = std::move(data);
+            return ReadOutcome::TooLarge;
+        }
         data.append(buffer, read);
     }
     bytes = std::move(data);
+    return ReadOutcome::Read;
+}
+
+bool Win32FileSystem::ConfigurationFolder(std::string& path) {
+    // %APPDATA%\arbovane, the roaming folder of the user's program settings.
+    const wchar_t* appData = _wgetenv(L"APPDATA");
+    if (!appData || !*appData) return false;
+    const std::string folder = ToUtf8(appData) + "\\arbovane";
+    if (!CreateFolderTree(folder) || !IsFolder(folder)) return false;
+    path = folder;
     return true;
 }
 

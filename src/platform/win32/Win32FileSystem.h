@@ -39,6 +39,9 @@ public:
     std::unique_ptr<FolderTree> OpenTree(const std::string& root, FsError& why,
                                          bool refuseLinkRoot = false) override;
     bool ReadWholeFile(const std::string& path, std::string& bytes) override;
+    ReadOutcome ReadFileUpTo(const std::string& path, std::uint64_t limit,
+                             std::string& bytes) override;
+    bool ConfigurationFolder(std::string& path) override;
     bool WriteWholeFile(const std::string& path, const std::string& bytes) override;
     bool CreateFolderTree(const std::string& path) override;
     CreateOutcome CreateFolder(const std::string& path) override;

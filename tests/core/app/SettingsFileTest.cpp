@@ -10,6 +10,7 @@
 #include "core/app/RestoreClass.h"
 #include "core/app/SaveClass.h"
 #include "support/FaultyFileSystem.h"
+#include "support/HostOnly.h"
 #include "support/ScriptedMessenger.h"
 #include "support/TempDrives.h"
 
@@ -302,9 +303,9 @@ class ScopedEnvironment {
 public:
     ScopedEnvironment(const char* name, const char* value) : name_(name) {
         if (const char* old = std::getenv(name)) old_ = old;
-        value ? setenv(name, value, 1) : unsetenv(name);
+        testing::SetEnvironment(name, value);
     }
-    ~ScopedEnvironment() { old_ ? setenv(name_, old_->c_str(), 1) : unsetenv(name_); }
+    ~ScopedEnvironment() { testing::SetEnvironment(name_, old_ ? old_->c_str() : nullptr); }
 
 private:
     const char* name_;

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cstdlib>
 
 namespace arbovane::testing {
 
@@ -39,6 +40,10 @@ bool BindMount(const std::string& source, const std::string& at) {
 
 void Unmount(const std::string& at) {
     umount2(at.c_str(), MNT_DETACH);
+}
+
+void SetEnvironment(const char* name, const char* value) {
+    value ? setenv(name, value, 1) : unsetenv(name);
 }
 
 }  // namespace arbovane::testing

@@ -2,6 +2,8 @@
 
 #include "support/HostOnly.h"
 
+#include <cstdlib>
+
 namespace arbovane::testing {
 
 namespace {
@@ -46,5 +48,9 @@ bool BindMount(const std::string&, const std::string&) {
 }
 
 void Unmount(const std::string&) {}
+
+void SetEnvironment(const char* name, const char* value) {
+    _putenv_s(name, value ? value : "");
+}
 
 }  // namespace arbovane::testing

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <filesystem>
 #include <map>
@@ -39,7 +38,7 @@ protected:
             if (!entry.empty() && entry.back() == '/') {
                 TempDrives::MakeHostFolder(host);
             } else {
-                TempDrives::MakeHostFolder(std::filesystem::path(host).parent_path());
+                TempDrives::MakeHostFolder(std::filesystem::path(host).parent_path().string());
                 TempDrives::WriteHostFile(host, entry);
             }
         }
@@ -48,8 +47,9 @@ protected:
         return (drive == 'd' ? d_ : e_) + "/" + relative;
     }
     bool Exists(char drive, const std::string& relative) const {
-        struct stat st {};
-        return lstat(Host(drive, relative).c_str(), &st) == 0;
+        std::error_code ec;
+        return std::filesystem::symlink_status(Host(drive, relative), ec).type() !=
+               std::filesystem::file_type::not_found;
     }
     std::map<std::string, std::string> Snapshot() const {
         std::map<std::string, std::string> all;

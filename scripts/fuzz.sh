@@ -47,6 +47,8 @@ export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}
 export UBSAN_OPTIONS=${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}
 mkdir -p "$build/artifacts"
 status=0
+passed=0
+failed=0
 for target in "${selected[@]}"; do
   work="$build/corpus/$target"
   mkdir -p "$work"
@@ -57,8 +59,11 @@ for target in "${selected[@]}"; do
     tail -n 60 "$build/fuzz_$target.log"
     echo "fuzz_$target failed; the input is in $build/artifacts/" >&2
     status=1
+    failed=$((failed + 1))
   else
     grep -E '^stat::number_of_executed_units' "$build/fuzz_$target.log" || true
+    passed=$((passed + 1))
   fi
 done
+echo "fuzz: $passed passed, $failed failed"
 exit $status

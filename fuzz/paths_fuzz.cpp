@@ -7,7 +7,7 @@
 #include "core/paths/Arbsplit.h"
 #include "core/paths/PathText.h"
 #include "fuzz/FuzzInput.h"
-#include "platform/posix/WindowsPathParts.h"
+#include "platform/shared/WindowsPathParts.h"
 
 using namespace arbovane;
 

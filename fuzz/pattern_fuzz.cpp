@@ -6,7 +6,7 @@
 
 #include "fuzz/FuzzInput.h"
 #include "platform/posix/IcuText.h"
-#include "platform/posix/PosixFileSystem.h"
+#include "platform/shared/WindowsPattern.h"
 
 using namespace arbovane;
 

@@ -27,7 +27,7 @@ enum : unsigned {
     kAll = kRuns | kUndo,
 };
 
-struct OptionSpec {
+struct OptionEntry {
     const char* name;
     std::variant<Flag, Value, Values> target;
     unsigned commands;
@@ -35,7 +35,7 @@ struct OptionSpec {
     const char* help;
 };
 
-const std::array<OptionSpec, 29> kOptions = {{
+const std::array<OptionEntry, 29> kOptions = {{
     {"--simulate", &CliOptions::simulate, kRuns, nullptr,
      "report what the run would do; nothing on disk changes"},
     {"--yes", &CliOptions::yes, kDelete | kRename | kUndo, nullptr,
@@ -90,13 +90,13 @@ const std::array<OptionSpec, 29> kOptions = {{
     {"--help", &CliOptions::help, kAll, nullptr, "this text"},
 }};
 
-struct CommandSpec {
+struct CommandEntry {
     CliCommand command;
     const char* name;
     const char* summary;
 };
 
-const std::array<CommandSpec, 7> kCommands = {{
+const std::array<CommandEntry, 7> kCommands = {{
     {CliCommand::Copy, "copy", "copy template structures into every include folder"},
     {CliCommand::Delete, "delete", "delete the contents, the folders or selected files"},
     {CliCommand::Rename, "rename", "rename the last folder of every include line"},
@@ -110,23 +110,23 @@ unsigned Bit(CliCommand command) {
     return 1u << static_cast<int>(command);
 }
 
-const OptionSpec* OptionNamed(const std::string& name) {
-    for (const OptionSpec& spec : kOptions)
-        if (name == spec.name) return &spec;
+const OptionEntry* OptionNamed(const std::string& name) {
+    for (const OptionEntry& entry : kOptions)
+        if (name == entry.name) return &entry;
     return nullptr;
 }
 
 }  // namespace
 
 std::optional<CliCommand> CliCommandNamed(const std::string& name) {
-    for (const CommandSpec& spec : kCommands)
-        if (name == spec.name) return spec.command;
+    for (const CommandEntry& entry : kCommands)
+        if (name == entry.name) return entry.command;
     return std::nullopt;
 }
 
 const char* CliCommandName(CliCommand command) {
-    for (const CommandSpec& spec : kCommands)
-        if (spec.command == command) return spec.name;
+    for (const CommandEntry& entry : kCommands)
+        if (entry.command == command) return entry.name;
     return "";
 }
 
@@ -162,17 +162,17 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
             name.resize(equals);
         }
         if (name == "-h") name = "--help";
-        const OptionSpec* spec = OptionNamed(name);
-        if (!spec || !(spec->commands & bit)) {
+        const OptionEntry* entry = OptionNamed(name);
+        if (!entry || !(entry->commands & bit)) {
             parse.error = "unknown option \"" + name + "\" for " + first;
             return parse;
         }
-        if (!spec->argument) {
+        if (!entry->argument) {
             if (inlineValue) {
                 parse.error = "option " + name + " takes no value";
                 return parse;
             }
-            options.*std::get<Flag>(spec->target) = true;
+            options.*std::get<Flag>(entry->target) = true;
             continue;
         }
         std::string value;
@@ -181,13 +181,13 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
         } else if (next + 1 < arguments.size()) {
             value = arguments[++next];
         } else {
-            parse.error = "option " + name + " needs a value (" + spec->argument + ")";
+            parse.error = "option " + name + " needs a value (" + entry->argument + ")";
             return parse;
         }
-        if (std::holds_alternative<Values>(spec->target)) {
-            (options.*std::get<Values>(spec->target)).push_back(value);
+        if (std::holds_alternative<Values>(entry->target)) {
+            (options.*std::get<Values>(entry->target)).push_back(value);
         } else {
-            options.*std::get<Value>(spec->target) = value;
+            options.*std::get<Value>(entry->target) = value;
         }
     }
     return parse;
@@ -199,9 +199,9 @@ std::string CliUsage(std::optional<CliCommand> command) {
         text =
             "Usage: arbovane-cli COMMAND [OPTIONS]\n"
             "Runs the folder operations of the program without its window.\n\nCommands:\n";
-        for (const CommandSpec& spec : kCommands)
-            text += "  " + std::string(spec.name) +
-                    std::string(16 - std::string(spec.name).size(), ' ') + spec.summary + "\n";
+        for (const CommandEntry& entry : kCommands)
+            text += "  " + std::string(entry.name) +
+                    std::string(16 - std::string(entry.name).size(), ' ') + entry.summary + "\n";
         text +=
             "\n'arbovane-cli COMMAND --help' lists the options of a command.\n"
             "Exit status: 0 every item reached its expected outcome, 1 some did not (not exist,\n"
@@ -210,18 +210,18 @@ std::string CliUsage(std::optional<CliCommand> command) {
     }
     const unsigned bit = Bit(*command);
     text = "Usage: arbovane-cli " + std::string(CliCommandName(*command)) + " [OPTIONS]\n";
-    for (const CommandSpec& spec : kCommands)
-        if (spec.command == *command) {
-            std::string summary = spec.summary;
+    for (const CommandEntry& entry : kCommands)
+        if (entry.command == *command) {
+            std::string summary = entry.summary;
             summary[0] = static_cast<char>(summary[0] - 'a' + 'A');
             text += summary + ".\n\nOptions:\n";
         }
-    for (const OptionSpec& spec : kOptions) {
-        if (!(spec.commands & bit)) continue;
-        std::string head = std::string("  ") + spec.name;
-        if (spec.argument) head += std::string(" ") + spec.argument;
+    for (const OptionEntry& entry : kOptions) {
+        if (!(entry.commands & bit)) continue;
+        std::string head = std::string("  ") + entry.name;
+        if (entry.argument) head += std::string(" ") + entry.argument;
         head.resize(std::max<std::size_t>(head.size() + 1, 28), ' ');
-        text += head + spec.help + "\n";
+        text += head + entry.help + "\n";
     }
     return text;
 }

@@ -60,6 +60,16 @@ void TempDrives::WriteHostFile(const std::string& hostPath, const std::string& b
     out << bytes;
 }
 
+void TempDrives::MakeHostEntries(const std::string& hostRoot,
+                                 const std::vector<std::string>& entries) {
+    for (const std::string& entry : entries) {
+        if (!entry.empty() && entry.back() == '/')
+            MakeHostFolder(hostRoot + entry);
+        else
+            WriteHostFile(hostRoot + entry, entry);
+    }
+}
+
 std::string TempDrives::ReadHostFile(const std::string& hostPath) {
     std::ifstream in(HostPathOf(hostPath), std::ios::binary);
     std::ostringstream all;

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "HostBackend.h"
 
@@ -29,6 +30,10 @@ public:
     // Host helpers for arranging trees outside the port under test.
     static void MakeHostFolder(const std::string& hostPath);
     static void WriteHostFile(const std::string& hostPath, const std::string& bytes);
+    // Below hostRoot (ending in "/"): entries ending in "/" are folders, the others files
+    // holding their own relative path.
+    static void MakeHostEntries(const std::string& hostRoot,
+                                const std::vector<std::string>& entries);
     static std::string ReadHostFile(const std::string& hostPath);
 
 private:

@@ -33,15 +33,7 @@ protected:
 
     // Entries ending in "/" are folders, the others files holding their own relative path.
     void Make(char drive, const Lines& entries) {
-        for (const std::string& entry : entries) {
-            const std::string host = Host(drive, entry);
-            if (!entry.empty() && entry.back() == '/') {
-                TempDrives::MakeHostFolder(host);
-            } else {
-                TempDrives::MakeHostFolder(std::filesystem::path(host).parent_path().string());
-                TempDrives::WriteHostFile(host, entry);
-            }
-        }
+        TempDrives::MakeHostEntries(Host(drive, ""), entries);
     }
     std::string Host(char drive, const std::string& relative) const {
         return (drive == 'd' ? d_ : e_) + "/" + relative;

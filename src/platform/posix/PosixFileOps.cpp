@@ -4,9 +4,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <cerrno>
+#include <fstream>
 #include <memory>
 #include <set>
+#include <string>
 #include <utility>
 
 #include "platform/posix/UniqueFd.h"
@@ -99,10 +102,14 @@ bool CopyWithReadWrite(int in, int out) {
     }
 }
 
-bool CopyData(int in, int out) {
+bool CopyData(int in, int out, off_t expected) {
+    off_t copied = 0;
     for (;;) {
         const ssize_t n = copy_file_range(in, nullptr, out, nullptr, std::size_t{1} << 30, 0);
         if (n == 0) return true;
+        // A file that grows while it is copied is copied as it was when it was opened; the
+        // call that would only report its end is saved.
+        if (n > 0 && (copied += n) >= expected && expected > 0) return true;
         if (n > 0) continue;
         if (errno == EINTR) continue;
         // Both offsets moved with what was copied, so the plain loop goes on from there.
@@ -138,16 +145,53 @@ FsError ErrorOf(int error) {
     }
 }
 
-CreateOutcome PublishNewFile(int folderFd, const std::string& name,
+namespace {
+
+// The umask, read once without changing it (setting it to read it would race with any thread
+// creating files); -1 where the kernel does not tell.
+int ProcessUmask() {
+    static const int mask = [] {
+        std::ifstream status("/proc/self/status");
+        std::string line;
+        while (std::getline(status, line))
+            if (line.rfind("Umask:", 0) == 0)
+                return static_cast<int>(std::stol(line.substr(6), nullptr, 8));
+        return -1;
+    }();
+    return mask;
+}
+
+// Whether a file created with mode already has it, so that no fchmod is needed.
+bool CreatedWithMode(mode_t mode) {
+    const int mask = ProcessUmask();
+    return mask >= 0 && (mode & static_cast<mode_t>(mask)) == 0 && (mode & 07000) == 0;
+}
+
+// Gives the unnamed file of O_TMPFILE its name: straight from its descriptor where the kernel
+// allows it, else through /proc, which needs no privilege.
+int LinkUnnamed(int fd, int folderFd, const char* name) {
+    static std::atomic<bool> emptyPathWorks{true};
+    if (emptyPathWorks.load(std::memory_order_relaxed)) {
+        if (linkat(fd, "", folderFd, name, AT_EMPTY_PATH) == 0) return 0;
+        if (errno != ENOENT && errno != EPERM && errno != EINVAL) return -1;
+        emptyPathWorks.store(false, std::memory_order_relaxed);
+    }
+    const std::string self = "/proc/self/fd/" + std::to_string(fd);
+    return linkat(AT_FDCWD, self.c_str(), folderFd, name, AT_SYMLINK_FOLLOW);
+}
+
+}  // namespace
+
+CreateOutcome PublishNewFile(int folderFd, const std::string& name, mode_t mode,
                              const std::function<bool(int)>& fill, FsError& why) {
-    UniqueFd unnamed(openat(folderFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
+    // The unnamed file is seen by nobody before it is linked, so it gets its mode at once.
+    UniqueFd unnamed(openat(folderFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode & 0777));
     if (unnamed.ok()) {
-        if (!fill(unnamed.get())) {
+        if (!fill(unnamed.get()) || (!CreatedWithMode(mode) && fchmod(unnamed.get(), mode) != 0)) {
             why = ErrorOf(errno);
             return CreateOutcome::Failed;
         }
-        const std::string self = "/proc/self/fd/" + std::to_string(unnamed.get());
-        if (linkat(AT_FDCWD, self.c_str(), folderFd, name.c_str(), AT_SYMLINK_FOLLOW) == 0) {
+        if (LinkUnnamed(unnamed.get(), folderFd, name.c_str()) == 0) {
             if (unnamed.Close()) return CreateOutcome::Created;
             why = ErrorOf(errno);
             return CreateOutcome::Failed;
@@ -178,7 +222,7 @@ CreateOutcome PublishNewFile(int folderFd, const std::string& name,
         why = FsError::Other;
         return CreateOutcome::Failed;
     }
-    bool ok = fill(named.get());
+    bool ok = fill(named.get()) && fchmod(named.get(), mode) == 0;
     ok = named.Close() && ok;
     CreateOutcome outcome = CreateOutcome::Failed;
     why = ok ? FsError::None : ErrorOf(errno);
@@ -206,19 +250,21 @@ int OpenSourceFile(int folderFd, const std::string& name, struct stat& st, FsErr
         close(fd);
         return -1;
     }
-    const int flags = fcntl(fd, F_GETFL);
-    if (flags >= 0) fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    // O_NONBLOCK only kept the open from waiting on a pipe; reads of a regular file ignore it.
     return fd;
 }
 
 CreateOutcome CopyOpenFile(int in, const struct stat& st, int folderFd, const std::string& name,
                            FileStamp& stamp, FsError& why) {
     const struct timespec times[2] = {st.st_atim, st.st_mtim};
+    bool rewind = false;  // only a second attempt starts from a moved offset
     const auto fill = [&](int out) {
-        return lseek(in, 0, SEEK_SET) == 0 && CopyData(in, out) &&
-               fchmod(out, st.st_mode & 07777) == 0 && futimens(out, times) == 0;
+        const bool ok = (!rewind || lseek(in, 0, SEEK_SET) == 0) && CopyData(in, out, st.st_size) &&
+                        futimens(out, times) == 0;
+        rewind = true;
+        return ok;
     };
-    const CreateOutcome outcome = PublishNewFile(folderFd, name, fill, why);
+    const CreateOutcome outcome = PublishNewFile(folderFd, name, st.st_mode & 07777, fill, why);
     if (outcome == CreateOutcome::Created) {
         stamp.size = static_cast<std::uint64_t>(st.st_size);
         stamp.modifiedNs =

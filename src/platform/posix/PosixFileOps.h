@@ -26,15 +26,16 @@ bool WriteAll(int fd, const char* data, std::size_t size);
 // The reason of the errno of a failed call.
 FsError ErrorOf(int error);
 
-// Copies the whole content of in into out, through the kernel where it can (reflinks included).
-bool CopyData(int in, int out);
+// Copies the content of in into out, through the kernel where it can (reflinks included); with
+// expected above 0 it stops once that many bytes are copied.
+bool CopyData(int in, int out, off_t expected = 0);
 
 // Writes a new file named name in the open folder through fill, and gives it its name only once
 // fill succeeded: no cut file ever stands under the final name, and an entry that appeared
 // meanwhile is never replaced (Existed). The unnamed file of O_TMPFILE vanishes by itself if the
 // program dies half way; where the file system lacks it, a hidden sibling is written and then
-// hard-linked, which refuses to replace too.
-CreateOutcome PublishNewFile(int folderFd, const std::string& name,
+// hard-linked, which refuses to replace too. The file gets mode once it is filled.
+CreateOutcome PublishNewFile(int folderFd, const std::string& name, mode_t mode,
                              const std::function<bool(int)>& fill, FsError& why);
 
 // Copies the open regular file in (with its status st) into a new file of the open folder,

@@ -393,18 +393,7 @@ CreateOutcome PosixFolderTree::CopyFileTo(const std::string& relative, FolderTre
         why = FsError::Other;
         return CreateOutcome::Failed;
     }
-    int sourceParent = -1;
-    std::string sourceName;
-    bool sourceFound = false;
-    if (!Locate(relative, sourceParent, sourceName, sourceFound, why)) return CreateOutcome::Failed;
-    if (!sourceFound) {
-        why = FsError::NotFound;
-        return CreateOutcome::Failed;
-    }
-    struct stat st {};
-    UniqueFd in(OpenSourceFile(sourceParent, sourceName, st, why));
-    if (!in.ok()) return CreateOutcome::Failed;
-
+    // The destination first: a file that is there already costs no opening of its source.
     const std::vector<std::string> parts = Components(targetRelative);
     int parent = -1;
     std::string name;
@@ -418,6 +407,24 @@ CreateOutcome PosixFolderTree::CopyFileTo(const std::string& relative, FolderTre
     if (!IsCreatableWindowsName(name) || name.size() > NAME_MAX) {
         why = FsError::BadName;
         return CreateOutcome::Failed;
+    }
+    int sourceParent = -1;
+    std::string sourceName;
+    bool sourceFound = false;
+    if (!Locate(relative, sourceParent, sourceName, sourceFound, why)) return CreateOutcome::Failed;
+    if (!sourceFound) {
+        why = FsError::NotFound;
+        return CreateOutcome::Failed;
+    }
+    struct stat st {};
+    UniqueFd in(OpenSourceFile(sourceParent, sourceName, st, why));
+    if (!in.ok()) return CreateOutcome::Failed;
+    // Within one tree the source's lookup may have closed the destination's cached folder.
+    if (destination == this && !destination->Locate(targetRelative, parent, name, found, why))
+        return CreateOutcome::Failed;
+    if (found) {
+        why = FsError::Exists;
+        return CreateOutcome::Existed;
     }
     const CreateOutcome outcome = CopyOpenFile(in.get(), st, parent, name, stamp, why);
     if (outcome == CreateOutcome::Created) {

@@ -1,5 +1,6 @@
-// Saves a picture of every tab of the main window and of every Visual Log window, on the offscreen
-// platform, into the folder given as the only argument. A look at the layouts without a display.
+// Saves a picture of every tab of the main window, of every Visual Log window and of the dialogs,
+// on the offscreen platform, into the folder given as the only argument. A look at the layouts
+// without a display.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -25,7 +26,9 @@
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/QtShell.h"
 #include "gui/app/TfrmAbout.h"
+#include "gui/app/TfrmAltalanosHelp.h"
 #include "gui/app/TfrmMain.h"
+#include "gui/app/TfrmMoreHelp.h"
 #include "gui/app/TfrmOverViewHelp.h"
 #include "gui/lists/FolderListPane.h"
 #include "gui/lists/TfrmVol08EditIncludeList.h"
@@ -202,6 +205,7 @@ int main(int argc, char* argv[]) {
     windows.folderStructuresTemplates->Prepare({"\\Project\\Plans", "\\Project\\Docs\\2024"});
     windows.folderTemplateOptions->SetKey(kTemplateKeyVol08);
     windows.folderTemplateOptions->FormActivate();
+    windows.altalanosHelp->SetTopic(9);
     QWidget* dialogs[] = {windows.listBuilder.get(),
                           windows.fileImport.get(),
                           windows.fileSelection.get(),
@@ -211,6 +215,8 @@ int main(int argc, char* argv[]) {
                           windows.levelSummary.get(),
                           windows.about.get(),
                           windows.overview.get(),
+                          windows.altalanosHelp.get(),
+                          windows.moreHelp.get(),
                           windows.vol08Edit.get(),
                           windows.folderStructuresTemplates.get(),
                           windows.folderTemplateOptions.get()};

@@ -4,9 +4,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <initializer_list>
 
 #include "core/app/ProgramSettings.h"
 #include "core/help/HelpEngine.h"
+#include "core/help/HelpTopics.h"
 #include "gui/acquire/TfrmDelimiters.h"
 #include "gui/acquire/TfrmEditSmartImport.h"
 #include "gui/acquire/TfrmFLLEditIncludeFolderList.h"
@@ -15,7 +17,9 @@
 #include "gui/acquire/TfrmQuotationMarks.h"
 #include "gui/acquire/TfrmSubFolderListBuilder.h"
 #include "gui/app/TfrmAbout.h"
+#include "gui/app/TfrmAltalanosHelp.h"
 #include "gui/app/TfrmMain.h"
+#include "gui/app/TfrmMoreHelp.h"
 #include "gui/app/TfrmOverViewHelp.h"
 #include "gui/lists/TfrmVol02EditIncludeList.h"
 #include "gui/lists/TfrmVol04EditIncludeList.h"
@@ -87,8 +91,9 @@ ProgramWindows::ProgramWindows(GuiContext& context, HelpEngine& help) {
     fileSelection = std::make_unique<TfrmFileSelection>(context, main.get());
     folderTemplateOptions =
         std::make_unique<TfrmFolderTemplateOptions>(context, main->TemplateOptions(), main.get());
-    shells.push_back(EmptyShell("frmAltalanosHelp", "Help for " + title));
-    shells.push_back(EmptyShell("frmMoreHelp", "More Help Topics for " + title));
+    altalanosHelp = std::make_unique<TfrmAltalanosHelp>(title, main.get());
+    moreHelp = std::make_unique<TfrmMoreHelp>(title, main.get());
+    altalanosHelp->SetMoreHelpWindow(moreHelp.get());
     overview = std::make_unique<TfrmOverViewHelp>(context, help.HelpFile(), main.get());
     // Both take their lists from the settings the main window read; each showing reads the file.
     quotationMarks = std::make_unique<TfrmQuotationMarks>(context, main.get());
@@ -114,7 +119,23 @@ ProgramWindows::ProgramWindows(GuiContext& context, HelpEngine& help) {
         std::make_unique<TfrmStatistic06>(context, main->Log(VisualLogTab::Vol06), *fileExport);
     statistics07 =
         std::make_unique<TfrmStatistics07>(context, main->Log(VisualLogTab::Vol07), *fileExport);
+    AttachHelp();
     main->AttachWindows(*this);
+}
+
+void ProgramWindows::AttachHelp() {
+    TfrmAltalanosHelp* help = altalanosHelp.get();
+    TfrmMoreHelp* more = moreHelp.get();
+    folderTemplateOptions->SetHelpHook([help](int topic) { help->ShowHelpTopic(topic); });
+    fileImport->SetHelpHook([help] { help->ShowHelpTopic(kHelpTopicFileImport); });
+    fileSelection->SetHelpHook(
+        [help] { help->ShowHelpTopic(kHelpTopicFileSelection, /*moreHelpVisible=*/false); });
+    // The edit windows explain themselves in the more-help lines.
+    for (EditIncludeListWindow* edit : std::initializer_list<EditIncludeListWindow*>{
+             builderEdit.get(), vol02Edit.get(), vol04Edit.get(), vol06Edit.get(), vol07Edit.get(),
+             vol08Edit.get()})
+        edit->SetHelpHook([more] { more->exec(); });
+    folderStructuresTemplates->SetHelpHook([more] { more->exec(); });
 }
 
 ProgramWindows::~ProgramWindows() {

@@ -11,6 +11,7 @@ namespace arbovane {
 
 class HelpEngine;
 class TfrmAbout;
+class TfrmAltalanosHelp;
 class TfrmDelimiters;
 class TfrmEditSmartImport;
 class TfrmFLLEditIncludeFolderList;
@@ -21,6 +22,7 @@ class TfrmFolderStructuresTemplates;
 class TfrmFolderTemplateOptions;
 class TfrmLevelSummFolder;
 class TfrmMain;
+class TfrmMoreHelp;
 class TfrmOverViewHelp;
 class TfrmQuotationMarks;
 class TfrmStatistic02;
@@ -45,6 +47,8 @@ struct ProgramWindows {
     ~ProgramWindows();
 
     VisualLogWindow& LogWindow(int tabIndex);
+    // Hands the help windows to the dialogs whose Help buttons open them.
+    void AttachHelp();
 
     std::unique_ptr<TfrmMain> main;
     std::unique_ptr<TfrmAbout> about;
@@ -60,6 +64,8 @@ struct ProgramWindows {
     std::unique_ptr<TfrmFileImport> fileImport;
     std::unique_ptr<TfrmFileSelection> fileSelection;
     std::unique_ptr<TfrmFolderTemplateOptions> folderTemplateOptions;
+    std::unique_ptr<TfrmAltalanosHelp> altalanosHelp;
+    std::unique_ptr<TfrmMoreHelp> moreHelp;
     std::unique_ptr<TfrmOverViewHelp> overview;
     std::unique_ptr<TfrmQuotationMarks> quotationMarks;
     std::unique_ptr<TfrmDelimiters> delimiters;

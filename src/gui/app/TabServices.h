@@ -24,6 +24,8 @@ struct TabServices {
     // Disables every other tab sheet, and enables them again.
     std::function<void()> lockOtherTabs;
     std::function<void()> unlockTabs;
+    // Shows the general help window at a topic.
+    std::function<void(int topic)> showHelp;
 };
 
 }  // namespace arbovane

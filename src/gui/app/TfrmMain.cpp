@@ -26,6 +26,7 @@
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/ShellOpen.h"
 #include "gui/app/TfrmAbout.h"
+#include "gui/app/TfrmAltalanosHelp.h"
 #include "gui/app/TfrmOverViewHelp.h"
 #include "gui/lists/FolderListPane.h"
 #include "gui/lists/TfrmVol02EditIncludeList.h"
@@ -331,7 +332,8 @@ void TfrmMain::AttachWindows(ProgramWindows& windows) {
                            *panes_[static_cast<std::size_t>(tab)],
                            Log(logTab),
                            [this, sheet] { LockTabsFor(sheet); },
-                           [this] { UnlockTabs(); }};
+                           [this] { UnlockTabs(); },
+                           [this](int topic) { ShowHelpTopic(topic); }};
     };
     // Until the copy and creation tabs have their controllers, a template change re-applies the
     // tab's enabling; the controllers replace the hook with their refresh.
@@ -367,7 +369,8 @@ void TfrmMain::AttachWindows(ProgramWindows& windows) {
                                   paneHosts_[static_cast<std::size_t>(c.tab)],
                                   panes_[static_cast<std::size_t>(c.tab)], c.destinations,
                                   Log(c.logTab), [this, sheet] { LockTabsFor(sheet); },
-                                  [this] { UnlockTabs(); }},
+                                  [this] { UnlockTabs(); },
+                                  [this](int topic) { ShowHelpTopic(topic); }},
                 *Templates(c.tab), Journal(c.logTab), TemplateOptions());
     }
     for (int tab : {kTabCopy, kTabDelete, kTabRename, kTabCreate1, kTabCreate2, kTabCreate3})
@@ -503,6 +506,10 @@ void TfrmMain::mnuOverviewClick() {
 
 void TfrmMain::mnuVisitWebClick() {
     OpenWithShell(context_, help_.HelpFile());
+}
+
+void TfrmMain::ShowHelpTopic(int topic) {
+    if (windows_) windows_->altalanosHelp->ShowHelpTopic(topic);
 }
 
 void TfrmMain::mnuAboutClick() {

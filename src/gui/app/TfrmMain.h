@@ -69,6 +69,8 @@ public:
     // Each tab's refresh routine and enable rule; the operations fill in their controls.
     void RefreshTab(int tabIndex);
     void EnableTabControls(int tabIndex, bool includeListHasItems);
+    // The general help window at a topic, with "More help".
+    void ShowHelpTopic(int topic);
 
 public slots:
     void FormActivate();

@@ -60,7 +60,6 @@ TfrmFileSelection::TfrmFileSelection(GuiContext& context, QWidget* parent)
 
     btnFileSelectionHelp = new QPushButton("Help", this);
     btnFileSelectionHelp->setObjectName("btnFileSelectionHelp");
-    // The general help window is not part of the program yet.
     btnFileSelectionHelp->setEnabled(false);
     btnFileManOK = new QPushButton("OK", this);
     btnFileManOK->setObjectName("btnFileManOK");
@@ -140,8 +139,13 @@ void TfrmFileSelection::btnFileManClearFileNamesClick() {
     }
 }
 
+void TfrmFileSelection::SetHelpHook(std::function<void()> help) {
+    help_ = std::move(help);
+    btnFileSelectionHelp->setEnabled(static_cast<bool>(help_));
+}
+
 void TfrmFileSelection::btnFileSelectionHelpClick() {
-    // Stays without an action until the general help window exists; the button is disabled.
+    if (help_) help_();
 }
 
 }  // namespace arbovane

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,9 @@ public:
     int Run();
 
     std::vector<std::string> MenuItems() const;
+    // Help shows the help window at its file-selection topic; until a hook is set its button is
+    // off.
+    void SetHelpHook(std::function<void()> help);
 
 signals:
     // After an OK that replaced the selection, with the new "Sel. Types:" text.
@@ -39,6 +43,7 @@ public slots:
 
 private:
     GuiContext& context_;
+    std::function<void()> help_;
 
     QLabel* lblMagyarazat = nullptr;
     QComboBox* cboFileManNames = nullptr;

@@ -41,7 +41,6 @@ TfrmFolderStructuresTemplates::TfrmFolderStructuresTemplates(GuiContext& /*conte
     btnOK = button("btnFolderStructuresTemplatesOK", "OK");
     btnCancel = button("btnFolderStructuresTemplatesCancel", "Cancel");
     btnHelp = button("btnFolderStructuresTemplatesHelp", "Help");
-    // The further-help window is not part of the program yet.
     btnHelp->setEnabled(false);
 
     auto* bottom = new QHBoxLayout;
@@ -58,8 +57,18 @@ TfrmFolderStructuresTemplates::TfrmFolderStructuresTemplates(GuiContext& /*conte
 
     connect(btnOK, &QPushButton::clicked, this, &TfrmFolderStructuresTemplates::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &TfrmFolderStructuresTemplates::btnCancelClick);
+    connect(btnHelp, &QPushButton::clicked, this, &TfrmFolderStructuresTemplates::btnHelpClick);
     connect(mmoEditFolderStructuresTemplates, &QPlainTextEdit::textChanged, this,
             &TfrmFolderStructuresTemplates::mmoEditFolderStructuresTemplatesChange);
+}
+
+void TfrmFolderStructuresTemplates::SetHelpHook(std::function<void()> help) {
+    help_ = std::move(help);
+    btnHelp->setEnabled(static_cast<bool>(help_));
+}
+
+void TfrmFolderStructuresTemplates::btnHelpClick() {
+    if (help_) help_();
 }
 
 void TfrmFolderStructuresTemplates::Prepare(const std::vector<std::string>& lines) {

@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QHash>
 #include <QString>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,12 +32,15 @@ public:
     // line stays as it is. A line left as it was shown keeps the bytes it came with, so invalid
     // UTF-8 (shown as replacement characters) comes back unchanged.
     std::vector<std::string> EditedLines() const;
+    // Help opens the more-help window; until a hook is set its button is off.
+    void SetHelpHook(std::function<void()> help);
 
 public slots:
     void FormActivate();
     void btnOKClick();
     void btnCancelClick();
     void mmoEditFolderStructuresTemplatesChange();
+    void btnHelpClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -46,6 +50,7 @@ private:
     // Each line as the text box shows it, and its own bytes.
     QHash<QString, std::string> shownLines_;
     std::vector<std::string> edited_;
+    std::function<void()> help_;
 
     QPlainTextEdit* mmoEditFolderStructuresTemplates = nullptr;
     QLabel* lblFolderStructuresTemplatesEditLinesCurrent = nullptr;

@@ -47,7 +47,6 @@ TfrmFolderTemplateOptions::TfrmFolderTemplateOptions(GuiContext& /*context*/,
     btnFolderTemplateOptionsOK->setDefault(true);
     btnFolderTemplateOptionsCancel = button("btnFolderTemplateOptionsCancel", "Cancel");
     btnFolderTemplateOptionsHelp = button("btnFolderTemplateOptionsHelp", "Help");
-    // The general help window is not part of the program yet.
     btnFolderTemplateOptionsHelp->setEnabled(false);
 
     auto* buttons = new QHBoxLayout;
@@ -63,6 +62,13 @@ TfrmFolderTemplateOptions::TfrmFolderTemplateOptions(GuiContext& /*context*/,
             &TfrmFolderTemplateOptions::btnFolderTemplateOptionsOKClick);
     connect(btnFolderTemplateOptionsCancel, &QPushButton::clicked, this,
             &TfrmFolderTemplateOptions::btnFolderTemplateOptionsCancelClick);
+    connect(btnFolderTemplateOptionsHelp, &QPushButton::clicked, this,
+            &TfrmFolderTemplateOptions::btnFolderTemplateOptionsHelpClick);
+}
+
+void TfrmFolderTemplateOptions::SetHelpHook(std::function<void(int topic)> help) {
+    help_ = std::move(help);
+    btnFolderTemplateOptionsHelp->setEnabled(static_cast<bool>(help_));
 }
 
 int TfrmFolderTemplateOptions::Run() {
@@ -94,6 +100,10 @@ void TfrmFolderTemplateOptions::btnFolderTemplateOptionsOKClick() {
 
 void TfrmFolderTemplateOptions::btnFolderTemplateOptionsCancelClick() {
     reject();
+}
+
+void TfrmFolderTemplateOptions::btnFolderTemplateOptionsHelpClick() {
+    if (help_) help_(key_);
 }
 
 }  // namespace arbovane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 #include "core/templates/TemplateOptions.h"
 #include "gui/app/GuiContext.h"
@@ -23,16 +24,20 @@ public:
     int Key() const { return key_; }
     // Activates the dialog and shows it modally; QDialog::Accepted after OK.
     int Run();
+    // Help opens the help topic numbered like the key; until a hook is set its button is off.
+    void SetHelpHook(std::function<void(int topic)> help);
 
 public slots:
     // Checks the stored option of the key.
     void FormActivate();
     void btnFolderTemplateOptionsOKClick();
     void btnFolderTemplateOptionsCancelClick();
+    void btnFolderTemplateOptionsHelpClick();
 
 private:
     MAP_FOLDER_TEMPLATE_OPTIONS& store_;
     int key_ = kTemplateKeyVol08;
+    std::function<void(int)> help_;
 
     QRadioButton* rdoFolderTemplateOptionsReplaceNo = nullptr;
     QRadioButton* rdoFolderTemplateOptionsReplaceFirst = nullptr;

@@ -466,7 +466,7 @@ TEST_F(TemplatePaneTest, OptionsOkStoresUnderTheTabsKeyAndCancelDoesNot) {
          "Folder Name in the Path with the Selected Folder Name from the Include Window."}};
     for (const auto& [name, caption] : captions)
         EXPECT_EQ(Find<QRadioButton>(name)->text().toStdString(), caption) << name;
-    EXPECT_FALSE(Find<QPushButton>("btnFolderTemplateOptionsHelp")->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>("btnFolderTemplateOptionsHelp")->isEnabled());
 
     bool noneChecked = false;
     WhenShown(dialog, [&] {
@@ -532,7 +532,7 @@ TEST_F(TemplatePaneTest, ClearFieldsResetsTheTemplateArea) {
     EXPECT_EQ(EnabledRow(kCopy), "-----------");
 }
 
-TEST_F(TemplatePaneTest, TheEditDialogCountsItsLinesAndHasNoHelpYet) {
+TEST_F(TemplatePaneTest, TheEditDialogCountsItsLinesAndHasHelp) {
     TfrmFolderStructuresTemplates& dialog = *windows_->folderStructuresTemplates;
     EXPECT_EQ(dialog.windowTitle().toStdString(), "Edit ");
     const std::pair<const char*, const char*> captions[] = {
@@ -541,7 +541,7 @@ TEST_F(TemplatePaneTest, TheEditDialogCountsItsLinesAndHasNoHelpYet) {
         {"btnFolderStructuresTemplatesHelp", "Help"}};
     for (const auto& [name, caption] : captions)
         EXPECT_EQ(Find<QPushButton>(name)->text().toStdString(), caption) << name;
-    EXPECT_FALSE(Find<QPushButton>("btnFolderStructuresTemplatesHelp")->isEnabled());
+    EXPECT_TRUE(Find<QPushButton>("btnFolderStructuresTemplatesHelp")->isEnabled());
     EXPECT_EQ(Find<QLabel>("lblFolderStructuresTemplatesEditLines")->text().toStdString(),
               "Lines:");
     dialog.Prepare({"\\a", "\\b"});

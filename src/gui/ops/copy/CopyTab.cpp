@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/app/ProgramSettings.h"
+#include "core/help/HelpTopics.h"
 #include "core/undo/FolderFileUndoRun.h"
 #include "core/undo/UndoJournal.h"
 #include "core/undo/UndoPlan.h"
@@ -62,6 +63,10 @@ void CopyTab::BuildControls() {
     btnVol08Undo->setObjectName("btnVol08Undo");
     connect(btnVol08Undo, &QPushButton::clicked, this, &CopyTab::btnVol08UndoClick);
     row->addWidget(btnVol08Undo);
+    btnVol08Help = new QPushButton("Help", frame);
+    btnVol08Help->setObjectName("btnVol08Help");
+    connect(btnVol08Help, &QPushButton::clicked, this, &CopyTab::btnVol08HelpClick);
+    row->addWidget(btnVol08Help);
     column->addLayout(row);
     services_.side->insertWidget(0, frame);
 
@@ -90,6 +95,10 @@ void CopyTab::ApplyButtons() {
     const bool undoable = HasSomethingToUndo(UndoTab::Copy, journal_);
     btnVol08Undo->setEnabled((hasItems || undoable) && !running_);
     if (btnVol08ClearAll) btnVol08ClearAll->setEnabled(!running_);
+}
+
+void CopyTab::btnVol08HelpClick() {
+    if (services_.showHelp) services_.showHelp(kHelpTopicCopy);
 }
 
 void CopyTab::Refresh() {

@@ -35,6 +35,7 @@ public slots:
     void btnVol08CopyFoldersClick();
     void btnVol08CopyFoldersSimulationClick();
     void btnVol08UndoClick();
+    void btnVol08HelpClick();
 
 private:
     void BuildControls();
@@ -56,6 +57,7 @@ private:
     QPushButton* btnVol08CopyFolders = nullptr;
     QPushButton* btnVol08CopyFoldersSimulation = nullptr;
     QPushButton* btnVol08Undo = nullptr;
+    QPushButton* btnVol08Help = nullptr;
     // Made by the main window and the list pane on the same sheet.
     QCheckBox* chkVol08ShowDetailedResults = nullptr;
     QPushButton* btnVol08Statistics = nullptr;

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/help/HelpTopics.h"
 #include "core/lists/FolderBrowser.h"
 #include "core/ops/create/CreateNames.h"
 #include "core/paths/Arbsplit.h"
@@ -196,6 +197,10 @@ void CreateFoldersTab::BuildControls() {
     btnUndo->setObjectName(Name("btn", "Undo"));
     connect(btnUndo, &QPushButton::clicked, this, &CreateFoldersTab::btnUndoClick);
     row->addWidget(btnUndo);
+    btnHelp = new QPushButton("Help", frame);
+    btnHelp->setObjectName(Name("btn", tab_ == CreateTab::StringList ? "ListHelp" : "Help"));
+    connect(btnHelp, &QPushButton::clicked, this, &CreateFoldersTab::btnHelpClick);
+    row->addWidget(btnHelp);
     column->addLayout(row);
     // The numbers tab has room under its numbers; the list tabs under their lists.
     if (services_.left) {
@@ -230,6 +235,13 @@ void CreateFoldersTab::BuildControls() {
     lblEndFolder = sheet->findChild<QLabel*>(Name("lbl", "EndFolder"));
     btnStatistic = sheet->findChild<QPushButton*>(
         Name("btn", tab_ == CreateTab::StringList ? "Statistic" : "Statistics"));
+}
+
+void CreateFoldersTab::btnHelpClick() {
+    const int topic = tab_ == CreateTab::StringList ? kHelpTopicCreateFromStrings
+                      : tab_ == CreateTab::Numbers  ? kHelpTopicCreateFromNumbers
+                                                    : kHelpTopicCreateFromPaths;
+    if (services_.showHelp) services_.showHelp(topic);
 }
 
 void CreateFoldersTab::CheckNamePart(QLineEdit* edit, bool prefix) {

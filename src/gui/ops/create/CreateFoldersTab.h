@@ -35,6 +35,7 @@ struct CreateTabServices {
     VisualLog& log;
     std::function<void()> lockOtherTabs;
     std::function<void()> unlockTabs;
+    std::function<void(int topic)> showHelp;
 };
 
 // The prefix, suffix and option boxes and the run, simulation and undo buttons of one creation
@@ -60,6 +61,8 @@ public slots:
     void btnUndoClick();
     void btnAddDestFolderClick();
     void btnViewDestFolderClick();
+    // btnVol02ListHelpClick, btnVol03HelpClick, btnVol04HelpClick.
+    void btnHelpClick();
 
 private:
     void BuildControls();
@@ -105,6 +108,7 @@ private:
     QPushButton* btnCreateFolders = nullptr;
     QPushButton* btnCreateFoldersSimulation = nullptr;
     QPushButton* btnUndo = nullptr;
+    QPushButton* btnHelp = nullptr;
     QPushButton* btnStatistic = nullptr;
     QLabel* lblStartFolder = nullptr;
     QLabel* lblEndFolder = nullptr;

@@ -12,6 +12,7 @@
 #include <climits>
 
 #include "core/app/ProgramSettings.h"
+#include "core/help/HelpTopics.h"
 #include "core/ops/delete/DeleteMessages.h"
 #include "gui/lists/FolderListPane.h"
 
@@ -90,6 +91,10 @@ void DeleteTab::BuildControls() {
     connect(btnVol07DeleteFoldersSimulation, &QPushButton::clicked, this,
             &DeleteTab::btnVol07DeleteFoldersSimulationClick);
     column->addWidget(btnVol07DeleteFoldersSimulation);
+    btnVol07Help = new QPushButton("Help", frame);
+    btnVol07Help->setObjectName("btnVol07Help");
+    connect(btnVol07Help, &QPushButton::clicked, this, &DeleteTab::btnVol07HelpClick);
+    column->addWidget(btnVol07Help, 0, Qt::AlignLeft);
 
     prgVol07ToDoCount = new QProgressBar(frame);
     prgVol07ToDoCount->setObjectName("prgVol07ToDoCount");
@@ -217,6 +222,10 @@ void DeleteTab::btnVol07DeleteFoldersClick() {
 
 void DeleteTab::btnVol07DeleteFoldersSimulationClick() {
     RunDeleteSimulation(Ports(), Options(), Lock());
+}
+
+void DeleteTab::btnVol07HelpClick() {
+    if (services_.showHelp) services_.showHelp(kHelpTopicDelete);
 }
 
 }  // namespace arbovane

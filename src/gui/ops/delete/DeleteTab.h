@@ -33,6 +33,7 @@ public:
 public slots:
     void btnVol07DeleteFoldersClick();
     void btnVol07DeleteFoldersSimulationClick();
+    void btnVol07HelpClick();
     void chkVol07ReadOnlyFoldersToggled(bool checked);
 
 private:
@@ -63,6 +64,7 @@ private:
     QCheckBox* chkVol07ReadOnlyFolders = nullptr;
     QPushButton* btnVol07DeleteFolders = nullptr;
     QPushButton* btnVol07DeleteFoldersSimulation = nullptr;
+    QPushButton* btnVol07Help = nullptr;
     QProgressBar* prgVol07ToDoCount = nullptr;
     // Made by the main window on the same sheet.
     QCheckBox* chkVol07ShowDetailedResults = nullptr;

@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "core/help/HelpTopics.h"
 #include "core/ops/rename/FolderRename.h"
 #include "core/undo/RenameUndo.h"
 #include "core/undo/UndoJournal.h"
@@ -112,8 +113,11 @@ void RenameTab::BuildControls() {
     btnVol06Undo = new QPushButton("Undo", outer);
     btnVol06Undo->setObjectName("btnVol06Undo");
     connect(btnVol06Undo, &QPushButton::clicked, this, &RenameTab::btnVol06UndoClick);
+    btnVol06Help = new QPushButton("Help", outer);
+    btnVol06Help->setObjectName("btnVol06Help");
+    connect(btnVol06Help, &QPushButton::clicked, this, &RenameTab::btnVol06HelpClick);
     for (QPushButton* button :
-         {btnVol06RenameFolders, btnVol06RenameFoldersSimulation, btnVol06Undo}) {
+         {btnVol06RenameFolders, btnVol06RenameFoldersSimulation, btnVol06Undo, btnVol06Help}) {
         button->setAutoDefault(false);
         buttons->addWidget(button);
     }
@@ -236,6 +240,10 @@ void RenameTab::btnVol06RenameFoldersSimulationClick() {
     RenameTabRun(context.fs, context.messenger, services_.log, services_.lockOtherTabs,
                  services_.unlockTabs)
         .Simulate(services_.pane.IncludeLines(), Fields(), ShowLogChecked());
+}
+
+void RenameTab::btnVol06HelpClick() {
+    if (services_.showHelp) services_.showHelp(kHelpTopicRename);
 }
 
 void RenameTab::btnVol06UndoClick() {

@@ -39,6 +39,7 @@ public slots:
     void btnVol06RenameFoldersClick();
     void btnVol06RenameFoldersSimulationClick();
     void btnVol06UndoClick();
+    void btnVol06HelpClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -72,6 +73,7 @@ private:
     QPushButton* btnVol06RenameFolders = nullptr;
     QPushButton* btnVol06RenameFoldersSimulation = nullptr;
     QPushButton* btnVol06Undo = nullptr;
+    QPushButton* btnVol06Help = nullptr;
     QCheckBox* chkVol06ShowDetailedResults = nullptr;
     QPushButton* btnVol06Statistics = nullptr;
     // Made by the main window and the list pane on the same sheet.

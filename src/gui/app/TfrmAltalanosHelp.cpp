@@ -40,8 +40,7 @@ TfrmAltalanosHelp::TfrmAltalanosHelp(const QString& programTitle, QWidget* paren
 
 int TfrmAltalanosHelp::ShowHelpTopic(int topic, bool moreHelpVisible) {
     SetTopic(topic);
-    moreHelpWanted_ = moreHelpVisible;
-    btnAltalanosHelpMoreHelp->setVisible(moreHelpVisible);
+    moreHelpWanted_ = moreHelpVisible;  // the showing itself sets the button
     const int result = exec();
     moreHelpWanted_ = true;
     return result;

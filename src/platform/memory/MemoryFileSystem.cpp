@@ -302,6 +302,27 @@ void MemoryFileSystem::Detach(const NodePtr& node) {
     ++mutations_;
 }
 
+MemoryFileSystem::NodePtr MemoryFileSystem::AnchorFolder(const WindowsPathParts& parts) const {
+    const auto drive = [&](char letter) -> NodePtr {
+        const auto it = drives_.find(letter);
+        return it == drives_.end() ? nullptr : it->second.root;
+    };
+    const bool current = current_ && !current_->detached;
+    switch (parts.anchor) {
+        case PathAnchor::kDriveRoot:
+            return drive(parts.letter);
+        case PathAnchor::kDriveCurrent:
+            return current && PathOf(current_)[0] == parts.letter ? current_ : drive(parts.letter);
+        case PathAnchor::kCurrentDriveRoot:
+            return current_ ? drive(PathOf(current_)[0]) : nullptr;
+        case PathAnchor::kCurrentDirectory:
+            return current ? current_ : nullptr;
+        case PathAnchor::kShareRoot:
+            break;
+    }
+    return nullptr;
+}
+
 bool MemoryFileSystem::Locate(const std::string& path, Located& at, int depth) {
     at = Located{};
     WindowsPathParts parts;
@@ -309,29 +330,7 @@ bool MemoryFileSystem::Locate(const std::string& path, Located& at, int depth) {
         at.why = FsError::BadName;
         return false;
     }
-    NodePtr folder;
-    const auto drive = [&](char letter) -> NodePtr {
-        const auto it = drives_.find(letter);
-        return it == drives_.end() ? nullptr : it->second.root;
-    };
-    switch (parts.anchor) {
-        case PathAnchor::kDriveRoot:
-            folder = drive(parts.letter);
-            break;
-        case PathAnchor::kDriveCurrent:
-            folder = current_ && !current_->detached && PathOf(current_)[0] == parts.letter
-                         ? current_
-                         : drive(parts.letter);
-            break;
-        case PathAnchor::kCurrentDriveRoot:
-            if (current_) folder = drive(PathOf(current_)[0]);
-            break;
-        case PathAnchor::kCurrentDirectory:
-            if (current_ && !current_->detached) folder = current_;
-            break;
-        case PathAnchor::kShareRoot:
-            break;
-    }
+    const NodePtr folder = AnchorFolder(parts);
     if (!folder) {
         at.why = FsError::NotFound;
         return false;
@@ -535,25 +534,23 @@ bool MemoryFileSystem::WriteWholeFile(const std::string& path, const std::string
 bool MemoryFileSystem::CreateFolderTree(const std::string& path) {
     WindowsPathParts parts;
     if (!SplitWindowsPath(path, parts)) return false;
+    // Refused before anything is made.
     for (const auto& name : parts.components)
         if (name != ".." && !IsCreatableWindowsName(name)) return false;
-    Located at;
-    if (Locate(path, at)) return Follow(at.node) && Follow(at.node)->isFolder;
-    if (at.why != FsError::NotFound) return false;
-    // Climb to the deepest existing folder, then make the rest.
-    std::string prefix = path;
-    std::vector<std::string> missing;
-    while (!Locate(prefix, at)) {
-        if (at.why != FsError::NotFound || at.names.empty()) return false;
-        missing.insert(missing.begin(), at.names.back());
-        const auto pos = prefix.find_last_of("\\/", prefix.find_last_not_of("\\/"));
-        if (pos == std::string::npos) return false;
-        prefix.erase(pos + 1);
+    NodePtr folder = AnchorFolder(parts);
+    for (const auto& name : parts.components) {
+        folder = Follow(folder);
+        if (!folder || !folder->isFolder) return false;
+        if (name == "..") {
+            if (folder->parent) folder = Owned(folder->parent);
+            continue;
+        }
+        NodePtr child = Child(*folder, name);
+        if (!child) child = NewChild(folder, name, true);
+        folder = child;
     }
-    NodePtr folder = Follow(at.node);
-    if (!folder || !folder->isFolder) return false;
-    for (const auto& name : missing) folder = NewChild(folder, name, true);
-    return true;
+    folder = Follow(folder);
+    return folder && folder->isFolder;
 }
 
 CreateOutcome MemoryFileSystem::CreateFolder(const std::string& path) {

@@ -12,6 +12,7 @@
 namespace arbovane {
 
 class Text;
+struct WindowsPathParts;
 
 // A file system held in memory with Windows semantics: drive letters, names matched exactly and
 // then ignoring letter case (by the Text port, as the disk backends match them), the Windows
@@ -92,6 +93,8 @@ private:
         FsError why = FsError::None;
     };
 
+    // The folder a path starts from: a drive root or the current directory.
+    NodePtr AnchorFolder(const WindowsPathParts& parts) const;
     bool Locate(const std::string& path, Located& at, int depth = 0);
     // The entry itself, or its target when it is a link.
     NodePtr Follow(const NodePtr& node, int depth = 0);

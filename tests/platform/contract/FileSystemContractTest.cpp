@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/memory/MemoryFileSystem.h"
 #include "support/TempDrives.h"
 
 namespace arbovane {
@@ -13,11 +14,33 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-class FileSystemContract : public ::testing::Test {
-protected:
-    void SetUp() override { host_ = drives_.Map('D'); }
+enum class Backend { Host, Memory };
 
-    FileSystem& Fs() { return drives_.Fs(); }
+class FileSystemContract : public ::testing::TestWithParam<Backend> {
+protected:
+    void SetUp() override {
+        if (GetParam() == Backend::Host) {
+            host_ = drives_.Map('D');
+        } else {
+            memory_ = std::make_unique<MemoryFileSystem>(drives_.TextPort());
+            memory_->AddDrive('D');
+        }
+    }
+
+    FileSystem& Fs() {
+        if (memory_) return *memory_;
+        return drives_.Fs();
+    }
+    // A link at d:\link to the folder d:\target.
+    void MakeFolderLink(std::string link, const std::string& target) {
+        if (memory_) {
+            ASSERT_TRUE(memory_->AddLink("d:\\" + link, "d:\\" + target));
+            return;
+        }
+        for (char& c : link)
+            if (c == '\\') c = '/';
+        std::filesystem::create_directory_symlink(host_ + "/" + target, host_ + "/" + link);
+    }
     void Write(const std::string& path, const std::string& bytes = "x") {
         ASSERT_TRUE(Fs().CreateFolderTree(path.substr(0, path.rfind('\\')))) << path;
         ASSERT_TRUE(Fs().WriteWholeFile(path, bytes)) << path;
@@ -66,9 +89,10 @@ protected:
 
     testing::TempDrives drives_;
     std::string host_;
+    std::unique_ptr<MemoryFileSystem> memory_;
 };
 
-TEST_F(FileSystemContract, NamesAreFoundIgnoringLetterCaseBeyondAscii) {
+TEST_P(FileSystemContract, NamesAreFoundIgnoringLetterCaseBeyondAscii) {
     Write("d:\\Data\\\xC3\x89t\xC3\xA9 \xCE\xA9mega.txt", "summer");
     const std::string other = "D:\\DATA\\\xC3\xA9T\xC3\x89 \xCF\x89MEGA.TXT";
     EXPECT_TRUE(Fs().IsFile(other));
@@ -84,7 +108,7 @@ TEST_F(FileSystemContract, NamesAreFoundIgnoringLetterCaseBeyondAscii) {
 
 // Sorted by the upper case of each character, as Windows compares names: "_" comes after the
 // letters, the bytes break ties.
-TEST_F(FileSystemContract, ListingsComeInWindowsNameOrder) {
+TEST_P(FileSystemContract, ListingsComeInWindowsNameOrder) {
     for (const char* name : {"_b", "b", "A", "\xC3\xA9", "f", "B1"})
         Write(std::string("d:\\O\\") + name);
     const Names expected = {"A", "b", "B1", "f", "_b", "\xC3\xA9"};
@@ -92,7 +116,7 @@ TEST_F(FileSystemContract, ListingsComeInWindowsNameOrder) {
     EXPECT_EQ(TreeListed("d:\\O", "*"), expected);
 }
 
-TEST_F(FileSystemContract, WildcardsFollowTheWindowsRules) {
+TEST_P(FileSystemContract, WildcardsFollowTheWindowsRules) {
     MakePatternFolder();
     ExpectPatterns(
         {
@@ -116,23 +140,23 @@ const std::vector<std::pair<std::string, Names>> kQuestionMarkAndTrailingPeriod 
     {"*.h?", {"x.h"}},   {"*.", {"a", "ab", "abc", "readme"}},
 };
 
-TEST_F(FileSystemContract, QuestionMarkAndTrailingPeriodInListings) {
+TEST_P(FileSystemContract, QuestionMarkAndTrailingPeriodInListings) {
     MakePatternFolder();
     ExpectPatterns(kQuestionMarkAndTrailingPeriod, kListings);
 }
 
-TEST_F(FileSystemContract, QuestionMarkAndTrailingPeriodInOpenTrees) {
+TEST_P(FileSystemContract, QuestionMarkAndTrailingPeriodInOpenTrees) {
     MakePatternFolder();
     ExpectPatterns(kQuestionMarkAndTrailingPeriod, kOpenTrees);
 }
 
 // A long name also matches through its 8.3 short name: "page.html" is "PAGE~1.HTM" too.
-TEST_F(FileSystemContract, ThreeLetterExtensionsTakeLongerOnes) {
+TEST_P(FileSystemContract, ThreeLetterExtensionsTakeLongerOnes) {
     MakePatternFolder();
     ExpectPatterns({{"*.htm", {"page.htm", "page.html"}}}, kListings);
 }
 
-TEST_F(FileSystemContract, CopiesNeverOverwriteNorLeaveAPartialFile) {
+TEST_P(FileSystemContract, CopiesNeverOverwriteNorLeaveAPartialFile) {
     Write("d:\\S\\f.txt", "source");
     Write("d:\\T\\F.TXT", "theirs");
     FileStamp stamp;
@@ -161,7 +185,7 @@ TEST_F(FileSystemContract, CopiesNeverOverwriteNorLeaveAPartialFile) {
     EXPECT_EQ(Listed("d:\\T\\*"), (Names{"F.TXT", "g.txt", "new.txt"}));
 }
 
-TEST_F(FileSystemContract, MovesNeverReplace) {
+TEST_P(FileSystemContract, MovesNeverReplace) {
     ASSERT_TRUE(Fs().CreateFolderTree("d:\\M\\Alpha\\inner"));
     ASSERT_TRUE(Fs().CreateFolderTree("d:\\M\\Beta"));
     EXPECT_FALSE(Fs().MoveFolderNoReplace("d:\\M\\Alpha", "d:\\M\\Beta"));
@@ -173,7 +197,7 @@ TEST_F(FileSystemContract, MovesNeverReplace) {
 }
 
 // Its own name in another letter case renames a folder to that spelling.
-TEST_F(FileSystemContract, LetterCaseOnlyRenameTakesTheNewSpelling) {
+TEST_P(FileSystemContract, LetterCaseOnlyRenameTakesTheNewSpelling) {
     ASSERT_TRUE(Fs().CreateFolderTree("d:\\M\\Alpha\\inner"));
     EXPECT_TRUE(Fs().MoveFolderNoReplace("d:\\M\\Alpha", "d:\\M\\ALPHA"));
     EXPECT_EQ(Listed("d:\\M\\*"), Names{"ALPHA"});
@@ -188,7 +212,7 @@ void MakeReadOnly(FileSystem& fs, const std::string& path, std::uint32_t& attrib
     EXPECT_TRUE(attributes & kAttrReadOnly) << path;
 }
 
-TEST_F(FileSystemContract, ReadOnlyFilesAreRefusedUntilTheBitIsCleared) {
+TEST_P(FileSystemContract, ReadOnlyFilesAreRefusedUntilTheBitIsCleared) {
     Write("d:\\R\\f.txt", "kept");
     std::uint32_t attributes = 0;
     MakeReadOnly(Fs(), "d:\\R\\f.txt", attributes);
@@ -214,7 +238,7 @@ TEST_F(FileSystemContract, ReadOnlyFilesAreRefusedUntilTheBitIsCleared) {
     EXPECT_EQ(Listed("d:\\R\\*"), Names{});
 }
 
-TEST_F(FileSystemContract, ReadOnlyFoldersAreNotRemoved) {
+TEST_P(FileSystemContract, ReadOnlyFoldersAreNotRemoved) {
     ASSERT_TRUE(Fs().CreateFolderTree("d:\\R\\Folder"));
     std::uint32_t attributes = 0;
     MakeReadOnly(Fs(), "d:\\R\\Folder", attributes);
@@ -229,7 +253,7 @@ TEST_F(FileSystemContract, ReadOnlyFoldersAreNotRemoved) {
 }
 
 // Deeper than the classic 260-character limit, through paths and through open trees alike.
-TEST_F(FileSystemContract, LongPathsWork) {
+TEST_P(FileSystemContract, LongPathsWork) {
     std::string path = "d:\\L";
     for (int i = 0; i < 12; ++i) path += "\\" + std::string(30, static_cast<char>('a' + i));
     ASSERT_GT(path.size(), 300u);
@@ -248,7 +272,7 @@ TEST_F(FileSystemContract, LongPathsWork) {
 
 // Names Windows cannot make, or would read as another name, are refused before anything is
 // made; a path ending in a period or a blank names nothing.
-TEST_F(FileSystemContract, NamesWindowsCannotMakeAreRefused) {
+TEST_P(FileSystemContract, NamesWindowsCannotMakeAreRefused) {
     for (const char* path : {"d:\\con", "d:\\NUL.txt", "d:\\com1", "d:\\Lpt9.doc", "d:\\aux .x",
                              "d:\\a<b", "d:\\a|b", "d:\\trailing.", "d:\\blank "}) {
         EXPECT_EQ(Fs().CreateFolder(path), CreateOutcome::Failed) << path;
@@ -267,7 +291,7 @@ TEST_F(FileSystemContract, NamesWindowsCannotMakeAreRefused) {
     EXPECT_EQ(tree->MakeFolder("CONSOLE", why), CreateOutcome::Existed);
 }
 
-TEST_F(FileSystemContract, OpenTreesMakeListAndRemove) {
+TEST_P(FileSystemContract, OpenTreesMakeListAndRemove) {
     Write("d:\\P\\Sub\\f.txt", "f");
     FsError why = FsError::None;
     auto tree = Fs().OpenTree("d:\\p", why);
@@ -297,10 +321,10 @@ TEST_F(FileSystemContract, OpenTreesMakeListAndRemove) {
 }
 
 // A link inside a tree is listed as a link, never entered, and removed as the entry it is.
-TEST_F(FileSystemContract, LinksAreNeverEntered) {
+TEST_P(FileSystemContract, LinksAreNeverEntered) {
     Write("d:\\Outside\\keep.txt", "keep");
     ASSERT_TRUE(Fs().CreateFolderTree("d:\\Tree"));
-    std::filesystem::create_directory_symlink(host_ + "/Outside", host_ + "/Tree/link");
+    MakeFolderLink("Tree\\link", "Outside");
     FsError why = FsError::None;
     auto tree = Fs().OpenTree("d:\\Tree", why);
     ASSERT_TRUE(tree);
@@ -318,6 +342,12 @@ TEST_F(FileSystemContract, LinksAreNeverEntered) {
     EXPECT_EQ(Read("d:\\Outside\\keep.txt"), "keep");
     EXPECT_FALSE(Fs().OpenTree("d:\\Tree\\link", why, true));
 }
+
+INSTANTIATE_TEST_SUITE_P(Backends, FileSystemContract,
+                         ::testing::Values(Backend::Host, Backend::Memory),
+                         [](const auto& info) {
+                             return info.param == Backend::Host ? "Host" : "Memory";
+                         });
 
 }  // namespace
 }  // namespace arbovane

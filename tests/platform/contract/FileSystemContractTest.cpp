@@ -344,8 +344,7 @@ TEST_P(FileSystemContract, LinksAreNeverEntered) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, FileSystemContract,
-                         ::testing::Values(Backend::Host, Backend::Memory),
-                         [](const auto& info) {
+                         ::testing::Values(Backend::Host, Backend::Memory), [](const auto& info) {
                              return info.param == Backend::Host ? "Host" : "Memory";
                          });
 

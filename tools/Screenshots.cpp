@@ -30,6 +30,7 @@
 #include "gui/app/TfrmMain.h"
 #include "gui/app/TfrmMoreHelp.h"
 #include "gui/app/TfrmOverViewHelp.h"
+#include "gui/help/ExamplesWindow.h"
 #include "gui/lists/FolderListPane.h"
 #include "gui/lists/TfrmVol08EditIncludeList.h"
 #include "gui/templates/TemplatePane.h"
@@ -224,6 +225,11 @@ int main(int argc, char* argv[]) {
         dialog->show();
         ok = Save(*dialog, out, "dialog-" + dialog->objectName()) && ok;
         dialog->hide();
+    }
+    for (const auto& examples : windows.examples) {
+        examples->show();
+        ok = Save(*examples, out, "examples-" + examples->objectName()) && ok;
+        examples->hide();
     }
     return ok ? 0 : 1;
 }

@@ -1,9 +1,5 @@
 #include "gui/app/ProgramWindows.h"
 
-#include <QDialog>
-#include <QLabel>
-#include <QPushButton>
-#include <QVBoxLayout>
 #include <initializer_list>
 
 #include "core/app/ProgramSettings.h"
@@ -21,6 +17,7 @@
 #include "gui/app/TfrmMain.h"
 #include "gui/app/TfrmMoreHelp.h"
 #include "gui/app/TfrmOverViewHelp.h"
+#include "gui/help/ExamplesWindow.h"
 #include "gui/lists/TfrmVol02EditIncludeList.h"
 #include "gui/lists/TfrmVol04EditIncludeList.h"
 #include "gui/lists/TfrmVol06EditIncludeList.h"
@@ -40,24 +37,6 @@
 
 namespace arbovane {
 
-namespace {
-
-// A window whose features come later: it exists in its place with its caption and nothing that
-// pretends to work.
-std::unique_ptr<QDialog> EmptyShell(const char* objectName, const QString& caption) {
-    auto dialog = std::make_unique<QDialog>();
-    dialog->setObjectName(objectName);
-    dialog->setWindowTitle(caption);
-    auto* layout = new QVBoxLayout(dialog.get());
-    layout->addWidget(new QLabel("This window is not available yet.", dialog.get()));
-    auto* close = new QPushButton("Close", dialog.get());
-    QObject::connect(close, &QPushButton::clicked, dialog.get(), &QDialog::reject);
-    layout->addWidget(close);
-    return dialog;
-}
-
-}  // namespace
-
 ProgramWindows::ProgramWindows(GuiContext& context, HelpEngine& help) {
     const QString title = QString::fromStdString(context.settings.programTitle.empty()
                                                      ? std::string("Arbovane 8.20")
@@ -73,18 +52,12 @@ ProgramWindows::ProgramWindows(GuiContext& context, HelpEngine& help) {
     folderStructuresTemplates =
         std::make_unique<TfrmFolderStructuresTemplates>(context, main.get());
     editSmartImport = std::make_unique<TfrmEditSmartImport>(context, main.get());
-    shells.push_back(
-        EmptyShell("frmExamplesCopy",
-                   "Examples - Copying Folder Structures (Templates)  to a List of Folders"));
-    shells.push_back(
-        EmptyShell("frmExamplesDelete", "Examples - Deleting Multiple Folders and/or Files."));
-    shells.push_back(EmptyShell("frmExamplesRename", "Examples - Renaming Multiple Folders."));
-    shells.push_back(EmptyShell("frmDriveSelect",
-                                "Examples - Creating Multiple Folders from a List of Strings."));
-    shells.push_back(EmptyShell("frmExamplesCreateFolders",
-                                "Examples - Creating Multiple Folders using a List of Folders"));
-    shells.push_back(EmptyShell("frmExamplesIncreasedNumbers",
-                                "Examples - Creating Multiple Folders using Increased  Numbers."));
+    examples.push_back(std::make_unique<TfrmExamplesCopy>(context.text, main.get()));
+    examples.push_back(std::make_unique<TfrmExamplesDelete>(context.text, main.get()));
+    examples.push_back(std::make_unique<TfrmExamplesRename>(context.text, main.get()));
+    examples.push_back(std::make_unique<TfrmDriveSelect>(context.text, main.get()));
+    examples.push_back(std::make_unique<TfrmExamplesCreateFolders>(context.text, main.get()));
+    examples.push_back(std::make_unique<TfrmExamplesIncreasedNumbers>(context.text, main.get()));
     fileExport = std::make_unique<TfrmFileExport>(context, main.get());
     fileImport = std::make_unique<TfrmFileImport>(context, main.get());
     fileImport->SetEditWindow(editSmartImport.get());
@@ -146,6 +119,12 @@ ProgramWindows::~ProgramWindows() {
     statistic03.reset();
     statistic02.reset();
     statistic08.reset();
+}
+
+ExamplesWindow& ProgramWindows::Examples(ExampleWindow window) {
+    for (const auto& examplesWindow : examples)
+        if (examplesWindow->Window() == window) return *examplesWindow;
+    return *examples.front();
 }
 
 VisualLogWindow& ProgramWindows::LogWindow(int tabIndex) {

@@ -3,12 +3,12 @@
 #include <memory>
 #include <vector>
 
+#include "core/help/Examples.h"
 #include "gui/app/GuiContext.h"
-
-class QDialog;
 
 namespace arbovane {
 
+class ExamplesWindow;
 class HelpEngine;
 class TfrmAbout;
 class TfrmAltalanosHelp;
@@ -47,6 +47,7 @@ struct ProgramWindows {
     ~ProgramWindows();
 
     VisualLogWindow& LogWindow(int tabIndex);
+    ExamplesWindow& Examples(ExampleWindow window);
     // Hands the help windows to the dialogs whose Help buttons open them.
     void AttachHelp();
 
@@ -79,7 +80,8 @@ struct ProgramWindows {
     std::unique_ptr<TfrmStatistic06> statistic06;
     std::unique_ptr<TfrmStatistics07> statistics07;
     // Windows whose work comes with later features: created in their place with their captions.
-    std::vector<std::unique_ptr<QDialog>> shells;
+    // In the order of the tabs: copy, delete, rename, strings, list of folders, numbers.
+    std::vector<std::unique_ptr<ExamplesWindow>> examples;
 };
 
 }  // namespace arbovane

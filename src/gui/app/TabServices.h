@@ -9,6 +9,7 @@ class QWidget;
 
 namespace arbovane {
 
+enum class ExampleWindow;
 class FolderListPane;
 class VisualLog;
 
@@ -26,6 +27,8 @@ struct TabServices {
     std::function<void()> unlockTabs;
     // Shows the general help window at a topic.
     std::function<void(int topic)> showHelp;
+    // Shows an examples window.
+    std::function<void(ExampleWindow)> showExamples;
 };
 
 }  // namespace arbovane

@@ -28,6 +28,7 @@
 #include "gui/app/TfrmAbout.h"
 #include "gui/app/TfrmAltalanosHelp.h"
 #include "gui/app/TfrmOverViewHelp.h"
+#include "gui/help/ExamplesWindow.h"
 #include "gui/lists/FolderListPane.h"
 #include "gui/lists/TfrmVol02EditIncludeList.h"
 #include "gui/lists/TfrmVol04EditIncludeList.h"
@@ -333,7 +334,8 @@ void TfrmMain::AttachWindows(ProgramWindows& windows) {
                            Log(logTab),
                            [this, sheet] { LockTabsFor(sheet); },
                            [this] { UnlockTabs(); },
-                           [this](int topic) { ShowHelpTopic(topic); }};
+                           [this](int topic) { ShowHelpTopic(topic); },
+                           [this](ExampleWindow window) { ShowExamples(window); }};
     };
     // Until the copy and creation tabs have their controllers, a template change re-applies the
     // tab's enabling; the controllers replace the hook with their refresh.
@@ -370,7 +372,8 @@ void TfrmMain::AttachWindows(ProgramWindows& windows) {
                                   panes_[static_cast<std::size_t>(c.tab)], c.destinations,
                                   Log(c.logTab), [this, sheet] { LockTabsFor(sheet); },
                                   [this] { UnlockTabs(); },
-                                  [this](int topic) { ShowHelpTopic(topic); }},
+                                  [this](int topic) { ShowHelpTopic(topic); },
+                                  [this](ExampleWindow window) { ShowExamples(window); }},
                 *Templates(c.tab), Journal(c.logTab), TemplateOptions());
     }
     for (int tab : {kTabCopy, kTabDelete, kTabRename, kTabCreate1, kTabCreate2, kTabCreate3})
@@ -510,6 +513,10 @@ void TfrmMain::mnuVisitWebClick() {
 
 void TfrmMain::ShowHelpTopic(int topic) {
     if (windows_) windows_->altalanosHelp->ShowHelpTopic(topic);
+}
+
+void TfrmMain::ShowExamples(ExampleWindow window) {
+    if (windows_) windows_->Examples(window).exec();
 }
 
 void TfrmMain::mnuAboutClick() {

@@ -23,6 +23,7 @@ class QVBoxLayout;
 
 namespace arbovane {
 
+enum class ExampleWindow;
 class CopyTab;
 class CreateFoldersTab;
 class DeleteTab;
@@ -71,6 +72,7 @@ public:
     void EnableTabControls(int tabIndex, bool includeListHasItems);
     // The general help window at a topic, with "More help".
     void ShowHelpTopic(int topic);
+    void ShowExamples(ExampleWindow window);
 
 public slots:
     void FormActivate();

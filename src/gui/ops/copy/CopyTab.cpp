@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/app/ProgramSettings.h"
+#include "core/help/Examples.h"
 #include "core/help/HelpTopics.h"
 #include "core/undo/FolderFileUndoRun.h"
 #include "core/undo/UndoJournal.h"
@@ -67,6 +68,10 @@ void CopyTab::BuildControls() {
     btnVol08Help->setObjectName("btnVol08Help");
     connect(btnVol08Help, &QPushButton::clicked, this, &CopyTab::btnVol08HelpClick);
     row->addWidget(btnVol08Help);
+    btnVol08Examples = new QPushButton("Examples", frame);
+    btnVol08Examples->setObjectName("btnVol08Examples");
+    connect(btnVol08Examples, &QPushButton::clicked, this, &CopyTab::btnVol08ExamplesClick);
+    row->addWidget(btnVol08Examples);
     column->addLayout(row);
     services_.side->insertWidget(0, frame);
 
@@ -95,6 +100,10 @@ void CopyTab::ApplyButtons() {
     const bool undoable = HasSomethingToUndo(UndoTab::Copy, journal_);
     btnVol08Undo->setEnabled((hasItems || undoable) && !running_);
     if (btnVol08ClearAll) btnVol08ClearAll->setEnabled(!running_);
+}
+
+void CopyTab::btnVol08ExamplesClick() {
+    if (services_.showExamples) services_.showExamples(ExampleWindow::Copy);
 }
 
 void CopyTab::btnVol08HelpClick() {

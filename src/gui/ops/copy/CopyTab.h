@@ -36,6 +36,7 @@ public slots:
     void btnVol08CopyFoldersSimulationClick();
     void btnVol08UndoClick();
     void btnVol08HelpClick();
+    void btnVol08ExamplesClick();
 
 private:
     void BuildControls();
@@ -58,6 +59,7 @@ private:
     QPushButton* btnVol08CopyFoldersSimulation = nullptr;
     QPushButton* btnVol08Undo = nullptr;
     QPushButton* btnVol08Help = nullptr;
+    QPushButton* btnVol08Examples = nullptr;
     // Made by the main window and the list pane on the same sheet.
     QCheckBox* chkVol08ShowDetailedResults = nullptr;
     QPushButton* btnVol08Statistics = nullptr;

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/help/Examples.h"
 #include "core/help/HelpTopics.h"
 #include "core/lists/FolderBrowser.h"
 #include "core/ops/create/CreateNames.h"
@@ -201,6 +202,10 @@ void CreateFoldersTab::BuildControls() {
     btnHelp->setObjectName(Name("btn", tab_ == CreateTab::StringList ? "ListHelp" : "Help"));
     connect(btnHelp, &QPushButton::clicked, this, &CreateFoldersTab::btnHelpClick);
     row->addWidget(btnHelp);
+    btnExamples = new QPushButton("Examples", frame);
+    btnExamples->setObjectName(Name("btn", tab_ == CreateTab::StringList ? "Example" : "Examples"));
+    connect(btnExamples, &QPushButton::clicked, this, &CreateFoldersTab::btnExamplesClick);
+    row->addWidget(btnExamples);
     column->addLayout(row);
     // The numbers tab has room under its numbers; the list tabs under their lists.
     if (services_.left) {
@@ -235,6 +240,13 @@ void CreateFoldersTab::BuildControls() {
     lblEndFolder = sheet->findChild<QLabel*>(Name("lbl", "EndFolder"));
     btnStatistic = sheet->findChild<QPushButton*>(
         Name("btn", tab_ == CreateTab::StringList ? "Statistic" : "Statistics"));
+}
+
+void CreateFoldersTab::btnExamplesClick() {
+    const ExampleWindow window = tab_ == CreateTab::StringList ? ExampleWindow::Strings
+                                 : tab_ == CreateTab::Numbers  ? ExampleWindow::Numbers
+                                                               : ExampleWindow::FolderList;
+    if (services_.showExamples) services_.showExamples(window);
 }
 
 void CreateFoldersTab::btnHelpClick() {

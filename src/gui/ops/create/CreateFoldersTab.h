@@ -19,6 +19,7 @@ class QWidget;
 
 namespace arbovane {
 
+enum class ExampleWindow;
 class FolderListPane;
 class TemplatePane;
 class VisualLog;
@@ -36,6 +37,7 @@ struct CreateTabServices {
     std::function<void()> lockOtherTabs;
     std::function<void()> unlockTabs;
     std::function<void(int topic)> showHelp;
+    std::function<void(ExampleWindow)> showExamples;
 };
 
 // The prefix, suffix and option boxes and the run, simulation and undo buttons of one creation
@@ -63,6 +65,8 @@ public slots:
     void btnViewDestFolderClick();
     // btnVol02ListHelpClick, btnVol03HelpClick, btnVol04HelpClick.
     void btnHelpClick();
+    // btnVol02ExampleClick, btnVol03ExamplesClick, btnVol04ExamplesClick.
+    void btnExamplesClick();
 
 private:
     void BuildControls();
@@ -109,6 +113,7 @@ private:
     QPushButton* btnCreateFoldersSimulation = nullptr;
     QPushButton* btnUndo = nullptr;
     QPushButton* btnHelp = nullptr;
+    QPushButton* btnExamples = nullptr;
     QPushButton* btnStatistic = nullptr;
     QLabel* lblStartFolder = nullptr;
     QLabel* lblEndFolder = nullptr;

@@ -3,6 +3,7 @@
 #include <QBoxLayout>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -12,6 +13,7 @@
 #include <climits>
 
 #include "core/app/ProgramSettings.h"
+#include "core/help/Examples.h"
 #include "core/help/HelpTopics.h"
 #include "core/ops/delete/DeleteMessages.h"
 #include "gui/lists/FolderListPane.h"
@@ -94,7 +96,14 @@ void DeleteTab::BuildControls() {
     btnVol07Help = new QPushButton("Help", frame);
     btnVol07Help->setObjectName("btnVol07Help");
     connect(btnVol07Help, &QPushButton::clicked, this, &DeleteTab::btnVol07HelpClick);
-    column->addWidget(btnVol07Help, 0, Qt::AlignLeft);
+    btnVol07Examples = new QPushButton("Examples", frame);
+    btnVol07Examples->setObjectName("btnVol07Examples");
+    connect(btnVol07Examples, &QPushButton::clicked, this, &DeleteTab::btnVol07ExamplesClick);
+    auto* helpRow = new QHBoxLayout;
+    helpRow->addWidget(btnVol07Help);
+    helpRow->addWidget(btnVol07Examples);
+    helpRow->addStretch(1);
+    column->addLayout(helpRow);
 
     prgVol07ToDoCount = new QProgressBar(frame);
     prgVol07ToDoCount->setObjectName("prgVol07ToDoCount");
@@ -222,6 +231,10 @@ void DeleteTab::btnVol07DeleteFoldersClick() {
 
 void DeleteTab::btnVol07DeleteFoldersSimulationClick() {
     RunDeleteSimulation(Ports(), Options(), Lock());
+}
+
+void DeleteTab::btnVol07ExamplesClick() {
+    if (services_.showExamples) services_.showExamples(ExampleWindow::Delete);
 }
 
 void DeleteTab::btnVol07HelpClick() {

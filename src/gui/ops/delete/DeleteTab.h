@@ -34,6 +34,7 @@ public slots:
     void btnVol07DeleteFoldersClick();
     void btnVol07DeleteFoldersSimulationClick();
     void btnVol07HelpClick();
+    void btnVol07ExamplesClick();
     void chkVol07ReadOnlyFoldersToggled(bool checked);
 
 private:
@@ -65,6 +66,7 @@ private:
     QPushButton* btnVol07DeleteFolders = nullptr;
     QPushButton* btnVol07DeleteFoldersSimulation = nullptr;
     QPushButton* btnVol07Help = nullptr;
+    QPushButton* btnVol07Examples = nullptr;
     QProgressBar* prgVol07ToDoCount = nullptr;
     // Made by the main window on the same sheet.
     QCheckBox* chkVol07ShowDetailedResults = nullptr;

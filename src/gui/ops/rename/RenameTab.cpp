@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "core/help/Examples.h"
 #include "core/help/HelpTopics.h"
 #include "core/ops/rename/FolderRename.h"
 #include "core/undo/RenameUndo.h"
@@ -116,8 +117,11 @@ void RenameTab::BuildControls() {
     btnVol06Help = new QPushButton("Help", outer);
     btnVol06Help->setObjectName("btnVol06Help");
     connect(btnVol06Help, &QPushButton::clicked, this, &RenameTab::btnVol06HelpClick);
-    for (QPushButton* button :
-         {btnVol06RenameFolders, btnVol06RenameFoldersSimulation, btnVol06Undo, btnVol06Help}) {
+    btnVol06Examples = new QPushButton("Examples", outer);
+    btnVol06Examples->setObjectName("btnVol06Examples");
+    connect(btnVol06Examples, &QPushButton::clicked, this, &RenameTab::btnVol06ExamplesClick);
+    for (QPushButton* button : {btnVol06RenameFolders, btnVol06RenameFoldersSimulation,
+                                btnVol06Undo, btnVol06Help, btnVol06Examples}) {
         button->setAutoDefault(false);
         buttons->addWidget(button);
     }
@@ -240,6 +244,10 @@ void RenameTab::btnVol06RenameFoldersSimulationClick() {
     RenameTabRun(context.fs, context.messenger, services_.log, services_.lockOtherTabs,
                  services_.unlockTabs)
         .Simulate(services_.pane.IncludeLines(), Fields(), ShowLogChecked());
+}
+
+void RenameTab::btnVol06ExamplesClick() {
+    if (services_.showExamples) services_.showExamples(ExampleWindow::Rename);
 }
 
 void RenameTab::btnVol06HelpClick() {

@@ -40,6 +40,7 @@ public slots:
     void btnVol06RenameFoldersSimulationClick();
     void btnVol06UndoClick();
     void btnVol06HelpClick();
+    void btnVol06ExamplesClick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -74,6 +75,7 @@ private:
     QPushButton* btnVol06RenameFoldersSimulation = nullptr;
     QPushButton* btnVol06Undo = nullptr;
     QPushButton* btnVol06Help = nullptr;
+    QPushButton* btnVol06Examples = nullptr;
     QCheckBox* chkVol06ShowDetailedResults = nullptr;
     QPushButton* btnVol06Statistics = nullptr;
     // Made by the main window and the list pane on the same sheet.

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "PosixFileSystemFixture.h"
+#include "platform/posix/PosixFileOps.h"
 
 namespace arbovane {
 namespace {
@@ -85,25 +86,88 @@ TEST_F(PosixCreateTest, CopyNewFileTellsExistingFromFailedAndStampsTheCopy) {
 }
 
 // A copy cut short (here by a file size limit) leaves nothing under the final name and no
-// half-written sibling either.
+// half-written sibling either, whether it was written in place or as an unnamed file.
 TEST_F(PosixCreateTest, ACopyThatFailsHalfWayLeavesNoFile) {
-    TempDrives::WriteHostFile(Host("src/big.bin"), std::string(1 << 20, 'b'));
-    TempDrives::MakeHostFolder(Host("dst"));
-    const pid_t child = fork();
-    if (child == 0) {
-        signal(SIGXFSZ, SIG_IGN);
-        const struct rlimit limit = {4096, 4096};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        FileStamp stamp;
-        _exit(Fs().CopyNewFile("d:\\src\\big.bin", "d:\\dst\\big.bin", stamp) ==
-                      CreateOutcome::Failed
-                  ? 0
-                  : 1);
+    for (const off_t size : {off_t{64} << 10, kInPlaceCopyLimit, kInPlaceCopyLimit * 2}) {
+        SCOPED_TRACE(size);
+        TempDrives::WriteHostFile(Host("src/big.bin"), std::string(size, 'b'));
+        TempDrives::MakeHostFolder(Host("dst"));
+        const pid_t child = fork();
+        if (child == 0) {
+            signal(SIGXFSZ, SIG_IGN);
+            const struct rlimit limit = {4096, 4096};
+            setrlimit(RLIMIT_FSIZE, &limit);
+            FileStamp stamp;
+            _exit(Fs().CopyNewFile("d:\\src\\big.bin", "d:\\dst\\big.bin", stamp) ==
+                          CreateOutcome::Failed
+                      ? 0
+                      : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+        EXPECT_EQ(EntriesIn(Host("dst")), 0);
     }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    EXPECT_EQ(EntriesIn(Host("dst")), 0);
+}
+
+// A file written in place that a signal ends the program in the middle of is removed first;
+// where the program ignores the signal the copy goes on and stays.
+TEST_F(PosixCreateTest, AnEndingSignalRemovesTheFileWrittenInPlace) {
+    TempDrives::MakeHostFolder(Host("dst"));
+    const struct {
+        const char* name;
+        bool ignored;
+    } cases[] = {{"ended.txt", false}, {"kept.txt", true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const pid_t child = fork();
+        if (child == 0) {
+            if (c.ignored) signal(SIGTERM, SIG_IGN);
+            const int folder = open(Host("dst").c_str(), O_RDONLY | O_DIRECTORY);
+            FsError why = FsError::None;
+            const auto fill = [](int out) {
+                if (!WriteAll(out, "half", 4)) return false;
+                raise(SIGTERM);
+                return WriteAll(out, "-whole", 6);
+            };
+            _exit(WriteNewFileInPlace(folder, c.name, 0644, fill, why) == CreateOutcome::Created
+                      ? 0
+                      : 1);
+        }
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        if (c.ignored) {
+            EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+            EXPECT_EQ(TempDrives::ReadHostFile(Host("dst/") + c.name), "half-whole");
+        } else {
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+            EXPECT_FALSE(HostExists(Host("dst/") + c.name));
+        }
+    }
+}
+
+// A name that is taken is never written; a fill that fails takes its own file away again.
+TEST_F(PosixCreateTest, InPlaceWritesNeverReplaceAndCleanUpAfterThemselves) {
+    TempDrives::WriteHostFile(Host("dst/taken.txt"), "theirs");
+    const int folder = open(Host("dst").c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    ASSERT_GE(folder, 0);
+    FsError why = FsError::None;
+    const auto writes = [](bool succeeds) {
+        return [succeeds](int out) { return WriteAll(out, "ours", 4) && succeeds; };
+    };
+    EXPECT_EQ(WriteNewFileInPlace(folder, "taken.txt", 0644, writes(true), why),
+              CreateOutcome::Existed);
+    EXPECT_EQ(TempDrives::ReadHostFile(Host("dst/taken.txt")), "theirs");
+    EXPECT_EQ(WriteNewFileInPlace(folder, "failed.txt", 0644, writes(false), why),
+              CreateOutcome::Failed);
+    EXPECT_FALSE(HostExists(Host("dst/failed.txt")));
+    EXPECT_EQ(WriteNewFileInPlace(folder, "made.txt", 0640, writes(true), why),
+              CreateOutcome::Created);
+    struct stat st {};
+    ASSERT_EQ(stat(Host("dst/made.txt").c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(TempDrives::ReadHostFile(Host("dst/made.txt")), "ours");
+    close(folder);
 }
 
 TEST_F(PosixCreateTest, TwoLettersOnOneVolumeShareTheirId) {

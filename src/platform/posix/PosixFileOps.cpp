@@ -6,7 +6,11 @@
 
 #include <atomic>
 #include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstring>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <set>
 #include <string>
@@ -238,6 +242,83 @@ CreateOutcome PublishNewFile(int folderFd, const std::string& name, mode_t mode,
     return outcome;
 }
 
+namespace {
+
+// The file being written under its own name, and the actions its guard replaced: a signal that
+// ends the program removes the file first, so that no cut copy stands under the name.
+std::atomic<int> inFlightFolder{-1};
+char inFlightName[NAME_MAX + 1];
+constexpr int kEndingSignals[] = {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGABRT, SIGBUS, SIGSEGV};
+struct sigaction replaced[std::size(kEndingSignals)];
+
+void RemoveInFlightAndEnd(int signal) {
+    const int folder = inFlightFolder.exchange(-1);
+    if (folder >= 0) unlinkat(folder, inFlightName, 0);
+    for (std::size_t i = 0; i < std::size(kEndingSignals); ++i)
+        if (kEndingSignals[i] == signal) sigaction(signal, &replaced[i], nullptr);
+    raise(signal);
+}
+
+// Only signals that would end the program at once are taken: one the program ignores or handles
+// itself lets the copy go on, and its file must stay.
+void GuardEndingSignals() {
+    static const bool installed = [] {
+        struct sigaction action {};
+        action.sa_handler = RemoveInFlightAndEnd;
+        sigemptyset(&action.sa_mask);
+        for (std::size_t i = 0; i < std::size(kEndingSignals); ++i) {
+            struct sigaction current {};
+            if (sigaction(kEndingSignals[i], nullptr, &current) != 0) continue;
+            if (current.sa_handler != SIG_DFL || (current.sa_flags & SA_SIGINFO)) continue;
+            sigaction(kEndingSignals[i], &action, &replaced[i]);
+        }
+        return true;
+    }();
+    (void)installed;
+}
+
+// Removes our own file after a failed fill, unless another entry has taken its name meanwhile.
+void RemoveOwnFile(int fd, int folderFd, const char* name) {
+    struct stat ours {};
+    struct stat there {};
+    if (fstat(fd, &ours) == 0 && fstatat(folderFd, name, &there, AT_SYMLINK_NOFOLLOW) == 0 &&
+        ours.st_dev == there.st_dev && ours.st_ino == there.st_ino)
+        unlinkat(folderFd, name, 0);
+}
+
+}  // namespace
+
+InFlightFile::InFlightFile(int folderFd, const std::string& name) {
+    GuardEndingSignals();
+    if (name.size() > NAME_MAX) return;
+    std::memcpy(inFlightName, name.c_str(), name.size() + 1);
+    inFlightFolder.store(folderFd);
+}
+
+InFlightFile::~InFlightFile() {
+    inFlightFolder.store(-1);
+}
+
+CreateOutcome WriteNewFileInPlace(int folderFd, const std::string& name, mode_t mode,
+                                  const std::function<bool(int)>& fill, FsError& why) {
+    UniqueFd out(
+        openat(folderFd, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode & 0777));
+    if (!out.ok()) {
+        why = ErrorOf(errno);
+        return errno == EEXIST ? CreateOutcome::Existed : CreateOutcome::Failed;
+    }
+    InFlightFile guard(folderFd, name);
+    bool ok = fill(out.get()) && (CreatedWithMode(mode) || fchmod(out.get(), mode) == 0);
+    if (!ok) why = ErrorOf(errno);
+    if (!ok) RemoveOwnFile(out.get(), folderFd, name.c_str());
+    if (ok && !out.Close()) {
+        why = ErrorOf(errno);
+        unlinkat(folderFd, name.c_str(), 0);
+        ok = false;
+    }
+    return ok ? CreateOutcome::Created : CreateOutcome::Failed;
+}
+
 int OpenSourceFile(int folderFd, const std::string& name, struct stat& st, FsError& why) {
     // O_NOFOLLOW: a source swapped for a link is refused instead of read through.
     const int fd = openat(folderFd, name.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
@@ -264,7 +345,10 @@ CreateOutcome CopyOpenFile(int in, const struct stat& st, int folderFd, const st
         rewind = true;
         return ok;
     };
-    const CreateOutcome outcome = PublishNewFile(folderFd, name, st.st_mode & 07777, fill, why);
+    const mode_t mode = st.st_mode & 07777;
+    const CreateOutcome outcome = st.st_size <= kInPlaceCopyLimit
+                                      ? WriteNewFileInPlace(folderFd, name, mode, fill, why)
+                                      : PublishNewFile(folderFd, name, mode, fill, why);
     if (outcome == CreateOutcome::Created) {
         stamp.size = static_cast<std::uint64_t>(st.st_size);
         stamp.modifiedNs =

@@ -38,6 +38,27 @@ bool CopyData(int in, int out, off_t expected = 0);
 CreateOutcome PublishNewFile(int folderFd, const std::string& name, mode_t mode,
                              const std::function<bool(int)>& fill, FsError& why);
 
+// Writes a new file under its own name at once (O_EXCL: an entry that is there is never touched,
+// Existed) and removes it again when fill or the mode fails. While it is written, a signal that
+// would end the program removes it first; only a kill that cannot be caught or a power cut can
+// leave it cut. Small files are written so: for them the unnamed file costs more than the copy.
+CreateOutcome WriteNewFileInPlace(int folderFd, const std::string& name, mode_t mode,
+                                  const std::function<bool(int)>& fill, FsError& why);
+
+// Names the file being written under its name in the open folder until it goes out of scope, for
+// the signals that end the program.
+class InFlightFile {
+public:
+    InFlightFile(int folderFd, const std::string& name);
+    ~InFlightFile();
+    InFlightFile(const InFlightFile&) = delete;
+    InFlightFile& operator=(const InFlightFile&) = delete;
+};
+
+// Files up to this size are copied in place; larger ones, whose copy takes long enough for a cut
+// to be likely, through an unnamed file.
+inline constexpr off_t kInPlaceCopyLimit = off_t{1} << 20;
+
 // Copies the open regular file in (with its status st) into a new file of the open folder,
 // keeping its mode and times; stamp gets the copy's size and modification time.
 CreateOutcome CopyOpenFile(int in, const struct stat& st, int folderFd, const std::string& name,

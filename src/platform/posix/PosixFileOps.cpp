@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -363,6 +364,34 @@ bool MountIdOf(int folderFd, const char* name, std::uint64_t& id) {
     if (statx(folderFd, name, flags, STATX_MNT_ID, &st) != 0 || !(st.stx_mask & STATX_MNT_ID))
         return false;
     id = st.stx_mnt_id;
+    return true;
+}
+
+bool StatWithMount(int folderFd, const char* name, int flags, struct stat& st, std::uint64_t& mount,
+                   bool& knowsMount) {
+    struct statx x {};
+    const int xflags = flags | AT_NO_AUTOMOUNT | (*name ? 0 : AT_EMPTY_PATH);
+    if (statx(folderFd, name, xflags, STATX_BASIC_STATS | STATX_MNT_ID, &x) != 0) {
+        if (errno != ENOSYS) return false;
+        knowsMount = false;
+        return fstatat(folderFd, name, &st, flags | (*name ? 0 : AT_EMPTY_PATH)) == 0;
+    }
+    st = {};
+    st.st_dev = makedev(x.stx_dev_major, x.stx_dev_minor);
+    st.st_ino = x.stx_ino;
+    st.st_mode = x.stx_mode;
+    st.st_nlink = x.stx_nlink;
+    st.st_uid = x.stx_uid;
+    st.st_gid = x.stx_gid;
+    st.st_rdev = makedev(x.stx_rdev_major, x.stx_rdev_minor);
+    st.st_size = static_cast<off_t>(x.stx_size);
+    st.st_blksize = x.stx_blksize;
+    st.st_blocks = static_cast<blkcnt_t>(x.stx_blocks);
+    st.st_atim = {x.stx_atime.tv_sec, x.stx_atime.tv_nsec};
+    st.st_mtim = {x.stx_mtime.tv_sec, x.stx_mtime.tv_nsec};
+    st.st_ctim = {x.stx_ctime.tv_sec, x.stx_ctime.tv_nsec};
+    knowsMount = (x.stx_mask & STATX_MNT_ID) != 0;
+    mount = x.stx_mnt_id;
     return true;
 }
 

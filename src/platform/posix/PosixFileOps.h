@@ -72,6 +72,12 @@ int OpenSourceFile(int folderFd, const std::string& name, struct stat& st, FsErr
 // cannot say.
 bool MountIdOf(int folderFd, const char* name, std::uint64_t& id);
 
+// fstatat and MountIdOf in one call (flags as for fstatat; name "" for the open folder itself):
+// a walk that stats every entry learns the mounts at no extra cost. knowsMount is false where
+// the kernel cannot say.
+bool StatWithMount(int folderFd, const char* name, int flags, struct stat& st, std::uint64_t& mount,
+                   bool& knowsMount);
+
 // Whether the process's current directory is the folder with this status or lies below it:
 // Windows keeps such a folder open and refuses to move or remove it.
 bool HoldsCurrentDirectory(const struct stat& folder);

@@ -92,9 +92,8 @@ PosixFolderTree::PosixFolderTree(const Text& text, std::string root, std::string
     knowsMount_ = MountIdOf(rootFd_.get(), "", mount_);
 }
 
-bool PosixFolderTree::OtherMount(int folderFd, const char* name) const {
-    std::uint64_t id = 0;
-    return knowsMount_ && MountIdOf(folderFd, name, id) && id != mount_;
+bool PosixFolderTree::OtherMount(bool knowsMount, std::uint64_t mount) const {
+    return knowsMount_ && knowsMount && mount != mount_;
 }
 
 std::optional<std::string> PosixFolderTree::HostName(int parentFd, const std::string& parentKey,
@@ -161,7 +160,10 @@ int PosixFolderTree::FolderFd(const std::string& relative, FsError& why) {
             why = FsError::IsLink;
         return -1;
     }
-    if (fstat(fd.get(), &st) != 0 || st.st_dev != dev_ || OtherMount(fd.get(), "")) {
+    std::uint64_t mount = 0;
+    bool knowsMount = false;
+    if (!StatWithMount(fd.get(), "", 0, st, mount, knowsMount) || st.st_dev != dev_ ||
+        OtherMount(knowsMount, mount)) {
         // A mount point is not entered, like a link.
         why = FsError::IsLink;
         return -1;
@@ -232,7 +234,9 @@ bool PosixFolderTree::List(const std::string& relative, const std::string& patte
         entry.unaddressable = Unaddressable(name);
         struct stat own {
         }, target{};
-        if (fstatat(fd, raw->d_name, &own, AT_SYMLINK_NOFOLLOW) != 0) {
+        std::uint64_t mount = 0;
+        bool knowsMount = false;
+        if (!StatWithMount(fd, raw->d_name, AT_SYMLINK_NOFOLLOW, own, mount, knowsMount)) {
             entry.unknown = true;
             entry.why = ErrorOf(errno);
         } else {
@@ -240,7 +244,7 @@ bool PosixFolderTree::List(const std::string& relative, const std::string& patte
             const bool resolved = link && fstatat(fd, raw->d_name, &target, 0) == 0;
             entry.isLink = link;
             entry.isFolder = link ? resolved && S_ISDIR(target.st_mode) : S_ISDIR(own.st_mode);
-            if (!link && entry.isFolder && (own.st_dev != dev_ || OtherMount(fd, raw->d_name))) {
+            if (!link && entry.isFolder && (own.st_dev != dev_ || OtherMount(knowsMount, mount))) {
                 entry.isLink = true;
                 entry.isMountPoint = true;
             }

@@ -51,8 +51,8 @@ private:
 
     // The open folder of relative (the root for ""), or -1 with why.
     int FolderFd(const std::string& relative, FsError& why);
-    // Whether an entry of the open folder (or the folder itself for "") lies on another mount.
-    bool OtherMount(int folderFd, const char* name) const;
+    // Whether a mount read with StatWithMount is another than the root's.
+    bool OtherMount(bool knowsMount, std::uint64_t mount) const;
     // Splits relative into the open folder holding its last name and that name as it stands on
     // the host (looked up exactly, then ignoring letter case); found says whether it exists.
     bool Locate(const std::string& relative, int& parentFd, std::string& name, bool& found,

@@ -236,7 +236,11 @@ bool PosixFolderTree::List(const std::string& relative, const std::string& patte
         }, target{};
         std::uint64_t mount = 0;
         bool knowsMount = false;
-        if (!StatWithMount(fd, raw->d_name, AT_SYMLINK_NOFOLLOW, own, mount, knowsMount)) {
+        // Only a folder can be a mount point; the listing says which entries are folders.
+        const bool maybeFolder = raw->d_type == DT_DIR || raw->d_type == DT_UNKNOWN;
+        if (!(maybeFolder
+                  ? StatWithMount(fd, raw->d_name, AT_SYMLINK_NOFOLLOW, own, mount, knowsMount)
+                  : fstatat(fd, raw->d_name, &own, AT_SYMLINK_NOFOLLOW) == 0)) {
             entry.unknown = true;
             entry.why = ErrorOf(errno);
         } else {

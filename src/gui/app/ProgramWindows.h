@@ -6,6 +6,7 @@
 #include "gui/app/GuiContext.h"
 
 class QDialog;
+class QWidget;
 
 namespace arbovane {
 
@@ -47,6 +48,9 @@ struct ProgramWindows {
     ~ProgramWindows();
 
     VisualLogWindow& LogWindow(int tabIndex);
+    // Every top-level window in the start-up order, with each Visual Log window's zoom window
+    // after it, so tools and tests reach them all without a list of their own.
+    std::vector<QWidget*> All();
     // Hands the help windows to the dialogs whose Help buttons open them.
     void AttachHelp();
 

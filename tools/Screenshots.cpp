@@ -207,6 +207,10 @@ int main(int argc, char* argv[]) {
     windows.folderTemplateOptions->SetKey(kTemplateKeyVol08);
     windows.folderTemplateOptions->FormActivate();
     windows.altalanosHelp->SetTopic(9);
+    // The list builder with the folders two levels below the sample templates.
+    shell.folders.push_back("f:\\Templates");
+    windows.listBuilder->btnMainSourceFolderAddClick();
+    windows.listBuilder->btnBuildListClick();
     // Every other window in the program's own list, so a new window gets its picture unasked. The
     // examples windows are still placeholders; their pictures come with them.
     for (QWidget* window : windows.All()) {

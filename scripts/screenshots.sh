@@ -14,7 +14,6 @@ out=${1:-$build/screenshots}
 
 "$root/scripts/build.sh"
 cmake --build "$build" --target arbovane_screenshots
-rm -rf "$out"
 QT_QPA_PLATFORM=offscreen "$build/arbovane_screenshots" "$out"
 echo "Screenshots are in $out"
 

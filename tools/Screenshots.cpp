@@ -1,6 +1,7 @@
-// Saves a picture of every tab of the main window, of every Visual Log window and of the dialogs,
-// on the offscreen platform, into the folder given as the only argument. A look at the layouts
-// without a display.
+// Saves a picture of every tab of the main window, of every Visual Log window and of every other
+// window of the program, on the offscreen platform, into the folder given as the only argument.
+// The sample folders live in a scratch folder that the drive table shows as F:, so the pictures
+// show neutral paths and never the host's own.
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -87,23 +88,23 @@ int main(int argc, char* argv[]) {
     QDir out(QString::fromLocal8Bit(argv[1]));
     if (!out.mkpath(".")) return 1;
 
-    // A private drive D: so the pictures show sample paths and no settings file is left behind.
+    // A private drive F: so the pictures show sample paths and no settings file is left behind.
     QTemporaryDir sandbox;
     IcuText text;
     PosixFileSystem fs(text);
-    fs.MapDrive('D', sandbox.path().toStdString());
-    fs.MakeCurrentDirectory("d:\\");
+    fs.MapDrive('F', sandbox.path().toStdString());
+    fs.MakeCurrentDirectory("f:\\");
     PictureMessenger messenger;
     // Sample folders for the lists and the templates, and a copy run to show in its Visual Log.
     for (const char* folder :
-         {"d:\\Clients\\Customer01", "d:\\Clients\\Customer02", "d:\\Clients\\Customer03",
-          "d:\\Templates\\Customer\\Contracts", "d:\\Templates\\Customer\\Invoices\\2026",
-          "d:\\Templates\\Customer\\Letters", "d:\\Templates\\Project\\Plans\\Drafts"})
+         {"f:\\Clients\\Company01", "f:\\Clients\\Company02", "f:\\Clients\\Company03",
+          "f:\\Templates\\Customer\\Contracts", "f:\\Templates\\Customer\\Invoices\\2026",
+          "f:\\Templates\\Customer\\Letters", "f:\\Templates\\Project\\Plans\\Drafts"})
         fs.CreateFolderTree(folder);
-    for (const char* file : {"d:\\Templates\\Customer\\Contracts\\Contract.odt",
-                             "d:\\Templates\\Customer\\Invoices\\2026\\Invoice.ods",
-                             "d:\\Templates\\Customer\\Letters\\Letterhead.odt",
-                             "d:\\Templates\\Project\\Plans\\Schedule.ods"})
+    for (const char* file : {"f:\\Templates\\Customer\\Contracts\\Contract.odt",
+                             "f:\\Templates\\Customer\\Invoices\\2026\\Invoice.ods",
+                             "f:\\Templates\\Customer\\Letters\\Letterhead.odt",
+                             "f:\\Templates\\Project\\Plans\\Schedule.ods"})
         fs.WriteWholeFile(file, "sample");
     PictureShell shell([&fs](const std::string& p) { return fs.ToHostPath(p); },
                        [&fs](const std::string& p) { return fs.ToWindowsPath(p); });
@@ -113,7 +114,7 @@ int main(int argc, char* argv[]) {
     guide.open(QIODevice::WriteOnly);
     guide.close();
     HelpEngine help(fs);
-    help.SetHelpFile("d:\\userguide.html");
+    help.SetHelpFile("f:\\userguide.html");
     ProgramWindows windows(context, help);
     TfrmMain& main = *windows.main;
     main.show();
@@ -124,17 +125,17 @@ int main(int argc, char* argv[]) {
         FolderListPane* pane = main.Pane(tab);
         if (!pane) continue;
         for (int i = 1; i <= 3; ++i) {
-            const std::string line = tab == 3 ? "Customer0" + std::to_string(i)
-                                              : "d:\\Clients\\Customer0" + std::to_string(i);
+            const std::string line = tab == 3 ? "Company0" + std::to_string(i)
+                                              : "f:\\Clients\\Company0" + std::to_string(i);
             pane->Model().Include().Add(line);
         }
-        pane->Model().Exclude().Add(tab == 3 ? "\\Archive" : "d:\\Clients\\Archive");
+        pane->Model().Exclude().Add(tab == 3 ? "\\Archive" : "f:\\Clients\\Archive");
         pane->ListsChanged();
     }
     // The copy tab with full-path templates, the creation tabs with relative ones as they start.
     if (TemplatePane* templates = main.Templates(0)) {
         templates->SetKind(TemplateKind::FullPath);
-        for (const char* folder : {"d:\\Templates\\Customer", "d:\\Templates\\Project\\Plans"}) {
+        for (const char* folder : {"f:\\Templates\\Customer", "f:\\Templates\\Project\\Plans"}) {
             shell.folders.push_back(folder);
             templates->btnAddFolderStructureClick();
         }
@@ -142,7 +143,7 @@ int main(int argc, char* argv[]) {
 
     // The creation tabs filled: names and numbers below a destination, full paths with a
     // full-path template. Their Visual Logs show real runs; the file manager stays closed.
-    for (const char* folder : {"d:\\Projects", "d:\\Jobs"}) shell.folders.push_back(folder);
+    for (const char* folder : {"f:\\Projects", "f:\\Jobs"}) shell.folders.push_back(folder);
     for (const char* button : {"btnVol02AddDestFolder", "btnVol03AddDestFolder"})
         if (auto* browse = main.findChild<QPushButton*>(button)) browse->click();
     const auto type = [&main](const char* name, const char* value) {
@@ -168,7 +169,7 @@ int main(int argc, char* argv[]) {
     if (auto* nothing = main.findChild<QRadioButton*>("rdoVol03AttachNothing")) nothing->click();
     if (TemplatePane* templates = main.Templates(4)) {
         templates->SetKind(TemplateKind::FullPath);
-        shell.folders.push_back("d:\\Templates\\Customer");
+        shell.folders.push_back("f:\\Templates\\Customer");
         templates->btnAddFolderStructureClick();
     }
 
@@ -195,7 +196,7 @@ int main(int argc, char* argv[]) {
         VisualLogWindow& window = windows.LogWindow(tab);
         if (tab > 0 && tab < 3) {
             window.Log().BeginRun(VisualLogMode::Normal);
-            window.Log().AddEntryAt(0, "d:\\Clients\\Customer01");
+            window.Log().AddEntryAt(0, "f:\\Clients\\Company01");
         }
         window.Log().Flush();
         window.show();
@@ -207,29 +208,17 @@ int main(int argc, char* argv[]) {
     windows.folderTemplateOptions->SetKey(kTemplateKeyVol08);
     windows.folderTemplateOptions->FormActivate();
     windows.altalanosHelp->SetTopic(9);
-    QWidget* dialogs[] = {windows.listBuilder.get(),
-                          windows.fileImport.get(),
-                          windows.fileSelection.get(),
-                          windows.delimiters.get(),
-                          windows.quotationMarks.get(),
-                          windows.fileExport.get(),
-                          windows.levelSummary.get(),
-                          windows.about.get(),
-                          windows.overview.get(),
-                          windows.altalanosHelp.get(),
-                          windows.moreHelp.get(),
-                          windows.vol08Edit.get(),
-                          windows.folderStructuresTemplates.get(),
-                          windows.folderTemplateOptions.get()};
-    for (QWidget* dialog : dialogs) {
-        dialog->show();
-        ok = Save(*dialog, out, "dialog-" + dialog->objectName()) && ok;
-        dialog->hide();
-    }
-    for (const auto& examples : windows.examples) {
-        examples->show();
-        ok = Save(*examples, out, "examples-" + examples->objectName()) && ok;
-        examples->hide();
+    // The list builder with the folders two levels below the sample templates.
+    shell.folders.push_back("f:\\Templates");
+    windows.listBuilder->btnMainSourceFolderAddClick();
+    windows.listBuilder->btnBuildListClick();
+    // Every other window in the program's own list, so a new window gets its picture unasked.
+    for (QWidget* window : windows.All()) {
+        if (window == &main || dynamic_cast<VisualLogWindow*>(window)) continue;
+        const bool examples = dynamic_cast<ExamplesWindow*>(window) != nullptr;
+        window->show();
+        ok = Save(*window, out, (examples ? "examples-" : "dialog-") + window->objectName()) && ok;
+        window->hide();
     }
     return ok ? 0 : 1;
 }

@@ -34,6 +34,7 @@
 #include "gui/visuallog/TfrmStatistic06.h"
 #include "gui/visuallog/TfrmStatistic08.h"
 #include "gui/visuallog/TfrmStatistics07.h"
+#include "gui/visuallog/ZoomStatisticsWindow.h"
 
 namespace arbovane {
 
@@ -125,6 +126,26 @@ ExamplesWindow& ProgramWindows::Examples(ExampleWindow window) {
     for (const auto& examplesWindow : examples)
         if (examplesWindow->Window() == window) return *examplesWindow;
     return *examples.front();
+}
+
+std::vector<QWidget*> ProgramWindows::All() {
+    std::vector<QWidget*> all{
+        main.get(),           about.get(),     builderEdit.get(),
+        vol02Edit.get(),      vol04Edit.get(), vol06Edit.get(),
+        vol07Edit.get(),      vol08Edit.get(), folderStructuresTemplates.get(),
+        editSmartImport.get()};
+    for (const auto& window : examples) all.push_back(window.get());
+    all.insert(all.end(), {fileExport.get(), fileImport.get(), fileSelection.get(),
+                           folderTemplateOptions.get(), altalanosHelp.get(), moreHelp.get(),
+                           overview.get(), quotationMarks.get(), delimiters.get(),
+                           levelSummary.get(), listBuilder.get(), zoomInclude.get()});
+    for (VisualLogWindow* log : std::initializer_list<VisualLogWindow*>{
+             statistic08.get(), statistic02.get(), statistic03.get(), statistic04.get(),
+             statistic06.get(), statistics07.get()}) {
+        all.push_back(log);
+        all.push_back(&log->ZoomWindow());
+    }
+    return all;
 }
 
 VisualLogWindow& ProgramWindows::LogWindow(int tabIndex) {

@@ -6,6 +6,8 @@
 #include "core/help/Examples.h"
 #include "gui/app/GuiContext.h"
 
+class QWidget;
+
 namespace arbovane {
 
 class ExamplesWindow;
@@ -48,6 +50,9 @@ struct ProgramWindows {
 
     VisualLogWindow& LogWindow(int tabIndex);
     ExamplesWindow& Examples(ExampleWindow window);
+    // Every top-level window in the start-up order, with each Visual Log window's zoom window
+    // after it, so tools and tests reach them all without a list of their own.
+    std::vector<QWidget*> All();
     // Hands the help windows to the dialogs whose Help buttons open them.
     void AttachHelp();
 

@@ -5,6 +5,8 @@
 #include <QLabel>
 #include <QLayout>
 #include <QTabWidget>
+#include <set>
+#include <vector>
 
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/TfrmMain.h"
@@ -40,7 +42,41 @@ void ExpectNoCaptionClipped(QWidget* page, const std::string& where) {
     }
 }
 
+// Every visible widget of the window lies inside it, so nothing is cut off at its edges.
+void ExpectChildrenInside(QWidget* window, const std::string& where) {
+    const QRect inside = window->rect();
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        if (!child->isVisibleTo(window) || child->isWindow()) continue;
+        const QRect placed(child->mapTo(window, QPoint(0, 0)), child->size());
+        EXPECT_TRUE(inside.contains(placed))
+            << where << ": " << child->metaObject()->className() << " "
+            << child->objectName().toStdString() << " at " << placed.x() << "," << placed.y() << " "
+            << SizeText(placed.size()) << " outside " << SizeText(inside.size());
+    }
+}
+
 class WindowFitTest : public MainWindowFixture {};
+
+TEST_F(WindowFitTest, EveryWindowOfTheProgramFitsAndHoldsItsWidgets) {
+    Start();
+    const std::vector<QWidget*> all = windows_->All();
+    // The list reaches the main window, the Visual Log windows and their zoom windows too.
+    EXPECT_GE(all.size(), std::size_t{40});
+    std::set<QWidget*> seen;
+    for (QWidget* window : all) {
+        ASSERT_NE(window, nullptr);
+        EXPECT_TRUE(seen.insert(window).second) << window->objectName().toStdString();
+        const std::string name = window->objectName().toStdString();
+        window->show();
+        window->adjustSize();
+        QApplication::processEvents();
+        const QSize smallest = window->minimumSizeHint().expandedTo(window->minimumSize());
+        EXPECT_TRUE(Fits(window->size())) << name << " as shown: " << SizeText(window->size());
+        EXPECT_TRUE(Fits(smallest)) << name << " at its smallest: " << SizeText(smallest);
+        ExpectChildrenInside(window, name);
+        window->hide();
+    }
+}
 
 TEST_F(WindowFitTest, EveryWindowFitsA1366By768Screen) {
     Start();

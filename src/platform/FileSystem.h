@@ -86,6 +86,8 @@ struct DirEntry {
     FsError why = FsError::None;
     std::uint64_t size = 0;
     std::uint32_t attributes = 0;
+    // False where a listing of kinds left a file's status unread: size and attributes are 0.
+    bool statusRead = true;
 };
 
 // What an attempt to create one new entry came to.
@@ -217,6 +219,13 @@ public:
     // those the walk cannot handle flagged.
     virtual bool List(const std::string& relative, const std::string& pattern,
                       std::vector<DirEntry>& entries, FsError& why) = 0;
+    // As List, for walks that only tell folders from files: where the host's listing gives each
+    // entry's kind, a file's status need not be read (statusRead false). Folders and links come
+    // as List gives them.
+    virtual bool ListKinds(const std::string& relative, const std::string& pattern,
+                           std::vector<DirEntry>& entries, FsError& why) {
+        return List(relative, pattern, entries, why);
+    }
     // The entry itself, a link not followed.
     virtual bool GetAttributes(const std::string& relative, std::uint32_t& attributes,
                                FsError& why) = 0;

@@ -35,6 +35,13 @@ public:
             return Failed(why);
         return inner_->List(relative, pattern, entries, why);
     }
+    bool ListKinds(const std::string& relative, const std::string& pattern,
+                   std::vector<DirEntry>& entries, FsError& why) override {
+        if (!owner_.Pass(FaultyFileSystem::Op::Enumerate, Under(Under(Root(), relative), pattern),
+                         false))
+            return Failed(why);
+        return inner_->ListKinds(relative, pattern, entries, why);
+    }
     bool GetAttributes(const std::string& relative, std::uint32_t& attributes,
                        FsError& why) override {
         return inner_->GetAttributes(relative, attributes, why);

@@ -125,7 +125,7 @@ void LevelCopy::WalkRoot(const std::string& root) {
         const Decision d = Decide(folder.level + 1);
         const bool walkChildren = d.list || d.onlyIfLeaf || d.descend;
         const bool waitsForLeaf = folder.slot != kNoSlot && onlyIfLeaf[folder.slot];
-        const bool ok = tree->List(folder.relative, "*.*", entries, why);
+        const bool ok = tree->ListKinds(folder.relative, "*.*", entries, why);
         // Without children to walk, only whether this folder can be listed was wanted.
         for (const DirEntry& entry : entries) {
             if (!ok || (!walkChildren && !waitsForLeaf)) break;

@@ -18,6 +18,12 @@ public:
         owner_.Listed(listed ? entries.size() : 0);
         return listed;
     }
+    bool ListKinds(const std::string& relative, const std::string& pattern,
+                   std::vector<DirEntry>& entries, FsError& why) override {
+        const bool listed = inner_->ListKinds(relative, pattern, entries, why);
+        owner_.Listed(listed ? entries.size() : 0);
+        return listed;
+    }
     bool GetAttributes(const std::string& relative, std::uint32_t& attributes,
                        FsError& why) override {
         return inner_->GetAttributes(relative, attributes, why);
@@ -39,8 +45,8 @@ public:
                              const std::string& targetRelative, FileStamp& stamp,
                              FsError& why) override {
         auto* reporting = dynamic_cast<ReportingTree*>(&target);
-        return inner_->CopyFileTo(relative, reporting ? *reporting->inner_ : target,
-                                  targetRelative, stamp, why);
+        return inner_->CopyFileTo(relative, reporting ? *reporting->inner_ : target, targetRelative,
+                                  stamp, why);
     }
 
 private:

@@ -58,6 +58,54 @@ std::string JoinParts(const std::vector<std::string>& parts, std::size_t count) 
     return joined;
 }
 
+// Calls visit(name, type) for every entry of the open folder from its start, read through the
+// folder's own descriptor: a stream would need a second descriptor and five calls more per folder.
+// False with errno when the folder cannot be read.
+template <class Visit>
+bool ReadNames(int fd, Visit&& visit) {
+    if (lseek(fd, 0, SEEK_SET) != 0) return false;
+    alignas(dirent64) char buffer[32768];
+    for (;;) {
+        const ssize_t n = getdents64(fd, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) return true;
+        for (ssize_t at = 0; at < n;) {
+            const auto* entry = reinterpret_cast<const dirent64*>(buffer + at);
+            at += entry->d_reclen;
+            if (!IsDot(entry->d_name)) visit(entry->d_name, entry->d_type);
+        }
+    }
+}
+
+// Whether relative is already in the form of a cache key: names joined by single backslashes.
+bool IsKey(const std::string& relative) {
+    if (relative.empty()) return true;
+    if (relative.front() == '\\' || relative.back() == '\\') return false;
+    for (std::size_t i = 0; i < relative.size(); ++i) {
+        if (relative[i] == '/' || (relative[i] == '\\' && relative[i + 1] == '\\')) return false;
+    }
+    return true;
+}
+
+std::string KeyOf(const std::string& relative) {
+    if (IsKey(relative)) return relative;
+    const std::vector<std::string> parts = Components(relative);
+    return JoinParts(parts, parts.size());
+}
+
+// A key's parent key ("" for a name below the root) and its last name.
+void SplitKey(const std::string& key, std::string& parent, std::string& name) {
+    const std::size_t at = key.rfind('\\');
+    if (at == std::string::npos) {
+        parent.clear();
+        name = key;
+    } else {
+        parent.assign(key, 0, at);
+        name.assign(key, at + 1, std::string::npos);
+    }
+}
+
 bool Fail(FsError& why, FsError error) {
     why = error;
     return false;
@@ -113,50 +161,58 @@ std::optional<std::string> PosixFolderTree::HostName(int parentFd, const std::st
         why = FsError::NotFound;
         return std::nullopt;
     }
-    const int copy = dup(parentFd);
-    DIR* dir = copy >= 0 ? fdopendir(copy) : nullptr;
-    if (!dir) {
-        if (copy >= 0) close(copy);
+    std::optional<std::string> best;
+    const bool read = ReadNames(parentFd, [&](const char* found, unsigned char) {
+        if (!text_.EqualsNoCase(found, name)) return;
+        // Of several spellings the byte-wise first, so every look-up agrees.
+        if (!best || found < *best) best = found;
+    });
+    if (!read) {
         why = FsError::Other;
         return std::nullopt;
     }
-    rewinddir(dir);
-    std::optional<std::string> best;
-    while (const dirent* entry = readdir(dir)) {
-        if (IsDot(entry->d_name) || !text_.EqualsNoCase(entry->d_name, name)) continue;
-        // Of several spellings the byte-wise first, so every look-up agrees.
-        if (!best || entry->d_name < *best) best = entry->d_name;
-    }
-    closedir(dir);
     if (best && fstatat(parentFd, best->c_str(), &located_, AT_SYMLINK_NOFOLLOW) != 0) best.reset();
     if (!best) why = FsError::NotFound;
     return best;
 }
 
 int PosixFolderTree::FolderFd(const std::string& relative, FsError& why) {
-    const std::vector<std::string> parts = Components(relative);
-    if (parts.empty()) return rootFd_.get();
-    const std::string key = JoinParts(parts, parts.size());
+    return FolderFdOfKey(KeyOf(relative), why);
+}
+
+int PosixFolderTree::FolderFdOfKey(const std::string& key, FsError& why) {
+    if (key.empty()) return rootFd_.get();
+    // A walk asks for the same folder many times in a row.
+    if (lastFd_ >= 0 && key == lastKey_) return lastFd_;
     if (const auto it = open_.find(key); it != open_.end()) {
         uses_.splice(uses_.begin(), uses_, it->second.use);
-        return it->second.fd.get();
+        lastKey_ = key;
+        lastFd_ = it->second.fd.get();
+        return lastFd_;
     }
-    const std::string parentKey = JoinParts(parts, parts.size() - 1);
-    const int parent = FolderFd(parentKey, why);
+    std::string parentKey, name;
+    SplitKey(key, parentKey, name);
+    const int parent = FolderFdOfKey(parentKey, why);
     if (parent < 0) return -1;
-    const std::string& name = parts.back();
     if (name == "." || name == ".." || Unaddressable(name)) {
         why = FsError::BadName;
         return -1;
     }
-    const auto host = HostName(parent, parentKey, name, why);
-    if (!host) return -1;
-    UniqueFd fd(openat(parent, host->c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+    constexpr int kFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
+    // The name as given first; only a miss costs the look-up that ignores letter case.
+    UniqueFd fd(openat(parent, name.c_str(), kFlags));
+    std::string host = name;
+    if (!fd.ok() && errno == ENOENT) {
+        const auto other = HostName(parent, parentKey, name, why);
+        if (!other) return -1;
+        host = *other;
+        fd = UniqueFd(openat(parent, host.c_str(), kFlags));
+    }
     struct stat st {};
     if (!fd.ok()) {
         why = ErrorOf(errno);
         struct stat own {};
-        if (fstatat(parent, host->c_str(), &own, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(own.st_mode))
+        if (fstatat(parent, host.c_str(), &own, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(own.st_mode))
             why = FsError::IsLink;
         return -1;
     }
@@ -169,39 +225,43 @@ int PosixFolderTree::FolderFd(const std::string& relative, FsError& why) {
         return -1;
     }
     if (open_.size() >= kOpenFolders) {
+        if (uses_.back() == lastKey_) lastFd_ = -1;
         open_.erase(uses_.back());
         uses_.pop_back();
     }
     uses_.push_front(key);
     const int raw = fd.get();
     open_.emplace(key, Cached{std::move(fd), uses_.begin()});
+    lastKey_ = key;
+    lastFd_ = raw;
     return raw;
 }
 
 bool PosixFolderTree::Locate(const std::string& relative, int& parentFd, std::string& name,
                              bool& found, FsError& why) {
-    const std::vector<std::string> parts = Components(relative);
-    if (parts.empty()) return Fail(why, FsError::BadName);
-    const std::string parentKey = JoinParts(parts, parts.size() - 1);
-    parentFd = FolderFd(parentKey, why);
+    const std::string key = KeyOf(relative);
+    if (key.empty()) return Fail(why, FsError::BadName);
+    std::string parentKey, wanted;
+    SplitKey(key, parentKey, wanted);
+    parentFd = FolderFdOfKey(parentKey, why);
     if (parentFd < 0) return false;
-    const std::string& wanted = parts.back();
     if (wanted == "." || wanted == ".." || Unaddressable(wanted))
         return Fail(why, FsError::BadName);
     FsError lookup = FsError::None;
     const auto host = HostName(parentFd, parentKey, wanted, lookup);
     found = host.has_value();
     if (!found && lookup != FsError::NotFound) return Fail(why, lookup);
-    name = found ? *host : wanted;
+    name = found ? *host : std::move(wanted);
     return true;
 }
 
 void PosixFolderTree::Forget(const std::string& relative) {
-    const std::string key = JoinParts(Components(relative), Components(relative).size());
+    const std::string key = KeyOf(relative);
+    lastFd_ = -1;
     for (auto it = open_.begin(); it != open_.end();) {
         const std::string& open = it->first;
-        if (open == key || (open.size() > key.size() && open.compare(0, key.size(), key) == 0 &&
-                            open[key.size()] == '\\')) {
+        if (open.size() >= key.size() && open.compare(0, key.size(), key) == 0 &&
+            (open.size() == key.size() || open[key.size()] == '\\')) {
             uses_.erase(it->second.use);
             it = open_.erase(it);
         } else {
@@ -213,39 +273,44 @@ void PosixFolderTree::Forget(const std::string& relative) {
 
 bool PosixFolderTree::List(const std::string& relative, const std::string& pattern,
                            std::vector<DirEntry>& entries, FsError& why) {
+    return ListEntries(relative, pattern, false, entries, why);
+}
+
+bool PosixFolderTree::ListKinds(const std::string& relative, const std::string& pattern,
+                                std::vector<DirEntry>& entries, FsError& why) {
+    return ListEntries(relative, pattern, true, entries, why);
+}
+
+bool PosixFolderTree::ListEntries(const std::string& relative, const std::string& pattern,
+                                  bool kindsOnly, std::vector<DirEntry>& entries, FsError& why) {
     entries.clear();
     const int fd = FolderFd(relative, why);
     if (fd < 0) return false;
-    const int copy = dup(fd);
-    DIR* dir = copy >= 0 ? fdopendir(copy) : nullptr;
-    if (!dir) {
-        why = ErrorOf(errno);
-        if (copy >= 0) close(copy);
-        return false;
-    }
-    rewinddir(dir);
     const bool everything = pattern == "*" || pattern == "*.*";
-    errno = 0;
-    while (const dirent* raw = readdir(dir)) {
-        if (IsDot(raw->d_name)) continue;
-        std::string name = raw->d_name;
-        if (!everything && !MatchesWindowsPattern(text_, pattern, name)) continue;
+    const bool read = ReadNames(fd, [&](const char* rawName, unsigned char type) {
+        std::string name = rawName;
+        if (!everything && !MatchesWindowsPattern(text_, pattern, name)) return;
         DirEntry entry;
         entry.unaddressable = Unaddressable(name);
+        // Only a folder can be a mount point; the listing says which entries are folders.
+        const bool maybeFolder = type == DT_DIR || type == DT_UNKNOWN;
+        if (kindsOnly && !maybeFolder && type != DT_LNK) {
+            entry.statusRead = false;
+            entry.name = std::move(name);
+            entries.push_back(std::move(entry));
+            return;
+        }
         struct stat own {
         }, target{};
         std::uint64_t mount = 0;
         bool knowsMount = false;
-        // Only a folder can be a mount point; the listing says which entries are folders.
-        const bool maybeFolder = raw->d_type == DT_DIR || raw->d_type == DT_UNKNOWN;
-        if (!(maybeFolder
-                  ? StatWithMount(fd, raw->d_name, AT_SYMLINK_NOFOLLOW, own, mount, knowsMount)
-                  : fstatat(fd, raw->d_name, &own, AT_SYMLINK_NOFOLLOW) == 0)) {
+        if (!(maybeFolder ? StatWithMount(fd, rawName, AT_SYMLINK_NOFOLLOW, own, mount, knowsMount)
+                          : fstatat(fd, rawName, &own, AT_SYMLINK_NOFOLLOW) == 0)) {
             entry.unknown = true;
             entry.why = ErrorOf(errno);
         } else {
             const bool link = S_ISLNK(own.st_mode);
-            const bool resolved = link && fstatat(fd, raw->d_name, &target, 0) == 0;
+            const bool resolved = link && fstatat(fd, rawName, &target, 0) == 0;
             entry.isLink = link;
             entry.isFolder = link ? resolved && S_ISDIR(target.st_mode) : S_ISDIR(own.st_mode);
             if (!link && entry.isFolder && (own.st_dev != dev_ || OtherMount(knowsMount, mount))) {
@@ -258,11 +323,8 @@ bool PosixFolderTree::List(const std::string& relative, const std::string& patte
         }
         entry.name = std::move(name);
         entries.push_back(std::move(entry));
-        errno = 0;
-    }
-    const int readError = errno;
-    closedir(dir);
-    if (readError != 0) return Fail(why, ErrorOf(readError));
+    });
+    if (!read) return Fail(why, ErrorOf(errno));
     std::sort(entries.begin(), entries.end(), [this](const DirEntry& a, const DirEntry& b) {
         const int order = text_.CompareNoCase(a.name, b.name);
         return order != 0 ? order < 0 : a.name < b.name;
@@ -341,6 +403,7 @@ bool PosixFolderTree::RemoveFolder(const std::string& relative, FsError& why) {
             return Fail(why, FsError::AccessDenied);
         open_.clear();
         uses_.clear();
+        lastFd_ = -1;
         if (rmdir(hostRoot_.c_str()) != 0) return Fail(why, ErrorOf(errno));
         return true;
     }
@@ -361,7 +424,6 @@ bool PosixFolderTree::RemoveFolder(const std::string& relative, FsError& why) {
 }
 
 CreateOutcome PosixFolderTree::MakeFolder(const std::string& relative, FsError& why) {
-    const std::vector<std::string> parts = Components(relative);
     int parent = -1;
     std::string name;
     bool found = false;
@@ -386,10 +448,12 @@ CreateOutcome PosixFolderTree::MakeFolder(const std::string& relative, FsError& 
         why = ErrorOf(errno);
         return CreateOutcome::Failed;
     }
-    const std::string parentKey = JoinParts(parts, parts.size() - 1);
+    const std::string key = KeyOf(relative);
+    std::string parentKey, last;
+    SplitKey(key, parentKey, last);
     if (const auto made = made_.find(parentKey); made != made_.end())
         made->second.emplace(text_.LowerCase(name), name);
-    made_[JoinParts(parts, parts.size())];
+    made_[key];
     return CreateOutcome::Created;
 }
 
@@ -402,7 +466,6 @@ CreateOutcome PosixFolderTree::CopyFileTo(const std::string& relative, FolderTre
         return CreateOutcome::Failed;
     }
     // The destination first: a file that is there already costs no opening of its source.
-    const std::vector<std::string> parts = Components(targetRelative);
     int parent = -1;
     std::string name;
     bool found = false;
@@ -436,7 +499,8 @@ CreateOutcome PosixFolderTree::CopyFileTo(const std::string& relative, FolderTre
     }
     const CreateOutcome outcome = CopyOpenFile(in.get(), st, parent, name, stamp, why);
     if (outcome == CreateOutcome::Created) {
-        const std::string parentKey = JoinParts(parts, parts.size() - 1);
+        std::string parentKey, last;
+        SplitKey(KeyOf(targetRelative), parentKey, last);
         if (const auto made = destination->made_.find(parentKey); made != destination->made_.end())
             made->second.emplace(text_.LowerCase(name), name);
     }

@@ -34,6 +34,8 @@ public:
     const std::string& Root() const override { return root_; }
     bool List(const std::string& relative, const std::string& pattern,
               std::vector<DirEntry>& entries, FsError& why) override;
+    bool ListKinds(const std::string& relative, const std::string& pattern,
+                   std::vector<DirEntry>& entries, FsError& why) override;
     bool GetAttributes(const std::string& relative, std::uint32_t& attributes,
                        FsError& why) override;
     bool SetAttributes(const std::string& relative, std::uint32_t attributes,
@@ -51,6 +53,7 @@ private:
 
     // The open folder of relative (the root for ""), or -1 with why.
     int FolderFd(const std::string& relative, FsError& why);
+    int FolderFdOfKey(const std::string& key, FsError& why);
     // Whether a mount read with StatWithMount is another than the root's.
     bool OtherMount(bool knowsMount, std::uint64_t mount) const;
     // Splits relative into the open folder holding its last name and that name as it stands on
@@ -61,6 +64,8 @@ private:
     std::optional<std::string> HostName(int parentFd, const std::string& parentKey,
                                         const std::string& name, FsError& why);
     void Forget(const std::string& relative);
+    bool ListEntries(const std::string& relative, const std::string& pattern, bool kindsOnly,
+                     std::vector<DirEntry>& entries, FsError& why);
 
     struct Cached {
         UniqueFd fd;
@@ -77,6 +82,9 @@ private:
     std::uint64_t mount_ = 0;
     std::unordered_map<std::string, Cached> open_;
     std::list<std::string> uses_;  // most recent first
+    // The folder asked for last, while it is still open.
+    std::string lastKey_;
+    int lastFd_ = -1;
     // The status of the entry the last successful look-up found, so a call that follows needs no
     // second stat of its own.
     struct stat located_ {};

@@ -83,7 +83,7 @@ void DeleteWalk::Refuse(const std::string& path, bool isFolder) {
 bool DeleteWalk::List(const std::string& folder, const std::string& pattern, const Visit& visit) {
     std::vector<DirEntry> entries;
     FsError why = FsError::None;
-    if (!tree_ || !tree_->List(RelativeOf(folder), pattern, entries, why)) return false;
+    if (!tree_ || !tree_->ListKinds(RelativeOf(folder), pattern, entries, why)) return false;
     const std::string prefix = PrefixOf(folder);
     for (const DirEntry& entry : entries) visit(entry, prefix + entry.name);
     return true;

@@ -28,9 +28,7 @@ namespace {
 // folder holds it costs one stat however deep the folder lies.
 class CurrentDirectoryChain {
 public:
-    bool Holds(const struct stat& folder) {
-        struct stat here {};
-        if (stat(".", &here) != 0) return false;
+    bool Holds(const struct stat& folder, const struct stat& here) {
         if (!valid_ || here.st_dev != dev_ || here.st_ino != ino_) Read(here);
         return chain_.count({folder.st_dev, folder.st_ino}) != 0;
     }
@@ -395,9 +393,14 @@ bool StatWithMount(int folderFd, const char* name, int flags, struct stat& st, s
     return true;
 }
 
-bool HoldsCurrentDirectory(const struct stat& folder) {
+bool HoldsCurrentDirectory(const struct stat& folder, const struct stat& here) {
     static CurrentDirectoryChain chain;
-    return chain.Holds(folder);
+    return chain.Holds(folder, here);
+}
+
+bool HoldsCurrentDirectory(const struct stat& folder) {
+    struct stat here {};
+    return stat(".", &here) == 0 && HoldsCurrentDirectory(folder, here);
 }
 
 bool HoldsCurrentDirectory(const std::string& hostFolder) {

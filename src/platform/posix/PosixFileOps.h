@@ -81,6 +81,8 @@ bool StatWithMount(int folderFd, const char* name, int flags, struct stat& st, s
 // Whether the process's current directory is the folder with this status or lies below it:
 // Windows keeps such a folder open and refuses to move or remove it.
 bool HoldsCurrentDirectory(const struct stat& folder);
+// As above with the current directory's status read already (here).
+bool HoldsCurrentDirectory(const struct stat& folder, const struct stat& here);
 bool HoldsCurrentDirectory(const std::string& hostFolder);
 
 }  // namespace arbovane

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstring>
+#include <string_view>
 
 #include "platform/Text.h"
 #include "platform/posix/PosixFileOps.h"
@@ -25,13 +27,13 @@ bool IsDot(const char* name) {
 }
 
 // Windows would read such a name as another one; a name of dots alone stays as it is.
-bool EndsOddly(const std::string& name) {
-    if (name.find_first_not_of('.') == std::string::npos) return false;
+bool EndsOddly(std::string_view name) {
+    if (name.find_first_not_of('.') == std::string_view::npos) return false;
     return !name.empty() && (name.back() == '.' || name.back() == ' ');
 }
 
-bool Unaddressable(const std::string& name) {
-    return name.find('\\') != std::string::npos || EndsOddly(name);
+bool Unaddressable(std::string_view name) {
+    return name.find('\\') != std::string_view::npos || EndsOddly(name);
 }
 
 std::vector<std::string> Components(const std::string& relative) {
@@ -140,58 +142,67 @@ PosixFolderTree::PosixFolderTree(const Text& text, std::string root, std::string
     knowsMount_ = MountIdOf(rootFd_.get(), "", mount_);
 }
 
+bool PosixFolderTree::HoldsHere(const struct stat& folder) {
+    // Read once per tree: a walk does not move the current directory.
+    if (!knowsHere_ && stat(".", &here_) != 0) return false;
+    knowsHere_ = true;
+    return HoldsCurrentDirectory(folder, here_);
+}
+
 bool PosixFolderTree::OtherMount(bool knowsMount, std::uint64_t mount) const {
     return knowsMount_ && knowsMount && mount != mount_;
 }
 
-std::optional<std::string> PosixFolderTree::HostName(int parentFd, const std::string& parentKey,
-                                                     const std::string& name, FsError& why) {
-    if (fstatat(parentFd, name.c_str(), &located_, AT_SYMLINK_NOFOLLOW) == 0) return name;
-    if (errno != ENOENT) {
-        why = ErrorOf(errno);
-        return std::nullopt;
+bool PosixFolderTree::HostName(int parentFd, std::string_view parentKey, const char* name,
+                               std::string& host, FsError& why) {
+    if (fstatat(parentFd, name, &located_, AT_SYMLINK_NOFOLLOW) == 0) {
+        host.assign(name);
+        return true;
     }
-    const auto made = made_.find(parentKey);
+    if (errno != ENOENT) return Fail(why, ErrorOf(errno));
+    const auto made = made_.find(std::string(parentKey));
     if (made != made_.end()) {
         // Only this tree has made names there, so another spelling can only be one of those.
         const auto found = made->second.find(text_.LowerCase(name));
-        if (found != made->second.end() &&
-            fstatat(parentFd, found->second.c_str(), &located_, AT_SYMLINK_NOFOLLOW) == 0)
-            return found->second;
-        why = FsError::NotFound;
-        return std::nullopt;
+        if (found == made->second.end() ||
+            fstatat(parentFd, found->second.c_str(), &located_, AT_SYMLINK_NOFOLLOW) != 0)
+            return Fail(why, FsError::NotFound);
+        host = found->second;
+        return true;
     }
     std::optional<std::string> best;
-    const bool read = ReadNames(parentFd, [&](const char* found, unsigned char) {
-        if (!text_.EqualsNoCase(found, name)) return;
+    const std::string wanted = name;
+    const bool read = ReadNames(parentFd, [&](const char* entry, unsigned char) {
+        if (!text_.EqualsNoCase(entry, wanted)) return;
         // Of several spellings the byte-wise first, so every look-up agrees.
-        if (!best || found < *best) best = found;
+        if (!best || entry < *best) best = entry;
     });
-    if (!read) {
-        why = FsError::Other;
-        return std::nullopt;
-    }
-    if (best && fstatat(parentFd, best->c_str(), &located_, AT_SYMLINK_NOFOLLOW) != 0) best.reset();
-    if (!best) why = FsError::NotFound;
-    return best;
+    if (!read) return Fail(why, FsError::Other);
+    if (!best || fstatat(parentFd, best->c_str(), &located_, AT_SYMLINK_NOFOLLOW) != 0)
+        return Fail(why, FsError::NotFound);
+    host = std::move(*best);
+    return true;
 }
 
 int PosixFolderTree::FolderFd(const std::string& relative, FsError& why) {
     return FolderFdOfKey(KeyOf(relative), why);
 }
 
-int PosixFolderTree::FolderFdOfKey(const std::string& key, FsError& why) {
+int PosixFolderTree::FolderFdOfKey(std::string_view key, FsError& why) {
     if (key.empty()) return rootFd_.get();
     // A walk asks for the same folder many times in a row.
     if (lastFd_ >= 0 && key == lastKey_) return lastFd_;
-    if (const auto it = open_.find(key); it != open_.end()) {
+    std::string owned(key);
+    if (const auto it = open_.find(owned); it != open_.end()) {
         uses_.splice(uses_.begin(), uses_, it->second.use);
-        lastKey_ = key;
+        lastKey_ = std::move(owned);
         lastFd_ = it->second.fd.get();
         return lastFd_;
     }
-    std::string parentKey, name;
-    SplitKey(key, parentKey, name);
+    const std::size_t at = key.rfind('\\');
+    const std::string_view parentKey =
+        at == std::string_view::npos ? key.substr(0, 0) : key.substr(0, at);
+    const std::string name(at == std::string_view::npos ? key : key.substr(at + 1));
     const int parent = FolderFdOfKey(parentKey, why);
     if (parent < 0) return -1;
     if (name == "." || name == ".." || Unaddressable(name)) {
@@ -203,9 +214,7 @@ int PosixFolderTree::FolderFdOfKey(const std::string& key, FsError& why) {
     UniqueFd fd(openat(parent, name.c_str(), kFlags));
     std::string host = name;
     if (!fd.ok() && errno == ENOENT) {
-        const auto other = HostName(parent, parentKey, name, why);
-        if (!other) return -1;
-        host = *other;
+        if (!HostName(parent, parentKey, name.c_str(), host, why)) return -1;
         fd = UniqueFd(openat(parent, host.c_str(), kFlags));
     }
     struct stat st {};
@@ -229,29 +238,37 @@ int PosixFolderTree::FolderFdOfKey(const std::string& key, FsError& why) {
         open_.erase(uses_.back());
         uses_.pop_back();
     }
-    uses_.push_front(key);
+    uses_.push_front(owned);
     const int raw = fd.get();
-    open_.emplace(key, Cached{std::move(fd), uses_.begin()});
-    lastKey_ = key;
+    open_.emplace(owned, Cached{std::move(fd), uses_.begin()});
+    lastKey_ = std::move(owned);
     lastFd_ = raw;
     return raw;
 }
 
 bool PosixFolderTree::Locate(const std::string& relative, int& parentFd, std::string& name,
                              bool& found, FsError& why) {
-    const std::string key = KeyOf(relative);
-    if (key.empty()) return Fail(why, FsError::BadName);
-    std::string parentKey, wanted;
-    SplitKey(key, parentKey, wanted);
+    std::string normalized;
+    const std::string* key = &relative;
+    if (!IsKey(relative)) {
+        normalized = KeyOf(relative);
+        key = &normalized;
+    }
+    if (key->empty()) return Fail(why, FsError::BadName);
+    // The last name ends the key, so its text is terminated as the host calls want it.
+    const std::size_t at = key->rfind('\\');
+    const std::string_view whole(*key);
+    const std::string_view parentKey =
+        at == std::string::npos ? whole.substr(0, 0) : whole.substr(0, at);
+    const char* wanted = key->c_str() + (at == std::string::npos ? 0 : at + 1);
     parentFd = FolderFdOfKey(parentKey, why);
     if (parentFd < 0) return false;
-    if (wanted == "." || wanted == ".." || Unaddressable(wanted))
+    if (std::strcmp(wanted, ".") == 0 || std::strcmp(wanted, "..") == 0 || Unaddressable(wanted))
         return Fail(why, FsError::BadName);
     FsError lookup = FsError::None;
-    const auto host = HostName(parentFd, parentKey, wanted, lookup);
-    found = host.has_value();
+    found = HostName(parentFd, parentKey, wanted, name, lookup);
     if (!found && lookup != FsError::NotFound) return Fail(why, lookup);
-    name = found ? *host : std::move(wanted);
+    if (!found) name.assign(wanted);
     return true;
 }
 
@@ -399,8 +416,7 @@ bool PosixFolderTree::RemoveFolder(const std::string& relative, FsError& why) {
         if (lstat(hostRoot_.c_str(), &own) != 0) return Fail(why, ErrorOf(errno));
         if (!S_ISDIR(own.st_mode) || own.st_dev != dev_ || own.st_ino != ino_)
             return Fail(why, FsError::IsLink);
-        if (IsReadOnlyMode(own.st_mode) || HoldsCurrentDirectory(own))
-            return Fail(why, FsError::AccessDenied);
+        if (IsReadOnlyMode(own.st_mode) || HoldsHere(own)) return Fail(why, FsError::AccessDenied);
         open_.clear();
         uses_.clear();
         lastFd_ = -1;
@@ -415,8 +431,7 @@ bool PosixFolderTree::RemoveFolder(const std::string& relative, FsError& why) {
     own = located_;
     if (S_ISLNK(own.st_mode)) return Fail(why, FsError::IsLink);
     if (!S_ISDIR(own.st_mode)) return Fail(why, FsError::NotAFolder);
-    if (IsReadOnlyMode(own.st_mode) || HoldsCurrentDirectory(own))
-        return Fail(why, FsError::AccessDenied);
+    if (IsReadOnlyMode(own.st_mode) || HoldsHere(own)) return Fail(why, FsError::AccessDenied);
     Forget(relative);
     if (unlinkat(parent, name.c_str(), AT_REMOVEDIR) != 0)
         return Fail(why, errno == EEXIST ? FsError::NotEmpty : ErrorOf(errno));

@@ -7,6 +7,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <unordered_set>
 #include <vector>
@@ -53,16 +54,19 @@ private:
 
     // The open folder of relative (the root for ""), or -1 with why.
     int FolderFd(const std::string& relative, FsError& why);
-    int FolderFdOfKey(const std::string& key, FsError& why);
+    int FolderFdOfKey(std::string_view key, FsError& why);
+    // Whether folder is the current directory or holds it.
+    bool HoldsHere(const struct stat& folder);
     // Whether a mount read with StatWithMount is another than the root's.
     bool OtherMount(bool knowsMount, std::uint64_t mount) const;
     // Splits relative into the open folder holding its last name and that name as it stands on
     // the host (looked up exactly, then ignoring letter case); found says whether it exists.
     bool Locate(const std::string& relative, int& parentFd, std::string& name, bool& found,
                 FsError& why);
-    // The host name of name in the open folder, exact first, then ignoring letter case.
-    std::optional<std::string> HostName(int parentFd, const std::string& parentKey,
-                                        const std::string& name, FsError& why);
+    // The host name of name in the open folder, exact first, then ignoring letter case; its
+    // status in located_.
+    bool HostName(int parentFd, std::string_view parentKey, const char* name, std::string& host,
+                  FsError& why);
     void Forget(const std::string& relative);
     bool ListEntries(const std::string& relative, const std::string& pattern, bool kindsOnly,
                      std::vector<DirEntry>& entries, FsError& why);
@@ -82,6 +86,8 @@ private:
     std::uint64_t mount_ = 0;
     std::unordered_map<std::string, Cached> open_;
     std::list<std::string> uses_;  // most recent first
+    bool knowsHere_ = false;
+    struct stat here_ {};
     // The folder asked for last, while it is still open.
     std::string lastKey_;
     int lastFd_ = -1;

@@ -194,6 +194,14 @@ private:
     bool leftByUndo_ = false;
 };
 
+// A line as the user's shell would name a folder: absolute ("/srv/x") or relative to the current
+// directory ("clients/acme"). A line with a backslash is Windows text and left to the path check,
+// which refuses it when it is not a full path.
+bool IsHostLine(const std::string& line) {
+    if (line.empty() || line.find('\\') != std::string::npos) return false;
+    return !(line.size() >= 2 && line[1] == ':');
+}
+
 std::string Command::PortPath(const std::string& path, const char* what) const {
     if (path.empty()) throw BadInput{std::string(what) + " is empty"};
     // Already in the port's form: a drive or a share.
@@ -227,7 +235,7 @@ std::vector<std::string> Command::IncludeLines() const {
         lines.insert(lines.end(), read.begin(), read.end());
     }
     for (std::string& line : lines)
-        if (line.starts_with('/')) line = PortPath(line, "the include line");
+        if (IsHostLine(line)) line = PortPath(line, "the include line");
     if (lines.empty()) throw BadInput{"no include lines: give --line or --list"};
     std::string report;
     if (CheckFullPaths(report, lines))
@@ -244,7 +252,7 @@ std::vector<std::string> Command::Templates(TemplateKind kind) const {
     }
     if (kind == TemplateKind::FullPath)
         for (std::string& line : lines)
-            if (line.starts_with('/')) line = PortPath(line, "the template");
+            if (IsHostLine(line)) line = PortPath(line, "the template");
     std::string report;
     const bool bad = kind == TemplateKind::FullPath ? CheckFullPaths(report, lines)
                                                     : CheckRelativePaths(report, lines);

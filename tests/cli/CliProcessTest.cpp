@@ -116,6 +116,21 @@ TEST_F(CliProcessTest, RelativeTemplatesFromAFileAndIncludeLinesFromCsv) {
     EXPECT_FALSE(Exists("Clients/Bolt/Mail"));
 }
 
+// Lines named as the shell names folders, relative ones from the current directory, reach the
+// same folders as their full paths.
+TEST_F(CliProcessTest, RelativeHostLinesStartFromTheCurrentDirectory) {
+    TempDrives::WriteHostFile(Host("list.txt"), "Clients/Bolt\n");
+    const CliResult result =
+        RunCliProcess({"delete", "--line", "Clients/Acme", "--list", "list.txt", "--pattern",
+                       "*.tmp", "--mode", "files-in-tree", "--yes"},
+                      root_);
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_FALSE(Exists("Clients/Acme/old.tmp"));
+    EXPECT_FALSE(Exists("Clients/Bolt/a.tmp"));
+    EXPECT_TRUE(Exists("Clients/Acme/Sub/keep.doc"));
+    EXPECT_TRUE(Says(result, "FilesDeleted: 2")) << result.out;
+}
+
 TEST_F(CliProcessTest, RenameAndItsUndo) {
     CliResult renamed =
         RunCliProcess({"rename", "--line", Host("Clients/Acme"), "--suffix", "2026",

@@ -18,8 +18,10 @@ struct CliResult {
     std::string err;
 };
 
-// Runs the built command-line program as a process, its output caught in files.
-inline CliResult RunCliProcess(const std::vector<std::string>& arguments) {
+// Runs the built command-line program as a process, its output caught in files; in
+// workingDirectory when one is given.
+inline CliResult RunCliProcess(const std::vector<std::string>& arguments,
+                               const std::string& workingDirectory = {}) {
     namespace stdfs = std::filesystem;
     const stdfs::path dir = stdfs::temp_directory_path() / ("cli-out-" + std::to_string(getpid()));
     stdfs::create_directories(dir);
@@ -33,6 +35,7 @@ inline CliResult RunCliProcess(const std::vector<std::string>& arguments) {
         dup2(out, 1);
         dup2(err, 2);
         dup2(in, 0);
+        if (!workingDirectory.empty() && chdir(workingDirectory.c_str()) != 0) _exit(126);
         std::vector<char*> argv{const_cast<char*>(ARBOVANE_CLI_PATH)};
         for (const std::string& argument : arguments)
             argv.push_back(const_cast<char*>(argument.c_str()));

@@ -320,6 +320,60 @@ TEST_P(FileSystemContract, OpenTreesMakeListAndRemove) {
     EXPECT_FALSE(Fs().IsFolder("d:\\P"));
 }
 
+// A listing of kinds names the same entries in the same order with the same kinds; a file's status
+// is either read or flagged as unread, never made up. Relative paths may be written in any of the
+// forms Windows takes.
+TEST_P(FileSystemContract, ListingKindsAgreesWithTheFullListing) {
+    Write("d:\\T\\Sub\\Inner\\deep.txt", "deep");
+    Write("d:\\T\\Sub\\b.TXT", "bb");
+    Write("d:\\T\\Sub\\a.log", "a");
+    Write("d:\\Outside\\keep.txt", "keep");
+    MakeFolderLink("T\\Sub\\link", "Outside");
+    FsError why = FsError::None;
+    auto tree = Fs().OpenTree("d:\\T", why);
+    ASSERT_TRUE(tree);
+    for (const std::string relative : {"Sub", "sub", "SUB/", "\\sub\\", "sub//inner\\..\\inner"}) {
+        for (const std::string pattern : {"*", "*.txt"}) {
+            std::vector<DirEntry> full, kinds;
+            FsError fullWhy = FsError::None, kindsWhy = FsError::None;
+            const bool listed = tree->List(relative, pattern, full, fullWhy);
+            ASSERT_EQ(tree->ListKinds(relative, pattern, kinds, kindsWhy), listed) << relative;
+            EXPECT_EQ(kindsWhy, fullWhy) << relative;
+            ASSERT_EQ(kinds.size(), full.size()) << relative << " " << pattern;
+            for (std::size_t i = 0; i < full.size(); ++i) {
+                const std::string at = relative + " " + pattern + " " + full[i].name;
+                EXPECT_EQ(kinds[i].name, full[i].name) << at;
+                EXPECT_EQ(kinds[i].isFolder, full[i].isFolder) << at;
+                EXPECT_EQ(kinds[i].isLink, full[i].isLink) << at;
+                EXPECT_EQ(kinds[i].unaddressable, full[i].unaddressable) << at;
+                EXPECT_TRUE(full[i].statusRead) << at;
+                if (kinds[i].statusRead) {
+                    EXPECT_EQ(kinds[i].size, full[i].size) << at;
+                    EXPECT_EQ(kinds[i].attributes, full[i].attributes) << at;
+                } else {
+                    EXPECT_FALSE(kinds[i].isFolder || kinds[i].isLink) << at;
+                    EXPECT_EQ(kinds[i].size, 0u) << at;
+                }
+            }
+        }
+    }
+    std::vector<DirEntry> entries;
+    ASSERT_TRUE(tree->ListKinds("SUB\\", "*", entries, why));
+    ASSERT_EQ(entries.size(), 4u);
+    EXPECT_EQ(entries[0].name, "a.log");
+    EXPECT_EQ(entries[1].name, "b.TXT");
+    EXPECT_EQ(entries[2].name, "Inner");
+    EXPECT_EQ(entries[3].name, "link");
+    EXPECT_FALSE(tree->ListKinds("sub\\b.txt", "*", entries, why));
+    EXPECT_EQ(why, FsError::NotAFolder);
+    EXPECT_FALSE(tree->ListKinds("missing", "*", entries, why));
+    EXPECT_EQ(why, FsError::NotFound);
+    // The same tree goes on to remove by any spelling of the path.
+    EXPECT_TRUE(tree->RemoveFile("sub/INNER//deep.TXT", why));
+    EXPECT_TRUE(tree->RemoveFolder("\\Sub\\inner\\", why));
+    EXPECT_FALSE(Fs().IsFolder("d:\\T\\Sub\\Inner"));
+}
+
 // A link inside a tree is listed as a link, never entered, and removed as the entry it is.
 TEST_P(FileSystemContract, LinksAreNeverEntered) {
     Write("d:\\Outside\\keep.txt", "keep");

@@ -67,8 +67,12 @@ std::string DeleteWalk::RelativeOf(const std::string& path) const {
 
 void DeleteWalk::File(const std::string& path) {
     if (!FirstTime(path)) return;
-    const std::string relative = RelativeOf(path);
-    actions_.File({*tree_, relative, path});
+    // One buffer for every file: a walk of many files should not allocate for each.
+    if (path.size() > prefixLength_)
+        relative_.assign(path, prefixLength_);
+    else
+        relative_.clear();
+    actions_.File({*tree_, relative_, path});
 }
 
 void DeleteWalk::Folder(const std::string& path, bool keepsEntries) {
@@ -84,8 +88,13 @@ bool DeleteWalk::List(const std::string& folder, const std::string& pattern, con
     std::vector<DirEntry> entries;
     FsError why = FsError::None;
     if (!tree_ || !tree_->ListKinds(RelativeOf(folder), pattern, entries, why)) return false;
-    const std::string prefix = PrefixOf(folder);
-    for (const DirEntry& entry : entries) visit(entry, prefix + entry.name);
+    std::string full = PrefixOf(folder);
+    const std::size_t prefixSize = full.size();
+    for (const DirEntry& entry : entries) {
+        full.resize(prefixSize);
+        full += entry.name;
+        visit(entry, full);
+    }
     return true;
 }
 

@@ -79,6 +79,7 @@ private:
     std::size_t prefixLength_ = 0;
     bool severalPatterns_ = false;
     std::unordered_set<std::string> reached_;
+    std::string relative_;
 };
 
 }  // namespace arbovane

@@ -232,7 +232,11 @@ void CreateFoldersTab::BuildControls() {
                 [this, box] { DestinationChosen(box->currentText().toStdString()); });
         if (QLineEdit* typed = box->lineEdit())
             connect(typed, &QLineEdit::editingFinished, this, [this, box] {
-                destinationChosen_ = !box->currentText().trimmed().isEmpty();
+                // Leaving the box as it was (also when the tab is left) changes nothing: a
+                // refresh would zero the counters of the run the Visual Log still lists.
+                if (box->currentText() == destinationSeen_) return;
+                destinationSeen_ = box->currentText();
+                destinationChosen_ = !destinationSeen_.trimmed().isEmpty();
                 Refresh();
             });
     }
@@ -474,6 +478,7 @@ void CreateFoldersTab::DestinationChosen(const std::string& chosen) {
     }
     MoveDestinationFirst(trimmed);
     destinationChosen_ = true;
+    destinationSeen_ = box->currentText();
     Refresh();
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QString>
 #include <functional>
 #include <string>
 
@@ -97,6 +98,8 @@ private:
     bool withFiles_ = false;
     // The numbers tab waits for a destination instead of an include list.
     bool destinationChosen_ = false;
+    // The destination text the tab was last refreshed for.
+    QString destinationSeen_;
 
     QLineEdit* edtPrefix = nullptr;
     QLineEdit* edtSuffix = nullptr;

@@ -107,6 +107,13 @@ TEST_F(CreateTabsTest, NamesFillRunSimulateUndo) {
     EXPECT_TRUE(Exists("Dest/2014-Customer2-July"));
     EXPECT_EQ(shell_.Calls().back().argument, "d:\\Dest");
     EXPECT_TRUE(Main().Pages()->isTabEnabled(0));
+    // Leaving the destination box as it stands, or the tab, keeps the run's outcomes counted.
+    auto* destination = Find<QComboBox>("cboVol02DestFolders");
+    emit destination->lineEdit()->editingFinished();
+    Main().Pages()->setCurrentIndex(kPaths);
+    Main().Pages()->setCurrentIndex(kNames);
+    EXPECT_EQ(log.Counter(CreationCounter::FoldersCreated), 2);
+    EXPECT_EQ(log.Lines(G::FoldersCreated).size(), 2u);
 
     Press("btnVol02Undo");
     EXPECT_EQ(Tree(), before);

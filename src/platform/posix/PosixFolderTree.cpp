@@ -199,10 +199,13 @@ int PosixFolderTree::FolderFdOfKey(std::string_view key, FsError& why) {
         lastFd_ = it->second.fd.get();
         return lastFd_;
     }
-    const std::size_t at = key.rfind('\\');
+    // Views into this call's own copy: the caller's text may be the one kept for the last folder,
+    // which the look-up of the parent replaces.
+    const std::string_view whole(owned);
+    const std::size_t at = whole.rfind('\\');
     const std::string_view parentKey =
-        at == std::string_view::npos ? key.substr(0, 0) : key.substr(0, at);
-    const std::string name(at == std::string_view::npos ? key : key.substr(at + 1));
+        at == std::string_view::npos ? whole.substr(0, 0) : whole.substr(0, at);
+    const std::string name(at == std::string_view::npos ? whole : whole.substr(at + 1));
     const int parent = FolderFdOfKey(parentKey, why);
     if (parent < 0) return -1;
     if (name == "." || name == ".." || Unaddressable(name)) {

@@ -73,14 +73,25 @@ ImportClass::ImportClass(FileSystem& fs, std::string fileName, int mode, std::st
     if (separator_ == "space") separator_ = " ";
 }
 
+bool ReadImportFile(FileSystem& fs, const std::string& path, const std::string& failed,
+                    std::string& bytes, ListMessage& failure, std::uint64_t limit) {
+    const FileSystem::ReadOutcome read = fs.ReadFileUpTo(path, limit, bytes);
+    if (read == FileSystem::ReadOutcome::Read) return true;
+    bytes.clear();
+    failure = ImportMessage(failed);
+    if (read == FileSystem::ReadOutcome::TooLarge)
+        failure.text = "The file is larger than " + std::to_string(limit >> 20) +
+                       " MB and is not imported.\nAction : Split it into smaller files.";
+    return false;
+}
+
 bool ImportClass::Run() {
     result_.clear();
     style_ = QuotingStyle::None;
     std::string bytes;
-    if (!fs_.ReadWholeFile(fileName_, bytes)) {
+    if (!ReadImportFile(fs_, fileName_, "0313", bytes, failure_, sizeLimit_)) {
         errorCode_ = kCannotOpen;
         errorText_ += "2";
-        failure_ = ImportMessage("0313");
         return false;
     }
     ForEachTextLine(bytes, [this](std::string_view line) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,6 +13,10 @@ namespace arbovane {
 class FileSystem;
 class FolderList;
 class Text;
+
+// The largest file the import reads: the biggest lists people import are a few tens of megabytes,
+// and a file read whole must not exhaust the memory when a wrong file is picked.
+constexpr std::uint64_t kImportFileLimit = std::uint64_t{256} << 20;
 
 // Turns a text file into a list of items: one per line, every field of a separated file, or one
 // column of it.
@@ -26,9 +31,10 @@ public:
                 std::string quotationMark, bool abandonQuotes);
 
     void SetColumn(long long column) { column_ = column; }
+    void SetSizeLimit(std::uint64_t limit) { sizeLimit_ = limit; }
 
     // Reads the file and fills the result; false (and message 0313 in Failure) when the file
-    // cannot be read.
+    // cannot be read or is larger than the size limit.
     bool Run();
 
     const std::vector<std::string>& Result() const { return result_; }
@@ -51,6 +57,7 @@ private:
     std::string quotationMark_;
     bool abandonQuotes_;
     long long column_ = 1;
+    std::uint64_t sizeLimit_ = kImportFileLimit;
     QuotingStyle style_ = QuotingStyle::None;
     std::vector<std::string> result_;
     int errorCode_ = kNoError;
@@ -60,6 +67,13 @@ private:
 
 // The boxes of the import, by number: "0311", "0312", "0313", "0314", "0450", "0451".
 ListMessage ImportMessage(const std::string& number);
+
+// Reads an import source whole; false with the box to show (failed is the number of the box for
+// a file that cannot be read, "0312" or "0313": a file over limit gets its title with its own
+// text).
+bool ReadImportFile(FileSystem& fs, const std::string& path, const std::string& failed,
+                    std::string& bytes, ListMessage& failure,
+                    std::uint64_t limit = kImportFileLimit);
 
 // The column field's text as a number, any fraction dropped; false when it is no number.
 bool ColumnNumberFrom(const std::string& text, long long& column);

@@ -348,8 +348,9 @@ void TfrmFileImport::btnFileImportBrowseClick() {
     }
     edtFileImportFileName->setText(Q(path));
     std::string bytes;
-    if (!context_.fs.ReadWholeFile(path, bytes)) {
-        Show(ImportMessage("0312"));
+    ListMessage failure;
+    if (!ReadImportFile(context_.fs, path, "0312", bytes, failure)) {
+        Show(failure);
         return;
     }
     ClearSource();

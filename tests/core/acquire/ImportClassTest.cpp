@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <string>
 #include <vector>
@@ -195,6 +196,33 @@ TEST_F(ImportClassTest, AFileThatCannotBeReadGivesMessage0313AndNoResult) {
               "There was a problem opening the file !\nAction : The file is maybe corrupted.");
     EXPECT_EQ(import.Failure().title, "Import File content.            Warnings no: 0313.");
     EXPECT_EQ(import.Failure().flags, 48);
+}
+
+// A file over the size limit is refused whole with its own text, one at the limit is read.
+TEST_F(ImportClassTest, AFileOverTheSizeLimitIsRefusedUnread) {
+    constexpr std::uint64_t kLimit = std::uint64_t{1} << 20;
+    const std::string line = "d:\\Clients\\Acme01\n";
+    std::string atLimit;
+    while (atLimit.size() + line.size() <= kLimit) atLimit += line;
+    atLimit.resize(kLimit, 'x');
+    for (const bool over : {false, true}) {
+        TempDrives::WriteHostFile(host_ + "/big.txt", over ? atLimit + "y" : atLimit);
+        ImportClass import(drives_.Fs(), "d:\\big.txt", ImportClass::kLines, ",", "\"", true);
+        import.SetSizeLimit(kLimit);
+        EXPECT_EQ(import.Run(), !over);
+        if (!over) {
+            const auto lines = std::count(atLimit.begin(), atLimit.end(), '\n');
+            EXPECT_EQ(import.Result().size(),
+                      static_cast<std::size_t>(lines) + (atLimit.back() == '\n' ? 0 : 1));
+            continue;
+        }
+        EXPECT_TRUE(import.Result().empty());
+        EXPECT_EQ(import.Failure().text,
+                  "The file is larger than 1 MB and is not imported.\nAction : Split it into "
+                  "smaller files.");
+        EXPECT_EQ(import.Failure().title, "Import File content.            Warnings no: 0313.");
+        EXPECT_EQ(import.Failure().flags, 48);
+    }
 }
 
 TEST_F(ImportClassTest, AMillionLineCsvImportsInAFewSeconds) {

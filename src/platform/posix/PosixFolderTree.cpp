@@ -243,7 +243,8 @@ int PosixFolderTree::FolderFdOfKey(std::string_view key, FsError& why) {
     }
     uses_.push_front(owned);
     const int raw = fd.get();
-    open_.emplace(owned, Cached{std::move(fd), uses_.begin()});
+    std::string lowered = text_.LowerCase(owned);
+    open_.emplace(owned, Cached{std::move(fd), uses_.begin(), std::move(lowered)});
     lastKey_ = std::move(owned);
     lastFd_ = raw;
     return raw;
@@ -277,11 +278,12 @@ bool PosixFolderTree::Locate(const std::string& relative, int& parentFd, std::st
 
 void PosixFolderTree::Forget(const std::string& relative) {
     const std::string key = KeyOf(relative);
+    const std::string lowered = text_.LowerCase(key);
     lastFd_ = -1;
     for (auto it = open_.begin(); it != open_.end();) {
-        const std::string& open = it->first;
-        if (open.size() >= key.size() && open.compare(0, key.size(), key) == 0 &&
-            (open.size() == key.size() || open[key.size()] == '\\')) {
+        const std::string& open = it->second.lowered;
+        if (open.size() >= lowered.size() && open.compare(0, lowered.size(), lowered) == 0 &&
+            (open.size() == lowered.size() || open[lowered.size()] == '\\')) {
             uses_.erase(it->second.use);
             it = open_.erase(it);
         } else {

@@ -208,7 +208,7 @@ HANDLE Win32FolderTree::Folder(const std::string& relative, FsError& why) {
     }
     uses_.push_front(key);
     const HANDLE raw = folder.Get();
-    open_.emplace(key, Cached{std::move(folder), uses_.begin()});
+    open_.emplace(key, Cached{std::move(folder), uses_.begin(), text_.LowerCase(key)});
     return raw;
 }
 
@@ -241,9 +241,9 @@ bool Win32FolderTree::OpenEntry(const std::string& relative, ACCESS_MASK access,
 
 void Win32FolderTree::Forget(const std::string& relative) {
     const std::vector<std::string> parts = Components(relative);
-    const std::string key = JoinParts(parts, parts.size());
+    const std::string key = text_.LowerCase(JoinParts(parts, parts.size()));
     for (auto it = open_.begin(); it != open_.end();) {
-        const std::string& open = it->first;
+        const std::string& open = it->second.lowered;
         if (key.empty() || open == key ||
             (open.size() > key.size() && open.compare(0, key.size(), key) == 0 &&
              open[key.size()] == '\\')) {

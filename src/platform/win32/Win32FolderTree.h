@@ -59,6 +59,8 @@ private:
     struct Cached {
         UniqueHandle handle;
         std::list<std::string>::iterator use;
+        // The key lower-cased, so that removing a folder by another spelling forgets it too.
+        std::string lowered;
     };
 
     const Text& text_;

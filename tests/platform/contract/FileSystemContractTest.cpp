@@ -328,7 +328,13 @@ TEST_P(FileSystemContract, ListingKindsAgreesWithTheFullListing) {
     Write("d:\\T\\Sub\\b.TXT", "bb");
     Write("d:\\T\\Sub\\a.log", "a");
     Write("d:\\Outside\\keep.txt", "keep");
-    MakeFolderLink("T\\Sub\\link", "Outside");
+    // Wine makes no links (see tests/windows-exclusions.txt); the memory backend does everywhere.
+#ifdef _WIN32
+    const bool links = GetParam() == Backend::Memory;
+#else
+    const bool links = true;
+#endif
+    if (links) MakeFolderLink("T\\Sub\\link", "Outside");
     FsError why = FsError::None;
     auto tree = Fs().OpenTree("d:\\T", why);
     ASSERT_TRUE(tree);
@@ -359,11 +365,11 @@ TEST_P(FileSystemContract, ListingKindsAgreesWithTheFullListing) {
     }
     std::vector<DirEntry> entries;
     ASSERT_TRUE(tree->ListKinds("SUB\\", "*", entries, why));
-    ASSERT_EQ(entries.size(), 4u);
+    ASSERT_EQ(entries.size(), links ? 4u : 3u);
     EXPECT_EQ(entries[0].name, "a.log");
     EXPECT_EQ(entries[1].name, "b.TXT");
     EXPECT_EQ(entries[2].name, "Inner");
-    EXPECT_EQ(entries[3].name, "link");
+    if (links) EXPECT_TRUE(entries[3].name == "link" && entries[3].isLink && entries[3].isFolder);
     EXPECT_FALSE(tree->ListKinds("sub\\b.txt", "*", entries, why));
     EXPECT_EQ(why, FsError::NotAFolder);
     EXPECT_FALSE(tree->ListKinds("missing", "*", entries, why));
@@ -372,6 +378,12 @@ TEST_P(FileSystemContract, ListingKindsAgreesWithTheFullListing) {
     EXPECT_TRUE(tree->RemoveFile("sub/INNER//deep.TXT", why));
     EXPECT_TRUE(tree->RemoveFolder("\\Sub\\inner\\", why));
     EXPECT_FALSE(Fs().IsFolder("d:\\T\\Sub\\Inner"));
+    // The folder went by one spelling while the tree held it open by another: a new one of that
+    // name is the one listed, not the removed one.
+    Write("d:\\T\\Sub\\Inner\\new.txt", "new");
+    ASSERT_TRUE(tree->List("sub\\INNER", "*", entries, why));
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].name, "new.txt");
 }
 
 // A link inside a tree is listed as a link, never entered, and removed as the entry it is.

@@ -62,10 +62,10 @@ std::string JoinParts(const std::vector<std::string>& parts, std::size_t count) 
 
 // Calls visit(name, type) for every entry of the open folder from its start, read through the
 // folder's own descriptor: a stream would need a second descriptor and five calls more per folder.
-// False with errno when the folder cannot be read.
+// A descriptor read before must be rewound. False with errno when the folder cannot be read.
 template <class Visit>
-bool ReadNames(int fd, Visit&& visit) {
-    if (lseek(fd, 0, SEEK_SET) != 0) return false;
+bool ReadNames(int fd, bool rewind, Visit&& visit) {
+    if (rewind && lseek(fd, 0, SEEK_SET) != 0) return false;
     alignas(dirent64) char buffer[32768];
     for (;;) {
         const ssize_t n = getdents64(fd, buffer, sizeof buffer);
@@ -172,11 +172,12 @@ bool PosixFolderTree::HostName(int parentFd, std::string_view parentKey, const c
     }
     std::optional<std::string> best;
     const std::string wanted = name;
-    const bool read = ReadNames(parentFd, [&](const char* entry, unsigned char) {
-        if (!text_.EqualsNoCase(entry, wanted)) return;
-        // Of several spellings the byte-wise first, so every look-up agrees.
-        if (!best || entry < *best) best = entry;
-    });
+    const bool read =
+        ReadNames(parentFd, !TakeUnread(parentFd), [&](const char* entry, unsigned char) {
+            if (!text_.EqualsNoCase(entry, wanted)) return;
+            // Of several spellings the byte-wise first, so every look-up agrees.
+            if (!best || entry < *best) best = entry;
+        });
     if (!read) return Fail(why, FsError::Other);
     if (!best || fstatat(parentFd, best->c_str(), &located_, AT_SYMLINK_NOFOLLOW) != 0)
         return Fail(why, FsError::NotFound);
@@ -240,6 +241,7 @@ int PosixFolderTree::FolderFdOfKey(std::string_view key, FsError& why) {
         if (uses_.back() == lastKey_) lastFd_ = -1;
         open_.erase(uses_.back());
         uses_.pop_back();
+        unreadFd_ = -1;
     }
     uses_.push_front(owned);
     const int raw = fd.get();
@@ -247,7 +249,14 @@ int PosixFolderTree::FolderFdOfKey(std::string_view key, FsError& why) {
     open_.emplace(owned, Cached{std::move(fd), uses_.begin(), std::move(lowered)});
     lastKey_ = std::move(owned);
     lastFd_ = raw;
+    unreadFd_ = raw;
     return raw;
+}
+
+bool PosixFolderTree::TakeUnread(int fd) {
+    if (fd != unreadFd_) return false;
+    unreadFd_ = -1;
+    return true;
 }
 
 bool PosixFolderTree::Locate(const std::string& relative, int& parentFd, std::string& name,
@@ -280,6 +289,7 @@ void PosixFolderTree::Forget(const std::string& relative) {
     const std::string key = KeyOf(relative);
     const std::string lowered = text_.LowerCase(key);
     lastFd_ = -1;
+    unreadFd_ = -1;
     for (auto it = open_.begin(); it != open_.end();) {
         const std::string& open = it->second.lowered;
         if (open.size() >= lowered.size() && open.compare(0, lowered.size(), lowered) == 0 &&
@@ -309,7 +319,7 @@ bool PosixFolderTree::ListEntries(const std::string& relative, const std::string
     const int fd = FolderFd(relative, why);
     if (fd < 0) return false;
     const bool everything = pattern == "*" || pattern == "*.*";
-    const bool read = ReadNames(fd, [&](const char* rawName, unsigned char type) {
+    const bool read = ReadNames(fd, !TakeUnread(fd), [&](const char* rawName, unsigned char type) {
         std::string name = rawName;
         if (!everything && !MatchesWindowsPattern(text_, pattern, name)) return;
         DirEntry entry;
@@ -425,6 +435,7 @@ bool PosixFolderTree::RemoveFolder(const std::string& relative, FsError& why) {
         open_.clear();
         uses_.clear();
         lastFd_ = -1;
+        unreadFd_ = -1;
         if (rmdir(hostRoot_.c_str()) != 0) return Fail(why, ErrorOf(errno));
         return true;
     }

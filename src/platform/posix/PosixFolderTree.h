@@ -55,6 +55,8 @@ private:
     // The open folder of relative (the root for ""), or -1 with why.
     int FolderFd(const std::string& relative, FsError& why);
     int FolderFdOfKey(std::string_view key, FsError& why);
+    // Whether fd is the folder opened last and not read since; it is read from then on.
+    bool TakeUnread(int fd);
     // Whether folder is the current directory or holds it.
     bool HoldsHere(const struct stat& folder);
     // Whether a mount read with StatWithMount is another than the root's.
@@ -93,6 +95,8 @@ private:
     // The folder asked for last, while it is still open.
     std::string lastKey_;
     int lastFd_ = -1;
+    // The folder opened last while nothing has read it yet: its listing needs no rewind.
+    int unreadFd_ = -1;
     // The status of the entry the last successful look-up found, so a call that follows needs no
     // second stat of its own.
     struct stat located_ {};

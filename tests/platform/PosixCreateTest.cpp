@@ -111,13 +111,17 @@ TEST_F(PosixCreateTest, ACopyThatFailsHalfWayLeavesNoFile) {
 }
 
 // A file written in place that a signal ends the program in the middle of is removed first;
-// where the program ignores the signal the copy goes on and stays.
+// where the program ignores the signal the copy goes on and stays, and a file that took the name
+// meanwhile is not ours to remove.
 TEST_F(PosixCreateTest, AnEndingSignalRemovesTheFileWrittenInPlace) {
     TempDrives::MakeHostFolder(Host("dst"));
+    TempDrives::WriteHostFile(Host("theirs.txt"), "theirs");
     const struct {
         const char* name;
         bool ignored;
-    } cases[] = {{"ended.txt", false}, {"kept.txt", true}};
+        bool replaced;
+    } cases[] = {
+        {"ended.txt", false, false}, {"kept.txt", true, false}, {"taken.txt", false, true}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const pid_t child = fork();
@@ -125,8 +129,11 @@ TEST_F(PosixCreateTest, AnEndingSignalRemovesTheFileWrittenInPlace) {
             if (c.ignored) signal(SIGTERM, SIG_IGN);
             const int folder = open(Host("dst").c_str(), O_RDONLY | O_DIRECTORY);
             FsError why = FsError::None;
-            const auto fill = [](int out) {
+            const std::string name = Host("dst/") + c.name;
+            const std::string theirs = Host("theirs.txt");
+            const auto fill = [&](int out) {
                 if (!WriteAll(out, "half", 4)) return false;
+                if (c.replaced && rename(theirs.c_str(), name.c_str()) != 0) return false;
                 raise(SIGTERM);
                 return WriteAll(out, "-whole", 6);
             };
@@ -139,6 +146,9 @@ TEST_F(PosixCreateTest, AnEndingSignalRemovesTheFileWrittenInPlace) {
         if (c.ignored) {
             EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
             EXPECT_EQ(TempDrives::ReadHostFile(Host("dst/") + c.name), "half-whole");
+        } else if (c.replaced) {
+            EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
+            EXPECT_EQ(TempDrives::ReadHostFile(Host("dst/") + c.name), "theirs");
         } else {
             EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
             EXPECT_FALSE(HostExists(Host("dst/") + c.name));

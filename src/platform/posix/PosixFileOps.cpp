@@ -246,13 +246,24 @@ namespace {
 // The file being written under its own name, and the actions its guard replaced: a signal that
 // ends the program removes the file first, so that no cut copy stands under the name.
 std::atomic<int> inFlightFolder{-1};
+int inFlightFile = -1;
 char inFlightName[NAME_MAX + 1];
 constexpr int kEndingSignals[] = {SIGHUP, SIGINT, SIGQUIT, SIGTERM, SIGABRT, SIGBUS, SIGSEGV};
 struct sigaction replaced[std::size(kEndingSignals)];
 
+// Whether the entry name in the open folder is the open file fd; both calls are safe in a signal
+// handler.
+bool StillOurs(int fd, int folderFd, const char* name) {
+    struct stat ours {};
+    struct stat there {};
+    return fstat(fd, &ours) == 0 && fstatat(folderFd, name, &there, AT_SYMLINK_NOFOLLOW) == 0 &&
+           ours.st_dev == there.st_dev && ours.st_ino == there.st_ino;
+}
+
 void RemoveInFlightAndEnd(int signal) {
     const int folder = inFlightFolder.exchange(-1);
-    if (folder >= 0) unlinkat(folder, inFlightName, 0);
+    if (folder >= 0 && StillOurs(inFlightFile, folder, inFlightName))
+        unlinkat(folder, inFlightName, 0);
     for (std::size_t i = 0; i < std::size(kEndingSignals); ++i)
         if (kEndingSignals[i] == signal) sigaction(signal, &replaced[i], nullptr);
     raise(signal);
@@ -278,19 +289,16 @@ void GuardEndingSignals() {
 
 // Removes our own file after a failed fill, unless another entry has taken its name meanwhile.
 void RemoveOwnFile(int fd, int folderFd, const char* name) {
-    struct stat ours {};
-    struct stat there {};
-    if (fstat(fd, &ours) == 0 && fstatat(folderFd, name, &there, AT_SYMLINK_NOFOLLOW) == 0 &&
-        ours.st_dev == there.st_dev && ours.st_ino == there.st_ino)
-        unlinkat(folderFd, name, 0);
+    if (StillOurs(fd, folderFd, name)) unlinkat(folderFd, name, 0);
 }
 
 }  // namespace
 
-InFlightFile::InFlightFile(int folderFd, const std::string& name) {
+InFlightFile::InFlightFile(int folderFd, const std::string& name, int fileFd) {
     GuardEndingSignals();
     if (name.size() > NAME_MAX) return;
     std::memcpy(inFlightName, name.c_str(), name.size() + 1);
+    inFlightFile = fileFd;
     inFlightFolder.store(folderFd);
 }
 
@@ -306,7 +314,7 @@ CreateOutcome WriteNewFileInPlace(int folderFd, const std::string& name, mode_t 
         why = ErrorOf(errno);
         return errno == EEXIST ? CreateOutcome::Existed : CreateOutcome::Failed;
     }
-    InFlightFile guard(folderFd, name);
+    InFlightFile guard(folderFd, name, out.get());
     bool ok = fill(out.get()) && (CreatedWithMode(mode) || fchmod(out.get(), mode) == 0);
     if (!ok) why = ErrorOf(errno);
     if (!ok) RemoveOwnFile(out.get(), folderFd, name.c_str());

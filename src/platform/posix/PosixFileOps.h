@@ -45,11 +45,11 @@ CreateOutcome PublishNewFile(int folderFd, const std::string& name, mode_t mode,
 CreateOutcome WriteNewFileInPlace(int folderFd, const std::string& name, mode_t mode,
                                   const std::function<bool(int)>& fill, FsError& why);
 
-// Names the file being written under its name in the open folder until it goes out of scope, for
-// the signals that end the program.
+// Names the file being written under its name in the open folder, open as fileFd, until it goes
+// out of scope, for the signals that end the program.
 class InFlightFile {
 public:
-    InFlightFile(int folderFd, const std::string& name);
+    InFlightFile(int folderFd, const std::string& name, int fileFd);
     ~InFlightFile();
     InFlightFile(const InFlightFile&) = delete;
     InFlightFile& operator=(const InFlightFile&) = delete;

@@ -61,17 +61,23 @@ bool DeleteWalk::Open(const std::string& mainFolder) {
     return tree_ != nullptr;
 }
 
+void DeleteWalk::RelativeInto(const std::string& path, std::string& relative) const {
+    if (path.size() > prefixLength_)
+        relative.assign(path, prefixLength_);
+    else
+        relative.clear();
+}
+
 std::string DeleteWalk::RelativeOf(const std::string& path) const {
-    return path.size() > prefixLength_ ? path.substr(prefixLength_) : std::string{};
+    std::string relative;
+    RelativeInto(path, relative);
+    return relative;
 }
 
 void DeleteWalk::File(const std::string& path) {
     if (!FirstTime(path)) return;
     // One buffer for every file: a walk of many files should not allocate for each.
-    if (path.size() > prefixLength_)
-        relative_.assign(path, prefixLength_);
-    else
-        relative_.clear();
+    RelativeInto(path, relative_);
     actions_.File({*tree_, relative_, path});
 }
 

@@ -64,6 +64,7 @@ private:
     // found, is not entered; false then.
     bool List(const std::string& folder, const std::string& pattern, const Visit& visit);
     std::string RelativeOf(const std::string& path) const;
+    void RelativeInto(const std::string& path, std::string& relative) const;
     // True the first time an entry comes up while several patterns are walked.
     bool FirstTime(const std::string& path);
     void File(const std::string& path);

@@ -6,39 +6,34 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ARBOVANE_WINDOWS_BUILD_DIR:-$root/build-win}
 started=$(date +%s)
+# shellcheck source=windows-common.sh
+source "$root/scripts/windows-common.sh"
 
-packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64)
-missing=()
-for p in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "Installing: ${missing[*]}"
-  sudo=""
-  [ "$(id -u)" -ne 0 ] && sudo="sudo"
-  export DEBIAN_FRONTEND=noninteractive
-  $sudo apt-get update -qq
-  $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
-fi
+step "installing what is missing"
+EnsurePackages cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64
 
+step "cross-building the tests"
 launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
-  -DARBOVANE_BUILD_GUI=OFF -DARBOVANE_GTEST_SOURCE_DIR=/usr/src/googletest "${launcher[@]}" >/dev/null
-cmake --build "$build" -j "$(nproc)"
+  -DARBOVANE_BUILD_GUI=OFF -DARBOVANE_GTEST_SOURCE_DIR=/usr/src/googletest "${launcher[@]}" >/dev/null ||
+  fail "cmake could not configure $build"
+cmake --build "$build" -j "$(nproc)" || fail "the Windows build failed"
 built=$(date +%s)
 
 # A throwaway prefix under the build folder; no display, no add-on installers, no debug output.
-export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+step "preparing the Wine prefix"
+export WINEPREFIX="$build/wineprefix"
 unset DISPLAY WAYLAND_DISPLAY
-[ -f "$WINEPREFIX/system.reg" ] || wineboot --init >/dev/null 2>&1 || true
+PrepareWinePrefix
 
 # tests/windows-exclusions.txt: "Suite.Case  why" per line, '#' starts a comment.
-filter=$(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$root/tests/windows-exclusions.txt" |
-  awk '{print $1}' | paste -sd: -)
-excluded=$(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$root/tests/windows-exclusions.txt" | wc -l)
+exclusions=$(sed -e 's/#.*//' -e '/^[[:space:]]*$/d' "$root/tests/windows-exclusions.txt")
+filter=$(awk '{print $1}' <<<"$exclusions" | paste -sd: -)
+excluded=$(grep -c . <<<"$exclusions" || true)
 
+step "running the tests under Wine"
 passed=0
 failed=0
 total=0
@@ -46,12 +41,21 @@ status=0
 logs="$build/test-logs"
 mkdir -p "$logs"
 for exe in "$build"/tests/*_tests.exe; do
+  [ -e "$exe" ] || fail "no test executables in $build/tests"
   name=$(basename "$exe" .exe)
-  total=$((total + $(wine "$exe" --gtest_list_tests 2>/dev/null | grep -c '^  ')))
+  # A program that does not start lists nothing; that is a failure of its own, not a count of 0.
+  listed=$(timeout 300 wine "$exe" --gtest_list_tests 2>"$logs/$name.list.log") && rc=0 || rc=$?
+  if [ $rc -ne 0 ]; then
+    echo "$name: does not start under Wine (exit $rc); $logs/$name.list.log says:"
+    tail -5 "$logs/$name.list.log"
+    status=1
+    continue
+  fi
+  total=$((total + $(grep -c '^  ' <<<"$listed" || true)))
   if timeout 600 wine "$exe" --gtest_filter="*${filter:+-$filter}" >"$logs/$name.log" 2>&1; then
     result=ok
   else
-    result=FAILED
+    result="FAILED, exit $?"
     status=1
   fi
   p=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) test.*/\1/p' "$logs/$name.log" | tail -1)
@@ -59,9 +63,12 @@ for exe in "$build"/tests/*_tests.exe; do
   passed=$((passed + ${p:-0}))
   failed=$((failed + ${f:-0}))
   echo "$name: ${p:-0} passed, ${f:-0} failed ($result)"
-  if [ "$result" = FAILED ]; then
-    grep -E '^\[  FAILED  \] [A-Za-z]' "$logs/$name.log" | sed -e 's/, where GetParam.*//' -e 's/ (.*//' |
-      sort -u || tail -20 "$logs/$name.log"
+  if [ "$result" != ok ]; then
+    if grep -qE '^\[  FAILED  \] [A-Za-z]' "$logs/$name.log"; then
+      grep -E '^\[  FAILED  \] [A-Za-z]' "$logs/$name.log" | sed -e 's/, where GetParam.*//' -e 's/ (.*//' | sort -u
+    else
+      tail -20 "$logs/$name.log"
+    fi
   fi
 done
 # The command-line program starts on Windows too.
@@ -75,8 +82,10 @@ if [ -f "$build/arbovane-cli.exe" ]; then
 fi
 wineserver -k 2>/dev/null || true
 
+step "summary"
 echo "Windows build $((built - started)) s, tests $(($(date +%s) - built)) s"
 echo "$((passed + failed)) of the $total core and platform tests built for Windows ran;" \
   "$excluded lines of tests/windows-exclusions.txt left the others out"
 echo "windows: $passed passed, $failed failed"
+[ $status -eq 0 ] || : >"$failure_mark"
 exit $status

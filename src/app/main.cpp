@@ -29,6 +29,17 @@ using PlatformFileSystem = arbovane::PosixFileSystem;
 
 namespace {
 
+// The Start menu entry on Windows and the desktop launcher start the program with this option:
+// its settings then live in the user's own configuration folder, never in the folder a shortcut
+// happens to start in (on Windows the program's own folder, which the user may not write).
+constexpr const char* kUserSettingsOption = "--user-settings";
+
+bool HasOption(int argc, char* argv[], const char* option) {
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], option) == 0) return true;
+    return false;
+}
+
 // Answered before any window exists, so they work without a display.
 bool AnsweredWithoutWindows(int argc, char* argv[]) {
     for (int i = 1; i < argc; ++i) {
@@ -38,10 +49,12 @@ bool AnsweredWithoutWindows(int argc, char* argv[]) {
         }
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::printf(
-                "Usage: arbovane [--version] [--help]\n"
+                "Usage: arbovane [--user-settings] [--version] [--help]\n"
                 "Creates, copies, renames and deletes folder structures in bulk, in its window.\n"
-                "It keeps its settings in default.set in the folder it is started from\n"
-                "(arbovane-desktop starts it in the user's configuration folder).\n"
+                "It keeps its settings in default.set in the folder it is started from.\n"
+                "--user-settings starts it in the user's configuration folder instead\n"
+                "(%%APPDATA%%\\arbovane on Windows, ~/.config/arbovane elsewhere), as its\n"
+                "Start menu entry and arbovane-desktop do.\n"
                 "arbovane-cli runs the same operations without a window.\n");
             return true;
         }
@@ -70,6 +83,11 @@ int main(int argc, char* argv[]) {
     try {
         PlatformText text;
         PlatformFileSystem fs(text);
+        if (HasOption(argc, argv, kUserSettingsOption)) {
+            // Without such a folder the program keeps the folder it was started in.
+            std::string folder;
+            if (fs.ConfigurationFolder(folder)) fs.MakeCurrentDirectory(folder);
+        }
 #ifndef _WIN32
         // The user's drive letters, beside the settings file, before any path is read.
         std::string settingsFolder;

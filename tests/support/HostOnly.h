@@ -21,5 +21,15 @@ bool BindMount(const std::string& source, const std::string& at);
 void Unmount(const std::string& at);
 // Sets (value) or removes (nullptr) an environment variable of this process.
 void SetEnvironment(const char* name, const char* value);
+// The variable naming the folder below which users keep their programs' configuration:
+// XDG_CONFIG_HOME on POSIX, APPDATA on Windows.
+extern const char* const kConfigurationBaseVariable;
+// A symbolic link at the host path at, pointing to target (a folder link when target is a
+// folder). False where the host makes none: Wine reports success and makes nothing, and Windows
+// makes them only with the right to.
+bool MakeHostLink(const std::string& target, const std::string& at);
+// Whether a case that needs a link can run here; where the link could not be made it says so
+// and the caller leaves that one case out, so the rest of its test still runs.
+bool LinkCaseRuns(bool linked, const std::string& name);
 
 }  // namespace arbovane::testing

@@ -410,9 +410,10 @@ bool Win32FileSystem::ConfigurationFolder(std::string& path) {
     // %APPDATA%\arbovane, the roaming folder of the user's program settings.
     const wchar_t* appData = _wgetenv(L"APPDATA");
     if (!appData || !*appData) return false;
-    const std::string folder = ToUtf8(appData) + "\\arbovane";
-    if (!CreateFolderTree(folder) || !IsFolder(folder)) return false;
-    path = folder;
+    // Named by its drive letter where a drive table maps one onto it, as every other path is.
+    const auto folder = ToWindowsPath(ToUtf8(appData) + "\\arbovane");
+    if (!folder || !CreateFolderTree(*folder) || !IsFolder(*folder)) return false;
+    path = *folder;
     return true;
 }
 

@@ -322,7 +322,8 @@ TEST_F(SettingsFileTest, ACurrentDirectoryThatCannotHoldTheSettingsFallsBackToTh
         for (const bool haveConfiguration : {true, false}) {
             SCOPED_TRACE(haveConfiguration ? "a configuration folder" : "no configuration folder");
             const std::string config = hostE_ + "/config";
-            ScopedEnvironment xdg("XDG_CONFIG_HOME", haveConfiguration ? config.c_str() : nullptr);
+            ScopedEnvironment base(testing::kConfigurationBaseVariable,
+                                   haveConfiguration ? config.c_str() : nullptr);
             ScopedEnvironment home("HOME", nullptr);
             std::vector<std::string> read, written;
             fs->Before(FaultyFileSystem::Op::ReadWholeFile,

@@ -9,6 +9,12 @@
 
 namespace arbovane::testing {
 
+const char* const kConfigurationBaseVariable = "XDG_CONFIG_HOME";
+
+bool MakeHostLink(const std::string& target, const std::string& at) {
+    return symlink(target.c_str(), at.c_str()) == 0;
+}
+
 bool RunsAsRoot() {
     return geteuid() == 0;
 }

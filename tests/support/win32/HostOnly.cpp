@@ -4,6 +4,10 @@
 
 #include <cstdlib>
 
+#ifndef SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE
+#define SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE 0x2
+#endif
+
 namespace arbovane::testing {
 
 namespace {
@@ -19,6 +23,22 @@ std::wstring Wide(const std::string& text) {
 }
 
 }  // namespace
+
+const char* const kConfigurationBaseVariable = "APPDATA";
+
+bool MakeHostLink(const std::string& target, const std::string& at) {
+    const std::wstring wideTarget = Wide(target);
+    const std::wstring wideAt = Wide(at);
+    const DWORD targetAttributes = GetFileAttributesW(wideTarget.c_str());
+    DWORD flags = SYMBOLIC_LINK_FLAG_ALLOW_UNPRIVILEGED_CREATE;
+    if (targetAttributes != INVALID_FILE_ATTRIBUTES &&
+        (targetAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        flags |= SYMBOLIC_LINK_FLAG_DIRECTORY;
+    if (!CreateSymbolicLinkW(wideAt.c_str(), wideTarget.c_str(), flags)) return false;
+    // Believed only when the link is there: Wine answers success without making one.
+    const DWORD made = GetFileAttributesW(wideAt.c_str());
+    return made != INVALID_FILE_ATTRIBUTES && (made & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+}
 
 bool RunsAsRoot() {
     return false;

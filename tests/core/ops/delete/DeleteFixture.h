@@ -8,6 +8,7 @@
 
 #include "core/visuallog/VisualLog.h"
 #include "support/FaultyFileSystem.h"
+#include "support/HostOnly.h"
 #include "support/TempDrives.h"
 
 namespace arbovane::testing {
@@ -37,9 +38,12 @@ protected:
     void File(const std::string& relative, const std::string& bytes = "x") {
         TempDrives::WriteHostFile(Host(relative), bytes);
     }
-    // A symbolic link at relative pointing to the host path target.
-    void Link(const std::string& relative, const std::string& target) {
-        std::filesystem::create_symlink(target, Host(relative));
+    // A symbolic link at relative pointing to the host path target; false where the host makes
+    // none, which linksMade_ then remembers.
+    bool Link(const std::string& relative, const std::string& target) {
+        const bool made = MakeHostLink(target, Host(relative));
+        linksMade_ = linksMade_ && made;
+        return made;
     }
     bool Exists(const std::string& relative) const {
         std::error_code ec;
@@ -54,6 +58,7 @@ protected:
     VisualLog log_{VisualLogTab::Vol07};
     std::string host_;
     std::string hostBefore_;
+    bool linksMade_ = true;
 };
 
 }  // namespace arbovane::testing

@@ -88,7 +88,7 @@ TEST_F(DeleteRunTest, MainFolderCheckRefusesRootsAndPathsThatCouldLeaveTheTree) 
     Folder("Data/Sub");
     Folder("Data/.hidden");
     Folder("Other");
-    Link("Linked", Host("Other"));
+    const bool linked = testing::LinkCaseRuns(Link("Linked", Host("Other")), "d:\\Linked");
     const struct {
         const char* line;
         MainFolderVerdict verdict;
@@ -123,8 +123,10 @@ TEST_F(DeleteRunTest, MainFolderCheckRefusesRootsAndPathsThatCouldLeaveTheTree) 
         {"d:/Data/Sub", MainFolderVerdict::Ready},
         {"d:\\Data\\.hidden", MainFolderVerdict::Ready},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
+        if (!linked && std::string_view(c.line).starts_with("d:\\Linked")) continue;
         EXPECT_EQ(CheckMainFolder(fs_, c.line), c.verdict) << '"' << c.line << '"';
+    }
 }
 
 TEST_F(DeleteRunTest, EveryMainFolderGetsItsOutcomeAndRootsOnlyTheWarning) {

@@ -5,12 +5,12 @@
 ;   OUTFILE   the installer to write
 ; Silent install: setup.exe /S [/D=folder]; silent removal: uninstall.exe /S.
 
-Unicode true
+; A 64-bit installer for 64-bit programs: it starts where they run, and nowhere else.
+Target amd64-unicode
 ManifestDPIAware true
 SetCompressor /SOLID lzma
 
 !include "MUI2.nsh"
-!include "x64.nsh"
 !include "FileFunc.nsh"
 
 !define PRODUCT "Arbovane"
@@ -47,10 +47,6 @@ VIAddVersionKey "LegalCopyright" "${PRODUCT} developers"
 !insertmacro MUI_LANGUAGE "English"
 
 Function .onInit
-  ${IfNot} ${RunningX64}
-    MessageBox MB_OK|MB_ICONSTOP "${PRODUCT} needs a 64-bit Windows." /SD IDOK
-    Abort
-  ${EndIf}
   SetRegView 64
 FunctionEnd
 
@@ -69,7 +65,7 @@ Section "Program"
   WriteUninstaller "$INSTDIR\uninstall.exe"
 
   ; The entries start in the program's folder; --user-settings then moves the program to the
-  ; user's %APPDATA%\arbovane, so every user of the machine keeps settings of his own.
+  ; user's %APPDATA%\arbovane, so every user of the machine keeps settings of their own.
   SetShellVarContext all
   SetOutPath "$INSTDIR"
   CreateDirectory "${MENU_FOLDER}"

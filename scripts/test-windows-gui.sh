@@ -86,7 +86,7 @@ WaitGone() {
   fail "the window \"$2\" stayed open"
 }
 Focus() {
-  xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
+  timeout 10 xdotool windowfocus --sync "$1" 2>/dev/null || xdotool windowfocus "$1"
   sleep 0.5
 }
 Keys() {
@@ -180,12 +180,12 @@ Focus "$question"
 Keys y
 end=$(WaitWindow 'Information no: 0285\.$' 180)
 log=$(WaitWindow '^Detailed Results for Copied Subfolders and/or Files to Main Folders\.$')
-sleep 2
-Picture "$log" "$scratch/visual-log.ppm"
-Png "$scratch/visual-log.ppm" "$shots/visual-log.png"
 Focus "$end"
 Keys Return
 WaitGone "$end" "End of the Copy process"
+sleep 1
+Picture "$log" "$scratch/visual-log.ppm"
+Png "$scratch/visual-log.ppm" "$shots/visual-log.png"
 after_copy=$(Snapshot)
 echo "scratch tree after the copy:"
 sed 's/^/  /' <<<"$after_copy"

@@ -25,12 +25,18 @@ fi
 [ -f "$installer" ] || fail "no installer at $installer"
 shots="$build/screenshots"
 mkdir -p "$shots"
+rm -f "$shots"/*.png
 
 # --- a display and a Wine prefix of their own -------------------------------------------------
 step "starting a virtual display and a Wine prefix"
 scratch=$(mktemp -d /tmp/arbovane-wine.XXXXXX)
 xvfb_pid=""
 Cleanup() {
+  # A picture of the whole display shows what stood there when a step failed.
+  if [ -e "$failure_mark" ] && [ -n "$xvfb_pid" ]; then
+    xwd -root -silent 2>/dev/null | xwdtopnm 2>/dev/null | pnmtopng >"$shots/at-failure.png" 2>/dev/null &&
+      echo "picture of the display at the failure: $shots/at-failure.png" >&2
+  fi
   WINEPREFIX="$scratch/prefix" wineserver -k 2>/dev/null || true
   [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
   rm -rf "$scratch"
@@ -49,6 +55,9 @@ PrepareWinePrefix
 # manager runs on the display.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 ||
   fail "could not set Wine's window frames"
+# Windows' dialog font and the glyphs of the title bar buttons, as Wine ships them.
+cp /usr/share/wine/fonts/tahoma*.ttf /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" ||
+  fail "Wine's fonts are not in /usr/share/wine/fonts"
 
 # --- the installer ----------------------------------------------------------------------------
 step "running the installer silently"
@@ -72,9 +81,14 @@ echo "arbovane-cli.exe --version: $cli_version"
 
 # --- the window program -----------------------------------------------------------------------
 # Window helpers: every window is found by its title, which also proves the message shown.
+# A search can fail outright when a window vanishes while it looks (Wine makes and drops helper
+# windows as it starts), so it is asked again until the time is up.
 WaitWindow() {
-  local id
-  id=$(timeout "${2:-90}" xdotool search --sync --onlyvisible --name "$1" 2>/dev/null | head -1) || true
+  local id="" deadline=$((SECONDS + ${2:-90}))
+  while [ -z "$id" ] && [ $SECONDS -lt $deadline ]; do
+    id=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1) || true
+    [ -n "$id" ] || sleep 0.5
+  done
   [ -n "$id" ] || fail "no window titled \"$1\" appeared"
   echo "$id"
 }
@@ -102,6 +116,14 @@ Png() { pnmtopng "$1" >"$2" 2>/dev/null; }
 SamePicture() { [ "$(cmp -l "$1" "$2" 2>/dev/null | wc -l)" -lt 600 ] && [ "$(stat -c %s "$1")" = "$(stat -c %s "$2")" ]; }
 # The scratch tree, one line a folder or file, as the user would list it.
 Snapshot() { (cd "$tree" && find . -mindepth 1 | sed 's|^\./||; s|/|\\|g' | LC_ALL=C sort); }
+# The edit windows' memo takes Tab as text; their OK button stands left of Cancel and Help at
+# the bottom right.
+ClickOk() {
+  local WIDTH HEIGHT
+  eval "$(xdotool getwindowgeometry --shell "$1" | grep -E '^(WIDTH|HEIGHT)=')"
+  xdotool mousemove --window "$1" $((WIDTH - 215)) $((HEIGHT - 27)) click 1
+  sleep 0.5
+}
 # The include list fills most of the copy tab's left half: a click there gives it the focus,
 # and every button of the tab is then a fixed number of Tab presses away.
 ClickIncludeList() {
@@ -156,7 +178,7 @@ Keys Return
 Type 'C:\Scratch\Clients\Bolt'
 Keys Return
 Type 'C:\Scratch\Clients\Core'
-Keys Tab space
+ClickOk "$edit"
 WaitGone "$edit" "Edit the Include Folder List"
 
 step "adding the template"
@@ -168,7 +190,7 @@ Focus "$templates"
 Type '\Project\Plans'
 Keys Return
 Type '\Project\Invoices'
-Keys Tab space
+ClickOk "$templates"
 WaitGone "$templates" "Edit (templates)"
 
 step "copying"

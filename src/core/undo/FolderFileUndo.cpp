@@ -125,9 +125,30 @@ void FolderFileUndo::DeleteFiles() {
     for (const auto& file : files_) {
         const std::string path = TrimBlanksAndControls(file);
         if (path.empty()) continue;
-        if (BelowQueuedLink(path) || !Unchanged(file) || !fs_.RemoveFile(path))
-            failedFiles_.push_back(path);
+        if (!BelowQueuedLink(path) && !Unchanged(file)) {
+            result_.changedFiles.push_back(path);
+        } else if (BelowQueuedLink(path) || !fs_.RemoveFile(path)) {
+            result_.failedFiles.push_back(path);
+        } else {
+            result_.removedFiles.push_back(path);
+            continue;
+        }
+        failedFiles_.push_back(path);
     }
+}
+
+void FolderFileUndo::FolderStays(const std::string& path) {
+    if (!IsExistingFolder(fs_, path)) {
+        vanishedFolders_.push_back(path);
+        return;
+    }
+    failedFolders_.push_back(path);
+    bool holds = false;
+    fs_.Enumerate(path + "\\*", [&holds](const DirEntry&) {
+        holds = true;
+        return false;
+    });
+    (holds ? result_.occupiedFolders : result_.failedFolders).push_back(path);
 }
 
 void FolderFileUndo::RemoveFolders() {
@@ -141,12 +162,14 @@ void FolderFileUndo::RemoveFolders() {
             belowLinks.push_back(path);
             continue;
         }
-        if (fs_.RemoveEmptyFolder(path)) continue;
-        (IsExistingFolder(fs_, path) ? failedFolders_ : vanishedFolders_).push_back(path);
+        if (fs_.RemoveEmptyFolder(path)) {
+            result_.removedFolders.push_back(path);
+            continue;
+        }
+        FolderStays(path);
     }
     // Only after the links themselves had their turn: a removed link takes these paths with it.
-    for (const auto& path : belowLinks)
-        (IsExistingFolder(fs_, path) ? failedFolders_ : vanishedFolders_).push_back(path);
+    for (const auto& path : belowLinks) FolderStays(path);
 }
 
 void FolderFileUndo::BuildReport() {

@@ -7,6 +7,7 @@
 
 #include "core/undo/NivoFolderNames.h"
 #include "core/undo/UndoPlan.h"
+#include "core/undo/UndoResult.h"
 #include "platform/FileSystem.h"
 
 namespace arbovane {
@@ -43,6 +44,8 @@ public:
     // Queued folders that were gone already; never reported.
     const std::vector<std::string>& VanishedFolders() const { return vanishedFolders_; }
     const std::string& Report() const { return report_; }
+    // The same outcomes, each failure by its cause, with what was removed.
+    const FolderFileUndoResult& Result() const { return result_; }
 
 private:
     void AddBoundaries(UndoBoundaries boundaries);
@@ -57,6 +60,8 @@ private:
     // Boundaries and climbed folders compare letter case and trailing separators ignored.
     std::string Key(const std::string& path) const;
     bool Unchanged(const std::string& file) const;
+    // A folder that could not be removed: kept when it holds something, else failed.
+    void FolderStays(const std::string& path);
 
     FileSystem& fs_;
     const Text& text_;
@@ -75,6 +80,7 @@ private:
     bool linksFound_ = false;
     std::string report_;
     std::string otherReasons_;
+    FolderFileUndoResult result_;
 };
 
 }  // namespace arbovane

@@ -125,10 +125,16 @@ void FolderFileUndo::DeleteFiles() {
     for (const auto& file : files_) {
         const std::string path = TrimBlanksAndControls(file);
         if (path.empty()) continue;
-        if (!BelowQueuedLink(path) && !Unchanged(file)) {
-            result_.changedFiles.push_back(path);
-        } else if (BelowQueuedLink(path) || !fs_.RemoveFile(path)) {
+        const auto gone = [&] {
+            FsError why = FsError::None;
+            return !fs_.Exists(path, why) && why == FsError::NotFound;
+        };
+        if (BelowQueuedLink(path)) {
             result_.failedFiles.push_back(path);
+        } else if (!Unchanged(file)) {
+            (gone() ? result_.vanishedFiles : result_.changedFiles).push_back(path);
+        } else if (!fs_.RemoveFile(path)) {
+            (gone() ? result_.vanishedFiles : result_.failedFiles).push_back(path);
         } else {
             result_.removedFiles.push_back(path);
             continue;

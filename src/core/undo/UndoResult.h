@@ -20,6 +20,9 @@ struct FolderFileUndoResult {
     // Could not be removed for any other reason (access denied, a file gone meanwhile).
     std::vector<std::string> failedFolders;
     std::vector<std::string> failedFiles;
+    // Gone before the undo reached them. The tab reports them with the failed files and retries
+    // them, but nothing of them is left.
+    std::vector<std::string> vanishedFiles;
 
     bool LeftSomething() const {
         return !changedFiles.empty() || !occupiedFolders.empty() || !failedFolders.empty() ||

@@ -313,7 +313,8 @@ TEST(FolderFileUndoRun, ResultSaysWhatWentAndWhyTheRestStayed) {
                      {"d:\\Dest"},
                      {"d:\\Dest\\T", "d:\\Dest\\T\\A", "d:\\Dest\\T\\B", "d:\\Dest\\T\\C",
                       "d:\\Dest\\T\\D", "d:\\Dest\\T\\E", "d:\\Dest\\T\\Gone"},
-                     {"d:\\Dest\\T\\A\\a.doc", "d:\\Dest\\T\\B\\b.doc", "d:\\Dest\\T\\C\\c.doc"},
+                     {"d:\\Dest\\T\\A\\a.doc", "d:\\Dest\\T\\B\\b.doc", "d:\\Dest\\T\\C\\c.doc",
+                      "d:\\Dest\\T\\B\\gone.doc"},
                      {},
                      {}};
     bench.journal.CopiedFileStamps["d:\\Dest\\T\\A\\a.doc"] = {999, 1};
@@ -326,6 +327,7 @@ TEST(FolderFileUndoRun, ResultSaysWhatWentAndWhyTheRestStayed) {
     EXPECT_EQ(result.removedFiles, Lines{"d:\\Dest\\T\\B\\b.doc"});
     EXPECT_EQ(result.changedFiles, Lines{"d:\\Dest\\T\\A\\a.doc"});
     EXPECT_EQ(result.failedFiles, Lines{"d:\\Dest\\T\\C\\c.doc"});
+    EXPECT_EQ(result.vanishedFiles, Lines{"d:\\Dest\\T\\B\\gone.doc"});
     EXPECT_EQ(result.removedFolders, Lines{"d:\\Dest\\T\\B"});
     // Deepest first, the last queued first among equals; a folder gone already is no outcome.
     EXPECT_EQ(result.occupiedFolders,
@@ -333,8 +335,9 @@ TEST(FolderFileUndoRun, ResultSaysWhatWentAndWhyTheRestStayed) {
     EXPECT_EQ(result.failedFolders, Lines{"d:\\Dest\\T\\E"});
     EXPECT_TRUE(result.LeftSomething());
     // The journal keeps the same entries for the next Undo.
-    EXPECT_EQ(bench.journal.FailedUndoFiles,
-              (Lines{"d:\\Dest\\T\\A\\a.doc", "d:\\Dest\\T\\C\\c.doc"}));
+    EXPECT_EQ(
+        bench.journal.FailedUndoFiles,
+        (Lines{"d:\\Dest\\T\\A\\a.doc", "d:\\Dest\\T\\C\\c.doc", "d:\\Dest\\T\\B\\gone.doc"}));
     EXPECT_EQ(bench.journal.FailedUndoFolders.size(), 5u);
 
     // Nothing to undo, or a question not answered Yes: no run.

@@ -423,6 +423,18 @@ TEST_F(CliProcessTest, EveryCommandLineTellsTheTruth) {
          2,
          {"undo changes the disk: add --yes to run it"},
          {}},
+        // A simulation whose items would all reach their outcome: its intro and end boxes
+        // are no items.
+        {{"copy", "--line", "@/Clients/Bolt", "--kind", "full", "--template", "@/T/Docs",
+          "--simulate"},
+         0,
+         {"message 0507"},
+         {}},
+        {{"create-numbers", "--destination", "@/New", "--start", "3", "--end", "4", "--simulate"},
+         0,
+         {},
+         {}},
+        {{"rename", "--line", "@/Clients/Bolt", "--suffix", "9", "--simulate"}, 0, {}, {}},
         // every command
         {{"delete", "--yes"}, 2, {"no include lines: give --line or --list"}, {}},
         {{"delete", "--line", "@/Clients/Acme", "--separator", ";", "--yes"},

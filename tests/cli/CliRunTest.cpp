@@ -29,8 +29,8 @@ TEST(CliRunTest, FreeSpaceMessageShowsOnceAndNothingIsMade) {
     } cases[] = {
         {{"copy", "--line", "d:\\Clients\\Acme", "--kind", "full", "--template", "d:\\T"},
          "message 0177"},
-        {{"create-names", "--destination", "d:\\New", "--line", "A", "--kind", "full",
-          "--template", "d:\\T"},
+        {{"create-names", "--destination", "d:\\New", "--line", "A", "--kind", "full", "--template",
+          "d:\\T"},
          "message 0035"},
         {{"create-numbers", "--destination", "d:\\New", "--start", "1", "--end", "2", "--kind",
           "full", "--attach", "sub-with-files", "--template", "d:\\T"},

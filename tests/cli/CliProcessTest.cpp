@@ -263,6 +263,12 @@ TEST_F(CliProcessTest, EveryCommandLineTellsTheTruth) {
          1,
          {"arbovane-cli: SubFoldersExists: @\\Clients\\Bolt\\Bin\n"},
          {"+Clients/Bolt/Mail"}},
+        // A full-path template in the drive form with forward slashes names the same folder.
+        {{"copy", "--line", "@/Clients/Bolt", "--kind", "full", "--attach", "sub-without-files",
+          "--template", "Z:@/T/Docs"},
+         0,
+         {},
+         {"+Clients/Bolt/In"}},
         // A template refused for a folder leaves that folder without it.
         {{"copy", "--line", "@/T/Docs", "--kind", "full", "--template", "@/T/Docs"},
          1,

@@ -135,7 +135,7 @@ TEST_F(PosixMutationTest, MoveFolderNeverReplaces) {
         std::string source, target;
     } refused[] = {
         {"d:\\A", "d:\\EmptyTarget"},
-        {"d:\\A", "d:\\emptytarget"},  // another letter case of an existing folder
+        {"d:\\A", "d:\\EmptyTarget\\"},  // another spelling of an existing folder
         {"d:\\A", "d:\\A\\inside"},
         {"d:\\A", "d:\\missing\\B"},
         {"d:\\file.txt", "d:\\moved.txt"},
@@ -150,7 +150,8 @@ TEST_F(PosixMutationTest, MoveFolderNeverReplaces) {
     EXPECT_TRUE(HostIsFolder(Host("EmptyTarget")));
     EXPECT_FALSE(HostExists(Host("B")));
 
-    EXPECT_TRUE(Fs().MoveFolderNoReplace("d:\\a", "d:\\Other\\B"));
+    EXPECT_FALSE(Fs().MoveFolderNoReplace("d:\\a", "d:\\Other\\B"));  // no such folder here
+    EXPECT_TRUE(Fs().MoveFolderNoReplace("d:\\A", "d:\\Other\\B"));
     EXPECT_EQ(TempDrives::ReadHostFile(Host("Other/B/a.txt")), "a");
     EXPECT_FALSE(HostExists(Host("A")));
     // A link moves as the link.
@@ -161,8 +162,8 @@ TEST_F(PosixMutationTest, MoveFolderNeverReplaces) {
     EXPECT_TRUE(HostIsFolder(Host("Other/B")));
 }
 
-// Windows renames a folder to another letter case of its own name; only a name that finds
-// another entry is a collision.
+// Another letter case of a folder's own name is a free name where the volume keeps cases apart:
+// the folder takes it. A name that reaches another folder is a collision, whatever its case.
 TEST_F(PosixMutationTest, MoveFolderChangesTheLetterCaseOfItsName) {
     TempDrives::WriteHostFile(Host("Delta/d.txt"), "d");
     TempDrives::MakeHostFolder(Host("Two"));
@@ -170,12 +171,12 @@ TEST_F(PosixMutationTest, MoveFolderChangesTheLetterCaseOfItsName) {
     EXPECT_TRUE(Fs().MoveFolderNoReplace("d:\\Delta", "d:\\DELTA"));
     EXPECT_EQ(TempDrives::ReadHostFile(Host("DELTA/d.txt")), "d");
     EXPECT_FALSE(HostExists(Host("Delta")));
-    // Spelled as on disk already, or finding the other of two spellings: refused.
     EXPECT_FALSE(Fs().MoveFolderNoReplace("d:\\DELTA", "d:\\DELTA"));
-    EXPECT_FALSE(Fs().MoveFolderNoReplace("d:\\Two", "d:\\two"));
+    EXPECT_FALSE(Fs().MoveFolderNoReplace("d:\\Two", "d:\\TWO"));
+    EXPECT_FALSE(Fs().MoveFolderNoReplace("d:\\delta", "d:\\Delta"));  // reaches nothing
     EXPECT_TRUE(HostIsFolder(Host("Two")));
     EXPECT_TRUE(HostIsFolder(Host("TWO")));
-    EXPECT_TRUE(Fs().MoveFolderNoReplace("d:\\delta", "d:\\Delta"));
+    EXPECT_TRUE(Fs().MoveFolderNoReplace("d:\\DELTA", "d:\\Delta"));
     EXPECT_TRUE(HostIsFolder(Host("Delta")));
 }
 

@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 namespace arbovane::testing {
 
@@ -39,7 +41,62 @@ bool BindMount(const std::string& source, const std::string& at) {
 }
 
 void Unmount(const std::string& at) {
-    umount2(at.c_str(), MNT_DETACH);
+    if (umount2(at.c_str(), 0) != 0) umount2(at.c_str(), MNT_DETACH);
+}
+
+namespace {
+
+bool Quietly(const std::string& command) {
+    return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// Whether a name written in one letter case is found in another.
+bool FoldsCase(const std::string& folder) {
+    std::ofstream(folder + "/CaseProbe") << "x";
+    std::error_code ec;
+    const bool folds = std::filesystem::exists(folder + "/cASEpROBE", ec);
+    std::filesystem::remove(folder + "/CaseProbe", ec);
+    return folds;
+}
+
+}  // namespace
+
+bool MountCaseIgnoringVolume(const std::string& image, const std::string& at, std::string& folder,
+                             std::string& reason) {
+    if (geteuid() != 0) {
+        reason = "mounting a volume image needs root";
+        return false;
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(at, ec);
+    std::string tried;
+    const auto attempt = [&](const char* kind, const std::string& make,
+                             const std::string& mountOptions, const std::string& inside) {
+        std::filesystem::remove(image, ec);
+        { std::ofstream(image, std::ios::binary).seekp((32 << 20) - 1) << '\0'; }
+        if (!Quietly(make)) {
+            tried += std::string(tried.empty() ? "" : "; ") + kind + ": cannot make the image";
+            return false;
+        }
+        if (!Quietly("mount -o loop" + mountOptions + " '" + image + "' '" + at + "'")) {
+            tried +=
+                std::string(tried.empty() ? "" : "; ") + kind + ": this kernel does not mount it";
+            return false;
+        }
+        folder = at + inside;
+        if (inside.empty() ||
+            (Quietly("mkdir '" + folder + "'") && Quietly("chattr +F '" + folder + "'"))) {
+            if (FoldsCase(folder)) return true;
+        }
+        Unmount(at);
+        tried += std::string(tried.empty() ? "" : "; ") + kind + ": names keep their letter case";
+        return false;
+    };
+    if (attempt("vfat", "mkfs.vfat '" + image + "'", ",uid=0", "") ||
+        attempt("casefolded ext4", "mkfs.ext4 -q -F -O casefold '" + image + "'", "", "/folded"))
+        return true;
+    reason = "no volume that ignores letter case can be mounted here (" + tried + ")";
+    return false;
 }
 
 void SetEnvironment(const char* name, const char* value) {

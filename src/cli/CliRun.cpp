@@ -224,7 +224,11 @@ std::vector<std::string> Command::ReadList(const std::string& file, bool csv) co
     ImportClass import(ports_.fs, PortPath(file, "the list file"), mode, options_.separator, "\"",
                        csv);
     import.SetColumn(column);
-    if (!import.Run()) throw BadInput{"the list file \"" + file + "\" cannot be read"};
+    if (!import.Run()) {
+        const std::string& why = import.Failure().text;
+        throw BadInput{"the list file \"" + file + "\" cannot be read" +
+                       (why.empty() ? std::string() : ": " + why)};
+    }
     return import.Result();
 }
 
@@ -241,7 +245,7 @@ std::vector<std::string> Command::IncludeLines() const {
     if (CheckFullPaths(report, lines))
         throw BadInput{"the include lines are not valid:\n" + report};
     // The list keeps every folder once, as the tab's list does.
-    return UniqueLines(ports_.text, std::move(lines));
+    return UniqueEntryLines(ports_.text, ports_.fs, std::move(lines));
 }
 
 std::vector<std::string> Command::Templates(TemplateKind kind) const {
@@ -257,7 +261,7 @@ std::vector<std::string> Command::Templates(TemplateKind kind) const {
     const bool bad = kind == TemplateKind::FullPath ? CheckFullPaths(report, lines)
                                                     : CheckRelativePaths(report, lines);
     if (bad) throw BadInput{"the templates are not valid:\n" + report};
-    return UniqueLines(ports_.text, std::move(lines));
+    return UniqueEntryLines(ports_.text, ports_.fs, std::move(lines));
 }
 
 std::vector<std::string> Command::Patterns() const {
@@ -387,7 +391,8 @@ bool Command::Create(VisualLog& log, CreateTab tab, UndoTab undoTab) {
             create.includeLines.insert(create.includeLines.end(), read.begin(), read.end());
         }
         if (create.includeLines.empty()) throw BadInput{"no names: give --line or --list"};
-        create.includeLines = UniqueLines(ports_.text, std::move(create.includeLines));
+        create.includeLines =
+            UniqueEntryLines(ports_.text, ports_.fs, std::move(create.includeLines));
     }
     if (tab == CreateTab::Numbers) {
         if (options_.start.empty() || options_.end.empty())

@@ -98,13 +98,16 @@ TEST_F(PosixPathTest, DriveRootsAndUnmappedHostPathsMapBothWays) {
     Fs().MapDrive('Z', "/");
 }
 
+// Server and share names are the program's own table and ignore case; the names below them are
+// the host's.
 TEST_F(PosixPathTest, SharesMatchIgnoringCaseAndUnmappedPlacesFailEveryCall) {
     const std::string share = host_ + "/share";
     TempDrives::MakeHostFolder(share + "/Docs");
     Fs().MapShare("\\\\Server\\Public", share);
-    EXPECT_EQ(Fs().ToHostPath("\\\\SERVER\\public\\docs\\a"), share + "/Docs/a");
+    EXPECT_EQ(Fs().ToHostPath("\\\\SERVER\\public\\Docs\\a"), share + "/Docs/a");
     EXPECT_EQ(Fs().ToHostPath("//server/PUBLIC"), share);
-    EXPECT_TRUE(Fs().IsFolder("\\\\server\\public\\DOCS"));
+    EXPECT_TRUE(Fs().IsFolder("\\\\server\\public\\Docs"));
+    EXPECT_FALSE(Fs().IsFolder("\\\\server\\public\\DOCS"));
     EXPECT_EQ(Fs().ToWindowsPath(share + "/Docs"), "\\\\Server\\Public\\Docs");
     EXPECT_EQ(Fs().DriveType("\\\\server\\public\\"), kDriveRemote);
 
@@ -129,11 +132,11 @@ TEST_F(PosixPathTest, RelativePathsStartFromTheCurrentDirectory) {
     movesCurrentDirectory_ = true;
     const std::string e = drives_.Map('E');
     TempDrives::MakeHostFolder(Host("work/sub"));
-    ASSERT_TRUE(Fs().MakeCurrentDirectory("d:\\WORK"));
+    ASSERT_TRUE(Fs().MakeCurrentDirectory("D:\\work"));
     const struct {
         std::string path, host;
     } cases[] = {
-        {"sub", Host("work/sub")}, {".\\SUB\\new", Host("work/sub/new")},
+        {"sub", Host("work/sub")}, {".\\sub\\new", Host("work/sub/new")},
         {"..\\x", Host("x")},      {"\\x", Host("x")},  // root of the current drive
         {"d:y", Host("work/y")},  // d: is the current drive: its current directory
         {"e:y", e + "/y"},        // e: is not: its root
@@ -158,7 +161,8 @@ TEST_F(PosixPathTest, CurrentDirectoryMovesOnlyIntoEnterableFolders) {
         ASSERT_TRUE(Fs().ReadCurrentDirectory(current));
         EXPECT_EQ(current, "D:\\") << "after " << path;
     }
-    ASSERT_TRUE(Fs().MakeCurrentDirectory("d:\\DATA"));
+    EXPECT_FALSE(Fs().MakeCurrentDirectory("d:\\DATA"));
+    ASSERT_TRUE(Fs().MakeCurrentDirectory("d:\\Data"));
     ASSERT_TRUE(Fs().ReadCurrentDirectory(current));
     EXPECT_EQ(current, "D:\\Data");
 }

@@ -141,7 +141,8 @@ TEST_P(FileSystemContract, NamesReachWhatTheVolumeLookUpReaches) {
         EXPECT_EQ(Listed("d:\\data\\*"), Names{"\xC3\x89t\xC3\xA9 \xCE\xA9mega.txt"});
         EXPECT_EQ(Listed("d:\\*"), Names{"Data"});
     } else {
-        EXPECT_EQ(Listed("d:\\*"), (Names{"Data", "DATA"}));
+        // Equal ignoring case, the bytes order them.
+        EXPECT_EQ(Listed("d:\\*"), (Names{"DATA", "Data"}));
         EXPECT_EQ(Listed("d:\\DATA\\*"), Names{});
     }
 }

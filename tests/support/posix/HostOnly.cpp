@@ -63,8 +63,14 @@ bool FoldsCase(const std::string& folder) {
 
 bool MountCaseIgnoringVolume(const std::string& image, const std::string& at, std::string& folder,
                              std::string& reason) {
+    // Asked once: making and mounting an image costs seconds, and the answer does not change.
+    static std::string known;
+    if (!known.empty()) {
+        reason = known;
+        return false;
+    }
     if (geteuid() != 0) {
-        reason = "mounting a volume image needs root";
+        reason = known = "mounting a volume image needs root";
         return false;
     }
     std::error_code ec;
@@ -74,8 +80,14 @@ bool MountCaseIgnoringVolume(const std::string& image, const std::string& at, st
                              const std::string& mountOptions, const std::string& inside) {
         std::filesystem::remove(image, ec);
         { std::ofstream(image, std::ios::binary).seekp((32 << 20) - 1) << '\0'; }
+        const std::string tool = make.substr(0, make.find(' '));
+        if (!Quietly("command -v " + tool)) {
+            tried +=
+                std::string(tried.empty() ? "" : "; ") + kind + ": " + tool + " is not installed";
+            return false;
+        }
         if (!Quietly(make)) {
-            tried += std::string(tried.empty() ? "" : "; ") + kind + ": cannot make the image";
+            tried += std::string(tried.empty() ? "" : "; ") + kind + ": " + tool + " failed";
             return false;
         }
         if (!Quietly("mount -o loop" + mountOptions + " '" + image + "' '" + at + "'")) {
@@ -95,7 +107,8 @@ bool MountCaseIgnoringVolume(const std::string& image, const std::string& at, st
     if (attempt("vfat", "mkfs.vfat '" + image + "'", ",uid=0", "") ||
         attempt("casefolded ext4", "mkfs.ext4 -q -F -O casefold '" + image + "'", "", "/folded"))
         return true;
-    reason = "no volume that ignores letter case can be mounted here (" + tried + ")";
+    reason = known = "no volume that ignores letter case can be mounted here (" + tried + ")";
+    std::filesystem::remove(image, ec);
     return false;
 }
 

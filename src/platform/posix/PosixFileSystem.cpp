@@ -635,17 +635,22 @@ bool PosixFileSystem::SameEntry(const std::string& a, const std::string& b) {
     if (a == b) return true;
     // Lists part what Windows parts; only letter case is left for the host to decide.
     if (!text_.EqualsNoCase(a, b)) return false;
+    // Drive letters and share names are the program's own and ignore case, mapped or not.
+    WindowsPathParts one, two;
+    if (SplitWindowsPath(a, one) && SplitWindowsPath(b, two) && one.anchor == two.anchor &&
+        one.letter == two.letter && text_.EqualsNoCase(one.share, two.share) &&
+        one.components == two.components)
+        return true;
     const auto first = Resolve(a);
     const auto second = Resolve(b);
     if (!first || !second) return false;
-    const std::string one = first->Full();
-    const std::string two = second->Full();
-    // Drive letters and share names are the program's own and ignore case.
-    if (one == two) return true;
+    const std::string firstHost = first->Full();
+    const std::string secondHost = second->Full();
+    if (firstHost == secondHost) return true;
     struct stat x {
     }, y{};
-    return first->Exists() && second->Exists() && lstat(one.c_str(), &x) == 0 &&
-           lstat(two.c_str(), &y) == 0 && x.st_dev == y.st_dev && x.st_ino == y.st_ino;
+    return first->Exists() && second->Exists() && lstat(firstHost.c_str(), &x) == 0 &&
+           lstat(secondHost.c_str(), &y) == 0 && x.st_dev == y.st_dev && x.st_ino == y.st_ino;
 }
 
 bool PosixFileSystem::MoveFolderNoReplace(const std::string& source, const std::string& target) {

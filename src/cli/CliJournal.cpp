@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/ops/rename/RenameNames.h"
+
 namespace arbovane {
 
 namespace {
@@ -105,10 +107,12 @@ std::optional<CliJournal> ParseJournalFile(const std::string& text, std::string&
         if (line.empty()) continue;
         const std::vector<std::string_view> fields = Fields(line);
         const std::string_view key = fields[0];
-        auto bad = [&] {
-            error = "line " + std::to_string(number) + " of the journal cannot be read";
+        auto bad = [&](const char* why = "cannot be read") {
+            error = "line " + std::to_string(number) + " of the journal " + why;
             return std::nullopt;
         };
+        // A name cannot hold one, and the host would read the path as ending there.
+        if (line.find('\0') != line.npos) return bad("holds a NUL byte");
         if (fields.size() < 2) return bad();
         const std::string value(fields[1]);
         if (key == "tab") {
@@ -129,7 +133,10 @@ std::optional<CliJournal> ParseJournalFile(const std::string& text, std::string&
             if (fields.size() != 3 || journal.kind != CliJournal::Kind::Rename) return bad();
             auto& pairs =
                 key == "renamed" ? journal.renames.RenamedPairs : journal.renames.FailedUndoPairs;
-            pairs.push_back({value, std::string(fields[2])});
+            _tagReplaceFoldersStruct pair{value, std::string(fields[2])};
+            if (!IsRenamePair(pair))
+                return bad("names two folders that are no rename of one another in one folder");
+            pairs.push_back(std::move(pair));
             continue;
         }
         if (journal.kind == CliJournal::Kind::Rename) return bad();

@@ -33,7 +33,8 @@ std::string FolderFileUndo::Key(const std::string& path) const {
 
 bool FolderFileUndo::Unchanged(const std::string& file) const {
     const auto it = stamps_.find(file);
-    if (it == stamps_.end()) return true;
+    // The run made a file; a link there is someone else's.
+    if (it == stamps_.end()) return !fs_.IsLink(TrimBlanksAndControls(file));
     FileStamp now;
     return fs_.GetFileStamp(file, now) && now == it->second;
 }
@@ -125,9 +126,36 @@ void FolderFileUndo::DeleteFiles() {
     for (const auto& file : files_) {
         const std::string path = TrimBlanksAndControls(file);
         if (path.empty()) continue;
-        if (BelowQueuedLink(path) || !Unchanged(file) || !fs_.RemoveFile(path))
-            failedFiles_.push_back(path);
+        const auto gone = [&] {
+            FsError why = FsError::None;
+            return !fs_.Exists(path, why) && why == FsError::NotFound;
+        };
+        if (BelowQueuedLink(path)) {
+            result_.failedFiles.push_back(path);
+        } else if (!Unchanged(file)) {
+            (gone() ? result_.vanishedFiles : result_.changedFiles).push_back(path);
+        } else if (!fs_.RemoveFile(path)) {
+            (gone() ? result_.vanishedFiles : result_.failedFiles).push_back(path);
+        } else {
+            result_.removedFiles.push_back(path);
+            continue;
+        }
+        failedFiles_.push_back(path);
     }
+}
+
+void FolderFileUndo::FolderStays(const std::string& path) {
+    if (!IsExistingFolder(fs_, path)) {
+        vanishedFolders_.push_back(path);
+        return;
+    }
+    failedFolders_.push_back(path);
+    bool holds = false;
+    fs_.Enumerate(path + "\\*", [&holds](const DirEntry&) {
+        holds = true;
+        return false;
+    });
+    (holds ? result_.occupiedFolders : result_.failedFolders).push_back(path);
 }
 
 void FolderFileUndo::RemoveFolders() {
@@ -141,12 +169,20 @@ void FolderFileUndo::RemoveFolders() {
             belowLinks.push_back(path);
             continue;
         }
-        if (fs_.RemoveEmptyFolder(path)) continue;
-        (IsExistingFolder(fs_, path) ? failedFolders_ : vanishedFolders_).push_back(path);
+        // The run made a folder there, not this link: it stays and is reported.
+        if (queuedLinks_.count(WithBackslashes(path))) {
+            failedFolders_.push_back(path);
+            result_.failedFolders.push_back(path);
+            continue;
+        }
+        if (fs_.RemoveEmptyFolder(path)) {
+            result_.removedFolders.push_back(path);
+            continue;
+        }
+        FolderStays(path);
     }
-    // Only after the links themselves had their turn: a removed link takes these paths with it.
-    for (const auto& path : belowLinks)
-        (IsExistingFolder(fs_, path) ? failedFolders_ : vanishedFolders_).push_back(path);
+    // Reached through the link, they live in its target: reported while they are there.
+    for (const auto& path : belowLinks) FolderStays(path);
 }
 
 void FolderFileUndo::BuildReport() {

@@ -7,6 +7,7 @@
 
 #include "core/undo/NivoFolderNames.h"
 #include "core/undo/UndoPlan.h"
+#include "core/undo/UndoResult.h"
 #include "platform/FileSystem.h"
 
 namespace arbovane {
@@ -40,23 +41,28 @@ public:
 
     const std::vector<std::string>& FailedFolders() const { return failedFolders_; }
     const std::vector<std::string>& FailedFiles() const { return failedFiles_; }
-    // Queued folders that were gone already; never reported.
+    // Queued folders that were gone already; never reported. A link found where the run made a
+    // folder is no such folder: it is among the failed ones.
     const std::vector<std::string>& VanishedFolders() const { return vanishedFolders_; }
     const std::string& Report() const { return report_; }
+    // The same outcomes, each failure by its cause, with what was removed.
+    const FolderFileUndoResult& Result() const { return result_; }
 
 private:
     void AddBoundaries(UndoBoundaries boundaries);
     void Climb(const std::vector<std::string>& folders);
     void QueueAsItIs(const std::vector<std::string>& folders, bool dropTrailingBackslash);
     void Queue(const std::string& folder);
-    // A queued folder the user replaced by a link is removed as an entry; nothing below it is
-    // touched.
+    // A queued folder the user replaced by a link is left as it is and reported, and so is
+    // everything below it.
     void FindQueuedLinks();
     bool BelowQueuedLink(const std::string& path) const;
     const std::vector<std::string>& Input(UndoInput input) const;
     // Boundaries and climbed folders compare letter case and trailing separators ignored.
     std::string Key(const std::string& path) const;
     bool Unchanged(const std::string& file) const;
+    // A folder that could not be removed: kept when it holds something, else failed.
+    void FolderStays(const std::string& path);
 
     FileSystem& fs_;
     const Text& text_;
@@ -75,6 +81,7 @@ private:
     bool linksFound_ = false;
     std::string report_;
     std::string otherReasons_;
+    FolderFileUndoResult result_;
 };
 
 }  // namespace arbovane

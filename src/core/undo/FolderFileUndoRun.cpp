@@ -40,17 +40,18 @@ void ForgetLastRun(UndoJournal& journal) {
 
 }  // namespace
 
-void RunFolderFileUndo(UndoTab tab, UndoJournal& journal, VisualLog& log, FileSystem& fs,
-                       const Text& text, Messenger& messenger) {
+FolderFileUndoResult RunFolderFileUndo(UndoTab tab, UndoJournal& journal, VisualLog& log,
+                                       FileSystem& fs, const Text& text, Messenger& messenger) {
     const UndoTabTexts& texts = UndoTextsFor(tab);
     const UndoPlan* plan = UndoPlanFor(tab, journal);
     const bool undoable = HasSomethingToUndo(tab, journal);
     // A journal whose marker no plan knows cannot be taken back safely either.
     if (!undoable || !plan) {
         messenger.Show(texts.nothingText, texts.nothingTitle, kMsgWarning);
-        return;
+        return {};
     }
-    if (messenger.Show(texts.questionText, texts.questionTitle, kMsgQuestion) != kAnswerYes) return;
+    if (messenger.Show(texts.questionText, texts.questionTitle, kMsgQuestion) != kAnswerYes)
+        return {};
 
     FolderFileUndo undo(fs, text);
     if (plan->boundaries == UndoBoundaries::Root) undo.SetRoot(journal.UndoRoot);
@@ -83,6 +84,9 @@ void RunFolderFileUndo(UndoTab tab, UndoJournal& journal, VisualLog& log, FileSy
 
     if (!undo.Report().empty()) messenger.Show(undo.Report(), texts.reportTitle, kMsgWarning);
     messenger.Show(texts.endText, texts.endTitle, kMsgInformation);
+    FolderFileUndoResult result = undo.Result();
+    result.ran = true;
+    return result;
 }
 
 }  // namespace arbovane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/undo/UndoJournal.h"
+#include "core/undo/UndoResult.h"
 #include "core/undo/UndoTab.h"
 
 namespace arbovane {
@@ -12,8 +13,8 @@ class VisualLog;
 
 // The Undo button of a copy or creation tab: asks, takes back what the journal holds, leaves in
 // the journal and in the Visual Log's failed-undo category only what could not be taken back, and
-// reports it. The log must be the tab's own.
-void RunFolderFileUndo(UndoTab tab, UndoJournal& journal, VisualLog& log, FileSystem& fs,
-                       const Text& text, Messenger& messenger);
+// reports it. The log must be the tab's own. Returns what it took back and what it left.
+FolderFileUndoResult RunFolderFileUndo(UndoTab tab, UndoJournal& journal, VisualLog& log,
+                                       FileSystem& fs, const Text& text, Messenger& messenger);
 
 }  // namespace arbovane

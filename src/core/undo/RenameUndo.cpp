@@ -1,5 +1,6 @@
 #include "core/undo/RenameUndo.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -60,12 +61,14 @@ void AppendSection(std::string& report, const char* heading,
 RenameUndo::RenameUndo(FileSystem& fs, Messenger& messenger, VisualLog& log)
     : fs_(fs), messenger_(messenger), log_(log) {}
 
-void RenameUndo::Run(RenameJournal& journal) {
+RenameUndoResult RenameUndo::Run(RenameJournal& journal) {
+    RenameUndoResult result;
     if (journal.RenamedPairs.empty() && journal.FailedUndoPairs.empty()) {
         Show(messenger_, kNothingToUndo);
-        return;
+        return result;
     }
-    if (Show(messenger_, kQuestion) != kAnswerYes) return;
+    if (Show(messenger_, kQuestion) != kAnswerYes) return result;
+    result.ran = true;
 
     const std::vector<_tagReplaceFoldersStruct> work =
         journal.RenamedPairs.empty() ? journal.FailedUndoPairs : journal.RenamedPairs;
@@ -83,20 +86,32 @@ void RenameUndo::Run(RenameJournal& journal) {
     for (auto it = work.rbegin(); it != work.rend(); ++it) {
         const _tagReplaceFoldersStruct& pair = *it;
         const RenameSource renamed = SplitRenameSource(pair.NewPath);
+        // A rename never moves a folder: a pair that would is no rename of the run.
+        if (!IsRenamePair(pair)) {
+            otherReasons_.push_back(TrimBlanksAndControls(pair.OldPath));
+            continue;
+        }
         // The old name of a case-only rename finds the renamed folder itself.
         const bool oldNameTaken =
             IsExistingFolder(fs_, pair.OldPath) && !IsCaseOnlyRename(fs_, renamed, pair.OldPath);
         if (!IsExistingFolder(fs_, pair.NewPath)) {
             missingDestinations_.push_back(TrimBlanksAndControls(pair.NewPath));
+            result.renamedMissing.push_back(pair);
         } else if (oldNameTaken) {
             existingSources_.push_back(TrimBlanksAndControls(pair.OldPath));
+            result.oldNameTaken.push_back(pair);
         } else if (!fs_.MoveFolderNoReplace(pair.NewPath, pair.OldPath)) {
             otherReasons_.push_back(TrimBlanksAndControls(pair.OldPath));
             failed.push_back(pair);
+        } else {
+            result.renamedBack.push_back(pair);
         }
     }
     // Kept in the run's order, so the next Undo takes them back in reverse again.
     journal.FailedUndoPairs.assign(failed.rbegin(), failed.rend());
+    result.failed = journal.FailedUndoPairs;
+    for (auto* pairs : {&result.renamedBack, &result.oldNameTaken, &result.renamedMissing})
+        std::reverse(pairs->begin(), pairs->end());
 
     for (const _tagReplaceFoldersStruct& pair : journal.FailedUndoPairs) {
         log_.Add(Vol06Counter::FailedUndo, 1);
@@ -108,6 +123,7 @@ void RenameUndo::Run(RenameJournal& journal) {
     const std::string report = BuildReport();
     if (!report.empty()) Show(messenger_, kReport, report);
     Show(messenger_, kEnd);
+    return result;
 }
 
 std::string RenameUndo::BuildReport() const {

@@ -3,12 +3,13 @@
 #include <string>
 #include <vector>
 
+#include "core/undo/UndoResult.h"
+
 namespace arbovane {
 
 class FileSystem;
 class Messenger;
 class VisualLog;
-struct RenameJournal;
 
 // The rename tab's Undo: renames the folders of the last rename run back, last rename first. A pair
 // whose move fails stays in the journal's FailedUndoPairs for the next Undo; a pair whose folders
@@ -17,7 +18,8 @@ class RenameUndo {
 public:
     RenameUndo(FileSystem& fs, Messenger& messenger, VisualLog& log);
 
-    void Run(RenameJournal& journal);
+    // What it took back and what it left.
+    RenameUndoResult Run(RenameJournal& journal);
 
 private:
     // Empty when nothing went wrong.

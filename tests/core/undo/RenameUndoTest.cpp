@@ -29,7 +29,7 @@ protected:
     void Undo(const std::string& report, FileSystem* fs = nullptr) {
         messenger_.Clear();
         messenger_.Answer(kAnswerYes);
-        RenameUndo(fs ? *fs : drives_.Fs(), messenger_, log_).Run(journal_);
+        result_ = RenameUndo(fs ? *fs : drives_.Fs(), messenger_, log_).Run(journal_);
         const std::size_t boxes = report.empty() ? 2 : 3;
         ASSERT_EQ(messenger_.Shown().size(), boxes);
         ExpectBox(messenger_, 0, "Do you want UNDO all Folders renamed last time ?",
@@ -55,6 +55,7 @@ protected:
     VisualLog log_{VisualLogTab::Vol06};
     RenameJournal journal_;
     ScriptedMessenger messenger_;
+    RenameUndoResult result_;
 };
 
 TEST_F(RenameUndoTest, NoKeepsJournalAndFolders) {
@@ -93,6 +94,10 @@ TEST_F(RenameUndoTest, ReportsFoldersFoundInAnotherStateAndDropsThem) {
          "\nDESTINATION FOLDERS DO NOT EXIST : \n\nd:\\Jobs\\Jones_old\n");
     EXPECT_EQ(HostTree(host_), (Lines{"Jobs", "Jobs/Brown", "Jobs/Smith", "Jobs/Smith_old"}));
     EXPECT_EQ(Outcomes(log_), Lines{});
+    EXPECT_EQ(result_.renamedBack, (Pairs{{"d:\\Jobs\\Brown", "d:\\Jobs\\Brown_old"}}));
+    EXPECT_EQ(result_.oldNameTaken, (Pairs{{"d:\\Jobs\\Smith", "d:\\Jobs\\Smith_old"}}));
+    EXPECT_EQ(result_.renamedMissing, (Pairs{{"d:\\Jobs\\Jones", "d:\\Jobs\\Jones_old"}}));
+    EXPECT_TRUE(result_.failed.empty());
     ExpectNothingToUndo();
 }
 
@@ -111,6 +116,9 @@ TEST_F(RenameUndoTest, FailedMoveIsReportedAndRetriedByTheNextUndo) {
          &faulty);
     EXPECT_EQ(journal_.FailedUndoPairs, (Pairs{{"d:\\Jobs\\Brown", "d:\\Jobs\\Brown_old"},
                                                {"d:\\Jobs\\Smith", "d:\\Jobs\\Smith_old"}}));
+    EXPECT_EQ(result_.failed, journal_.FailedUndoPairs);
+    EXPECT_EQ(result_.renamedBack, (Pairs{{"d:\\Jobs\\Jones", "d:\\Jobs\\Jones_old"}}));
+    EXPECT_TRUE(result_.LeftSomething());
     EXPECT_EQ(Outcomes(log_),
               (Lines{"failed undo d:\\Jobs\\Brown", "failed undo d:\\Jobs\\Smith"}));
     EXPECT_EQ(HostTree(host_), (Lines{"Jobs", "Jobs/Brown", "Jobs/Brown/n.txt", "Jobs/Brown_old",
@@ -167,6 +175,20 @@ TEST_F(RenameUndoTest, LetterCaseOnlyRenameIsTakenBack) {
     ASSERT_EQ(HostTree(host_), (Lines{"Jobs", "Jobs/DELTA", "Jobs/DELTA/d"}));
     Undo("");
     EXPECT_EQ(HostTree(host_), (Lines{"Jobs", "Jobs/Delta", "Jobs/Delta/d"}));
+}
+
+// A pair no rename can have made (a rename never moves a folder to another parent, nor names it
+// by a path) is not taken back: its old path is reported and the pair dropped.
+TEST_F(RenameUndoTest, PairsThatWouldMoveAFolderAreRefused) {
+    Make({"in/A_x/keep", "out/elsewhere"});
+    const auto before = HostTree(host_);
+    journal_.RenamedPairs = {{"d:\\out\\elsewhere\\A", "d:\\in\\A_x"},
+                             {"d:\\in\\sub\\A", "d:\\in\\A_x"},
+                             {"d:\\in\\..\\A", "d:\\in\\A_x"}};
+    Undo(std::string(kReportHead) +
+         "\nOTHER REASONS   : \n\nd:\\in\\..\\A\nd:\\in\\sub\\A\nd:\\out\\elsewhere\\A\n");
+    EXPECT_EQ(HostTree(host_), before);
+    EXPECT_TRUE(journal_.FailedUndoPairs.empty());
 }
 
 }  // namespace

@@ -33,6 +33,10 @@ extern const char* const kConfigurationBaseVariable;
 // folder). False where the host makes none: Wine reports success and makes nothing, and Windows
 // makes them only with the right to.
 bool MakeHostLink(const std::string& target, const std::string& at);
+// Whether the volume holding the host folder takes another letter case of a name for the same
+// entry (Windows volumes do, most POSIX ones do not): the cases that spell an existing folder
+// otherwise expect what this volume answers.
+bool HostIgnoresLetterCase(const std::string& hostFolder);
 // Whether a case that needs a link can run here; where the link could not be made it says so
 // and the caller leaves that one case out, so the rest of its test still runs.
 bool LinkCaseRuns(bool linked, const std::string& name);

@@ -57,6 +57,7 @@ TEST_F(DeleteRunTest, WorkListMergesNestedLinesOnlyInTheTreeModes) {
     Folder("Data/A/Old");
     Folder("A");
     Folder("AB");
+    const bool ignoresCase = testing::HostIgnoresLetterCase(host_);
     const struct {
         Lines lines;
         DeleteTabMode mode;
@@ -68,8 +69,11 @@ TEST_F(DeleteRunTest, WorkListMergesNestedLinesOnlyInTheTreeModes) {
         {{"d:\\Data\\A\\Old", "d:\\Data\\A"},
          DeleteTabMode::FilesInMainFolder,
          {"d:\\Data\\A", "d:\\Data\\A\\Old"}},
-        // Another letter case names another folder on this volume (here none): both lines stay.
-        {{"d:\\data", "D:\\Data"}, DeleteTabMode::SubfoldersOnly, {"D:\\Data", "d:\\data"}},
+        // Another letter case names another folder (here none) where the volume keeps case
+        // apart: both lines stay; where it ignores case they are one folder.
+        {{"d:\\data", "D:\\Data"},
+         DeleteTabMode::SubfoldersOnly,
+         ignoresCase ? Lines{"D:\\Data"} : Lines{"D:\\Data", "d:\\data"}},
         {{"d:\\Data", "D:\\Data"}, DeleteTabMode::SubfoldersOnly, {"D:\\Data"}},
         // Two spellings of one folder: its files are deleted once.
         {{"d:\\Data", "D:\\Data"}, DeleteTabMode::FilesInMainFolder, {"D:\\Data"}},

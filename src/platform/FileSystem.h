@@ -97,11 +97,34 @@ enum class CreateOutcome {
     Failed,
 };
 
-// Enough of a file to tell later whether it is still the one a run wrote.
+// Enough of a file to tell later whether it is still the one a run wrote. Size and modification
+// time can be set back by anyone (touch -r, cp -p); the change time and the file's identity
+// cannot, so an edit that restores both is still seen.
 struct FileStamp {
     std::uint64_t size = 0;
     std::int64_t modifiedNs = 0;  // modification time, nanoseconds since 1970
+    std::int64_t changedNs = 0;  // status change time (POSIX ctime, Windows ChangeTime); 0: unknown
+    std::uint64_t fileId = 0;    // inode or file index on its volume; 0: unknown
     bool operator==(const FileStamp&) const = default;
+};
+
+// Whether the file now is the one recorded. A field the record does not know (a journal of an
+// older version) is not compared.
+inline bool SameFile(const FileStamp& recorded, const FileStamp& now) {
+    return recorded.size == now.size && recorded.modifiedNs == now.modifiedNs &&
+           (recorded.changedNs == 0 || recorded.changedNs == now.changedNs) &&
+           (recorded.fileId == 0 || recorded.fileId == now.fileId);
+}
+
+// A file written piece by piece, each piece reaching the system at once, so that a program
+// killed between two pieces leaves every earlier one in the file.
+class AppendFile {
+public:
+    virtual ~AppendFile() = default;
+    // One write of the whole text; false when not all of it could be written.
+    virtual bool Append(const std::string& text) = 0;
+    // Puts what was appended on the disk (power loss).
+    virtual bool Sync() = 0;
 };
 
 class FolderTree;
@@ -163,6 +186,16 @@ public:
         return ReadOutcome::TooLarge;
     }
 
+    // Opens a file for appending, created when missing; truncate empties an existing one. Nullptr
+    // when it cannot be opened (why says why).
+    virtual std::unique_ptr<AppendFile> OpenAppendFile(const std::string& path, bool truncate,
+                                                       FsError& why) {
+        (void)path;
+        (void)truncate;
+        why = FsError::Other;
+        return nullptr;
+    }
+
     // Creates every missing folder of the path; true only when the whole path exists afterwards.
     virtual bool CreateFolderTree(const std::string& path) = 0;
     // Creates one folder whose parent exists. Existed when a folder of that name (in any letter
@@ -179,8 +212,12 @@ public:
     // it stays untouched. The target name appears only with the whole content. stamp: the copy's.
     virtual CreateOutcome CopyNewFile(const std::string& source, const std::string& target,
                                       FileStamp& stamp) = 0;
-    // Size and modification time of a file (not followed through a link).
+    // Size, times and identity of a file (not followed through a link).
     virtual bool GetFileStamp(const std::string& path, FileStamp& stamp) = 0;
+    // The same of any entry, a folder or a link too (its size then means nothing).
+    virtual bool GetEntryStamp(const std::string& path, FileStamp& stamp) {
+        return GetFileStamp(path, stamp);
+    }
     // Renames a folder; fails when the target exists, also as an empty folder or under another
     // letter case of the same name. A target that finds the source itself (its own name in
     // another letter case) renames it to that spelling, as Windows does.

@@ -64,6 +64,13 @@ public:
     bool GetFileStamp(const std::string& path, FileStamp& stamp) override {
         return inner_.GetFileStamp(path, stamp);
     }
+    bool GetEntryStamp(const std::string& path, FileStamp& stamp) override {
+        return inner_.GetEntryStamp(path, stamp);
+    }
+    std::unique_ptr<AppendFile> OpenAppendFile(const std::string& path, bool truncate,
+                                               FsError& why) override {
+        return inner_.OpenAppendFile(path, truncate, why);
+    }
     bool MoveFolderNoReplace(const std::string& source, const std::string& target) override {
         return inner_.MoveFolderNoReplace(source, target);
     }

@@ -35,7 +35,16 @@ bool FolderFileUndo::Unchanged(const std::string& file) const {
     const auto it = stamps_.find(file);
     if (it == stamps_.end()) return true;
     FileStamp now;
-    return fs_.GetFileStamp(file, now) && now == it->second;
+    return fs_.GetFileStamp(file, now) && SameFile(it->second, now);
+}
+
+bool FolderFileUndo::MadeByRun(const std::string& path) const {
+    if (unconfirmed_.empty() || path != TrimBlanksAndControls(unconfirmed_)) return true;
+    // The file system may stamp an entry with a clock that runs a little behind the program's.
+    constexpr std::int64_t kClockMarginNs = 2'000'000'000;
+    FileStamp stamp;
+    return fs_.GetEntryStamp(path, stamp) && stamp.changedNs != 0 &&
+           stamp.changedNs >= runStartedNs_ - kClockMarginNs;
 }
 
 const std::vector<std::string>& FolderFileUndo::Input(UndoInput input) const {
@@ -125,8 +134,18 @@ void FolderFileUndo::DeleteFiles() {
     for (const auto& file : files_) {
         const std::string path = TrimBlanksAndControls(file);
         if (path.empty()) continue;
-        if (BelowQueuedLink(path) || !Unchanged(file) || !fs_.RemoveFile(path))
+        if (!untriedFiles_.empty() || (stop_ && stop_())) {
+            untriedFiles_.push_back(file);
+            continue;
+        }
+        if (!MadeByRun(path)) continue;
+        if (BelowQueuedLink(path) || !Unchanged(file) || !fs_.RemoveFile(path)) {
+            // Deleted by the undo that was cut off, before it could say so.
+            FsError why = FsError::None;
+            if (undoStarted_.count(path) && !fs_.Exists(path, why) && why == FsError::NotFound)
+                continue;
             failedFiles_.push_back(path);
+        }
     }
 }
 
@@ -137,8 +156,16 @@ void FolderFileUndo::RemoveFolders() {
     // their parents.
     for (auto it = removalQueue_.rbegin(); it != removalQueue_.rend(); ++it) {
         const std::string path = TrimBlanksAndControls(it->second);
+        if (!untriedFiles_.empty() || !untriedFolders_.empty() || (stop_ && stop_())) {
+            untriedFolders_.push_back(it->second);
+            continue;
+        }
         if (BelowQueuedLink(path)) {
             belowLinks.push_back(path);
+            continue;
+        }
+        if (!MadeByRun(path)) {
+            vanishedFolders_.push_back(path);
             continue;
         }
         if (fs_.RemoveEmptyFolder(path)) continue;

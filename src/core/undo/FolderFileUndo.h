@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <map>
 #include <set>
 #include <string>
@@ -31,6 +33,16 @@ public:
     void SetFiles(std::vector<std::string> files) { files_ = std::move(files); }
     // What each file was when the run made it; a file that differs now is left and reported.
     void SetFileStamps(std::map<std::string, FileStamp> stamps) { stamps_ = std::move(stamps); }
+    // The entry an interrupted run was making when it ended: taken only when it changed since the
+    // run started, else it was there before and the run only found it.
+    void SetUnconfirmed(std::string path, std::int64_t runStartedNs) {
+        unconfirmed_ = std::move(path);
+        runStartedNs_ = runStartedNs;
+    }
+    // Asked before each file and folder; true leaves the rest untried.
+    void SetStop(std::function<bool()> stop) { stop_ = std::move(stop); }
+    // Files an undo that was cut off had started to delete: gone, they count as deleted.
+    void SetUndoStartedFiles(std::set<std::string> files) { undoStarted_ = std::move(files); }
 
     // Fills the boundaries and the removal queue from the lists set before.
     void QueueByPlan(const UndoPlan& plan);
@@ -42,6 +54,9 @@ public:
     const std::vector<std::string>& FailedFiles() const { return failedFiles_; }
     // Queued folders that were gone already; never reported.
     const std::vector<std::string>& VanishedFolders() const { return vanishedFolders_; }
+    // Left untried by a stop, in the order they were due.
+    const std::vector<std::string>& UntriedFiles() const { return untriedFiles_; }
+    const std::vector<std::string>& UntriedFolders() const { return untriedFolders_; }
     const std::string& Report() const { return report_; }
 
 private:
@@ -57,6 +72,8 @@ private:
     // Boundaries and climbed folders compare letter case and trailing separators ignored.
     std::string Key(const std::string& path) const;
     bool Unchanged(const std::string& file) const;
+    // False for the unconfirmed entry when it is older than the run.
+    bool MadeByRun(const std::string& path) const;
 
     FileSystem& fs_;
     const Text& text_;
@@ -65,6 +82,12 @@ private:
     std::vector<std::string> structureFolders_;
     std::vector<std::string> files_;
     std::map<std::string, FileStamp> stamps_;
+    std::function<bool()> stop_;
+    std::vector<std::string> untriedFiles_;
+    std::vector<std::string> untriedFolders_;
+    std::string unconfirmed_;
+    std::int64_t runStartedNs_ = 0;
+    std::set<std::string> undoStarted_;
     std::vector<std::string> vanishedFolders_;
     std::vector<std::string> failedFolders_;
     std::vector<std::string> failedFiles_;

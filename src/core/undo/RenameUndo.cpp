@@ -2,10 +2,12 @@
 
 #include <array>
 #include <cstddef>
+#include <set>
 
 #include "core/ops/rename/RenameNames.h"
 #include "core/paths/BlankTrim.h"
 #include "core/paths/PathText.h"
+#include "core/run/RunMessages.h"
 #include "core/undo/UndoJournal.h"
 #include "core/visuallog/VisualLog.h"
 #include "platform/FileSystem.h"
@@ -60,12 +62,21 @@ void AppendSection(std::string& report, const char* heading,
 RenameUndo::RenameUndo(FileSystem& fs, Messenger& messenger, VisualLog& log)
     : fs_(fs), messenger_(messenger), log_(log) {}
 
-void RenameUndo::Run(RenameJournal& journal) {
+void RenameUndo::Run(RenameJournal& journal, const UndoHooks& hooks) {
     if (journal.RenamedPairs.empty() && journal.FailedUndoPairs.empty()) {
         Show(messenger_, kNothingToUndo);
         return;
     }
+    if (journal.FromInterruptedRun) {
+        const OpMessage interrupted = RunMessage(VisualLogTab::Vol06, RunMessageId::Interrupted);
+        messenger_.Show(interrupted.text, interrupted.title, interrupted.flags);
+    }
     if (Show(messenger_, kQuestion) != kAnswerYes) return;
+    if (hooks.begin) hooks.begin();
+    log_.ClearStop();
+    const std::set<std::string> started = std::move(journal.UndoStartedPairs);
+    journal.UndoStartedPairs.clear();
+    journal.FromInterruptedRun = false;
 
     const std::vector<_tagReplaceFoldersStruct> work =
         journal.RenamedPairs.empty() ? journal.FailedUndoPairs : journal.RenamedPairs;
@@ -82,11 +93,17 @@ void RenameUndo::Run(RenameJournal& journal) {
     std::vector<_tagReplaceFoldersStruct> failed;
     for (auto it = work.rbegin(); it != work.rend(); ++it) {
         const _tagReplaceFoldersStruct& pair = *it;
+        if (log_.StopRequested()) {
+            failed.push_back(pair);
+            continue;
+        }
         const RenameSource renamed = SplitRenameSource(pair.NewPath);
         // The old name of a case-only rename finds the renamed folder itself.
         const bool oldNameTaken =
             IsExistingFolder(fs_, pair.OldPath) && !IsCaseOnlyRename(fs_, renamed, pair.OldPath);
         if (!IsExistingFolder(fs_, pair.NewPath)) {
+            // Renamed back by an undo that was cut off before it could say so.
+            if (started.count(pair.NewPath) && IsExistingFolder(fs_, pair.OldPath)) continue;
             missingDestinations_.push_back(TrimBlanksAndControls(pair.NewPath));
         } else if (oldNameTaken) {
             existingSources_.push_back(TrimBlanksAndControls(pair.OldPath));
@@ -105,9 +122,15 @@ void RenameUndo::Run(RenameJournal& journal) {
     }
     log_.Flush();
 
+    if (hooks.end) hooks.end();
     const std::string report = BuildReport();
     if (!report.empty()) Show(messenger_, kReport, report);
-    Show(messenger_, kEnd);
+    if (log_.Stopped()) {
+        const OpMessage stopped = RunMessage(VisualLogTab::Vol06, RunMessageId::UndoStopped);
+        messenger_.Show(stopped.text, stopped.title, stopped.flags);
+    } else {
+        Show(messenger_, kEnd);
+    }
 }
 
 std::string RenameUndo::BuildReport() const {

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "core/undo/UndoHooks.h"
+
 namespace arbovane {
 
 class FileSystem;
@@ -17,7 +19,8 @@ class RenameUndo {
 public:
     RenameUndo(FileSystem& fs, Messenger& messenger, VisualLog& log);
 
-    void Run(RenameJournal& journal);
+    // Stopped by the user, the pairs not come to yet stay for the next Undo.
+    void Run(RenameJournal& journal, const UndoHooks& hooks = {});
 
 private:
     // Empty when nothing went wrong.

@@ -521,6 +521,47 @@ bool PosixFileSystem::WriteWholeFile(const std::string& path, const std::string&
     return fd.Close() && ok;
 }
 
+namespace {
+
+class PosixAppendFile : public AppendFile {
+public:
+    explicit PosixAppendFile(int fd) : fd_(fd) {}
+    bool Append(const std::string& text) override {
+        return WriteAll(fd_.get(), text.data(), text.size());
+    }
+    bool Sync() override { return fdatasync(fd_.get()) == 0; }
+
+private:
+    UniqueFd fd_;
+};
+
+}  // namespace
+
+std::unique_ptr<AppendFile> PosixFileSystem::OpenAppendFile(const std::string& path, bool truncate,
+                                                            FsError& why) {
+    const auto host = Resolve(path);
+    if (!host || host->names.empty() || (!host->Exists() && !CanCreate(*host))) {
+        why = FsError::NotFound;
+        return nullptr;
+    }
+    // Never written through a link: a journal is the program's own file. O_NONBLOCK keeps a
+    // pipe of that name from holding the open; writes to a regular file ignore it.
+    const int flags = O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK |
+                      (truncate ? O_TRUNC : 0);
+    const int fd = open(host->Full().c_str(), flags, 0666);
+    if (fd < 0) {
+        why = ErrorOf(errno);
+        return nullptr;
+    }
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        why = FsError::Other;
+        return nullptr;
+    }
+    return std::make_unique<PosixAppendFile>(fd);
+}
+
 bool PosixFileSystem::CreateFolderTree(const std::string& path) {
     const auto host = Resolve(path);
     // Everything that can be checked is checked first, so a refused path creates nothing.
@@ -609,9 +650,16 @@ bool PosixFileSystem::GetFileStamp(const std::string& path, FileStamp& stamp) {
     if (!host || !host->Exists()) return false;
     struct stat st {};
     if (lstat(host->Full().c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
-    stamp.size = static_cast<std::uint64_t>(st.st_size);
-    stamp.modifiedNs =
-        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    stamp = StampOf(st);
+    return true;
+}
+
+bool PosixFileSystem::GetEntryStamp(const std::string& path, FileStamp& stamp) {
+    const auto host = Resolve(path);
+    if (!host || !host->Exists()) return false;
+    struct stat st {};
+    if (lstat(host->Full().c_str(), &st) != 0) return false;
+    stamp = StampOf(st);
     return true;
 }
 

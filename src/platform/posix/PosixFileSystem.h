@@ -45,6 +45,8 @@ public:
     bool ReadWholeFile(const std::string& path, std::string& bytes) override;
     ReadOutcome ReadFileUpTo(const std::string& path, std::uint64_t limit,
                              std::string& bytes) override;
+    std::unique_ptr<AppendFile> OpenAppendFile(const std::string& path, bool truncate,
+                                               FsError& why) override;
     // Refuses a read-only file, as Windows does.
     bool WriteWholeFile(const std::string& path, const std::string& bytes) override;
     // Refuses, before creating anything, a new name Windows could not create (reserved or
@@ -58,6 +60,7 @@ public:
     CreateOutcome CopyNewFile(const std::string& source, const std::string& target,
                               FileStamp& stamp) override;
     bool GetFileStamp(const std::string& path, FileStamp& stamp) override;
+    bool GetEntryStamp(const std::string& path, FileStamp& stamp) override;
     // Refuses a new name Windows could not create, like CreateFolderTree.
     CreateOutcome CreateFolder(const std::string& path) override;
     // The target is looked up ignoring case like any name, so renaming d:\A to d:\a is refused as

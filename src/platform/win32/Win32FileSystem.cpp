@@ -82,6 +82,17 @@ std::wstring Sibling(const std::wstring& folder) {
     return folder + L"\\" + tail;
 }
 
+// A journal's pieces, each written through at once.
+class Win32AppendFile : public AppendFile {
+public:
+    explicit Win32AppendFile(UniqueHandle file) : file_(std::move(file)) {}
+    bool Append(const std::string& text) override;
+    bool Sync() override { return FlushFileBuffers(file_.Get()) != 0; }
+
+private:
+    UniqueHandle file_;
+};
+
 bool WriteAll(HANDLE file, const std::string& bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -92,6 +103,10 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
         done += written;
     }
     return true;
+}
+
+bool Win32AppendFile::Append(const std::string& text) {
+    return WriteAll(file_.Get(), text);
 }
 
 // A copy or temporary file that did not come out whole goes, read-only or not.
@@ -453,6 +468,23 @@ bool Win32FileSystem::WriteWholeFile(const std::string& path, const std::string&
     return file.Ok() && GetFileType(file.Get()) == FILE_TYPE_DISK && WriteAll(file.Get(), bytes);
 }
 
+std::unique_ptr<AppendFile> Win32FileSystem::OpenAppendFile(const std::string& path, bool truncate,
+                                                            FsError& why) {
+    const auto native = Resolve(path);
+    if (!native || native->IsRoot()) {
+        why = FsError::NotFound;
+        return nullptr;
+    }
+    UniqueHandle file(CreateFileW(native->full.c_str(), FILE_APPEND_DATA | SYNCHRONIZE,
+                                  FILE_SHARE_READ, nullptr, truncate ? CREATE_ALWAYS : OPEN_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Ok()) {
+        why = ErrorOfWin32(GetLastError());
+        return nullptr;
+    }
+    return std::make_unique<Win32AppendFile>(std::move(file));
+}
+
 bool Win32FileSystem::CreateFolderTree(const std::string& path) {
     const auto native = Resolve(path);
     if (!native) return false;
@@ -562,13 +594,23 @@ CreateOutcome Win32FileSystem::CopyNewFile(const std::string& source, const std:
 
 bool Win32FileSystem::GetFileStamp(const std::string& path, FileStamp& stamp) {
     const auto native = Resolve(path);
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!native || !GetFileAttributesExW(native->full.c_str(), GetFileExInfoStandard, &data) ||
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        return false;
-    stamp.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    stamp.modifiedNs = FileTimeToNs(data.ftLastWriteTime);
-    return true;
+    if (!native) return false;
+    // The entry itself, a link not followed; reading its attributes needs no other access.
+    UniqueHandle file(
+        CreateFileW(native->full.c_str(), FILE_READ_ATTRIBUTES,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    return file.Ok() && StampOfHandle(file.Get(), stamp, false);
+}
+
+bool Win32FileSystem::GetEntryStamp(const std::string& path, FileStamp& stamp) {
+    const auto native = Resolve(path);
+    if (!native) return false;
+    UniqueHandle entry(
+        CreateFileW(native->full.c_str(), FILE_READ_ATTRIBUTES,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    return entry.Ok() && StampOfHandle(entry.Get(), stamp, true);
 }
 
 bool Win32FileSystem::MoveFolderNoReplace(const std::string& source, const std::string& target) {

@@ -42,6 +42,8 @@ public:
     ReadOutcome ReadFileUpTo(const std::string& path, std::uint64_t limit,
                              std::string& bytes) override;
     bool ConfigurationFolder(std::string& path) override;
+    std::unique_ptr<AppendFile> OpenAppendFile(const std::string& path, bool truncate,
+                                               FsError& why) override;
     bool WriteWholeFile(const std::string& path, const std::string& bytes) override;
     bool CreateFolderTree(const std::string& path) override;
     CreateOutcome CreateFolder(const std::string& path) override;
@@ -52,6 +54,7 @@ public:
     CreateOutcome CopyNewFile(const std::string& source, const std::string& target,
                               FileStamp& stamp) override;
     bool GetFileStamp(const std::string& path, FileStamp& stamp) override;
+    bool GetEntryStamp(const std::string& path, FileStamp& stamp) override;
     bool MoveFolderNoReplace(const std::string& source, const std::string& target) override;
     // A link is left alone (and true returned), as on every backend.
     bool SetAttributes(const std::string& path, std::uint32_t attributes) override;

@@ -466,7 +466,8 @@ CreateOutcome Win32FolderTree::CopyFileTo(const std::string& relative, FolderTre
     // only when whole, through a rename that never replaces.
     UniqueHandle out;
     const std::wstring temporary = TemporaryName();
-    status = OpenRelative(folder, temporary, GENERIC_WRITE | DELETE | FILE_WRITE_ATTRIBUTES,
+    status = OpenRelative(folder, temporary,
+                          GENERIC_WRITE | DELETE | FILE_WRITE_ATTRIBUTES | FILE_READ_ATTRIBUTES,
                           FILE_CREATE, FILE_NON_DIRECTORY_FILE, out);
     if (status < 0) return Failed(why, ErrorOfStatus(status));
     const auto discard = [&](FsError error) {
@@ -501,8 +502,12 @@ CreateOutcome Win32FolderTree::CopyFileTo(const std::string& relative, FolderTre
     }
     const DWORD keep = source.dwFileAttributes & kSettable;
     if (keep) SetBasic(out.Get(), nullptr, keep);
-    stamp.size = copied;
-    stamp.modifiedNs = FileTimeToNs(source.ftLastWriteTime);
+    // Read last: the rename and the attributes changed the file's change time.
+    if (!StampOfHandle(out.Get(), stamp)) {
+        stamp = {};
+        stamp.size = copied;
+        stamp.modifiedNs = FileTimeToNs(source.ftLastWriteTime);
+    }
     return CreateOutcome::Created;
 }
 

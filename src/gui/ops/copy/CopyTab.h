@@ -6,6 +6,7 @@
 #include "core/ops/copy/CopyRun.h"
 #include "core/ops/copy/CopyTotals.h"
 #include "core/templates/TemplateOptions.h"
+#include "gui/app/TabJournal.h"
 #include "gui/app/TabServices.h"
 
 class QCheckBox;
@@ -50,6 +51,7 @@ private:
     TabServices services_;
     TemplatePane& templates_;
     UndoJournal& journal_;
+    TabJournal file_;
     const MAP_FOLDER_TEMPLATE_OPTIONS& options_;
     CopyTotals totals_;
     bool running_ = false;

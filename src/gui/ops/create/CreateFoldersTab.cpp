@@ -17,6 +17,7 @@
 #include "core/paths/PathText.h"
 #include "core/templates/FolderStructSize.h"
 #include "core/undo/FolderFileUndoRun.h"
+#include "core/undo/RunJournal.h"
 #include "core/undo/UndoJournal.h"
 #include "core/undo/UndoPlan.h"
 #include "core/visuallog/VisualLog.h"
@@ -82,6 +83,7 @@ CreateFoldersTab::CreateFoldersTab(CreateTab tab, CreateTabServices services,
       services_(std::move(services)),
       templates_(templates),
       journal_(journal),
+      file_(services_.context, services_.keeper, LogTabOf(UndoTabOf(tab))),
       options_(options) {
     BuildControls();
     templates_.SetChangeHook([this](TemplateChange change) {
@@ -316,7 +318,7 @@ void CreateFoldersTab::ApplyButtons() {
             : enabling.run;
     btnCreateFolders->setEnabled(run && !running_);
     btnCreateFoldersSimulation->setEnabled(run && !running_);
-    const bool undoable = HasSomethingToUndo(UndoTabOf(tab_), journal_);
+    const bool undoable = HasSomethingToUndo(UndoTabOf(tab_), journal_) || file_.Damaged();
     btnUndo->setEnabled((gate || undoable) && !running_);
     if (btnAddDestFolder) btnAddDestFolder->setEnabled(!running_);
 }
@@ -348,6 +350,7 @@ void CreateFoldersTab::ClearFields() {
     if (services_.destinations && services_.destinations->count() > 0)
         services_.destinations->setCurrentIndex(0);
     journal_ = {};
+    file_.Forget();
     destinationChosen_ = false;
     totals_.Forget();
     withFiles_ = false;
@@ -426,7 +429,11 @@ void CreateFoldersTab::btnCreateFoldersClick() {
     hooks.runEnded = [this, destination = options.destination] {
         MoveDestinationFirst(destination);
     };
-    RunCreateFolders(Ports(), totals_, journal_, options, hooks);
+    const UndoTab undoTab = UndoTabOf(tab_);
+    FileSystem& fs = file_.RunFileSystem(FolderRunJournal(undoTab, {}));
+    RunCreateFolders({fs, services_.context.text, services_.context.messenger, services_.log},
+                     totals_, journal_, options, hooks);
+    file_.EndRun(FolderRunJournal(undoTab, journal_));
     ApplyButtons();
 }
 
@@ -444,9 +451,16 @@ void CreateFoldersTab::btnCreateFoldersSimulationClick() {
 }
 
 void CreateFoldersTab::btnUndoClick() {
-    if (running_) return;
-    RunFolderFileUndo(UndoTabOf(tab_), journal_, services_.log, services_.context.fs,
-                      services_.context.text, services_.context.messenger);
+    if (running_ || file_.RefuseDamaged()) return;
+    const UndoTab undoTab = UndoTabOf(tab_);
+    // The window lets events run during the undo too, so nothing else may start meanwhile.
+    SetRunning(true);
+    services_.lockOtherTabs();
+    RunFolderFileUndo(undoTab, journal_, services_.log, file_.UndoFileSystem(),
+                      services_.context.text, services_.context.messenger,
+                      file_.Hooks([this, undoTab] { return FolderRunJournal(undoTab, journal_); }));
+    services_.unlockTabs();
+    SetRunning(false);
     ApplyButtons();
 }
 

@@ -9,6 +9,7 @@
 #include "core/ops/create/CreateRun.h"
 #include "core/templates/TemplateOptions.h"
 #include "gui/app/GuiContext.h"
+#include "gui/app/TabJournal.h"
 
 class QBoxLayout;
 class QCheckBox;
@@ -22,6 +23,7 @@ namespace arbovane {
 
 enum class ExampleWindow;
 class FolderListPane;
+class JournalKeeper;
 class TemplatePane;
 class VisualLog;
 struct UndoJournal;
@@ -39,6 +41,7 @@ struct CreateTabServices {
     std::function<void()> unlockTabs;
     std::function<void(int topic)> showHelp;
     std::function<void(ExampleWindow)> showExamples;
+    JournalKeeper* keeper = nullptr;  // the file that keeps the tab's journal
 };
 
 // The prefix, suffix and option boxes and the run, simulation and undo buttons of one creation
@@ -91,6 +94,7 @@ private:
     CreateTabServices services_;
     TemplatePane& templates_;
     UndoJournal& journal_;
+    TabJournal file_;
     const MAP_FOLDER_TEMPLATE_OPTIONS& options_;
     CopyTotals totals_;
     bool running_ = false;

@@ -5,6 +5,7 @@
 
 #include "core/ops/rename/RenameMessages.h"
 #include "core/ops/rename/RenameNames.h"
+#include "gui/app/TabJournal.h"
 #include "gui/app/TabServices.h"
 
 class QCheckBox;
@@ -60,6 +61,7 @@ private:
 
     TabServices services_;
     RenameJournal& journal_;
+    TabJournal file_;
     bool includeHasLines_ = false;
     // A warning box takes the focus from the field; that must not count as leaving it.
     bool checkingField_ = false;

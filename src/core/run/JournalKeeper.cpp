@@ -72,10 +72,10 @@ bool JournalKeeper::BeginUndo(const RunJournal& journal) {
     // The file first holds the journal being undone, ended: what an interrupted run wrote ahead
     // has no end mark after which the undo could note its steps, and a run whose file could not
     // be written whole gets it now.
-    const bool ok =
-        fs_.WriteWholeFile(path_, JournalFileText(journal, program_,
-                                                  journal.startedNs ? journal.startedNs : startedNs_)) &&
-        writer_.BeginUndo(path_);
+    const bool ok = fs_.WriteWholeFile(path_, JournalFileText(journal, program_,
+                                                              journal.startedNs ? journal.startedNs
+                                                                                : startedNs_)) &&
+                    writer_.BeginUndo(path_);
     writeFailed_ = !ok;
     return ok;
 }

@@ -32,23 +32,26 @@ OpMessage RunMessage(VisualLogTab tab, RunMessageId id, const std::string& detai
     const bool undoable = tab != VisualLogTab::Vol07;
     switch (id) {
         case RunMessageId::Interrupted:
-            return {"The last run ended before it was finished !!!\n(The program was closed, "
-                    "stopped by the system, or the power failed.)\nUndo takes back what the run "
-                    "had made until then.",
-                    Title(tab, "Information", "0610"), kMsgInformation};
+            return {
+                "The last run ended before it was finished !!!\n(The program was closed, "
+                "stopped by the system, or the power failed.)\nUndo takes back what the run "
+                "had made until then.",
+                Title(tab, "Information", "0610"), kMsgInformation};
         case RunMessageId::Stopped:
             return {std::string("The run was stopped by the user !!!\nWhat it did until then is "
                                 "listed in the Visual Log.") +
                         (undoable ? "\nUndo takes it back." : ""),
                     Title(tab, "Information", "0611"), kMsgInformation};
         case RunMessageId::SimulationStopped:
-            return {"The Simulation was stopped by the user !!!\nWhat it found until then is "
-                    "listed in the Visual Log.",
-                    Title(tab, "Information", "0611"), kMsgInformation};
+            return {
+                "The Simulation was stopped by the user !!!\nWhat it found until then is "
+                "listed in the Visual Log.",
+                Title(tab, "Information", "0611"), kMsgInformation};
         case RunMessageId::UndoStopped:
-            return {"The Undo was stopped by the user !!!\nWhat it did not take back yet stays for "
-                    "the next Undo.",
-                    Title(tab, "Information", "0611"), kMsgInformation};
+            return {
+                "The Undo was stopped by the user !!!\nWhat it did not take back yet stays for "
+                "the next Undo.",
+                Title(tab, "Information", "0611"), kMsgInformation};
         case RunMessageId::StopToClose:
             return {"A run is still going on !!!\nDo you want to stop it and close the program ?",
                     Title(tab, "Information", "0612"), kMsgQuestion};

@@ -72,14 +72,21 @@ TEST(JournalFile, InterruptedRunIsReplayedFromWhatItWroteAhead) {
         std::string unconfirmed;
     } cases[] = {
         {"folders made, the last unconfirmed",
-         jf::IntentFolder("e:\\A\\T") + jf::IntentFolder("e:\\A\\T\\U"), {"e:\\A\\T", "e:\\A\\T\\U"},
-         {}, "e:\\A\\T\\U"},
+         jf::IntentFolder("e:\\A\\T") + jf::IntentFolder("e:\\A\\T\\U"),
+         {"e:\\A\\T", "e:\\A\\T\\U"},
+         {},
+         "e:\\A\\T\\U"},
         {"a folder that existed is not the run's",
          jf::IntentFolder("e:\\A\\T") + jf::NotMade("e:\\A\\T") + jf::IntentFolder("e:\\A\\T\\U") +
              jf::IntentFile("e:\\A\\T\\U\\x"),
-         {"e:\\A\\T\\U"}, {"e:\\A\\T\\U\\x"}, "e:\\A\\T\\U\\x"},
+         {"e:\\A\\T\\U"},
+         {"e:\\A\\T\\U\\x"},
+         "e:\\A\\T\\U\\x"},
         {"a copied file with its stamp, then nothing in flight",
-         jf::IntentFile("e:\\x") + jf::MadeFile("e:\\x", Stamp(3)), {}, {"e:\\x"}, ""},
+         jf::IntentFile("e:\\x") + jf::MadeFile("e:\\x", Stamp(3)),
+         {},
+         {"e:\\x"},
+         ""},
         {"nothing made", "", {}, {}, ""},
     };
     for (const auto& c : cases) {
@@ -97,8 +104,9 @@ TEST(JournalFile, InterruptedRunIsReplayedFromWhatItWroteAhead) {
 }
 
 TEST(JournalFile, InterruptedRenameKeepsTheRenamesNotRefused) {
-    const std::string ahead = jf::IntentRename("d:\\A", "d:\\A_x") + jf::IntentRename("d:\\B", "d:\\B_x") +
-                              jf::NotMade("d:\\B") + jf::IntentRename("d:\\C", "d:\\C_x");
+    const std::string ahead = jf::IntentRename("d:\\A", "d:\\A_x") +
+                              jf::IntentRename("d:\\B", "d:\\B_x") + jf::NotMade("d:\\B") +
+                              jf::IntentRename("d:\\C", "d:\\C_x");
     std::string error;
     const auto read = ParseJournalFile(RunFile(RenameIdentity(), ahead), error);
     ASSERT_TRUE(read) << error;
@@ -183,15 +191,13 @@ TEST(JournalFile, EveryCutOfARealFileIsRefusedOrReadAsInterrupted) {
     ended.folders.CreatedStructureFolders = {"e:\\A\\T", "e:\\A\\T\\Long folder name"};
     ended.folders.CopiedFiles = {"e:\\A\\T\\x.txt"};
     ended.folders.CopiedFileStamps["e:\\A\\T\\x.txt"] = Stamp(12345);
-    const std::string ahead = jf::IntentFolder("e:\\A\\T") + jf::IntentFolder("e:\\A\\T\\U") +
-                              jf::NotMade("e:\\A\\T\\U") +
-                              jf::IntentFolder("e:\\A\\T\\Long folder name") +
-                              jf::IntentFile("e:\\A\\T\\x.txt") +
-                              jf::MadeFile("e:\\A\\T\\x.txt", Stamp(12345));
+    const std::string ahead =
+        jf::IntentFolder("e:\\A\\T") + jf::IntentFolder("e:\\A\\T\\U") +
+        jf::NotMade("e:\\A\\T\\U") + jf::IntentFolder("e:\\A\\T\\Long folder name") +
+        jf::IntentFile("e:\\A\\T\\x.txt") + jf::MadeFile("e:\\A\\T\\x.txt", Stamp(12345));
     const std::string whole = RunFile(CopyIdentity(), ahead, &ended);
     // Every entry written ahead may have been made.
-    const Lines made = {"e:\\A\\T", "e:\\A\\T\\U", "e:\\A\\T\\Long folder name",
-                        "e:\\A\\T\\x.txt"};
+    const Lines made = {"e:\\A\\T", "e:\\A\\T\\U", "e:\\A\\T\\Long folder name", "e:\\A\\T\\x.txt"};
     for (std::size_t cut = 0; cut <= whole.size(); ++cut) {
         SCOPED_TRACE(cut);
         std::string error;

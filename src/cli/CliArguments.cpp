@@ -1,5 +1,6 @@
 #include "cli/CliArguments.h"
 
+#include <algorithm>
 #include <array>
 #include <variant>
 
@@ -35,9 +36,10 @@ struct OptionEntry {
     const char* help;
 };
 
-const std::array<OptionEntry, 29> kOptions = {{
+const OptionEntry kOptions[] = {
     {"--simulate", &CliOptions::simulate, kRuns, nullptr,
-     "report what the run would do; nothing on disk changes"},
+     "report what the run would do; nothing on disk changes (--yes and --journal are then not "
+     "needed and not used)"},
     {"--yes", &CliOptions::yes, kDelete | kRename | kUndo, nullptr,
      "really delete, rename or undo (required unless --simulate)"},
     {"--line", &CliOptions::lines, kWithLines, "LINE", "one include line (repeatable)"},
@@ -49,23 +51,27 @@ const std::array<OptionEntry, 29> kOptions = {{
      "field separator of --csv (default ,; \"space\" for a blank)"},
     {"--column", &CliOptions::column, kWithLines, "N",
      "take only field N of each --csv line (1 = first)"},
+    {"--keep-quotes", &CliOptions::keepQuotes, kWithLines | kWithTemplates, nullptr,
+     "keep the quotation marks around lines and fields of list files (removed by default)"},
     {"--template", &CliOptions::templates, kWithTemplates, "LINE",
      "one template line (repeatable)"},
     {"--templates", &CliOptions::templateFiles, kWithTemplates, "FILE",
      "template lines from a file, one per line (repeatable)"},
     {"--kind", &CliOptions::kind, kWithTemplates, "KIND",
-     "relative (paths as text, the default) or full (existing folder trees)"},
+     "relative (paths as text, the default) or full (existing folder trees); the create "
+     "commands also take nothing (the default without templates)"},
     {"--attach", &CliOptions::attach, kWithTemplates, "WHAT",
-     "full-path templates: main-with-files (the default), main-without-files, "
-     "sub-with-files, sub-without-files"},
+     "--kind full: main-with-files (the default), main-without-files, sub-with-files, "
+     "sub-without-files"},
     {"--option", &CliOptions::option, kWithTemplates, "WHICH",
-     "relative templates: whole (the default), without-first or replace-first"},
-    {"--pattern", &CliOptions::patterns, kCopy | kDelete | kCreate, "PATTERNS",
-     "file selection, as typed in its dialog (repeatable)"},
+     "--kind relative: whole (the default), without-first or replace-first"},
+    {"--pattern", &CliOptions::patterns, kCopy | kDelete, "PATTERNS",
+     "file selection, as typed in its dialog (repeatable; copy: an --attach mode with files; "
+     "delete: the two file modes)"},
     {"--mode", &CliOptions::mode, kDelete, "MODE",
      "subfolders (default), complete, files-in-tree or files-in-main-folder"},
     {"--read-only", &CliOptions::readOnly, kDelete, nullptr,
-     "also delete read-only folders and files"},
+     "also remove read-only folders (modes subfolders and complete)"},
     {"--prefix", &CliOptions::prefix, kRename | kCreate, "TEXT", "text before the name"},
     {"--suffix", &CliOptions::suffix, kRename | kCreate, "TEXT", "text after the name"},
     {"--first-delimiter", &CliOptions::firstDelimiter, kRename, "TEXT", "between prefix and name"},
@@ -73,22 +79,23 @@ const std::array<OptionEntry, 29> kOptions = {{
      "between name and suffix"},
     {"--new-name", &CliOptions::newName, kRename, "NAME",
      "replace the last folder name instead of adding a prefix and suffix"},
-    {"--hyphen", &CliOptions::hyphen, kNames | kNumbers, nullptr,
-     "a hyphen between prefix, name and suffix"},
+    {"--hyphen", &CliOptions::hyphen, kCreate, nullptr, "a hyphen between prefix, name and suffix"},
     {"--destination", &CliOptions::destination, kNames | kNumbers, "FOLDER",
-     "the folder the new folders go into"},
-    {"--start", &CliOptions::start, kNumbers, "N", "first number"},
-    {"--end", &CliOptions::end, kNumbers, "N", "last number"},
+     "the existing folder the new folders go into"},
+    {"--start", &CliOptions::start, kNumbers, "N", "first number (1 to 2147483647)"},
+    {"--end", &CliOptions::end, kNumbers, "N", "last number (from --start to 2147483647)"},
     {"--pad", &CliOptions::pad, kNumbers, nullptr,
      "zeros in front of every number, to the width of the end number"},
     {"--numbers-in-levels", &CliOptions::numbersInLevels, kNumbers, nullptr,
-     "relative templates: the number also on every template level"},
+     "--kind relative: the number also on every template level"},
     {"--journal", &CliOptions::journal, kCopy | kCreate | kRename | kUndo, "FILE",
-     "write what the run made to FILE, so that undo can take it back (undo: read it)"},
-    {"--log", &CliOptions::log, kAll, "FILE",
-     "write every category list as CSV rows (category, path)"},
+     "write what the run made to FILE, so that undo can take it back (undo: read it, and keep "
+     "in it what could not be taken back)"},
+    {"--log", &CliOptions::log, kAll, "FILE", "write every outcome as a CSV row (category, path)"},
+    {"--quiet", &CliOptions::quiet, kAll, nullptr,
+     "print only the counters: no messages, no failed items, no progress"},
     {"--help", &CliOptions::help, kAll, nullptr, "this text"},
-}};
+};
 
 struct CommandEntry {
     CliCommand command;
@@ -163,8 +170,18 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
         }
         if (name == "-h") name = "--help";
         const OptionEntry* entry = OptionNamed(name);
-        if (!entry || !(entry->commands & bit)) {
+        if (!entry) {
             parse.error = "unknown option \"" + name + "\" for " + first;
+            return parse;
+        }
+        if (!(entry->commands & bit)) {
+            parse.error = "option " + name + " is not used by " + first + " (see 'arbovane-cli " +
+                          first + " --help')";
+            return parse;
+        }
+        const bool repeatable = std::holds_alternative<Values>(entry->target);
+        if (!options.given.insert(entry->name).second && !repeatable) {
+            parse.error = "option " + name + " is given twice";
             return parse;
         }
         if (!entry->argument) {
@@ -184,7 +201,7 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
             parse.error = "option " + name + " needs a value (" + entry->argument + ")";
             return parse;
         }
-        if (std::holds_alternative<Values>(entry->target)) {
+        if (repeatable) {
             (options.*std::get<Values>(entry->target)).push_back(value);
         } else {
             options.*std::get<Value>(entry->target) = value;
@@ -192,6 +209,42 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
     }
     return parse;
 }
+
+namespace {
+
+const char* const kExitStatuses =
+    "\nExit status:\n"
+    "  0  every item reached the outcome asked for\n"
+    "  1  an item did not: it was not there, its destination was there already, or it failed;\n"
+    "     or an undo left something, which its journal keeps for the next undo\n"
+    "  2  bad input or usage: a message names the option and the value; nothing changed\n";
+
+// The help text of an option from column 28, cut between words before column 100.
+std::string Wrapped(std::string head, const std::string& help) {
+    constexpr std::size_t kIndent = 28, kWidth = 100;
+    head.resize(std::max<std::size_t>(head.size() + 1, kIndent), ' ');
+    std::string text = head;
+    std::size_t column = text.size();
+    bool first = true;
+    for (std::size_t start = 0; start < help.size();) {
+        const std::size_t end = std::min(help.find(' ', start), help.size());
+        const std::string word = help.substr(start, end - start);
+        if (!first && column + 1 + word.size() > kWidth) {
+            text += "\n" + std::string(kIndent, ' ');
+            column = kIndent;
+        } else if (!first) {
+            text += ' ';
+            ++column;
+        }
+        text += word;
+        column += word.size();
+        first = false;
+        start = end + 1;
+    }
+    return text + "\n";
+}
+
+}  // namespace
 
 std::string CliUsage(std::optional<CliCommand> command) {
     std::string text;
@@ -202,11 +255,8 @@ std::string CliUsage(std::optional<CliCommand> command) {
         for (const CommandEntry& entry : kCommands)
             text += "  " + std::string(entry.name) +
                     std::string(16 - std::string(entry.name).size(), ' ') + entry.summary + "\n";
-        text +=
-            "\n'arbovane-cli COMMAND --help' lists the options of a command.\n"
-            "Exit status: 0 every item reached its expected outcome, 1 some did not (not exist,\n"
-            "other reasons), 2 bad input or usage (nothing changed).\n";
-        return text;
+        text += "\n'arbovane-cli COMMAND --help' lists the options of a command.\n";
+        return text + kExitStatuses;
     }
     const unsigned bit = Bit(*command);
     text = "Usage: arbovane-cli " + std::string(CliCommandName(*command)) + " [OPTIONS]\n";
@@ -220,10 +270,22 @@ std::string CliUsage(std::optional<CliCommand> command) {
         if (!(entry.commands & bit)) continue;
         std::string head = std::string("  ") + entry.name;
         if (entry.argument) head += std::string(" ") + entry.argument;
-        head.resize(std::max<std::size_t>(head.size() + 1, 28), ' ');
-        text += head + entry.help + "\n";
+        text += Wrapped(head, entry.help);
     }
-    return text;
+    return text + kExitStatuses;
+}
+
+std::vector<std::string> CliOptionNames(std::optional<CliCommand> command) {
+    std::vector<std::string> names;
+    for (const OptionEntry& entry : kOptions)
+        if (!command || (entry.commands & Bit(*command))) names.push_back(entry.name);
+    return names;
+}
+
+std::vector<std::string> CliCommandNames() {
+    std::vector<std::string> names;
+    for (const CommandEntry& entry : kCommands) names.push_back(entry.name);
+    return names;
 }
 
 }  // namespace arbovane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -16,13 +17,15 @@ struct CliOptions {
     bool version = false;
     bool simulate = false;
     bool yes = false;
+    bool quiet = false;
     // Include lines: typed, and read from list files (one per line, or CSV through the import
     // rules when csv is set).
     std::vector<std::string> lines;
     std::vector<std::string> listFiles;
     bool csv = false;
     std::string separator = ",";
-    std::string column;  // empty: every field; else the field number, from 1
+    std::string column;       // empty: every field; else the field number, from 1
+    bool keepQuotes = false;  // list files: quotation marks around a line stay
     // Templates: typed, and read from files of one line each.
     std::vector<std::string> templates;
     std::vector<std::string> templateFiles;
@@ -45,6 +48,10 @@ struct CliOptions {
     bool numbersInLevels = false;
     std::string journal;
     std::string log;
+    // Every option the command line gave, by its long name.
+    std::set<std::string> given;
+
+    bool Given(const char* name) const { return given.count(name) != 0; }
 };
 
 struct CliParse {
@@ -60,5 +67,9 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments);
 
 // --help of the program (no command) or of one subcommand.
 std::string CliUsage(std::optional<CliCommand> command);
+
+// The options a subcommand takes (every option without one), as the parser knows them.
+std::vector<std::string> CliOptionNames(std::optional<CliCommand> command = std::nullopt);
+std::vector<std::string> CliCommandNames();
 
 }  // namespace arbovane

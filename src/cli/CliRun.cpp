@@ -3,119 +3,41 @@
 #include <algorithm>
 #include <chrono>
 #include <ostream>
-#include <regex>
 
 #include "cli/CliArguments.h"
-#include "cli/CliJournal.h"
-#include "core/acquire/ImportClass.h"
-#include "core/acquire/ListExport.h"
+#include "cli/CliInputs.h"
+#include "cli/CliMessenger.h"
+#include "core/app/ProgramSettings.h"
 #include "core/ops/copy/CopyRun.h"
 #include "core/ops/copy/CopyTotals.h"
 #include "core/ops/create/CreateRun.h"
 #include "core/ops/delete/DeleteRun.h"
 #include "core/ops/rename/FolderRename.h"
-#include "core/paths/Arbsplit.h"
-#include "core/templates/FileSelection.h"
+#include "core/run/JournalKeeper.h"
+#include "core/run/RunControl.h"
 #include "core/undo/FolderFileUndoRun.h"
+#include "core/undo/JournalFile.h"
 #include "core/undo/RenameUndo.h"
 #include "core/visuallog/VisualLog.h"
 #include "core/visuallog/VisualLogView.h"
 #include "platform/FileSystem.h"
-#include "platform/Messenger.h"
-#include "platform/Text.h"
 
 namespace arbovane {
 
 namespace {
 
-// Bad input or usage found before anything changed; RunCli turns it into status 2.
-struct BadInput {
-    std::string message;
-};
-
-template <typename Value>
-struct Named {
-    const char* name;
-    Value value;
-};
-
-template <typename Value, std::size_t N>
-Value Lookup(const Named<Value> (&table)[N], const std::string& given, const char* option,
-             Value fallback) {
-    if (given.empty()) return fallback;
-    std::string names;
-    for (const auto& entry : table) {
-        if (given == entry.name) return entry.value;
-        names += std::string(names.empty() ? "" : ", ") + entry.name;
-    }
-    throw BadInput{std::string(option) + " must be one of " + names + ", not \"" + given + "\""};
-}
-
-const Named<DeleteTabMode> kDeleteModes[] = {
-    {"subfolders", DeleteTabMode::SubfoldersOnly},
-    {"complete", DeleteTabMode::Complete},
-    {"files-in-tree", DeleteTabMode::FilesInTree},
-    {"files-in-main-folder", DeleteTabMode::FilesInMainFolder},
-};
-const Named<TemplateKind> kKinds[] = {{"full", TemplateKind::FullPath},
-                                      {"relative", TemplateKind::Relative}};
-const Named<TemplateKind> kCreateKinds[] = {{"nothing", TemplateKind::Nothing},
-                                            {"full", TemplateKind::FullPath},
-                                            {"relative", TemplateKind::Relative}};
-const Named<AttachMode> kAttachModes[] = {
-    {"main-with-files", AttachMode::MainFolderWithFiles},
-    {"main-without-files", AttachMode::MainFolderWithoutFiles},
-    {"sub-with-files", AttachMode::SubFoldersOnlyWithFiles},
-    {"sub-without-files", AttachMode::SubFoldersOnlyWithoutFiles},
-};
-const Named<TemplateOption> kTemplateOptions[] = {{"whole", TemplateOption::ReplaceNo},
-                                                  {"without-first", TemplateOption::ReplaceFirst},
-                                                  {"replace-first", TemplateOption::ReplaceAll}};
-
-// Every box the engine would show, on standard error with its number; a question is answered
-// as the command allows, never asked.
-class CliMessenger : public Messenger {
+// Tells the messenger when the items begin, and shows done of to-do on a terminal, a few times
+// a second.
+class CliLogView : public VisualLogView {
 public:
-    CliMessenger(std::ostream& err, bool answerYes) : err_(err), answerYes_(answerYes) {}
-
-    int Show(const std::string& text, const std::string& title, int flags, MessageOwner) override {
-        static const std::regex number(R"(no:\s*([0-9]+))");
-        static const std::regex blanks(R"(\s+)");
-        std::smatch found;
-        const std::string id = std::regex_search(title, found, number) ? found[1].str() : "----";
-        std::string heading = std::regex_replace(title, blanks, " ");
-        heading.erase(0, heading.find_first_not_of(' '));
-        err_ << "arbovane-cli: message " << id << " (" << heading << ")\n";
-        std::string body = text;
-        while (!body.empty() && (body.back() == '\n' || body.back() == ' ')) body.pop_back();
-        for (std::size_t start = 0; start <= body.size();) {
-            const std::size_t end = std::min(body.find('\n', start), body.size());
-            err_ << "  " << body.substr(start, end - start) << "\n";
-            start = end + 1;
-        }
-        if (flags == kMsgError) ++errors_;
-        if (flags != kMsgQuestion) return kAnswerOk;
-        err_ << "  -> answered " << (answerYes_ ? "Yes" : "No") << "\n";
-        return answerYes_ ? kAnswerYes : kAnswerNo;
-    }
-
-    int Errors() const { return errors_; }
-
-private:
-    std::ostream& err_;
-    bool answerYes_;
-    int errors_ = 0;
-};
-
-// Done of to-do on a terminal, a few times a second.
-class CliProgress : public VisualLogView {
-public:
-    CliProgress(std::ostream& err, const VisualLog& log) : err_(err), log_(log) {}
-    ~CliProgress() override {
+    CliLogView(CliMessenger& messenger, std::ostream& err, const VisualLog& log, bool progress)
+        : messenger_(messenger), err_(err), log_(log), progress_(progress) {}
+    ~CliLogView() override {
         if (shown_) err_ << "\n";
     }
 
     void Repaint() override {
+        if (!progress_) return;
         const auto now = std::chrono::steady_clock::now();
         if (shown_ && now - last_ < std::chrono::milliseconds(250)) return;
         last_ = now;
@@ -131,323 +53,26 @@ public:
         err_ << " done" << std::flush;
         shown_ = true;
     }
-    void MarkerChanged() override {}
+    void MarkerChanged() override { messenger_.RunBegan(); }
     void CategoriesAboutToBeCleared() override {}
     void CategoriesCleared() override {}
     void EntriesPending() override {}
     void ShowWindow() override {}
 
 private:
+    CliMessenger& messenger_;
     std::ostream& err_;
     const VisualLog& log_;
+    bool progress_;
     bool shown_ = false;
     std::chrono::steady_clock::time_point last_;
 };
 
-// "lstStat07FoldersNotExists" -> "FoldersNotExists".
-std::string CategoryName(const VisualLogCategoryLayout& layout) {
-    const std::string& name = layout.listName;
-    std::size_t start = name.rfind("lstStat", 0) == 0 ? 7 : 0;
-    while (start < name.size() && name[start] >= '0' && name[start] <= '9') ++start;
-    return name.substr(start);
-}
-
-bool IsFailureCategory(const std::string& name) {
-    return name.find("NotExist") != std::string::npos || name.find("Other") != std::string::npos ||
-           name.find("FailedUndo") != std::string::npos;
-}
-
-class Command {
-public:
-    Command(const CliOptions& options, CliPorts& ports)
-        : options_(options),
-          ports_(ports),
-          messenger_(ports.err, options.yes || options.simulate || !ChangesNeedYes()) {}
-
-    int Run();
-
-private:
-    bool ChangesNeedYes() const {
-        const CliCommand command = *options_.command;
-        return command == CliCommand::Delete || command == CliCommand::Rename ||
-               command == CliCommand::Undo;
-    }
-    std::string PortPath(const std::string& path, const char* what) const;
-    std::vector<std::string> ReadList(const std::string& file, bool csv) const;
-    std::vector<std::string> IncludeLines() const;
-    std::vector<std::string> Templates(TemplateKind kind) const;
-    std::vector<std::string> Patterns() const;
-    void WriteJournal(const CliJournal& journal) const;
-
-    // Each returns false when the engine stopped before its first item.
-    bool Copy(VisualLog& log);
-    bool Delete(VisualLog& log);
-    bool Rename(VisualLog& log);
-    bool Create(VisualLog& log, CreateTab tab, UndoTab undoTab);
-    void Undo(CliJournal journal, VisualLog& log);
-
-    int Report(const VisualLog& log) const;
-
-    const CliOptions& options_;
-    CliPorts& ports_;
-    CliMessenger messenger_;
-    bool leftByUndo_ = false;
-};
-
-// A line as the user's shell would name a folder: absolute ("/srv/x") or relative to the current
-// directory ("clients/acme"). A line with a backslash is Windows text and left to the path check,
-// which refuses it when it is not a full path.
-bool IsHostLine(const std::string& line) {
-    if (line.empty() || line.find('\\') != std::string::npos) return false;
-    return !(line.size() >= 2 && line[1] == ':');
-}
-
-std::string Command::PortPath(const std::string& path, const char* what) const {
-    if (path.empty()) throw BadInput{std::string(what) + " is empty"};
-    // Already in the port's form: a drive or a share.
-    const bool windows = (path.size() >= 2 && path[1] == ':') || path.starts_with("\\\\");
-    if (windows || !ports_.toPortPath) return path;
-    const std::optional<std::string> mapped = ports_.toPortPath(path);
-    if (!mapped)
-        throw BadInput{std::string(what) + " \"" + path + "\" lies on no drive of the drive table"};
-    return *mapped;
-}
-
-std::vector<std::string> Command::ReadList(const std::string& file, bool csv) const {
-    int mode = ImportClass::kLines;
-    long long column = 1;
-    if (csv) {
-        mode = options_.column.empty() ? ImportClass::kAllFields : ImportClass::kColumn;
-        if (!options_.column.empty() && (!ColumnNumberFrom(options_.column, column) || column < 1))
-            throw BadInput{"--column needs a whole number from 1, not \"" + options_.column + "\""};
-    }
-    ImportClass import(ports_.fs, PortPath(file, "the list file"), mode, options_.separator, "\"",
-                       csv);
-    import.SetColumn(column);
-    if (!import.Run()) throw BadInput{"the list file \"" + file + "\" cannot be read"};
-    return import.Result();
-}
-
-std::vector<std::string> Command::IncludeLines() const {
-    std::vector<std::string> lines = options_.lines;
-    for (const std::string& file : options_.listFiles) {
-        std::vector<std::string> read = ReadList(file, options_.csv);
-        lines.insert(lines.end(), read.begin(), read.end());
-    }
-    for (std::string& line : lines)
-        if (IsHostLine(line)) line = PortPath(line, "the include line");
-    if (lines.empty()) throw BadInput{"no include lines: give --line or --list"};
-    std::string report;
-    if (CheckFullPaths(report, lines))
-        throw BadInput{"the include lines are not valid:\n" + report};
-    // The list keeps every folder once, as the tab's list does.
-    return UniqueLines(ports_.text, std::move(lines));
-}
-
-std::vector<std::string> Command::Templates(TemplateKind kind) const {
-    std::vector<std::string> lines = options_.templates;
-    for (const std::string& file : options_.templateFiles) {
-        std::vector<std::string> read = ReadList(file, false);
-        lines.insert(lines.end(), read.begin(), read.end());
-    }
-    if (kind == TemplateKind::FullPath)
-        for (std::string& line : lines)
-            if (IsHostLine(line)) line = PortPath(line, "the template");
-    std::string report;
-    const bool bad = kind == TemplateKind::FullPath ? CheckFullPaths(report, lines)
-                                                    : CheckRelativePaths(report, lines);
-    if (bad) throw BadInput{"the templates are not valid:\n" + report};
-    return UniqueLines(ports_.text, std::move(lines));
-}
-
-std::vector<std::string> Command::Patterns() const {
-    std::vector<std::string> patterns;
-    for (const std::string& entry : options_.patterns) {
-        std::vector<std::string> tokens;
-        FileSelectionMessage failure;
-        if (!TokeniseSelection(entry, tokens, failure))
-            throw BadInput{"--pattern \"" + entry + "\": " + failure.text};
-        if (const auto message = FolderPartMessage(tokens))
-            throw BadInput{"--pattern \"" + entry + "\": " + message->text};
-        for (std::string& token : DropEmptyAndRepeatedTokens(tokens))
-            if (std::find(patterns.begin(), patterns.end(), token) == patterns.end())
-                patterns.push_back(std::move(token));
-    }
-    return patterns;
-}
-
-void Command::WriteJournal(const CliJournal& journal) const {
-    if (options_.journal.empty() || options_.simulate) return;
-    if (!ports_.fs.WriteWholeFile(PortPath(options_.journal, "the journal file"),
-                                  JournalFileText(journal))) {
-        ports_.err << "arbovane-cli: the journal file \"" << options_.journal
-                   << "\" cannot be written; this run cannot be undone from it\n";
-    }
-}
-
 const std::function<void()> kNothing = [] {};
 
-bool Command::Copy(VisualLog& log) {
-    CopyTabOptions copy;
-    copy.kind = Lookup(kKinds, options_.kind, "--kind", TemplateKind::Relative);
-    copy.mode =
-        copy.kind == TemplateKind::FullPath
-            ? Lookup(kAttachModes, options_.attach, "--attach", AttachMode::MainFolderWithFiles)
-            : AttachMode::None;
-    copy.option = Lookup(kTemplateOptions, options_.option, "--option", TemplateOption::ReplaceNo);
-    copy.includeLines = IncludeLines();
-    copy.templates = Templates(copy.kind);
-    if (copy.templates.empty()) throw BadInput{"no templates: give --template or --templates"};
-    copy.patterns = Patterns();
-    if (copy.patterns.empty()) copy.patterns = {"*.*"};
-    copy.showVisualLog = false;
-    CopyTotals totals;
-    const CopyRunPorts ports{ports_.fs, ports_.text, messenger_, log};
-    const CopyRunHooks hooks{kNothing, kNothing, kNothing, kNothing};
-    if (options_.simulate) return RunCopySimulation(ports, totals, copy, hooks);
-    CliJournal journal;
-    journal.tab = UndoTab::Copy;
-    const bool ran = RunCopyFolders(ports, totals, journal.folders, copy, hooks);
-    if (ran) WriteJournal(journal);
-    return ran;
-}
-
-bool Command::Delete(VisualLog& log) {
-    DeleteTabOptions remove;
-    remove.mode = Lookup(kDeleteModes, options_.mode, "--mode", DeleteTabMode::SubfoldersOnly);
-    remove.includeLines = IncludeLines();
-    remove.patterns = Patterns();
-    remove.readOnlyFolders = options_.readOnly;
-    remove.showVisualLog = false;
-    const DeleteRunPorts ports{ports_.fs, ports_.text, messenger_, log, nullptr};
-    const DeleteTabLock lock{kNothing, kNothing};
-    if (options_.simulate) {
-        RunDeleteSimulation(ports, remove, lock);
-        return true;
-    }
-    return RunDeleteFolders(ports, remove, lock);
-}
-
-bool Command::Rename(VisualLog& log) {
-    RenameFields fields;
-    fields.method =
-        options_.newName.empty() ? RenameMethod::AddPrefixSuffix : RenameMethod::ReplaceLastName;
-    fields.prefix = options_.prefix;
-    fields.suffix = options_.suffix;
-    fields.firstDelimiter = options_.firstDelimiter;
-    fields.secondDelimiter = options_.secondDelimiter;
-    fields.newName = options_.newName;
-    if (fields.method == RenameMethod::AddPrefixSuffix && options_.prefix.empty() &&
-        options_.suffix.empty())
-        throw BadInput{"rename needs --prefix, --suffix or --new-name"};
-    const std::vector<std::string> lines = IncludeLines();
-    // The tab's own refresh sets its to-do counter before any run.
-    RefreshRenameCounters(log, lines.size());
-    RenameTabRun run(ports_.fs, messenger_, log, kNothing, kNothing);
-    if (options_.simulate) {
-        run.Simulate(lines, fields, false);
-        return true;
-    }
-    CliJournal journal;
-    journal.kind = CliJournal::Kind::Rename;
-    run.Rename(lines, fields, false, journal.renames);
-    WriteJournal(journal);
-    return true;
-}
-
-bool Command::Create(VisualLog& log, CreateTab tab, UndoTab undoTab) {
-    CreateTabOptions create;
-    create.tab = tab;
-    const bool templates = !options_.templates.empty() || !options_.templateFiles.empty();
-    create.kind = Lookup(kCreateKinds, options_.kind, "--kind",
-                         templates ? TemplateKind::Relative : TemplateKind::Nothing);
-    if (create.kind != TemplateKind::Nothing) {
-        create.templates = Templates(create.kind);
-        if (create.templates.empty())
-            throw BadInput{"no templates: give --template or --templates"};
-    } else if (templates) {
-        throw BadInput{"--kind nothing attaches no templates; leave out --template"};
-    }
-    create.mode =
-        create.kind == TemplateKind::FullPath
-            ? Lookup(kAttachModes, options_.attach, "--attach", AttachMode::MainFolderWithFiles)
-            : AttachMode::None;
-    create.option =
-        Lookup(kTemplateOptions, options_.option, "--option", TemplateOption::ReplaceNo);
-    if (tab == CreateTab::FolderList) {
-        create.includeLines = IncludeLines();
-    } else {
-        if (options_.destination.empty()) throw BadInput{"give the --destination folder"};
-        create.destination = PortPath(options_.destination, "the destination");
-    }
-    if (tab == CreateTab::StringList) {
-        create.includeLines = options_.lines;
-        for (const std::string& file : options_.listFiles) {
-            std::vector<std::string> read = ReadList(file, options_.csv);
-            create.includeLines.insert(create.includeLines.end(), read.begin(), read.end());
-        }
-        if (create.includeLines.empty()) throw BadInput{"no names: give --line or --list"};
-        create.includeLines = UniqueLines(ports_.text, std::move(create.includeLines));
-    }
-    if (tab == CreateTab::Numbers) {
-        if (options_.start.empty() || options_.end.empty())
-            throw BadInput{"create-numbers needs --start and --end"};
-        create.startText = options_.start;
-        create.endText = options_.end;
-        create.padded = options_.pad;
-        create.numbersInLevels = options_.numbersInLevels;
-    }
-    create.prefix = options_.prefix;
-    create.suffix = options_.suffix;
-    create.hyphen = options_.hyphen;
-    create.showVisualLog = false;
-    create.showExplorer = false;
-    CopyTotals totals;
-    const CreateRunPorts ports{ports_.fs, ports_.text, messenger_, log};
-    CreateRunHooks hooks{kNothing, kNothing, kNothing, kNothing, [](const std::string&) {},
-                         kNothing};
-    // The tab's refresh sets the to-create counters before any run.
-    UpdateToCreate(ports, totals, create, CreateWithFiles(create), true);
-    if (options_.simulate) return RunCreateSimulation(ports, totals, create, hooks);
-    CliJournal journal;
-    journal.tab = undoTab;
-    const bool ran = RunCreateFolders(ports, totals, journal.folders, create, hooks);
-    if (ran) WriteJournal(journal);
-    return ran;
-}
-
-void Command::Undo(CliJournal journal, VisualLog& log) {
-    if (journal.kind == CliJournal::Kind::Rename)
-        RenameUndo(ports_.fs, messenger_, log).Run(journal.renames);
-    else
-        RunFolderFileUndo(journal.tab, journal.folders, log, ports_.fs, ports_.text, messenger_);
-    const UndoJournal& left = journal.folders;
-    leftByUndo_ = !journal.renames.FailedUndoPairs.empty() || !left.FailedUndoFolders.empty() ||
-                  !left.FailedUndoFiles.empty();
-    // What could not be taken back stays for the next undo.
-    if (!ports_.fs.WriteWholeFile(PortPath(options_.journal, "the journal file"),
-                                  JournalFileText(journal)))
-        ports_.err << "arbovane-cli: the journal file \"" << options_.journal
-                   << "\" cannot be written\n";
-}
-
-int Command::Report(const VisualLog& log) const {
-    ports_.out << CliCounterLines(log);
-    bool failed = messenger_.Errors() > 0 || leftByUndo_;
-    const VisualLogLayout& layout = log.Layout();
-    for (std::size_t i = 0; i < layout.counters.size(); ++i)
-        if (!layout.counters[i].toDo && log.CounterAt(i) > 0 &&
-            IsFailureCategory(layout.counters[i].name))
-            failed = true;
-    for (std::size_t i = 0; i < layout.categories.size(); ++i)
-        if (!log.LinesAt(i).empty() && IsFailureCategory(CategoryName(layout.categories[i])))
-            failed = true;
-    if (!options_.log.empty() &&
-        !ports_.fs.WriteWholeFile(PortPath(options_.log, "the log file"), CliCategoryRows(log))) {
-        ports_.err << "arbovane-cli: the log file \"" << options_.log << "\" cannot be written\n";
-        failed = true;
-    }
-    return failed ? kCliSomeFailed : kCliAllDone;
+bool ChangesNeedYes(CliCommand command) {
+    return command == CliCommand::Delete || command == CliCommand::Rename ||
+           command == CliCommand::Undo;
 }
 
 VisualLogTab TabOf(CliCommand command) {
@@ -469,31 +94,341 @@ VisualLogTab TabOf(CliCommand command) {
     return VisualLogTab::Vol03;
 }
 
+// A copy or creation journal that still names something, which an undo did not take.
+bool HoldsSomething(const RunJournal& journal) {
+    const UndoJournal& folders = journal.folders;
+    return !journal.renames.RenamedPairs.empty() || !journal.renames.FailedUndoPairs.empty() ||
+           !folders.CreatedMainFolders.empty() || !folders.CreatedStructureFolders.empty() ||
+           !folders.CopiedFiles.empty() || !folders.FailedUndoFolders.empty() ||
+           !folders.FailedUndoFiles.empty();
+}
+
+// A signal's request to end, asked between two entries of the run.
+class CliRunControl : public RunControl {
+public:
+    explicit CliRunControl(const std::function<bool()>& stop) : stop_(stop) {}
+    bool StopRequested() override { return stop_ && stop_(); }
+
+private:
+    const std::function<bool()>& stop_;
+};
+
+RunJournal FolderIdentity(UndoTab tab) {
+    RunJournal identity;
+    identity.tab = tab;
+    return identity;
+}
+
+RunJournal RenameIdentity() {
+    RunJournal identity;
+    identity.kind = RunJournal::Kind::Rename;
+    return identity;
+}
+
+class Command {
+public:
+    Command(const CliOptions& options, CliPorts& ports)
+        : options_(options),
+          ports_(ports),
+          inputs_(options, ports),
+          keeper_(ports.fs, kProgramTitle),
+          control_(ports.stopRequested),
+          messenger_(ports.err,
+                     options.yes || options.simulate || !ChangesNeedYes(*options.command),
+                     options.quiet) {}
+
+    int Run();
+
+private:
+    // Each returns false when the engine stopped before its first item.
+    bool Copy(VisualLog& log);
+    bool Delete(VisualLog& log);
+    bool Rename(VisualLog& log);
+    bool Create(VisualLog& log, CreateTab tab, UndoTab undoTab);
+    int Undo();
+
+    // The outputs the run will write, refused before it while nothing has changed.
+    void CheckOutputs(bool journal) const;
+    // The file system a real run changes the disk through: with --journal, each change is
+    // written to the journal file ahead of it.
+    FileSystem& RunFileSystem(const RunJournal& identity);
+    void EndJournal(const RunJournal& journal);
+    int Report(const CliOutcomes& outcomes);
+
+    const CliOptions& options_;
+    CliPorts& ports_;
+    CliInputs inputs_;
+    CliMessenger messenger_;
+    JournalKeeper keeper_;
+    CliRunControl control_;
+    bool failed_ = false;
+};
+
+void Command::CheckOutputs(bool journal) const {
+    if (journal && !options_.journal.empty() && !options_.simulate)
+        inputs_.CheckWritable("--journal", options_.journal);
+    if (!options_.log.empty()) inputs_.CheckWritable("--log", options_.log);
+}
+
+FileSystem& Command::RunFileSystem(const RunJournal& identity) {
+    if (options_.journal.empty() || options_.simulate) return ports_.fs;
+    keeper_.SetPath(inputs_.PortPath(options_.journal, "--journal"));
+    return keeper_.RunFileSystem(identity);
+}
+
+void Command::EndJournal(const RunJournal& journal) {
+    if (options_.journal.empty() || options_.simulate) return;
+    if (!keeper_.EndRun(journal)) {
+        ports_.err << "arbovane-cli: the journal file \"" << options_.journal
+                   << "\" cannot be written; this run cannot be undone from it\n";
+        failed_ = true;
+    }
+}
+
+bool Command::Copy(VisualLog& log) {
+    CopyTabOptions copy;
+    copy.kind = inputs_.Kind(false);
+    copy.mode = inputs_.Attach(copy.kind);
+    copy.option = inputs_.Option(copy.kind);
+    const bool withFiles = copy.kind == TemplateKind::FullPath && WithFiles(copy.mode);
+    inputs_.RefuseUnless(withFiles, "--pattern", "--kind full and an --attach mode with files");
+    copy.includeLines = inputs_.IncludeLines();
+    copy.templates = inputs_.Templates(copy.kind, copy.option);
+    copy.patterns = inputs_.Patterns();
+    if (copy.patterns.empty()) copy.patterns = {"*.*"};
+    copy.showVisualLog = false;
+    CheckOutputs(true);
+    CopyTotals totals;
+    const CopyRunPorts ports{
+        options_.simulate ? ports_.fs : RunFileSystem(FolderIdentity(UndoTab::Copy)), ports_.text,
+        messenger_, log};
+    // The tab's refresh sets the to-do counters before any run; a run with files sets them
+    // itself, and shows a free-space message once.
+    if (!withFiles)
+        UpdateCopyTotals({ports_.fs, ports_.text, messenger_, log}, totals, copy.includeLines,
+                         {copy.templates, copy.kind, copy.mode, copy.patterns}, false);
+    const CopyRunHooks hooks{kNothing, kNothing, kNothing, kNothing};
+    if (options_.simulate) return RunCopySimulation(ports, totals, copy, hooks);
+    RunJournal journal = FolderIdentity(UndoTab::Copy);
+    const bool ran = RunCopyFolders(ports, totals, journal.folders, copy, hooks);
+    if (ran) EndJournal(journal);
+    return ran;
+}
+
+bool Command::Delete(VisualLog& log) {
+    DeleteTabOptions remove;
+    remove.mode = inputs_.DeleteMode();
+    inputs_.RefuseUnless(IsFileMode(remove.mode), "--pattern",
+                         "--mode files-in-tree or files-in-main-folder");
+    inputs_.RefuseUnless(!IsFileMode(remove.mode), "--read-only", "--mode subfolders or complete");
+    remove.includeLines = inputs_.IncludeLines();
+    remove.patterns = inputs_.Patterns();
+    remove.readOnlyFolders = options_.readOnly;
+    remove.showVisualLog = false;
+    CheckOutputs(false);
+    const DeleteRunPorts ports{ports_.fs, ports_.text, messenger_, log, nullptr};
+    const DeleteTabLock lock{kNothing, kNothing};
+    if (options_.simulate) {
+        RunDeleteSimulation(ports, remove, lock);
+        return true;
+    }
+    return RunDeleteFolders(ports, remove, lock);
+}
+
+bool Command::Rename(VisualLog& log) {
+    RenameFields fields;
+    const bool replace = options_.Given("--new-name");
+    fields.method = replace ? RenameMethod::ReplaceLastName : RenameMethod::AddPrefixSuffix;
+    for (const char* affix : {"--prefix", "--suffix", "--first-delimiter", "--second-delimiter"})
+        inputs_.RefuseUnless(!replace, affix, "the prefix and suffix method (without --new-name)");
+    const struct {
+        const char* option;
+        const std::string& text;
+        std::string& field;
+    } parts[] = {{"--prefix", options_.prefix, fields.prefix},
+                 {"--suffix", options_.suffix, fields.suffix},
+                 {"--first-delimiter", options_.firstDelimiter, fields.firstDelimiter},
+                 {"--second-delimiter", options_.secondDelimiter, fields.secondDelimiter},
+                 {"--new-name", options_.newName, fields.newName}};
+    for (const auto& part : parts) {
+        inputs_.CheckNamePart(part.option, part.text);
+        part.field = part.text;
+    }
+    if (replace) {
+        const std::string& name = options_.newName;
+        // Kept exactly as typed, so a name Windows would cut or read as a step is no name.
+        if (name.empty() || name == "." || name == ".." || name.back() == '.' || name.back() == ' ')
+            throw CliBadInput{"--new-name \"" + name + "\" is no folder name"};
+    } else if (std::all_of(std::begin(parts), std::end(parts) - 1, [](const auto& part) {
+                   return part.text.find_first_not_of(" \t") == std::string::npos;
+               })) {
+        // Each folder would keep its own name.
+        throw CliBadInput{"rename needs --prefix, --suffix, a delimiter or --new-name"};
+    }
+    const std::vector<std::string> lines = inputs_.IncludeLines();
+    CheckOutputs(true);
+    // The tab's own refresh sets its to-do counter before any run.
+    RefreshRenameCounters(log, lines.size());
+    if (options_.simulate) {
+        RenameTabRun(ports_.fs, messenger_, log, kNothing, kNothing).Simulate(lines, fields, false);
+        return true;
+    }
+    RunJournal journal = RenameIdentity();
+    RenameTabRun(RunFileSystem(journal), messenger_, log, kNothing, kNothing)
+        .Rename(lines, fields, false, journal.renames);
+    EndJournal(journal);
+    return true;
+}
+
+bool Command::Create(VisualLog& log, CreateTab tab, UndoTab undoTab) {
+    CreateTabOptions create;
+    create.tab = tab;
+    create.kind = inputs_.Kind(true);
+    const bool templates = !options_.templates.empty() || !options_.templateFiles.empty();
+    if (create.kind == TemplateKind::Nothing && templates)
+        throw CliBadInput{"--kind nothing attaches no templates; leave out --template"};
+    create.mode = inputs_.Attach(create.kind);
+    create.option = inputs_.Option(create.kind);
+    inputs_.RefuseUnless(create.kind == TemplateKind::Relative, "--numbers-in-levels",
+                         "--kind relative");
+    if (create.kind != TemplateKind::Nothing)
+        create.templates = inputs_.Templates(create.kind, create.option);
+    if (tab == CreateTab::FolderList) create.includeLines = inputs_.IncludeLines();
+    if (tab != CreateTab::FolderList) create.destination = inputs_.Destination();
+    if (tab == CreateTab::StringList) create.includeLines = inputs_.Names();
+    if (tab == CreateTab::Numbers) {
+        if (!options_.Given("--start") || !options_.Given("--end"))
+            throw CliBadInput{"create-numbers needs --start and --end"};
+        const long long start = inputs_.Number("--start", options_.start);
+        const long long end = inputs_.Number("--end", options_.end);
+        if (end < start)
+            throw CliBadInput{"--start " + options_.start + " is after --end " + options_.end};
+        create.startText = std::to_string(start);
+        create.endText = std::to_string(end);
+        create.padded = options_.pad;
+        create.numbersInLevels = options_.numbersInLevels;
+    }
+    inputs_.CheckNamePart("--prefix", options_.prefix);
+    inputs_.CheckNamePart("--suffix", options_.suffix);
+    create.prefix = options_.prefix;
+    create.suffix = options_.suffix;
+    create.hyphen = options_.hyphen;
+    create.showVisualLog = false;
+    create.showExplorer = false;
+    CheckOutputs(true);
+    CopyTotals totals;
+    const CreateRunPorts ports{
+        options_.simulate ? ports_.fs : RunFileSystem(FolderIdentity(undoTab)), ports_.text,
+        messenger_, log};
+    CreateRunHooks hooks{kNothing, kNothing, kNothing, kNothing, [](const std::string&) {},
+                         kNothing};
+    // The tab's refresh sets the to-create counters before any run; a run with files sets them
+    // itself, and shows a free-space message once.
+    if (!CreateWithFiles(create)) UpdateToCreate(ports, totals, create, false, true);
+    if (options_.simulate) return RunCreateSimulation(ports, totals, create, hooks);
+    RunJournal journal = FolderIdentity(undoTab);
+    const bool ran = RunCreateFolders(ports, totals, journal.folders, create, hooks);
+    if (ran) EndJournal(journal);
+    return ran;
+}
+
+int Command::Undo() {
+    if (options_.journal.empty()) throw CliBadInput{"undo needs --journal FILE"};
+    keeper_.SetPath(inputs_.PortPath(options_.journal, "--journal"));
+    std::optional<RunJournal> journal{RunJournal{}};
+    std::string error;
+    switch (keeper_.Load(*journal, error)) {
+        case JournalKeeper::LoadResult::Missing:
+            throw CliBadInput{"the journal file \"" + options_.journal + "\" cannot be read"};
+        case JournalKeeper::LoadResult::Damaged:
+            throw CliBadInput{"the journal file \"" + options_.journal + "\": " + error +
+                              "; nothing was changed"};
+        case JournalKeeper::LoadResult::Loaded:
+            break;
+    }
+    CheckOutputs(true);
+    const bool renames = journal->kind == RunJournal::Kind::Rename;
+    VisualLog log(renames ? VisualLogTab::Vol06 : LogTabOf(journal->tab));
+    log.SetRunControl(&control_);
+    // The file notes what the undo is about to do; it is written whole with what is left below.
+    const UndoHooks hooks{[&] { keeper_.BeginUndo(*journal); }, nullptr};
+    bool ran = false;
+    std::optional<CliListOutcomes> outcomes;
+    if (renames) {
+        RenameJournal& pairs = journal->renames;
+        const std::vector<_tagReplaceFoldersStruct> work =
+            pairs.RenamedPairs.empty() ? pairs.FailedUndoPairs : pairs.RenamedPairs;
+        const RenameUndoResult result =
+            RenameUndo(keeper_.UndoFileSystem(), messenger_, log).Run(pairs, hooks);
+        ran = result.ran;
+        if (ran) {
+            // A folder whose old name is taken again is left too; the next undo retries it.
+            pairs.FailedUndoPairs.clear();
+            for (const auto& pair : work)
+                for (const auto* left : {&result.oldNameTaken, &result.failed})
+                    if (std::find(left->begin(), left->end(), pair) != left->end()) {
+                        pairs.FailedUndoPairs.push_back(pair);
+                        break;
+                    }
+        }
+        outcomes.emplace(RenameUndoOutcomes(result));
+    } else {
+        const FolderFileUndoResult result =
+            RunFolderFileUndo(journal->tab, journal->folders, log, keeper_.UndoFileSystem(),
+                              ports_.text, messenger_, hooks);
+        ran = result.ran;
+        // A file gone already leaves nothing to take back; the next undo need not try it.
+        auto& files = journal->folders.FailedUndoFiles;
+        for (const std::string& gone : result.vanishedFiles) {
+            files.erase(std::remove(files.begin(), files.end(), gone), files.end());
+            journal->folders.CopiedFileStamps.erase(gone);
+        }
+        outcomes.emplace(FolderUndoOutcomes(result));
+    }
+    // What could not be taken back stays for the next undo; a journal no undo could take
+    // still names what is left.
+    if (ran && !keeper_.EndUndo(*journal)) {
+        ports_.err << "arbovane-cli: the journal file \"" << options_.journal
+                   << "\" cannot be written\n";
+        failed_ = true;
+    }
+    if (!ran && HoldsSomething(*journal)) failed_ = true;
+    return Report(*outcomes);
+}
+
+int Command::Report(const CliOutcomes& outcomes) {
+    ports_.out << CliCounterLines(outcomes);
+    bool failed = failed_ || messenger_.Errors() > 0 || messenger_.ItemBoxes() > 0 ||
+                  outcomes.AnyNotReached();
+    outcomes.Rows([&](const std::string& category, const std::string& line, bool reached) {
+        if (reached) return;
+        failed = true;
+        if (!options_.quiet) ports_.err << "arbovane-cli: " << category << ": " << line << "\n";
+    });
+    if (!options_.log.empty() && !ports_.fs.WriteWholeFile(inputs_.PortPath(options_.log, "--log"),
+                                                           CliCategoryRows(outcomes))) {
+        ports_.err << "arbovane-cli: the log file \"" << options_.log << "\" cannot be written\n";
+        failed = true;
+    }
+    return failed ? kCliSomeFailed : kCliAllDone;
+}
+
 int Command::Run() {
     const CliCommand command = *options_.command;
-    if (ChangesNeedYes() && !options_.yes && !options_.simulate)
-        throw BadInput{
+    if (ChangesNeedYes(command) && !options_.yes && !options_.simulate)
+        throw CliBadInput{
             std::string(CliCommandName(command)) + " changes the disk: add --yes to run it" +
             (command == CliCommand::Undo ? "" : ", or --simulate to see what it would do")};
-    if (command == CliCommand::Undo) {
-        if (options_.journal.empty()) throw BadInput{"undo needs --journal FILE"};
-        std::string bytes;
-        if (!ports_.fs.ReadWholeFile(PortPath(options_.journal, "the journal file"), bytes))
-            throw BadInput{"the journal file \"" + options_.journal + "\" cannot be read"};
-        std::string error;
-        const std::optional<CliJournal> journal = ParseJournalFile(bytes, error);
-        if (!journal) throw BadInput{"the journal file \"" + options_.journal + "\": " + error};
-        VisualLog log(journal->kind == CliJournal::Kind::Rename ? VisualLogTab::Vol06
-                                                                : LogTabOf(journal->tab));
-        Undo(*journal, log);
-        return Report(log);
-    }
+    inputs_.RefuseUnless(options_.csv, "--separator", "--csv");
+    inputs_.RefuseUnless(options_.csv, "--column", "--csv");
+    inputs_.RefuseUnless(!options_.listFiles.empty() || !options_.templateFiles.empty(),
+                         "--keep-quotes", "--list or --templates");
+    if (command == CliCommand::Undo) return Undo();
+
     VisualLog log(TabOf(command));
-    std::optional<CliProgress> progress;
-    if (ports_.errIsTerminal) {
-        progress.emplace(ports_.err, log);
-        log.AttachView(&*progress);
-    }
+    CliLogView view(messenger_, ports_.err, log, ports_.errIsTerminal && !options_.quiet);
+    log.AttachView(&view);
+    log.SetRunControl(&control_);
     bool ran = false;
     switch (command) {
         case CliCommand::Copy:
@@ -518,31 +453,18 @@ int Command::Run() {
             break;
     }
     log.AttachView(nullptr);
-    progress.reset();
+    log.SetRunControl(nullptr);
     if (!ran) return kCliBadInput;
-    return Report(log);
+    if (log.Stopped()) {
+        ports_.err << "arbovane-cli: stopped by a signal; what was done until then is listed"
+                   << (options_.journal.empty() || options_.simulate ? "" : " and journalled")
+                   << "\n";
+        failed_ = true;
+    }
+    return Report(CliLogOutcomes(log));
 }
 
 }  // namespace
-
-std::string CliCounterLines(const VisualLog& log) {
-    std::string lines;
-    const auto& counters = log.Layout().counters;
-    for (std::size_t i = 0; i < counters.size(); ++i)
-        if (counters[i].shown) lines += counters[i].name + ": " + log.CounterTextAt(i) + "\n";
-    return lines;
-}
-
-std::string CliCategoryRows(const VisualLog& log) {
-    std::string rows;
-    const auto& categories = log.Layout().categories;
-    for (std::size_t i = 0; i < categories.size(); ++i) {
-        const std::string name = CategoryName(categories[i]);
-        for (const std::string& line : log.LinesAt(i))
-            rows += "\"" + name + "\",\"" + line + "\"\r\n";
-    }
-    return rows;
-}
 
 int RunCli(const std::vector<std::string>& arguments, CliPorts& ports) {
     const CliParse parse = ParseCliArguments(arguments);
@@ -562,7 +484,7 @@ int RunCli(const std::vector<std::string>& arguments, CliPorts& ports) {
     }
     try {
         return Command(options, ports).Run();
-    } catch (const BadInput& bad) {
+    } catch (const CliBadInput& bad) {
         ports.err << "arbovane-cli: " << bad.message << "\n";
         return kCliBadInput;
     }

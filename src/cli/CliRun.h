@@ -6,16 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "cli/CliOutcomes.h"
+
 namespace arbovane {
 
 class FileSystem;
 class Text;
-class VisualLog;
 
 // Exit statuses of the command-line program.
 enum CliStatus : int {
-    kCliAllDone = 0,     // every item reached its expected outcome
-    kCliSomeFailed = 1,  // some ended as not existing or failed for other reasons
+    kCliAllDone = 0,     // every item reached the outcome asked for
+    kCliSomeFailed = 1,  // an item ended otherwise, or an undo left something
     kCliBadInput = 2,    // bad input or usage; nothing changed on disk
 };
 
@@ -29,12 +30,10 @@ struct CliPorts {
     // A path as the user's shell names it (a host path on Linux) to the port's form; empty when
     // it cannot be reached (no drive letter maps onto it).
     std::function<std::optional<std::string>(const std::string&)> toPortPath;
+    // Whether a signal asked the program to end: the run then stops between two entries and
+    // ends its journal.
+    std::function<bool()> stopRequested;
 };
-
-// The counters a run printed: one "name: value" line each, in the log's order.
-std::string CliCounterLines(const VisualLog& log);
-// The --log file: every line of every category as the row "category","path".
-std::string CliCategoryRows(const VisualLog& log);
 
 // The whole program after its name: parses, runs one command, reports, and returns the status.
 int RunCli(const std::vector<std::string>& arguments, CliPorts& ports);

@@ -1,5 +1,8 @@
 #include "core/run/RunMessages.h"
 
+#include "core/visuallog/VisualLog.h"
+#include "platform/Messenger.h"
+
 namespace arbovane {
 
 namespace {
@@ -65,6 +68,15 @@ OpMessage RunMessage(VisualLogTab tab, RunMessageId id, const std::string& detai
                     Title(tab, "Warning", "0614"), kMsgWarning};
     }
     return {};
+}
+
+bool ShowIfStopped(Messenger& messenger, const VisualLog& log) {
+    if (!log.Stopped()) return false;
+    const OpMessage message = RunMessage(log.Layout().tab, log.Mode() == VisualLogMode::Simulate
+                                                               ? RunMessageId::SimulationStopped
+                                                               : RunMessageId::Stopped);
+    messenger.Show(message.text, message.title, message.flags, message.owner);
+    return true;
 }
 
 }  // namespace arbovane

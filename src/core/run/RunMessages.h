@@ -7,6 +7,9 @@
 
 namespace arbovane {
 
+class Messenger;
+class VisualLog;
+
 // The boxes every operation shares about its run as a whole, titled with the tab's operation.
 enum class RunMessageId {
     Interrupted,        // 0610: an undo of a run that never ended
@@ -19,5 +22,8 @@ enum class RunMessageId {
 };
 
 OpMessage RunMessage(VisualLogTab tab, RunMessageId id, const std::string& detail = {});
+
+// In place of a run's end message: true, after saying so, when the user stopped the run.
+bool ShowIfStopped(Messenger& messenger, const VisualLog& log);
 
 }  // namespace arbovane

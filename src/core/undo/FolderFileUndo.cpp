@@ -139,14 +139,42 @@ void FolderFileUndo::DeleteFiles() {
             continue;
         }
         if (!MadeByRun(path)) continue;
-        if (BelowQueuedLink(path) || !Unchanged(file) || !fs_.RemoveFile(path)) {
-            // Deleted by the undo that was cut off, before it could say so.
+        const auto gone = [&] {
             FsError why = FsError::None;
-            if (undoStarted_.count(path) && !fs_.Exists(path, why) && why == FsError::NotFound)
+            return !fs_.Exists(path, why) && why == FsError::NotFound;
+        };
+        if (BelowQueuedLink(path)) {
+            result_.failedFiles.push_back(path);
+        } else if (const bool unchanged = Unchanged(file); !unchanged || !fs_.RemoveFile(path)) {
+            if (undoStarted_.count(path) && gone()) {
+                // Deleted by the undo that was cut off, before it could say so.
+                result_.removedFiles.push_back(path);
                 continue;
-            failedFiles_.push_back(path);
+            }
+            (gone()       ? result_.vanishedFiles
+             : !unchanged ? result_.changedFiles
+                          : result_.failedFiles)
+                .push_back(path);
+        } else {
+            result_.removedFiles.push_back(path);
+            continue;
         }
+        failedFiles_.push_back(path);
     }
+}
+
+void FolderFileUndo::FolderStays(const std::string& path) {
+    if (!IsExistingFolder(fs_, path)) {
+        vanishedFolders_.push_back(path);
+        return;
+    }
+    failedFolders_.push_back(path);
+    bool holds = false;
+    fs_.Enumerate(path + "\\*", [&holds](const DirEntry&) {
+        holds = true;
+        return false;
+    });
+    (holds ? result_.occupiedFolders : result_.failedFolders).push_back(path);
 }
 
 void FolderFileUndo::RemoveFolders() {
@@ -168,12 +196,14 @@ void FolderFileUndo::RemoveFolders() {
             vanishedFolders_.push_back(path);
             continue;
         }
-        if (fs_.RemoveEmptyFolder(path)) continue;
-        (IsExistingFolder(fs_, path) ? failedFolders_ : vanishedFolders_).push_back(path);
+        if (fs_.RemoveEmptyFolder(path)) {
+            result_.removedFolders.push_back(path);
+            continue;
+        }
+        FolderStays(path);
     }
     // Only after the links themselves had their turn: a removed link takes these paths with it.
-    for (const auto& path : belowLinks)
-        (IsExistingFolder(fs_, path) ? failedFolders_ : vanishedFolders_).push_back(path);
+    for (const auto& path : belowLinks) FolderStays(path);
 }
 
 void FolderFileUndo::BuildReport() {

@@ -9,6 +9,7 @@
 
 #include "core/undo/NivoFolderNames.h"
 #include "core/undo/UndoPlan.h"
+#include "core/undo/UndoResult.h"
 #include "platform/FileSystem.h"
 
 namespace arbovane {
@@ -58,6 +59,8 @@ public:
     const std::vector<std::string>& UntriedFiles() const { return untriedFiles_; }
     const std::vector<std::string>& UntriedFolders() const { return untriedFolders_; }
     const std::string& Report() const { return report_; }
+    // The same outcomes, each failure by its cause, with what was removed.
+    const FolderFileUndoResult& Result() const { return result_; }
 
 private:
     void AddBoundaries(UndoBoundaries boundaries);
@@ -74,6 +77,8 @@ private:
     bool Unchanged(const std::string& file) const;
     // False for the unconfirmed entry when it is older than the run.
     bool MadeByRun(const std::string& path) const;
+    // A folder that could not be removed: kept when it holds something, else failed.
+    void FolderStays(const std::string& path);
 
     FileSystem& fs_;
     const Text& text_;
@@ -98,6 +103,7 @@ private:
     bool linksFound_ = false;
     std::string report_;
     std::string otherReasons_;
+    FolderFileUndoResult result_;
 };
 
 }  // namespace arbovane

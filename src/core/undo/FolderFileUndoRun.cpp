@@ -45,21 +45,23 @@ void ForgetLastRun(UndoJournal& journal) {
 
 }  // namespace
 
-void RunFolderFileUndo(UndoTab tab, UndoJournal& journal, VisualLog& log, FileSystem& fs,
-                       const Text& text, Messenger& messenger, const UndoHooks& hooks) {
+FolderFileUndoResult RunFolderFileUndo(UndoTab tab, UndoJournal& journal, VisualLog& log,
+                                       FileSystem& fs, const Text& text, Messenger& messenger,
+                                       const UndoHooks& hooks) {
     const UndoTabTexts& texts = UndoTextsFor(tab);
     const UndoPlan* plan = UndoPlanFor(tab, journal);
     const bool undoable = HasSomethingToUndo(tab, journal);
     // A journal whose marker no plan knows cannot be taken back safely either.
     if (!undoable || !plan) {
         messenger.Show(texts.nothingText, texts.nothingTitle, kMsgWarning);
-        return;
+        return {};
     }
     if (journal.FromInterruptedRun) {
         const OpMessage interrupted = RunMessage(LogTabOf(tab), RunMessageId::Interrupted);
         messenger.Show(interrupted.text, interrupted.title, interrupted.flags);
     }
-    if (messenger.Show(texts.questionText, texts.questionTitle, kMsgQuestion) != kAnswerYes) return;
+    if (messenger.Show(texts.questionText, texts.questionTitle, kMsgQuestion) != kAnswerYes)
+        return {};
     if (hooks.begin) hooks.begin();
 
     log.ClearStop();
@@ -107,6 +109,9 @@ void RunFolderFileUndo(UndoTab tab, UndoJournal& journal, VisualLog& log, FileSy
     } else {
         messenger.Show(texts.endText, texts.endTitle, kMsgInformation);
     }
+    FolderFileUndoResult result = undo.Result();
+    result.ran = true;
+    return result;
 }
 
 }  // namespace arbovane

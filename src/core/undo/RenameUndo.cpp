@@ -1,5 +1,6 @@
 #include "core/undo/RenameUndo.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <set>
@@ -62,16 +63,18 @@ void AppendSection(std::string& report, const char* heading,
 RenameUndo::RenameUndo(FileSystem& fs, Messenger& messenger, VisualLog& log)
     : fs_(fs), messenger_(messenger), log_(log) {}
 
-void RenameUndo::Run(RenameJournal& journal, const UndoHooks& hooks) {
+RenameUndoResult RenameUndo::Run(RenameJournal& journal, const UndoHooks& hooks) {
+    RenameUndoResult result;
     if (journal.RenamedPairs.empty() && journal.FailedUndoPairs.empty()) {
         Show(messenger_, kNothingToUndo);
-        return;
+        return result;
     }
     if (journal.FromInterruptedRun) {
         const OpMessage interrupted = RunMessage(VisualLogTab::Vol06, RunMessageId::Interrupted);
         messenger_.Show(interrupted.text, interrupted.title, interrupted.flags);
     }
-    if (Show(messenger_, kQuestion) != kAnswerYes) return;
+    if (Show(messenger_, kQuestion) != kAnswerYes) return result;
+    result.ran = true;
     if (hooks.begin) hooks.begin();
     log_.ClearStop();
     const std::set<std::string> started = std::move(journal.UndoStartedPairs);
@@ -105,15 +108,22 @@ void RenameUndo::Run(RenameJournal& journal, const UndoHooks& hooks) {
             // Renamed back by an undo that was cut off before it could say so.
             if (started.count(pair.NewPath) && IsExistingFolder(fs_, pair.OldPath)) continue;
             missingDestinations_.push_back(TrimBlanksAndControls(pair.NewPath));
+            result.renamedMissing.push_back(pair);
         } else if (oldNameTaken) {
             existingSources_.push_back(TrimBlanksAndControls(pair.OldPath));
+            result.oldNameTaken.push_back(pair);
         } else if (!fs_.MoveFolderNoReplace(pair.NewPath, pair.OldPath)) {
             otherReasons_.push_back(TrimBlanksAndControls(pair.OldPath));
             failed.push_back(pair);
+        } else {
+            result.renamedBack.push_back(pair);
         }
     }
     // Kept in the run's order, so the next Undo takes them back in reverse again.
     journal.FailedUndoPairs.assign(failed.rbegin(), failed.rend());
+    result.failed = journal.FailedUndoPairs;
+    for (auto* pairs : {&result.renamedBack, &result.oldNameTaken, &result.renamedMissing})
+        std::reverse(pairs->begin(), pairs->end());
 
     for (const _tagReplaceFoldersStruct& pair : journal.FailedUndoPairs) {
         log_.Add(Vol06Counter::FailedUndo, 1);
@@ -131,6 +141,7 @@ void RenameUndo::Run(RenameJournal& journal, const UndoHooks& hooks) {
     } else {
         Show(messenger_, kEnd);
     }
+    return result;
 }
 
 std::string RenameUndo::BuildReport() const {

@@ -4,13 +4,13 @@
 #include <vector>
 
 #include "core/undo/UndoHooks.h"
+#include "core/undo/UndoResult.h"
 
 namespace arbovane {
 
 class FileSystem;
 class Messenger;
 class VisualLog;
-struct RenameJournal;
 
 // The rename tab's Undo: renames the folders of the last rename run back, last rename first. A pair
 // whose move fails stays in the journal's FailedUndoPairs for the next Undo; a pair whose folders
@@ -19,8 +19,9 @@ class RenameUndo {
 public:
     RenameUndo(FileSystem& fs, Messenger& messenger, VisualLog& log);
 
-    // Stopped by the user, the pairs not come to yet stay for the next Undo.
-    void Run(RenameJournal& journal, const UndoHooks& hooks = {});
+    // What it took back and what it left. Stopped by the user, the pairs not come to yet stay
+    // for the next Undo.
+    RenameUndoResult Run(RenameJournal& journal, const UndoHooks& hooks = {});
 
 private:
     // Empty when nothing went wrong.

@@ -44,7 +44,8 @@ struct UndoBench {
     std::vector<Box> Press(FileSystem* fs = nullptr) {
         messenger.Clear();
         messenger.Answer(kAnswerYes);
-        RunFolderFileUndo(tab, journal, log, fs ? *fs : tree.Fs(), tree.TextPort(), messenger);
+        result =
+            RunFolderFileUndo(tab, journal, log, fs ? *fs : tree.Fs(), tree.TextPort(), messenger);
         return Boxes(messenger);
     }
     UndoTab tab;
@@ -52,6 +53,7 @@ struct UndoBench {
     UndoJournal journal;
     VisualLog log;
     ScriptedMessenger messenger;
+    FolderFileUndoResult result;
 };
 
 // Every plan of every tab on a real tree ("tree": folders end with a backslash); "failed" is
@@ -296,6 +298,52 @@ TEST(FolderFileUndoRun, UndeletableCopiedFileIsRetried) {
     EXPECT_FALSE(bench.tree.Exists("d:\\Dest\\A"));
     EXPECT_TRUE(bench.journal.FailedUndoFiles.empty());
     EXPECT_TRUE(bench.tree.Exists("d:\\Dest"));
+}
+
+// The result tells every kept or failed entry by its cause, as the undo met them.
+TEST(FolderFileUndoRun, ResultSaysWhatWentAndWhyTheRestStayed) {
+    UndoBench bench(UndoTab::Copy);
+    bench.tree.Folders({"d:\\Dest\\T\\E"});
+    bench.tree.Files({"d:\\Dest\\T\\A\\a.doc", "d:\\Dest\\T\\B\\b.doc", "d:\\Dest\\T\\C\\c.doc",
+                      "d:\\Dest\\T\\D\\mine.txt"});
+    ASSERT_TRUE(bench.tree.Fs().SetAttributes("d:\\Dest\\T\\C\\c.doc", kAttrReadOnly));
+    bench.journal = {"F",
+                     "",
+                     {},
+                     {"d:\\Dest"},
+                     {"d:\\Dest\\T", "d:\\Dest\\T\\A", "d:\\Dest\\T\\B", "d:\\Dest\\T\\C",
+                      "d:\\Dest\\T\\D", "d:\\Dest\\T\\E", "d:\\Dest\\T\\Gone"},
+                     {"d:\\Dest\\T\\A\\a.doc", "d:\\Dest\\T\\B\\b.doc", "d:\\Dest\\T\\C\\c.doc",
+                      "d:\\Dest\\T\\B\\gone.doc"},
+                     {},
+                     {}};
+    bench.journal.CopiedFileStamps["d:\\Dest\\T\\A\\a.doc"] = {999, 1};
+    testing::FaultyFileSystem faulty(bench.tree.Fs());
+    faulty.FailOn(testing::FaultyFileSystem::Op::RemoveEmptyFolder, "d:\\Dest\\T\\E");
+
+    EXPECT_EQ(bench.Press(&faulty).size(), 3u);
+    const FolderFileUndoResult& result = bench.result;
+    EXPECT_TRUE(result.ran);
+    EXPECT_EQ(result.removedFiles, Lines{"d:\\Dest\\T\\B\\b.doc"});
+    EXPECT_EQ(result.changedFiles, Lines{"d:\\Dest\\T\\A\\a.doc"});
+    EXPECT_EQ(result.failedFiles, Lines{"d:\\Dest\\T\\C\\c.doc"});
+    EXPECT_EQ(result.vanishedFiles, Lines{"d:\\Dest\\T\\B\\gone.doc"});
+    EXPECT_EQ(result.removedFolders, Lines{"d:\\Dest\\T\\B"});
+    // Deepest first, the last queued first among equals; a folder gone already is no outcome.
+    EXPECT_EQ(result.occupiedFolders,
+              (Lines{"d:\\Dest\\T\\D", "d:\\Dest\\T\\C", "d:\\Dest\\T\\A", "d:\\Dest\\T"}));
+    EXPECT_EQ(result.failedFolders, Lines{"d:\\Dest\\T\\E"});
+    EXPECT_TRUE(result.LeftSomething());
+    // The journal keeps the same entries for the next Undo.
+    EXPECT_EQ(
+        bench.journal.FailedUndoFiles,
+        (Lines{"d:\\Dest\\T\\A\\a.doc", "d:\\Dest\\T\\C\\c.doc", "d:\\Dest\\T\\B\\gone.doc"}));
+    EXPECT_EQ(bench.journal.FailedUndoFolders.size(), 5u);
+
+    // Nothing to undo, or a question not answered Yes: no run.
+    UndoBench empty(UndoTab::CreateII);
+    empty.Press();
+    EXPECT_FALSE(empty.result.ran);
 }
 
 // A marker no plan of the tab knows takes nothing back.

@@ -29,7 +29,7 @@ protected:
     void Undo(const std::string& report, FileSystem* fs = nullptr) {
         messenger_.Clear();
         messenger_.Answer(kAnswerYes);
-        RenameUndo(fs ? *fs : drives_.Fs(), messenger_, log_).Run(journal_);
+        result_ = RenameUndo(fs ? *fs : drives_.Fs(), messenger_, log_).Run(journal_);
         const std::size_t boxes = report.empty() ? 2 : 3;
         ASSERT_EQ(messenger_.Shown().size(), boxes);
         ExpectBox(messenger_, 0, "Do you want UNDO all Folders renamed last time ?",
@@ -55,6 +55,7 @@ protected:
     VisualLog log_{VisualLogTab::Vol06};
     RenameJournal journal_;
     ScriptedMessenger messenger_;
+    RenameUndoResult result_;
 };
 
 TEST_F(RenameUndoTest, NoKeepsJournalAndFolders) {
@@ -93,6 +94,10 @@ TEST_F(RenameUndoTest, ReportsFoldersFoundInAnotherStateAndDropsThem) {
          "\nDESTINATION FOLDERS DO NOT EXIST : \n\nd:\\Jobs\\Jones_old\n");
     EXPECT_EQ(HostTree(host_), (Lines{"Jobs", "Jobs/Brown", "Jobs/Smith", "Jobs/Smith_old"}));
     EXPECT_EQ(Outcomes(log_), Lines{});
+    EXPECT_EQ(result_.renamedBack, (Pairs{{"d:\\Jobs\\Brown", "d:\\Jobs\\Brown_old"}}));
+    EXPECT_EQ(result_.oldNameTaken, (Pairs{{"d:\\Jobs\\Smith", "d:\\Jobs\\Smith_old"}}));
+    EXPECT_EQ(result_.renamedMissing, (Pairs{{"d:\\Jobs\\Jones", "d:\\Jobs\\Jones_old"}}));
+    EXPECT_TRUE(result_.failed.empty());
     ExpectNothingToUndo();
 }
 
@@ -111,6 +116,9 @@ TEST_F(RenameUndoTest, FailedMoveIsReportedAndRetriedByTheNextUndo) {
          &faulty);
     EXPECT_EQ(journal_.FailedUndoPairs, (Pairs{{"d:\\Jobs\\Brown", "d:\\Jobs\\Brown_old"},
                                                {"d:\\Jobs\\Smith", "d:\\Jobs\\Smith_old"}}));
+    EXPECT_EQ(result_.failed, journal_.FailedUndoPairs);
+    EXPECT_EQ(result_.renamedBack, (Pairs{{"d:\\Jobs\\Jones", "d:\\Jobs\\Jones_old"}}));
+    EXPECT_TRUE(result_.LeftSomething());
     EXPECT_EQ(Outcomes(log_),
               (Lines{"failed undo d:\\Jobs\\Brown", "failed undo d:\\Jobs\\Smith"}));
     EXPECT_EQ(HostTree(host_), (Lines{"Jobs", "Jobs/Brown", "Jobs/Brown/n.txt", "Jobs/Brown_old",

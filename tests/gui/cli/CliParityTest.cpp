@@ -2,13 +2,16 @@
 
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QTimer>
 #include <filesystem>
 #include <functional>
 
 #include "cli/CliRun.h"
 #include "core/visuallog/VisualLog.h"
 #include "gui/lists/FolderListPane.h"
+#include "gui/templates/TfrmFolderStructuresTemplates.h"
 #include "support/CliProcess.h"
 #include "support/MainWindowFixture.h"
 
@@ -20,12 +23,23 @@ using testing::TempDrives;
 using testing::ZPath;
 using Args = std::vector<std::string>;
 
+// Runs action once the modal window shows, from inside its event loop.
+void WhenShown(QWidget& window, std::function<void()> action, int tries = 1000) {
+    QTimer::singleShot(5, [&window, action = std::move(action), tries]() mutable {
+        if (window.isVisible() || tries == 0)
+            action();
+        else
+            WhenShown(window, std::move(action), tries - 1);
+    });
+}
+
 class CliParityTest : public MainWindowFixture {
 public:
     // The scenarios drive the windows from outside the fixture.
     using MainWindowFixture::Click;
     using MainWindowFixture::Find;
     using MainWindowFixture::shell_;
+    using MainWindowFixture::windows_;
 
 protected:
     void SetUp() override {
@@ -34,9 +48,11 @@ protected:
     }
     void MakeTree() {
         std::filesystem::remove_all(host_ + "/Clients");
+        std::filesystem::remove_all(host_ + "/New");
         for (const char* file : {"Clients/Acme/old.tmp", "Clients/Acme/Sub/keep.doc",
-                                 "Clients/Bolt/a.tmp", "T/Docs/readme.txt"})
+                                 "Clients/Bolt/a.tmp", "T/Docs/readme.txt", "T/Docs/In/in.txt"})
             TempDrives::WriteHostFile(host_ + "/" + file, file);
+        TempDrives::MakeHostFolder(host_ + "/New");
     }
 
 public:
@@ -44,6 +60,20 @@ public:
         QLineEdit* edit = Find<QLineEdit>(name);
         edit->setText(text);
         emit edit->editingFinished();
+    }
+    void Choose(const char* name) { Find<QRadioButton>(name)->click(); }
+    // The template list through the tab's Edit window, as relative lines are typed.
+    void EditTemplates(const char* button, const char* lines) {
+        WhenShown(*windows_->folderStructuresTemplates, [this, lines] {
+            Find<QPlainTextEdit>("mmoEditFolderStructuresTemplates")->setPlainText(lines);
+            Click("btnFolderStructuresTemplatesOK");
+        });
+        Click(button);
+    }
+    // A full-path template by the tab's Add Structure button.
+    void AddStructure(const char* button, const char* folder) {
+        shell_.NextFolder(folder);
+        Click(button);
     }
     void Fill(int pane, const Args& lines) {
         FolderListPane& list = *Main().Pane(pane);
@@ -112,10 +142,100 @@ TEST_F(CliParityTest, TabAndCommandLineReachTheSameOutcomes) {
          {"rename", "--line", "@/Clients/Acme", "--line", "@/Clients/Nobody", "--second-delimiter",
           "_", "--suffix", "old", "--yes"}},
     };
-    for (const Scenario& s : scenarios) {
+    // The to-do counters of every attach mode and both template kinds, on the copy tab and the
+    // creation tabs.
+    const struct {
+        const char* copyMode;
+        const char* createMode;
+        const char* option;
+    } modes[] = {
+        {"rdoVol08AttachMainFolderWithFiles", "rdoVol02AttachMainFolderWithFiles",
+         "main-with-files"},
+        {"rdoVol08AttachMainFolderWithoutFiles", "rdoVol02AttachMainFolderWithoutFiles",
+         "main-without-files"},
+        {"rdoVol08AttachSubFoldersOnlyWithFiles", "rdoVol02AttachSubFoldersOnlyWithFiles",
+         "sub-with-files"},
+        {"rdoVol08AttachSubFoldersOnlyWithoutFiles", "rdoVol02AttachSubFoldersOnlyWithoutFiles",
+         "sub-without-files"},
+    };
+    std::vector<Scenario> all(std::begin(scenarios), std::end(scenarios));
+    for (const auto& m : modes) {
+        all.push_back({m.option,
+                       VisualLogTab::Vol08,
+                       [m](CliParityTest& t) {
+                           t.Fill(0, {"d:\\Clients\\Acme", "d:\\Clients\\Bolt"});
+                           t.Choose("rdoVol08StructureImportFullPaths");
+                           t.AddStructure("btnVol08AddFolderStructure", "d:\\T\\Docs");
+                           t.Choose(m.copyMode);
+                           t.Click("btnVol08CopyFolders");
+                       },
+                       {"copy", "--line", "@/Clients/Acme", "--line", "@/Clients/Bolt", "--kind",
+                        "full", "--attach", m.option, "--template", "@/T/Docs"}});
+        all.push_back({m.option,
+                       VisualLogTab::Vol02,
+                       [m](CliParityTest& t) {
+                           t.shell_.NextFolder("d:\\New");
+                           t.Click("btnVol02AddDestFolder");
+                           t.Fill(3, {"A", "B"});
+                           t.Choose("rdoVol02StructureImportFullPaths");
+                           t.AddStructure("btnVol02AddFolderStructure", "d:\\T\\Docs");
+                           t.Choose(m.createMode);
+                           t.Click("btnVol02CreateFolders");
+                       },
+                       {"create-names", "--destination", "@/New", "--line", "A", "--line", "B",
+                        "--kind", "full", "--attach", m.option, "--template", "@/T/Docs"}});
+    }
+    all.push_back({"copy relative templates",
+                   VisualLogTab::Vol08,
+                   [](CliParityTest& t) {
+                       t.Fill(0, {"d:\\Clients\\Acme", "d:\\Clients\\Bolt"});
+                       t.Choose("rdoVol08StructureImportRelativePaths");
+                       t.EditTemplates("btnVol08EditFolderStructuresTemplates", "\\a\n\\b\\c\n\\d");
+                       t.Click("btnVol08CopyFolders");
+                   },
+                   {"copy", "--line", "@/Clients/Acme", "--line", "@/Clients/Bolt", "--template",
+                    "\\a", "--template", "\\b\\c", "--template", "\\d"}});
+    all.push_back({"create-names relative templates",
+                   VisualLogTab::Vol02,
+                   [](CliParityTest& t) {
+                       t.shell_.NextFolder("d:\\New");
+                       t.Click("btnVol02AddDestFolder");
+                       t.Fill(3, {"A", "B"});
+                       t.Choose("rdoVol02StructureImportRelativePaths");
+                       t.EditTemplates("btnVol02EditFolderStructuresTemplates", "\\a\n\\b\\c\n\\d");
+                       t.Click("btnVol02CreateFolders");
+                   },
+                   {"create-names", "--destination", "@/New", "--line", "A", "--line", "B",
+                    "--template", "\\a", "--template", "\\b\\c", "--template", "\\d"}});
+    all.push_back({"create-paths with a hyphen, nothing attached",
+                   VisualLogTab::Vol04,
+                   [](CliParityTest& t) {
+                       t.Fill(4, {"d:\\New\\x\\y", "d:\\Clients\\Acme"});
+                       t.Type("edtVol04Prefix", "P");
+                       t.Find<QCheckBox>("chkVol04Hyphen")->setChecked(true);
+                       t.Choose("rdoVol04AttachNothing");
+                       t.Click("btnVol04CreateFolders");
+                   },
+                   {"create-paths", "--line", "@/New/x/y", "--line", "@/Clients/Acme", "--prefix",
+                    "P", "--hyphen"}});
+    all.push_back({"create-numbers, full-path template without files",
+                   VisualLogTab::Vol03,
+                   [](CliParityTest& t) {
+                       t.shell_.NextFolder("d:\\New");
+                       t.Click("btnVol03AddDestFolder");
+                       t.Type("edtVol03StartNumber", "2");
+                       t.Type("edtVol03EndNumber", "4");
+                       t.Choose("rdoVol03StructureImportFullPaths");
+                       t.AddStructure("btnVol03AddFolderStructure", "d:\\T\\Docs");
+                       t.Choose("rdoVol03AttachSubFoldersOnlyWithoutFiles");
+                       t.Click("btnVol03CreateFolders");
+                   },
+                   {"create-numbers", "--destination", "@/New", "--start", "2", "--end", "4",
+                    "--kind", "full", "--attach", "sub-without-files", "--template", "@/T/Docs"}});
+    for (const Scenario& s : all) {
         SCOPED_TRACE(s.name);
         MakeTree();
-        for (int i = 0; i < 3; ++i) messenger_.Answer(kAnswerYes);
+        for (int i = 0; i < 5; ++i) messenger_.Answer(kAnswerYes);
         s.gui(*this);
         messenger_.Clear();
         const VisualLog& log = Main().Log(s.tab);

@@ -11,6 +11,7 @@
 #include "core/ops/delete/SmartDeleteSimulOne.h"
 #include "core/paths/Arbsplit.h"
 #include "core/paths/PathText.h"
+#include "core/run/RunMessages.h"
 #include "core/visuallog/VisualLog.h"
 #include "platform/Messenger.h"
 
@@ -129,6 +130,7 @@ void DeleteMainFolders(const DeleteRunPorts& ports, const DeleteTabOptions& opti
     const DeleteEngineInputs inputs = InputsOf(ports, options);
     for (const std::string& folder :
          DeleteWorkList(ports.fs, ports.text, options.includeLines, options.mode)) {
+        if (ports.log.StopRequested()) break;
         const MainFolderVerdict verdict = CheckMainFolder(ports.fs, folder);
         if (verdict == MainFolderVerdict::DriveOnly) {
             ShowDeleteMessage(ports.messenger, DeleteMessageId::DriveOnly);
@@ -138,7 +140,8 @@ void DeleteMainFolders(const DeleteRunPorts& ports, const DeleteTabOptions& opti
             RunEngine<SmartDeleteOne, SmartDelete>(inputs, options.mode, folder);
     }
     ports.log.EndRun();
-    ShowDeleteMessage(ports.messenger, DeleteMessageId::RunEnd);
+    if (!ShowIfStopped(ports.messenger, ports.log))
+        ShowDeleteMessage(ports.messenger, DeleteMessageId::RunEnd);
 }
 
 void SimulateMainFolders(const DeleteRunPorts& ports, const DeleteTabOptions& options) {
@@ -151,6 +154,7 @@ void SimulateMainFolders(const DeleteRunPorts& ports, const DeleteTabOptions& op
     const DeleteEngineInputs inputs = InputsOf(ports, options);
     for (const std::string& line :
          DeleteWorkList(ports.fs, ports.text, options.includeLines, options.mode)) {
+        if (ports.log.StopRequested()) break;
         std::vector<std::string> accepted, refused;
         ScreenPath(ports.fs, line, accepted, refused);
         for (const std::string& text : refused)
@@ -162,7 +166,8 @@ void SimulateMainFolders(const DeleteRunPorts& ports, const DeleteTabOptions& op
         }
     }
     ports.log.EndRun();
-    ShowDeleteMessage(ports.messenger, DeleteMessageId::SimulationEnd);
+    if (!ShowIfStopped(ports.messenger, ports.log))
+        ShowDeleteMessage(ports.messenger, DeleteMessageId::SimulationEnd);
 }
 
 void RefreshDeleteToDo(FileSystem& fs, const Text& text, VisualLog& log,

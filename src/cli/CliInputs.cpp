@@ -111,7 +111,11 @@ std::vector<std::string> CliInputs::ReadList(const std::string& file, bool csv) 
     ImportClass import(ports_.fs, PortPath(file, "the list file"), mode, options_.separator, "\"",
                        !options_.keepQuotes);
     import.SetColumn(column);
-    if (!import.Run()) throw CliBadInput{"the list file " + Quoted(file) + " cannot be read"};
+    if (!import.Run()) {
+        const std::string& why = import.Failure().text;
+        throw CliBadInput{"the list file " + Quoted(file) + " cannot be read" +
+                          (why.empty() ? std::string() : ": " + why)};
+    }
     return import.Result();
 }
 
@@ -140,7 +144,7 @@ std::vector<std::string> CliInputs::IncludeLines() const {
     if (CheckFullPaths(report, lines))
         throw CliBadInput{"the include lines are not valid:\n" + report};
     // The list keeps every folder once, as the tab's list does.
-    return UniqueLines(ports_.text, std::move(lines));
+    return UniqueEntryLines(ports_.text, ports_.fs, std::move(lines));
 }
 
 std::vector<std::string> CliInputs::Names() const {
@@ -151,7 +155,7 @@ std::vector<std::string> CliInputs::Names() const {
             throw CliBadInput{"the name " + Quoted(name) +
                               " holds characters a name cannot hold:" + found};
     }
-    return UniqueLines(ports_.text, std::move(names));
+    return UniqueEntryLines(ports_.text, ports_.fs, std::move(names));
 }
 
 std::vector<std::string> CliInputs::Templates(TemplateKind kind, TemplateOption option) const {
@@ -181,7 +185,7 @@ std::vector<std::string> CliInputs::Templates(TemplateKind kind, TemplateOption 
                                   Quoted(level) + ", which no folder can be named"};
         }
     }
-    return UniqueLines(ports_.text, std::move(lines));
+    return UniqueEntryLines(ports_.text, ports_.fs, std::move(lines));
 }
 
 std::vector<std::string> CliInputs::Patterns() const {

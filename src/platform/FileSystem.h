@@ -150,6 +150,12 @@ public:
     // not there (NotFound) or could not be looked at (access denied, a path too long).
     virtual bool Exists(const std::string& path, FsError& why) = 0;
     virtual bool GetAttributes(const std::string& path, std::uint32_t& attributes) = 0;
+    // Whether two paths name one entry, as this file system reaches names. The same text always
+    // does and texts that differ in more than letter case never do, so lists keep the lines apart
+    // that Windows keeps apart. Texts that differ in letter case only: one entry where the
+    // volume ignores case (Windows, the in-memory volume); on the host only when both reach the
+    // same existing entry, as a volume that ignores case itself makes them do.
+    virtual bool SameEntry(const std::string& a, const std::string& b) = 0;
 
     // Return false to stop the enumeration early.
     using EntryVisitor = std::function<bool(const DirEntry&)>;
@@ -198,8 +204,8 @@ public:
 
     // Creates every missing folder of the path; true only when the whole path exists afterwards.
     virtual bool CreateFolderTree(const std::string& path) = 0;
-    // Creates one folder whose parent exists. Existed when a folder of that name (in any letter
-    // case) is there already; a file or a link holding the name is Failed.
+    // Creates one folder whose parent exists. Existed when the name reaches a folder already (on
+    // Windows volumes in any letter case); a file or a link holding the name is Failed.
     virtual CreateOutcome CreateFolder(const std::string& path) = 0;
     // Removes a folder only when it is empty (a link is removed as the entry itself).
     virtual bool RemoveEmptyFolder(const std::string& path) = 0;
@@ -208,8 +214,8 @@ public:
     // Fails when the target exists; an existing target is never touched.
     virtual bool CopyFileNoOverwrite(const std::string& source, const std::string& target) = 0;
     // Copies a regular file, never through a link, to a new name in an existing folder, keeping
-    // its modification time. Existed when any entry holds the target's name (in any letter case);
-    // it stays untouched. The target name appears only with the whole content. stamp: the copy's.
+    // its modification time. Existed when the target's name reaches any entry already; it stays
+    // untouched. The target name appears only with the whole content. stamp: the copy's.
     virtual CreateOutcome CopyNewFile(const std::string& source, const std::string& target,
                                       FileStamp& stamp) = 0;
     // Size, times and identity of a file (not followed through a link).
@@ -218,9 +224,9 @@ public:
     virtual bool GetEntryStamp(const std::string& path, FileStamp& stamp) {
         return GetFileStamp(path, stamp);
     }
-    // Renames a folder; fails when the target exists, also as an empty folder or under another
-    // letter case of the same name. A target that finds the source itself (its own name in
-    // another letter case) renames it to that spelling, as Windows does.
+    // Renames a folder; fails when the target name reaches an entry, also an empty folder. A
+    // target that reaches the source itself (its own name in another letter case, where the
+    // volume ignores case) renames it to that spelling, as Windows does.
     virtual bool MoveFolderNoReplace(const std::string& source, const std::string& target) = 0;
     virtual bool SetAttributes(const std::string& path, std::uint32_t attributes) = 0;
 
@@ -245,8 +251,8 @@ public:
 };
 
 // A folder opened once; entries below it are named by their path relative to it: listed names
-// joined by backslashes, "" for the root itself. Names are matched exactly first, then ignoring
-// letter case, as Windows matches them.
+// joined by backslashes, "" for the root itself. A name reaches what the volume's own look-up
+// reaches: any letter case on a Windows volume, the exact spelling on most host volumes.
 class FolderTree {
 public:
     virtual ~FolderTree() = default;

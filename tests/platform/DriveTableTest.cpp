@@ -57,7 +57,7 @@ TEST_F(DriveTableTest, TheFileBesideTheSettingsAndTheVariableGiveLettersBothWays
     EXPECT_EQ(problems, (Lines{"D:\\App\\drives.txt: nonsense", "ARBOVANE_DRIVES: Q=relative"}));
 
     // Typed paths on the new letters reach their folders; the variable won for E:.
-    EXPECT_TRUE(Fs().IsFolder("c:\\users"));
+    EXPECT_TRUE(Fs().IsFolder("c:\\Users"));
     ASSERT_TRUE(Fs().CreateFolderTree("e:\\Made"));
     EXPECT_TRUE(HostIsFolder(Host("e-variable/Made")));
     // A folder chosen in a dialog comes back in its drive form.

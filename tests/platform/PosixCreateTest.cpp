@@ -39,7 +39,7 @@ TEST_F(PosixCreateTest, CreateFolderTellsWhatItFound) {
     } cases[] = {
         {"d:\\P\\New", CreateOutcome::Created},
         {"d:\\P\\Old", CreateOutcome::Existed},
-        {"d:\\P\\OLD", CreateOutcome::Existed},  // the same name to Windows
+        {"d:\\P\\OLD", CreateOutcome::Created},  // another name on this volume
         {"d:\\P\\file", CreateOutcome::Failed},
         {"d:\\P\\link", CreateOutcome::Failed},
         {"d:\\P\\no\\parent", CreateOutcome::Failed},
@@ -72,7 +72,8 @@ TEST_F(PosixCreateTest, CopyNewFileTellsExistingFromFailedAndStampsTheCopy) {
         const char* target;
         CreateOutcome outcome;
     } cases[] = {
-        {"d:\\src\\a.txt", "d:\\dst\\taken.TXT", CreateOutcome::Existed},
+        {"d:\\src\\a.txt", "d:\\dst\\Taken.txt", CreateOutcome::Existed},
+        {"d:\\src\\a.txt", "d:\\dst\\taken.TXT", CreateOutcome::Created},  // another name here
         {"d:\\src\\a.txt", "d:\\dst", CreateOutcome::Existed},
         {"d:\\src\\link.txt", "d:\\dst\\via-link.txt", CreateOutcome::Failed},
         {"d:\\src\\none.txt", "d:\\dst\\none.txt", CreateOutcome::Failed},
@@ -82,7 +83,7 @@ TEST_F(PosixCreateTest, CopyNewFileTellsExistingFromFailedAndStampsTheCopy) {
         EXPECT_EQ(Fs().CopyNewFile(c.source, c.target, stamp), c.outcome) << c.target;
     EXPECT_EQ(TempDrives::ReadHostFile(Host("dst/Taken.txt")), "theirs");
     EXPECT_FALSE(HostExists(Host("dst/via-link.txt")));
-    EXPECT_EQ(EntriesIn(Host("dst")), 2);
+    EXPECT_EQ(EntriesIn(Host("dst")), 3);
 }
 
 // A copy cut short (here by a file size limit) leaves nothing under the final name and no

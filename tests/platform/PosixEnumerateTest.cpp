@@ -47,20 +47,20 @@ TEST_F(PosixEnumerateTest, PatternsFollowTheWindowsRulesInNameOrder) {
         std::string pattern;
         NameList names;
     } cases[] = {
-        {"d:\\data\\*.*",
+        {"d:\\Data\\*.*",
          {".hidden", "b.txt.bak", "back\\slash (flagged)", "notes.txt", "Notes2.TXT", "README",
           "sub"}},
-        {"d:\\DATA\\*",
+        {"D:\\Data\\*",
          {".hidden", "b.txt.bak", "back\\slash (flagged)", "notes.txt", "Notes2.TXT", "README",
           "sub"}},
-        {"d:/data/*.txt", {"notes.txt", "Notes2.TXT"}},
-        {"d:\\data\\N?TES*", {"notes.txt", "Notes2.TXT"}},
-        {"d:\\data\\readme", {"README"}},
-        {"d:\\data\\r*.*", {"README"}},
+        {"d:/Data/*.txt", {"notes.txt", "Notes2.TXT"}},
+        {"d:\\Data\\N?TES*", {"notes.txt", "Notes2.TXT"}},
+        {"d:\\Data\\readme", {"README"}},
+        {"d:\\Data\\r*.*", {"README"}},
         // ".hidden" through its short name HIDDEN~1, which has no extension.
-        {"d:\\data\\*.", {".hidden", "back\\slash (flagged)", "README", "sub"}},
-        {"d:\\data\\?", {}},
-        {"d:\\data\\", {}},
+        {"d:\\Data\\*.", {".hidden", "back\\slash (flagged)", "README", "sub"}},
+        {"d:\\Data\\?", {}},
+        {"d:\\Data\\", {}},
     };
     for (const auto& c : cases) EXPECT_EQ(Names(c.pattern), c.names) << c.pattern;
 }
@@ -111,7 +111,7 @@ TEST_F(PosixEnumerateTest, EntriesDescribeFoldersFilesAndLinks) {
         EXPECT_EQ(it->second.size, c.size) << c.name;
         EXPECT_EQ(it->second.attributes, c.attributes) << c.name;
         std::uint32_t attributes = 0;
-        EXPECT_TRUE(Fs().GetAttributes("d:\\TREE\\" + c.name, attributes)) << c.name;
+        EXPECT_TRUE(Fs().GetAttributes("D:\\tree\\" + c.name, attributes)) << c.name;
         EXPECT_EQ(attributes, c.attributes) << c.name;
         EXPECT_EQ(Fs().IsFolder("d:\\tree\\" + c.name), c.folder) << c.name;
         EXPECT_EQ(Fs().IsFile("d:\\tree\\" + c.name), !c.folder) << c.name;

@@ -133,21 +133,34 @@ TEST_F(PosixFolderTreeTest, ListingFlagsWhatAWalkMustNotReach) {
     EXPECT_EQ(why, FsError::IsLink);
 }
 
-TEST_F(PosixFolderTreeTest, NamesMatchExactlyThenIgnoringLetterCase) {
+// A name reaches what the host reaches: on this volume another spelling is another name, made
+// beside the first, and never finds it.
+TEST_F(PosixFolderTreeTest, NamesMatchAsTheHostSpellsThem) {
     TempDrives::WriteHostFile(Host("T/Sub/Doc.txt"), "doc");
     auto tree = Tree("d:\\T");
     FsError why = FsError::None;
-    EXPECT_EQ(tree->MakeFolder("SUB", why), CreateOutcome::Existed);
-    EXPECT_EQ(tree->MakeFolder("sub\\New", why), CreateOutcome::Created);
-    EXPECT_EQ(tree->MakeFolder("Sub\\NEW", why), CreateOutcome::Existed);
+    EXPECT_EQ(tree->MakeFolder("Sub", why), CreateOutcome::Existed);
+    EXPECT_EQ(tree->MakeFolder("SUB", why), CreateOutcome::Created);
+    EXPECT_EQ(tree->MakeFolder("sub\\New", why), CreateOutcome::Failed);
+    EXPECT_EQ(why, FsError::NotFound);
+    EXPECT_EQ(tree->MakeFolder("Sub\\New", why), CreateOutcome::Created);
+    EXPECT_EQ(tree->MakeFolder("Sub\\NEW", why), CreateOutcome::Created);
     FileStamp stamp;
-    EXPECT_EQ(tree->CopyFileTo("sub\\doc.TXT", *tree, "Sub\\new\\Copy.txt", stamp, why),
+    EXPECT_EQ(tree->CopyFileTo("Sub\\doc.TXT", *tree, "Sub\\New\\Copy.txt", stamp, why),
+              CreateOutcome::Failed);
+    EXPECT_EQ(tree->CopyFileTo("Sub\\Doc.txt", *tree, "Sub\\New\\Copy.txt", stamp, why),
               CreateOutcome::Created);
     EXPECT_EQ(tree->CopyFileTo("Sub\\Doc.txt", *tree, "Sub\\New\\COPY.TXT", stamp, why),
-              CreateOutcome::Existed);
+              CreateOutcome::Created);
     EXPECT_EQ(TempDrives::ReadHostFile(Host("T/Sub/New/Copy.txt")), "doc");
-    EXPECT_TRUE(tree->RemoveFile("SUB\\NEW\\copy.txt", why));
-    EXPECT_TRUE(tree->RemoveFolder("sub\\new", why));
+    EXPECT_EQ(TempDrives::ReadHostFile(Host("T/Sub/New/COPY.TXT")), "doc");
+    EXPECT_FALSE(tree->RemoveFile("SUB\\New\\copy.txt", why));
+    EXPECT_FALSE(tree->RemoveFile("Sub\\New\\copy.txt", why));
+    EXPECT_TRUE(tree->RemoveFile("Sub\\New\\Copy.txt", why));
+    EXPECT_TRUE(tree->RemoveFile("Sub\\New\\COPY.TXT", why));
+    EXPECT_TRUE(tree->RemoveFolder("Sub\\New", why));
+    EXPECT_TRUE(tree->RemoveFolder("Sub\\NEW", why));
+    EXPECT_TRUE(tree->RemoveFolder("SUB", why));
     EXPECT_FALSE(tree->RemoveFolder("Sub", why));
     EXPECT_EQ(why, FsError::NotEmpty);
     EXPECT_FALSE(tree->RemoveFile("Sub\\missing.txt", why));

@@ -20,13 +20,14 @@ TEST_F(PosixMutationTest, CreateFolderTreeMakesEveryMissingFolderOnce) {
     TempDrives::WriteHostFile(Host("file.txt"), "x");
     EXPECT_TRUE(Fs().CreateFolderTree("d:\\Clients\\Customer1\\Letters"));
     EXPECT_TRUE(HostIsFolder(Host("Clients/Customer1/Letters")));
-    EXPECT_TRUE(Fs().CreateFolderTree("d:\\clients\\CUSTOMER1"));  // already there
+    EXPECT_TRUE(Fs().CreateFolderTree("D:\\Clients\\Customer1"));  // already there
     EXPECT_TRUE(Fs().CreateFolderTree("d:\\"));
-    // An existing folder is reused under its own spelling.
-    EXPECT_TRUE(Fs().CreateFolderTree("d:\\DATA\\new"));
+    // An existing folder is reused; another spelling of it is another folder on this volume.
+    EXPECT_TRUE(Fs().CreateFolderTree("d:\\data\\new"));
     EXPECT_TRUE(HostIsFolder(Host("data/new")));
+    EXPECT_TRUE(Fs().CreateFolderTree("d:\\DATA\\new"));
+    EXPECT_TRUE(HostIsFolder(Host("DATA/new")));
     EXPECT_FALSE(Fs().CreateFolderTree("d:\\data\\dotted."));
-    EXPECT_FALSE(HostExists(Host("DATA")));
 
     const std::string refused[] = {"d:\\file.txt", "d:\\file.txt\\sub", "d:\\bad\\a?b",
                                    "d:\\bad\\a:b", "d:\\bad\\x\\a|b",   "d:\\bad\\\xC3"};
@@ -52,10 +53,11 @@ TEST_F(PosixMutationTest, RemoveEmptyFolderRemovesNothingElse) {
     EXPECT_FALSE(Fs().RemoveEmptyFolder("d:\\locked"));  // read-only, as Windows refuses it
     EXPECT_TRUE(HostIsFolder(Host("locked")));
 
-    EXPECT_TRUE(Fs().RemoveEmptyFolder("d:\\EMPTY"));
+    EXPECT_FALSE(Fs().RemoveEmptyFolder("d:\\EMPTY"));  // no such folder here
+    EXPECT_TRUE(Fs().RemoveEmptyFolder("d:\\empty"));
     EXPECT_FALSE(HostExists(Host("empty")));
     // A link to a folder goes as the link; the folder and its files stay.
-    EXPECT_TRUE(Fs().RemoveEmptyFolder("d:\\LINK"));
+    EXPECT_TRUE(Fs().RemoveEmptyFolder("d:\\link"));
     EXPECT_FALSE(HostExists(Host("link")));
     EXPECT_EQ(TempDrives::ReadHostFile(Host("target/inside.txt")), "inside");
 }
@@ -70,11 +72,12 @@ TEST_F(PosixMutationTest, RemoveFileRefusesFoldersAndReadOnlyFiles) {
 
     EXPECT_FALSE(Fs().RemoveFile("d:\\folder"));
     EXPECT_TRUE(HostIsFolder(Host("folder")));
-    EXPECT_FALSE(Fs().RemoveFile("d:\\READONLY.TXT"));
+    EXPECT_FALSE(Fs().RemoveFile("d:\\readonly.txt"));
     EXPECT_EQ(TempDrives::ReadHostFile(Host("readonly.txt")), "keep");
     EXPECT_FALSE(Fs().RemoveFile("d:\\missing.txt"));
 
-    EXPECT_TRUE(Fs().RemoveFile("d:\\Plain.txt"));
+    EXPECT_FALSE(Fs().RemoveFile("d:\\Plain.txt"));  // no such file here
+    EXPECT_TRUE(Fs().RemoveFile("d:\\plain.txt"));
     EXPECT_FALSE(HostExists(Host("plain.txt")));
     EXPECT_TRUE(Fs().RemoveFile("d:\\link"));  // the link, not the read-only file behind it
     EXPECT_FALSE(HostExists(Host("link")));
@@ -93,7 +96,7 @@ TEST_F(PosixMutationTest, CopyKeepsDataModeAndTimeAndNeverOverwrites) {
     TempDrives::WriteHostFile(Host("dst/Existing.bin"), "old content");
     ASSERT_EQ(symlink("nowhere", Host("dst/dangling").c_str()), 0);
 
-    EXPECT_TRUE(Fs().CopyFileNoOverwrite("d:\\SRC\\report.bin", "d:\\dst\\copy.bin"));
+    EXPECT_TRUE(Fs().CopyFileNoOverwrite("D:\\src\\report.bin", "d:\\dst\\copy.bin"));
     EXPECT_EQ(TempDrives::ReadHostFile(Host("dst/copy.bin")), data);
     EXPECT_EQ(HostMode(Host("dst/copy.bin")), 0640u);
     struct stat st {};
@@ -105,7 +108,7 @@ TEST_F(PosixMutationTest, CopyKeepsDataModeAndTimeAndNeverOverwrites) {
         std::string source, target;
     } refused[] = {
         {"d:\\src\\report.bin", "d:\\dst\\Existing.bin"},
-        {"d:\\src\\report.bin", "d:\\dst\\EXISTING.BIN"},  // the same name to Windows
+        {"d:\\src\\report.bin", "d:\\dst\\Existing.bin\\"},
         {"d:\\src\\report.bin", "d:\\dst\\dangling"},
         {"d:\\src\\report.bin", "d:\\nofolder\\copy.bin"},
         {"d:\\src\\report.bin", "d:\\dst\\bad?.bin"},
@@ -135,7 +138,7 @@ TEST_F(PosixMutationTest, MoveFolderNeverReplaces) {
         std::string source, target;
     } refused[] = {
         {"d:\\A", "d:\\EmptyTarget"},
-        {"d:\\A", "d:\\emptytarget"},  // another letter case of an existing folder
+        {"d:\\A", "d:\\EmptyTarget\\"},  // another spelling of an existing folder
         {"d:\\A", "d:\\A\\inside"},
         {"d:\\A", "d:\\missing\\B"},
         {"d:\\file.txt", "d:\\moved.txt"},
@@ -150,7 +153,8 @@ TEST_F(PosixMutationTest, MoveFolderNeverReplaces) {
     EXPECT_TRUE(HostIsFolder(Host("EmptyTarget")));
     EXPECT_FALSE(HostExists(Host("B")));
 
-    EXPECT_TRUE(Fs().MoveFolderNoReplace("d:\\a", "d:\\Other\\B"));
+    EXPECT_FALSE(Fs().MoveFolderNoReplace("d:\\a", "d:\\Other\\B"));  // no such folder here
+    EXPECT_TRUE(Fs().MoveFolderNoReplace("d:\\A", "d:\\Other\\B"));
     EXPECT_EQ(TempDrives::ReadHostFile(Host("Other/B/a.txt")), "a");
     EXPECT_FALSE(HostExists(Host("A")));
     // A link moves as the link.
@@ -161,8 +165,8 @@ TEST_F(PosixMutationTest, MoveFolderNeverReplaces) {
     EXPECT_TRUE(HostIsFolder(Host("Other/B")));
 }
 
-// Windows renames a folder to another letter case of its own name; only a name that finds
-// another entry is a collision.
+// Another letter case of a folder's own name is a free name where the volume keeps cases apart:
+// the folder takes it. A name that reaches another folder is a collision, whatever its case.
 TEST_F(PosixMutationTest, MoveFolderChangesTheLetterCaseOfItsName) {
     TempDrives::WriteHostFile(Host("Delta/d.txt"), "d");
     TempDrives::MakeHostFolder(Host("Two"));
@@ -170,12 +174,12 @@ TEST_F(PosixMutationTest, MoveFolderChangesTheLetterCaseOfItsName) {
     EXPECT_TRUE(Fs().MoveFolderNoReplace("d:\\Delta", "d:\\DELTA"));
     EXPECT_EQ(TempDrives::ReadHostFile(Host("DELTA/d.txt")), "d");
     EXPECT_FALSE(HostExists(Host("Delta")));
-    // Spelled as on disk already, or finding the other of two spellings: refused.
     EXPECT_FALSE(Fs().MoveFolderNoReplace("d:\\DELTA", "d:\\DELTA"));
-    EXPECT_FALSE(Fs().MoveFolderNoReplace("d:\\Two", "d:\\two"));
+    EXPECT_FALSE(Fs().MoveFolderNoReplace("d:\\Two", "d:\\TWO"));
+    EXPECT_FALSE(Fs().MoveFolderNoReplace("d:\\delta", "d:\\Delta"));  // reaches nothing
     EXPECT_TRUE(HostIsFolder(Host("Two")));
     EXPECT_TRUE(HostIsFolder(Host("TWO")));
-    EXPECT_TRUE(Fs().MoveFolderNoReplace("d:\\delta", "d:\\Delta"));
+    EXPECT_TRUE(Fs().MoveFolderNoReplace("d:\\DELTA", "d:\\Delta"));
     EXPECT_TRUE(HostIsFolder(Host("Delta")));
 }
 
@@ -219,31 +223,31 @@ TEST_F(PosixMutationTest, WholeFilesAreWrittenAndReadAsBytes) {
         "end",
         12);
     TempDrives::MakeHostFolder(Host("Folder"));
-    EXPECT_TRUE(Fs().WriteWholeFile("d:\\folder\\Settings.ini", bytes));
+    EXPECT_TRUE(Fs().WriteWholeFile("d:\\Folder\\Settings.ini", bytes));
     EXPECT_EQ(TempDrives::ReadHostFile(Host("Folder/Settings.ini")), bytes);
     std::string read;
-    EXPECT_TRUE(Fs().ReadWholeFile("D:\\FOLDER\\settings.INI", read));
+    EXPECT_TRUE(Fs().ReadWholeFile("D:\\Folder\\Settings.ini", read));
     EXPECT_EQ(read, bytes);
-    // Writing again truncates, under the existing spelling.
-    EXPECT_TRUE(Fs().WriteWholeFile("d:\\FOLDER\\SETTINGS.INI", "short"));
+    EXPECT_FALSE(Fs().ReadWholeFile("D:\\FOLDER\\settings.INI", read));
+    // Writing again truncates.
+    EXPECT_TRUE(Fs().WriteWholeFile("d:\\Folder\\Settings.ini", "short"));
     EXPECT_EQ(TempDrives::ReadHostFile(Host("Folder/Settings.ini")), "short");
-    EXPECT_FALSE(HostExists(Host("Folder/SETTINGS.INI")));
     // The rewrite keeps the file's permissions and leaves no temporary file behind.
     ASSERT_EQ(chmod(Host("Folder/Settings.ini").c_str(), 0640), 0);
-    EXPECT_TRUE(Fs().WriteWholeFile("d:\\folder\\settings.ini", "again"));
+    EXPECT_TRUE(Fs().WriteWholeFile("d:\\Folder\\Settings.ini", "again"));
     EXPECT_EQ(HostMode(Host("Folder/Settings.ini")), 0640u);
     int entries = 0;
-    EXPECT_TRUE(Fs().Enumerate("d:\\folder\\*", [&](const DirEntry&) { return ++entries, true; }));
+    EXPECT_TRUE(Fs().Enumerate("d:\\Folder\\*", [&](const DirEntry&) { return ++entries, true; }));
     EXPECT_EQ(entries, 1);
-    EXPECT_TRUE(Fs().WriteWholeFile("d:\\folder\\empty.txt", ""));
-    EXPECT_TRUE(Fs().ReadWholeFile("d:\\folder\\empty.txt", read));
+    EXPECT_TRUE(Fs().WriteWholeFile("d:\\Folder\\empty.txt", ""));
+    EXPECT_TRUE(Fs().ReadWholeFile("d:\\Folder\\empty.txt", read));
     EXPECT_EQ(read, "");
 
     TempDrives::WriteHostFile(Host("locked.txt"), "keep");
     ASSERT_EQ(chmod(Host("locked.txt").c_str(), 0444), 0);
     EXPECT_FALSE(Fs().WriteWholeFile("d:\\locked.txt", "new"));
     EXPECT_EQ(TempDrives::ReadHostFile(Host("locked.txt")), "keep");
-    EXPECT_FALSE(Fs().WriteWholeFile("d:\\folder", "x"));
+    EXPECT_FALSE(Fs().WriteWholeFile("d:\\Folder", "x"));
     EXPECT_FALSE(Fs().WriteWholeFile("d:\\missing\\f.txt", "x"));
     EXPECT_FALSE(Fs().WriteWholeFile("d:\\", "x"));
     read = "unchanged";

@@ -15,29 +15,36 @@ using testing::TempDrives;
 
 class PosixPathTest : public testing::PosixFileSystemFixture {};
 
-TEST_F(PosixPathTest, ProbesFindNamesWhateverTheirLetterCase) {
+// A name reaches what the host reaches: on this volume only its own spelling. Drive letters are
+// the program's own and ignore case.
+TEST_F(PosixPathTest, ProbesFindNamesAsTheHostSpellsThem) {
     TempDrives::MakeHostFolder(Host("data/Sub"));
     TempDrives::WriteHostFile(Host("data/File.txt"), "x");
     const struct {
         std::string path;
         bool folder, file;
     } cases[] = {
-        {"D:\\DATA", true, false},
+        {"D:\\data", true, false},
         {"d:/data", true, false},
-        {"d:\\Data\\", true, false},
-        {"d:\\\\data\\\\sub", true, false},
+        {"d:\\data\\", true, false},
+        {"d:\\\\data\\\\Sub", true, false},
+        {"d:\\DATA", false, false},
+        {"d:\\Data\\", false, false},
+        {"d:\\data\\sub", false, false},
         // A trailing period or blank would name another entry than the host's: no such path.
         {"d:\\data.", false, false},
         {"d:\\data  . ", false, false},
-        {"d:\\x\\..\\DATA", true, false},
+        {"d:\\x\\..\\data", true, false},
         {"d:\\..\\..\\data", true, false},  // ".." stops at the drive root
-        {"d:\\data\\.\\SUB", true, false},
-        {"D:\\DATA\\FILE.TXT", false, true},
+        {"d:\\data\\.\\Sub", true, false},
+        {"D:\\data\\File.txt", false, true},
+        {"D:\\DATA\\FILE.TXT", false, false},
         {"d:\\", true, false},
         {"D:", true, false},
         {"d:\\missing", false, false},
-        {"d:\\data\\file.txt\\more", false, false},
+        {"d:\\data\\File.txt\\more", false, false},
         {"q:\\data", false, false},
+        {std::string("d:\\data\0x", 9), false, false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Fs().IsFolder(c.path), c.folder) << c.path;
@@ -45,7 +52,8 @@ TEST_F(PosixPathTest, ProbesFindNamesWhateverTheirLetterCase) {
     }
 }
 
-TEST_F(PosixPathTest, ExactSpellingWinsAndMissingPartsKeepTheirText) {
+// Names are placed on the host as they are spelled, whether they exist or not.
+TEST_F(PosixPathTest, SpellingsStayAsGiven) {
     TempDrives::MakeHostFolder(Host("Data"));
     TempDrives::MakeHostFolder(Host("data"));
     TempDrives::MakeHostFolder(Host("only"));
@@ -55,10 +63,9 @@ TEST_F(PosixPathTest, ExactSpellingWinsAndMissingPartsKeepTheirText) {
     } cases[] = {
         {"d:\\Data\\x", "Data/x"},
         {"d:\\data\\x", "data/x"},
-        // No exact match: the byte-wise first of the spellings, every time.
-        {"d:\\DATA\\x", "Data/x"},
-        {"d:\\ONLY\\New\\Sub", "only/New/Sub"},
-        {"d:\\New\\..\\Only", "only"},
+        {"d:\\DATA\\x", "DATA/x"},
+        {"d:\\ONLY\\New\\Sub", "ONLY/New/Sub"},
+        {"d:\\New\\..\\only", "only"},
         {"d:\\only\\...", "only/..."},  // names made of dots are names
     };
     for (const auto& c : cases) EXPECT_EQ(Fs().ToHostPath(c.path), Host(c.host)) << c.path;
@@ -91,13 +98,16 @@ TEST_F(PosixPathTest, DriveRootsAndUnmappedHostPathsMapBothWays) {
     Fs().MapDrive('Z', "/");
 }
 
+// Server and share names are the program's own table and ignore case; the names below them are
+// the host's.
 TEST_F(PosixPathTest, SharesMatchIgnoringCaseAndUnmappedPlacesFailEveryCall) {
     const std::string share = host_ + "/share";
     TempDrives::MakeHostFolder(share + "/Docs");
     Fs().MapShare("\\\\Server\\Public", share);
-    EXPECT_EQ(Fs().ToHostPath("\\\\SERVER\\public\\docs\\a"), share + "/Docs/a");
+    EXPECT_EQ(Fs().ToHostPath("\\\\SERVER\\public\\Docs\\a"), share + "/Docs/a");
     EXPECT_EQ(Fs().ToHostPath("//server/PUBLIC"), share);
-    EXPECT_TRUE(Fs().IsFolder("\\\\server\\public\\DOCS"));
+    EXPECT_TRUE(Fs().IsFolder("\\\\server\\public\\Docs"));
+    EXPECT_FALSE(Fs().IsFolder("\\\\server\\public\\DOCS"));
     EXPECT_EQ(Fs().ToWindowsPath(share + "/Docs"), "\\\\Server\\Public\\Docs");
     EXPECT_EQ(Fs().DriveType("\\\\server\\public\\"), kDriveRemote);
 
@@ -122,11 +132,11 @@ TEST_F(PosixPathTest, RelativePathsStartFromTheCurrentDirectory) {
     movesCurrentDirectory_ = true;
     const std::string e = drives_.Map('E');
     TempDrives::MakeHostFolder(Host("work/sub"));
-    ASSERT_TRUE(Fs().MakeCurrentDirectory("d:\\WORK"));
+    ASSERT_TRUE(Fs().MakeCurrentDirectory("D:\\work"));
     const struct {
         std::string path, host;
     } cases[] = {
-        {"sub", Host("work/sub")}, {".\\SUB\\new", Host("work/sub/new")},
+        {"sub", Host("work/sub")}, {".\\sub\\new", Host("work/sub/new")},
         {"..\\x", Host("x")},      {"\\x", Host("x")},  // root of the current drive
         {"d:y", Host("work/y")},  // d: is the current drive: its current directory
         {"e:y", e + "/y"},        // e: is not: its root
@@ -151,7 +161,8 @@ TEST_F(PosixPathTest, CurrentDirectoryMovesOnlyIntoEnterableFolders) {
         ASSERT_TRUE(Fs().ReadCurrentDirectory(current));
         EXPECT_EQ(current, "D:\\") << "after " << path;
     }
-    ASSERT_TRUE(Fs().MakeCurrentDirectory("d:\\DATA"));
+    EXPECT_FALSE(Fs().MakeCurrentDirectory("d:\\DATA"));
+    ASSERT_TRUE(Fs().MakeCurrentDirectory("d:\\Data"));
     ASSERT_TRUE(Fs().ReadCurrentDirectory(current));
     EXPECT_EQ(current, "D:\\Data");
 }

@@ -65,6 +65,9 @@ public:
     bool GetAttributes(const std::string& path, std::uint32_t& attributes) override {
         return inner_.GetAttributes(path, attributes);
     }
+    bool SameEntry(const std::string& a, const std::string& b) override {
+        return inner_.SameEntry(a, b);
+    }
     bool Enumerate(const std::string& folderAndPattern, const EntryVisitor& visit) override;
     // The tree's calls pass through the same failures and hooks, named by their full paths.
     std::unique_ptr<FolderTree> OpenTree(const std::string& root, FsError& why,

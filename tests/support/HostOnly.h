@@ -19,6 +19,11 @@ bool AsUnprivilegedUser(const std::function<bool()>& check);
 // Mounts source at the folder at (a bind mount); false when the host does not allow it.
 bool BindMount(const std::string& source, const std::string& at);
 void Unmount(const std::string& at);
+// Mounts a fresh volume image (vfat, else an ext4 with a casefolded folder) at the folder at;
+// folder receives the folder whose names ignore letter case. False with the reason when the host
+// cannot.
+bool MountCaseIgnoringVolume(const std::string& image, const std::string& at, std::string& folder,
+                             std::string& reason);
 // Sets (value) or removes (nullptr) an environment variable of this process.
 void SetEnvironment(const char* name, const char* value);
 

@@ -76,12 +76,22 @@ ImportClass::ImportClass(FileSystem& fs, std::string fileName, int mode, std::st
 bool ReadImportFile(FileSystem& fs, const std::string& path, const std::string& failed,
                     std::string& bytes, ListMessage& failure, std::uint64_t limit) {
     const FileSystem::ReadOutcome read = fs.ReadFileUpTo(path, limit, bytes);
-    if (read == FileSystem::ReadOutcome::Read) return true;
-    bytes.clear();
+    const std::size_t nul = read == FileSystem::ReadOutcome::Read ? bytes.find('\0') : 0;
+    if (read == FileSystem::ReadOutcome::Read && nul == std::string::npos) return true;
     failure = ImportMessage(failed);
     if (read == FileSystem::ReadOutcome::TooLarge)
         failure.text = "The file is larger than " + std::to_string(limit >> 20) +
                        " MB and is not imported.\nAction : Split it into smaller files.";
+    // No name holds a NUL, and a path would end there: a line would name another folder.
+    if (read == FileSystem::ReadOutcome::Read) {
+        std::size_t line = 1;
+        ForEachTextLine(std::string_view(bytes).substr(0, nul + 1),
+                        [&](std::string_view) { ++line; });
+        failure.text = "Line " + std::to_string(line - 1) +
+                       " of the file holds a NUL character, and the file is not imported.\n"
+                       "Action : Remove the NUL characters, or save the list as plain text.";
+    }
+    bytes.clear();
     return false;
 }
 

@@ -69,8 +69,8 @@ private:
 ListMessage ImportMessage(const std::string& number);
 
 // Reads an import source whole; false with the box to show (failed is the number of the box for
-// a file that cannot be read, "0312" or "0313": a file over limit gets its title with its own
-// text).
+// a file that cannot be read, "0312" or "0313": a file over limit, or one holding a NUL byte, gets
+// its title with its own text).
 bool ReadImportFile(FileSystem& fs, const std::string& path, const std::string& failed,
                     std::string& bytes, ListMessage& failure,
                     std::uint64_t limit = kImportFileLimit);

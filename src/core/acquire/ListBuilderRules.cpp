@@ -89,7 +89,7 @@ void FixFromToFields(std::string& from, std::string& to) {
 }
 
 ListBuilderRules::ListBuilderRules(FileSystem& fs, const Text& text)
-    : fs_(fs), text_(text), include_(text), exclude_(text) {}
+    : fs_(fs), text_(text), include_(text, fs), exclude_(text, fs) {}
 
 void ListBuilderRules::Report(std::size_t includeCount, std::size_t excludeCount) const {
     if (progress_) progress_(includeCount, excludeCount);

@@ -36,6 +36,13 @@ std::vector<std::string> UniqueLines(const Text& text, std::vector<std::string>&
     return unique.TakeLines();
 }
 
+std::vector<std::string> UniqueEntryLines(const Text& text, FileSystem& fs,
+                                          std::vector<std::string>&& lines) {
+    FolderList unique(text, fs);
+    for (std::string& line : lines) unique.Add(std::move(line));
+    return unique.TakeLines();
+}
+
 std::string SourceLineFor(ExportLinesChoice choice, const std::string& given) {
     if (choice == ExportLinesChoice::Unmodified) return given;
     std::string head, tail;
@@ -43,12 +50,13 @@ std::string SourceLineFor(ExportLinesChoice choice, const std::string& given) {
     return tail;
 }
 
-std::vector<std::string> RebuildSourceLines(const Text& text, const std::vector<std::string>& given,
+std::vector<std::string> RebuildSourceLines(const Text& text, FileSystem& fs,
+                                            const std::vector<std::string>& given,
                                             ExportLinesChoice choice) {
     std::vector<std::string> lines;
     lines.reserve(given.size());
     for (const std::string& line : given) lines.push_back(SourceLineFor(choice, line));
-    return UniqueLines(text, std::move(lines));
+    return UniqueEntryLines(text, fs, std::move(lines));
 }
 
 std::string ContentKindKey(const std::string& contentKind) {

@@ -5,6 +5,7 @@
 
 namespace arbovane {
 
+class FileSystem;
 class Text;
 
 // The two ways the export dialog rebuilds its source list from the lines it was given.
@@ -35,11 +36,16 @@ std::vector<std::string> DelimiterEntries(const Text& text,
 std::vector<std::string> UniqueLines(const Text& text, const std::vector<std::string>& lines);
 // The same, reusing the lines given instead of copying them.
 std::vector<std::string> UniqueLines(const Text& text, std::vector<std::string>&& lines);
+// The lines in order, each kept only the first time it names its entry, as fs decides (the
+// lists of folders keep them so).
+std::vector<std::string> UniqueEntryLines(const Text& text, FileSystem& fs,
+                                          std::vector<std::string>&& lines);
 // One given line as the chosen rebuild shows it: "As Folder Templates" keeps what follows the
 // first colon (a line without one stays whole).
 std::string SourceLineFor(ExportLinesChoice choice, const std::string& given);
 // The source list rebuilt from the given lines: each line transformed, then de-duplicated.
-std::vector<std::string> RebuildSourceLines(const Text& text, const std::vector<std::string>& given,
+std::vector<std::string> RebuildSourceLines(const Text& text, FileSystem& fs,
+                                            const std::vector<std::string>& given,
                                             ExportLinesChoice choice);
 
 // The content kind as it is compared: trimmed and upper-cased.

@@ -38,6 +38,9 @@ public:
     bool GetAttributes(const std::string& path, std::uint32_t& attributes) override {
         return inner_.GetAttributes(path, attributes);
     }
+    bool SameEntry(const std::string& a, const std::string& b) override {
+        return inner_.SameEntry(a, b);
+    }
     bool ReadWholeFile(const std::string& path, std::string& bytes) override {
         return inner_.ReadWholeFile(path, bytes);
     }

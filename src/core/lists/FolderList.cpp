@@ -4,11 +4,15 @@
 #include <numeric>
 #include <utility>
 
+#include "platform/FileSystem.h"
 #include "platform/Text.h"
 
 namespace arbovane {
 
 FolderList::FolderList(const Text& text, bool sorted) : text_(text), sorted_(sorted) {}
+
+FolderList::FolderList(const Text& text, FileSystem& entries, bool sorted)
+    : text_(text), entries_(&entries), sorted_(sorted) {}
 
 std::string FolderList::Key(const std::string& line) const {
     return text_.LowerCase(line);
@@ -26,12 +30,17 @@ bool FolderList::MayHold(std::uint64_t hash) const {
     return false;
 }
 
-std::size_t FolderList::Find(const std::string& key, std::uint64_t hash) const {
+std::size_t FolderList::Find(const std::string& line, const std::string& key,
+                             std::uint64_t hash) const {
     if (table_.empty()) return kNotHeld;
     const std::size_t mask = table_.size() - 1;
     for (std::size_t slot = hash & mask; table_[slot] != 0; slot = (slot + 1) & mask) {
         const std::size_t position = table_[slot] - 1;
-        if (hashes_[position] == hash && Key(lines_[position]) == key) return position;
+        if (hashes_[position] != hash) continue;
+        const std::string& held = lines_[position];
+        if (held == line) return position;
+        // Another letter case: one line where the lines name one entry.
+        if (Key(held) == key && (!entries_ || entries_->SameEntry(held, line))) return position;
     }
     return kNotHeld;
 }
@@ -63,13 +72,13 @@ void FolderList::Append(std::string line, std::uint64_t hash) {
 
 bool FolderList::Holds(const std::string& line) const {
     const std::string key = Key(line);
-    return Find(key, HashOf(key)) != kNotHeld;
+    return Find(line, key, HashOf(key)) != kNotHeld;
 }
 
 bool FolderList::Add(std::string line) {
     const std::string key = Key(line);
     const std::uint64_t hash = HashOf(key);
-    if (Find(key, hash) != kNotHeld) return false;
+    if (Find(line, key, hash) != kNotHeld) return false;
     Append(std::move(line), hash);
     return true;
 }
@@ -77,7 +86,7 @@ bool FolderList::Add(std::string line) {
 bool FolderList::AddUnlessIn(std::string line, const FolderList& other) {
     const std::string key = Key(line);
     const std::uint64_t hash = HashOf(key);
-    if (other.Find(key, hash) != kNotHeld || Find(key, hash) != kNotHeld) return false;
+    if (other.Find(line, key, hash) != kNotHeld || Find(line, key, hash) != kNotHeld) return false;
     Append(std::move(line), hash);
     return true;
 }
@@ -154,7 +163,8 @@ void FolderList::TakeAll(FolderList& source, const Accept& accept) {
             if (accept && !accept(line)) continue;
             // The source's hash is the one of the same key.
             const std::uint64_t hash = source.hashes_[i];
-            if (!MayHold(hash) || Find(Key(line), hash) == kNotHeld) Append(std::move(line), hash);
+            if (!MayHold(hash) || Find(line, Key(line), hash) == kNotHeld)
+                Append(std::move(line), hash);
         }
     }
     std::vector<std::string>().swap(source.lines_);
@@ -175,7 +185,7 @@ void FolderList::TakeAt(FolderList& source, const std::vector<std::size_t>& posi
         std::string& line = source.lines_[position];
         const std::uint64_t hash = source.hashes_[position];
         // Only a line whose hash is here already needs lowering to be compared.
-        if (MayHold(hash) && Find(Key(line), hash) != kNotHeld) continue;
+        if (MayHold(hash) && Find(line, Key(line), hash) != kNotHeld) continue;
         if (accept && !accept(line)) continue;
         Append(std::move(line), hash);
         if (step) step(sourceCount);
@@ -200,7 +210,8 @@ void FolderList::Exchange(FolderList& other) {
     bool any = false;
     for (std::size_t i = 0; i < other.lines_.size(); ++i) {
         const std::uint64_t hash = other.hashes_[i];
-        if (MayHold(hash) && Find(Key(other.lines_[i]), hash) != kNotHeld) common[i] = any = true;
+        const std::string& line = other.lines_[i];
+        if (MayHold(hash) && Find(line, Key(line), hash) != kNotHeld) common[i] = any = true;
     }
     if (any) other.Compact(common);
 }

@@ -8,12 +8,14 @@
 
 namespace arbovane {
 
+class FileSystem;
 class Text;
 
 // The lines of one list box. A line is held when the list has the same text without regard to
-// letter case (the list box's exact-string search); the lookup goes through a table of the
-// lower-cased lines' hashes, so that lists of a million folders stay fast and small: no line is
-// kept twice, and only a line whose hash matches is lowered again to be compared. A sorted list
+// letter case (the list box's exact-string search); a list of folders asks the file system that
+// acts on them instead, so that on a volume that tells data from Data both stay. The lookup goes
+// through a table of the lower-cased lines' hashes, so that lists of a million folders stay fast
+// and small: no line is kept twice, and only a line whose hash matches is compared. A sorted list
 // keeps its lines in ascending order, letter case ignored, each new line after the ones that
 // compare equal.
 class FolderList {
@@ -24,7 +26,10 @@ public:
     // source then shows.
     using Step = std::function<void(std::size_t sourceCount)>;
 
+    // Lines that are texts: the same ignoring letter case.
     explicit FolderList(const Text& text, bool sorted = false);
+    // Lines that name entries: the same where entries says they name one entry.
+    FolderList(const Text& text, FileSystem& entries, bool sorted = false);
 
     bool Sorted() const { return sorted_; }
     std::size_t Size() const { return lines_.size(); }
@@ -64,8 +69,8 @@ private:
 
     std::string Key(const std::string& line) const;
     static std::uint64_t HashOf(const std::string& key);
-    // The position of the line with this key and hash, or kNotHeld.
-    std::size_t Find(const std::string& key, std::uint64_t hash) const;
+    // The position of the line held for line (key and hash are its own), or kNotHeld.
+    std::size_t Find(const std::string& line, const std::string& key, std::uint64_t hash) const;
     // Whether some line has this hash; its key may still differ.
     bool MayHold(std::uint64_t hash) const;
     void Append(std::string line, std::uint64_t hash);
@@ -80,6 +85,7 @@ private:
     void Changed() { ++revision_; }
 
     const Text& text_;
+    FileSystem* entries_ = nullptr;
     bool sorted_;
     mutable std::vector<std::string> lines_;
     // The hash of each line's key, position for position.

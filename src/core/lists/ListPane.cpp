@@ -61,8 +61,10 @@ ListMessage Message(const std::string& text, const std::string& title, int flags
 
 }  // namespace
 
-ListPane::ListPane(TabPrefix prefix, const Text& text)
-    : texts_(TabTexts(prefix)), include_(text, texts_.strings), exclude_(text, texts_.strings) {}
+ListPane::ListPane(TabPrefix prefix, const Text& text, FileSystem& fs)
+    : texts_(TabTexts(prefix)),
+      include_(text, fs, texts_.strings),
+      exclude_(text, fs, texts_.strings) {}
 
 void ListPane::Report(std::size_t includeCount, std::size_t excludeCount) const {
     if (progress_) progress_(includeCount, excludeCount);

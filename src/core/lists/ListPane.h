@@ -24,7 +24,8 @@ public:
     // Called after each item of a long operation with the counter values to show.
     using Progress = std::function<void(std::size_t includeCount, std::size_t excludeCount)>;
 
-    ListPane(TabPrefix prefix, const Text& text);
+    // fs: the file system the tab's run acts on; it decides which lines name one folder.
+    ListPane(TabPrefix prefix, const Text& text, FileSystem& fs);
 
     const ListTabTexts& Texts() const { return texts_; }
     FolderList& Include() { return include_; }

@@ -226,6 +226,22 @@ bool ReportSyntaxErrors(std::string& message, const std::vector<std::string>& li
     return true;
 }
 
+bool ReportNulCharacters(std::string& message, const std::vector<std::string>& lines) {
+    std::vector<std::string> entries;
+    for (const std::string& line : lines) {
+        if (line.find('\0') == std::string::npos) continue;
+        // Shown where it stands; a message box would end the line at it.
+        std::string shown;
+        for (const char c : NormalisePath(line))
+            shown += c == '\0' ? std::string("[NUL]") : std::string(1, c);
+        entries.push_back(shown);
+    }
+    if (entries.empty()) return false;
+    AppendReport(message,
+                 "Error Type: There are NUL characters in the Folder Names (total: ", entries);
+    return true;
+}
+
 bool ReportColons(int maxColons, std::string& message, const std::vector<std::string>& lines) {
     std::vector<std::string> entries;
     for (const std::string& line : lines) {
@@ -273,6 +289,7 @@ bool CheckRelativePaths(std::string& message, const std::vector<std::string>& li
     errors = ReportSyntaxErrors(message, lines) || errors;
     errors = ReportColons(0, message, lines) || errors;
     errors = ReportNoLeadingBackslash(message, lines) || errors;
+    errors = ReportNulCharacters(message, lines) || errors;
     return errors;
 }
 
@@ -294,6 +311,7 @@ bool CheckFullPaths(std::string& message, const std::vector<std::string>& lines)
     bool errors = !withoutDrive.empty();
     errors = ReportSyntaxErrors(message, lines) || errors;
     errors = ReportColons(1, message, lines) || errors;
+    errors = ReportNulCharacters(message, lines) || errors;
     return errors;
 }
 

@@ -42,6 +42,10 @@ bool ScreenPath(FileSystem& fs, const std::string& text, std::vector<std::string
 
 // The report functions append to message and return true when they found something.
 bool ReportSyntaxErrors(std::string& message, const std::vector<std::string>& lines);
+// Lines holding a NUL character, each with it shown as [NUL]: no name holds one, and the host
+// would read the path as ending there. Header text: "Error Type: There are NUL characters in the
+// Folder Names (total: ".
+bool ReportNulCharacters(std::string& message, const std::vector<std::string>& lines);
 bool ReportColons(int maxColons, std::string& message, const std::vector<std::string>& lines);
 bool ReportNoLeadingBackslash(std::string& message, const std::vector<std::string>& lines);
 // Full reports; true when there are errors.

@@ -42,11 +42,19 @@ CreateOutcome RunAttachActions::CopyFile(const TemplateTree& tree,
 }
 
 bool SimulatedAttachActions::Planned(const std::string& path) const {
-    return !planned_.empty() && planned_.count(text_.LowerCase(WithBackslashes(path))) > 0;
+    if (planned_.empty()) return false;
+    const std::string spelled = WithBackslashes(path);
+    const auto found = planned_.find(text_.LowerCase(spelled));
+    if (found == planned_.end()) return false;
+    // Another letter case reaches what the run made only where the volume ignores case.
+    return std::any_of(found->second.begin(), found->second.end(), [&](const std::string& made) {
+        return made == spelled || fs_.SameEntry(made, spelled);
+    });
 }
 
 void SimulatedAttachActions::Plan(const std::string& path) {
-    planned_.insert(text_.LowerCase(WithBackslashes(path)));
+    const std::string spelled = WithBackslashes(path);
+    planned_[text_.LowerCase(spelled)].push_back(spelled);
 }
 
 bool SimulatedAttachActions::IsFolder(const std::string& path) {

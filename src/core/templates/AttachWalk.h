@@ -2,7 +2,7 @@
 
 #include <memory>
 #include <string>
-#include <unordered_set>
+#include <unordered_map>
 #include <vector>
 
 #include "core/templates/TemplateKind.h"
@@ -86,7 +86,8 @@ private:
 
     FileSystem& fs_;
     const Text& text_;
-    std::unordered_set<std::string> planned_;
+    // What the run would have made, by the lower-cased path.
+    std::unordered_map<std::string, std::vector<std::string>> planned_;
 };
 
 // One folder plus a name, without doubling the separator of a root such as "d:\".

@@ -15,7 +15,8 @@ constexpr std::size_t kDriveRootLength = 3;
 
 }  // namespace
 
-TemplateList::TemplateList(TemplateTab tab, const Text& text) : tab_(tab), lines_(text) {}
+TemplateList::TemplateList(TemplateTab tab, const Text& text, FileSystem& fs)
+    : tab_(tab), lines_(text, fs) {}
 
 void TemplateList::ChooseKind(TemplateKind kind) {
     if (kind == kind_) return;

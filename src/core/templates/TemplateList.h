@@ -12,17 +12,19 @@
 
 namespace arbovane {
 
+class FileSystem;
 class Text;
 
 // The template list of one tab and every operation of its buttons. Operations return the box to
 // show instead of showing it; those that ask first come in two steps, the prompt and the action
-// taken on Yes. Lines are held without regard to letter case, like the include lists.
+// taken on Yes. Lines are held once as the include lists hold them: two spellings that fs finds
+// to name one folder are one line.
 class TemplateList {
 public:
     // Called after each line an import or an edit appends, with the line count to show.
     using Progress = std::function<void(std::size_t count)>;
 
-    TemplateList(TemplateTab tab, const Text& text);
+    TemplateList(TemplateTab tab, const Text& text, FileSystem& fs);
 
     TemplateTab Tab() const { return tab_; }
     TemplateKind Kind() const { return kind_; }

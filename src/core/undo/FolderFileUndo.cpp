@@ -33,7 +33,8 @@ std::string FolderFileUndo::Key(const std::string& path) const {
 
 bool FolderFileUndo::Unchanged(const std::string& file) const {
     const auto it = stamps_.find(file);
-    if (it == stamps_.end()) return true;
+    // The run made a file; a link there is someone else's.
+    if (it == stamps_.end()) return !fs_.IsLink(TrimBlanksAndControls(file));
     FileStamp now;
     return fs_.GetFileStamp(file, now) && SameFile(it->second, now);
 }
@@ -196,13 +197,19 @@ void FolderFileUndo::RemoveFolders() {
             vanishedFolders_.push_back(path);
             continue;
         }
+        // The run made a folder there, not this link: it stays and is reported.
+        if (queuedLinks_.count(WithBackslashes(path))) {
+            failedFolders_.push_back(path);
+            result_.failedFolders.push_back(path);
+            continue;
+        }
         if (fs_.RemoveEmptyFolder(path)) {
             result_.removedFolders.push_back(path);
             continue;
         }
         FolderStays(path);
     }
-    // Only after the links themselves had their turn: a removed link takes these paths with it.
+    // Reached through the link, they live in its target: reported while they are there.
     for (const auto& path : belowLinks) FolderStays(path);
 }
 

@@ -53,7 +53,8 @@ public:
 
     const std::vector<std::string>& FailedFolders() const { return failedFolders_; }
     const std::vector<std::string>& FailedFiles() const { return failedFiles_; }
-    // Queued folders that were gone already; never reported.
+    // Queued folders that were gone already; never reported. A link found where the run made a
+    // folder is no such folder: it is among the failed ones.
     const std::vector<std::string>& VanishedFolders() const { return vanishedFolders_; }
     // Left untried by a stop, in the order they were due.
     const std::vector<std::string>& UntriedFiles() const { return untriedFiles_; }
@@ -67,8 +68,8 @@ private:
     void Climb(const std::vector<std::string>& folders);
     void QueueAsItIs(const std::vector<std::string>& folders, bool dropTrailingBackslash);
     void Queue(const std::string& folder);
-    // A queued folder the user replaced by a link is removed as an entry; nothing below it is
-    // touched.
+    // A queued folder the user replaced by a link is left as it is and reported, and so is
+    // everything below it.
     void FindQueuedLinks();
     bool BelowQueuedLink(const std::string& path) const;
     const std::vector<std::string>& Input(UndoInput input) const;

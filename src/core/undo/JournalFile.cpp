@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <vector>
 
+#include "core/ops/rename/RenameNames.h"
+
 namespace arbovane {
 
 namespace {
@@ -95,7 +97,10 @@ bool ReadBodyLine(RunJournal& journal, const std::vector<std::string_view>& fiel
         if (fields.size() != 3 || journal.kind != RunJournal::Kind::Rename) return false;
         auto& pairs =
             key == "renamed" ? journal.renames.RenamedPairs : journal.renames.FailedUndoPairs;
-        pairs.push_back({value, std::string(fields[2])});
+        _tagReplaceFoldersStruct pair{value, std::string(fields[2])};
+        // A rename never moves a folder into another one.
+        if (!IsRenamePair(pair)) return false;
+        pairs.push_back(std::move(pair));
         return true;
     }
     if (journal.kind == RunJournal::Kind::Rename) return false;
@@ -142,7 +147,9 @@ public:
             return true;
         }
         if (key == "intent-rename") {
-            if (fields.size() != 3 || journal_.kind != RunJournal::Kind::Rename) return Bad();
+            if (fields.size() != 3 || journal_.kind != RunJournal::Kind::Rename ||
+                !IsRenamePair({std::string(fields[1]), std::string(fields[2])}))
+                return Bad();
             Settle();
             pending_ = Pending::Rename;
             path_ = std::string(fields[1]);

@@ -101,6 +101,11 @@ RenameUndoResult RenameUndo::Run(RenameJournal& journal, const UndoHooks& hooks)
             continue;
         }
         const RenameSource renamed = SplitRenameSource(pair.NewPath);
+        // A rename never moves a folder: a pair that would is no rename of the run.
+        if (!IsRenamePair(pair)) {
+            otherReasons_.push_back(TrimBlanksAndControls(pair.OldPath));
+            continue;
+        }
         // The old name of a case-only rename finds the renamed folder itself.
         const bool oldNameTaken =
             IsExistingFolder(fs_, pair.OldPath) && !IsCaseOnlyRename(fs_, renamed, pair.OldPath);

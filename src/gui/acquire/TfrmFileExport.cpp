@@ -161,7 +161,7 @@ void TfrmFileExport::PrepareExport(std::vector<std::string> lines, const std::st
     ResetCounters();
     rebuilt_ = false;
     std::vector<std::string>().swap(rebuiltLines_);
-    givenLines_ = UniqueLines(context_.text, std::move(lines));
+    givenLines_ = UniqueEntryLines(context_.text, context_.fs, std::move(lines));
     ShowSourceList();
     contentKind_ = contentKind;
 }
@@ -279,7 +279,7 @@ void TfrmFileExport::ApplyChoice(ExportLinesChoice choice) {
     ResetCounters();
     rebuilt_ = choice != ExportLinesChoice::Unmodified;
     if (rebuilt_)
-        rebuiltLines_ = RebuildSourceLines(context_.text, givenLines_, choice);
+        rebuiltLines_ = RebuildSourceLines(context_.text, context_.fs, givenLines_, choice);
     else
         std::vector<std::string>().swap(rebuiltLines_);
     ShowSourceList();

@@ -59,7 +59,7 @@ QPushButton* MakeButton(const QString& caption, QWidget* parent, const char* nam
 }  // namespace
 
 TfrmFileImport::TfrmFileImport(GuiContext& context, QWidget* parent)
-    : QDialog(parent), context_(context), preview_(context.text) {
+    : QDialog(parent), context_(context), preview_(context.text, context.fs) {
     setObjectName("frmFileImport");
     setWindowTitle("Import Folders/Subfolders/Strings  from a Text File.");
     setModal(true);

@@ -34,7 +34,7 @@ FolderListPane::FolderListPane(GuiContext& context, TabPrefix prefix,
                                TfrmFileExport& exportWindow, QWidget* parent)
     : QWidget(parent),
       context_(context),
-      model_(prefix, context.text),
+      model_(prefix, context.text, context.fs),
       zoomWindow_(zoomWindow),
       editWindow_(editWindow),
       exportWindow_(exportWindow) {

@@ -19,7 +19,7 @@ constexpr qint64 kPumpIntervalMs = 50;
 }  // namespace
 
 TfrmZoomIncludeWindow::TfrmZoomIncludeWindow(GuiContext& context, QWidget* parent)
-    : QDialog(parent), lines_(context.text) {
+    : QDialog(parent), lines_(context.text, context.fs) {
     setObjectName("frmZoomIncludeWindow");
     setWindowTitle("Zoom the Include Window.");
     setModal(true);

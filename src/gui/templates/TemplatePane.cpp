@@ -39,7 +39,7 @@ TemplatePane::TemplatePane(GuiContext& context, TemplateTab tab, QWidget* parent
     : QWidget(parent),
       context_(context),
       texts_(TemplateTexts(tab)),
-      model_(tab, context.text),
+      model_(tab, context.text, context.fs),
       hints_(tab) {
     const std::string& name = texts_.name;
     setObjectName(Q("pnl" + name + "FolderStructuresTemplates"));

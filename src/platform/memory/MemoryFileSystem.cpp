@@ -469,6 +469,10 @@ bool MemoryFileSystem::GetAttributes(const std::string& path, std::uint32_t& att
     return true;
 }
 
+bool MemoryFileSystem::SameEntry(const std::string& a, const std::string& b) {
+    return a == b || text_.EqualsNoCase(a, b);
+}
+
 bool MemoryFileSystem::Enumerate(const std::string& folderAndPattern, const EntryVisitor& visit) {
     std::string text = folderAndPattern;
     std::replace(text.begin(), text.end(), '/', '\\');

@@ -51,6 +51,8 @@ public:
     bool IsLink(const std::string& path) override;
     bool Exists(const std::string& path, FsError& why) override;
     bool GetAttributes(const std::string& path, std::uint32_t& attributes) override;
+    // Texts equal ignoring letter case, as Windows volumes compare names.
+    bool SameEntry(const std::string& a, const std::string& b) override;
     bool Enumerate(const std::string& folderAndPattern, const EntryVisitor& visit) override;
     std::unique_ptr<FolderTree> OpenTree(const std::string& root, FsError& why,
                                          bool refuseLinkRoot = false) override;

@@ -118,7 +118,7 @@ std::string PosixFileSystem::HostPath::Prefix(std::size_t count) const {
     return out;
 }
 
-PosixFileSystem::PosixFileSystem(const Text& text) : text_(text), names_(text) {
+PosixFileSystem::PosixFileSystem(const Text& text) : text_(text) {
     MapDrive('Z', "/");
 }
 
@@ -189,11 +189,6 @@ std::optional<PosixFileSystem::Location> PosixFileSystem::CurrentLocation() cons
     return Locate(current);
 }
 
-std::optional<std::string> PosixFileSystem::FindEntryNoCase(const std::string& hostFolder,
-                                                            const std::string& name) const {
-    return names_.Find(hostFolder, name);
-}
-
 std::optional<PosixFileSystem::HostPath> PosixFileSystem::Resolve(
     const std::string& windowsPath) const {
     WindowsPathParts parts;
@@ -246,34 +241,23 @@ std::optional<PosixFileSystem::HostPath> PosixFileSystem::Resolve(
         }
     }
 
-    // The exact spelling costs one call and is the common case; only a miss scans a folder.
+    // A name reaches what the host's own look-up reaches: the exact spelling on most volumes,
+    // any letter case on a volume that ignores it itself.
     struct stat st {};
     if (lstat(path.Full().c_str(), &st) == 0) {
         path.existing = path.names.size();
         return path;
     }
-    // A new entry in an existing folder is the next most common case: only its own name needs
-    // the look-up that ignores letter case.
+    // How much of the path exists, for creating the rest: a new entry in an existing folder is
+    // the common case.
     std::size_t start = 0;
-    std::string current = path.root;
     if (errno == ENOENT && path.names.size() > 1) {
         const std::string parent = path.Prefix(path.names.size() - 1);
-        if (lstat(parent.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) {
-            start = path.names.size() - 1;
-            current = parent;
-            path.existing = start;
-        }
+        if (lstat(parent.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) start = path.names.size() - 1;
     }
+    path.existing = start;
     for (std::size_t i = start; i < path.names.size(); ++i) {
-        std::string candidate = Join(current, path.names[i]);
-        if (lstat(candidate.c_str(), &st) != 0) {
-            if (errno != ENOENT) break;
-            const auto found = FindEntryNoCase(current, path.names[i]);
-            if (!found) break;
-            path.names[i] = *found;
-            candidate = Join(current, *found);
-        }
-        current = std::move(candidate);
+        if (lstat(path.Prefix(i + 1).c_str(), &st) != 0) break;
         path.existing = i + 1;
     }
     return path;
@@ -663,42 +647,82 @@ bool PosixFileSystem::GetEntryStamp(const std::string& path, FileStamp& stamp) {
     return true;
 }
 
+namespace {
+
+// Renames without ever replacing an entry: with the kernel's no-replace flag, or where a file
+// system lacks it, by a check right before a plain rename (which would replace an empty folder).
+bool RenameNoReplace(const std::string& from, const std::string& to) {
+    if (syscall(SYS_renameat2, AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS) return false;
+    struct stat existing {};
+    if (lstat(to.c_str(), &existing) == 0 || errno != ENOENT) return false;
+    return rename(from.c_str(), to.c_str()) == 0;
+}
+
+// A volume that ignores case finds the new spelling taken by the folder itself, and a rename
+// onto it would change nothing; the folder goes through a free name beside it.
+bool RenameToOwnSpelling(const std::string& from, const std::string& to) {
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const std::string aside =
+            from + ".~" + std::to_string(getpid()) + "." + std::to_string(attempt);
+        if (!RenameNoReplace(from, aside)) {
+            if (errno == EEXIST) continue;
+            return false;
+        }
+        if (RenameNoReplace(aside, to)) return true;
+        rename(aside.c_str(), from.c_str());
+        return false;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool PosixFileSystem::SameEntry(const std::string& a, const std::string& b) {
+    if (a == b) return true;
+    // Lists part what Windows parts; only letter case is left for the host to decide.
+    if (!text_.EqualsNoCase(a, b)) return false;
+    // Drive letters and share names are the program's own and ignore case, mapped or not.
+    WindowsPathParts one, two;
+    if (SplitWindowsPath(a, one) && SplitWindowsPath(b, two) && one.anchor == two.anchor &&
+        one.letter == two.letter && text_.EqualsNoCase(one.share, two.share) &&
+        one.components == two.components)
+        return true;
+    const auto first = Resolve(a);
+    const auto second = Resolve(b);
+    if (!first || !second) return false;
+    const std::string firstHost = first->Full();
+    const std::string secondHost = second->Full();
+    if (firstHost == secondHost) return true;
+    struct stat x {
+    }, y{};
+    return first->Exists() && second->Exists() && lstat(firstHost.c_str(), &x) == 0 &&
+           lstat(secondHost.c_str(), &y) == 0 && x.st_dev == y.st_dev && x.st_ino == y.st_ino;
+}
+
 bool PosixFileSystem::MoveFolderNoReplace(const std::string& source, const std::string& target) {
     const auto from = Resolve(source);
     const auto to = Resolve(target);
-    if (!from || from->names.empty() || !from->Exists() || !to) return false;
+    if (!from || from->names.empty() || !from->Exists() || !to || to->names.empty()) return false;
     const std::string src = from->Full();
-    std::string dst;
-    if (to->Exists() && to->Full() == src) {
-        // The target finds the source itself: a new letter case of its name, which Windows
-        // renames. The new spelling is not on disk, or the target would have found it.
-        WindowsPathParts parts;
-        if (!SplitWindowsPath(target, parts) || parts.components.empty()) return false;
-        HostPath renamed = *from;
-        renamed.names.back() = parts.components.back();
-        if (renamed.names.back() == from->names.back() ||
-            !IsCreatableWindowsName(renamed.names.back()))
-            return false;
-        dst = renamed.Full();
-    } else {
-        // The target is looked up like every other name, so "a" finds an existing "A" and the
-        // move is refused as onto an existing folder.
-        if (!CanCreate(*to)) return false;
-        dst = to->Full();
-    }
+    const std::string dst = to->Full();
     struct stat own {
     }, st{};
     if (lstat(src.c_str(), &own) != 0 || stat(src.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
         return false;
     if (!S_ISLNK(own.st_mode) && HoldsCurrentDirectory(src)) return false;
-    if (syscall(SYS_renameat2, AT_FDCWD, src.c_str(), AT_FDCWD, dst.c_str(), RENAME_NOREPLACE) == 0)
-        return true;
-    if (errno != EINVAL && errno != ENOSYS) return false;
-    // A file system without the no-replace flag: check, then rename. rename() would replace an
-    // empty folder, so the check is what keeps one from being replaced.
-    struct stat existing {};
-    if (lstat(dst.c_str(), &existing) == 0 || errno != ENOENT) return false;
-    return rename(src.c_str(), dst.c_str()) == 0;
+    if (!to->Exists()) return CanCreate(*to) && RenameNoReplace(src, dst);
+    // The target reaches an entry: only the source itself under a new spelling of its name, in
+    // its own folder, is renamed, as Windows does.
+    struct stat there {};
+    const std::size_t last = from->names.size() - 1;
+    if (dst == src || to->names.size() != from->names.size() ||
+        to->Prefix(last) != from->Prefix(last) || lstat(dst.c_str(), &there) != 0 ||
+        there.st_dev != own.st_dev || there.st_ino != own.st_ino ||
+        !IsCreatableWindowsName(to->names.back()))
+        return false;
+    return RenameToOwnSpelling(src, dst);
 }
 
 bool PosixFileSystem::SetAttributes(const std::string& path, std::uint32_t attributes) {

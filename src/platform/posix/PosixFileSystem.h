@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "platform/FileSystem.h"
-#include "platform/posix/FolderNameCache.h"
 #include "platform/shared/WindowsPattern.h"
 
 namespace arbovane {
@@ -17,7 +16,7 @@ class Text;
 // host root unless the table says otherwise.
 class PosixFileSystem : public FileSystem {
 public:
-    // text resolves names case-insensitively; it must outlive this object.
+    // text orders listings and matches patterns; it must outlive this object.
     explicit PosixFileSystem(const Text& text);
 
     // Maps a drive letter to a host folder (replacing an earlier mapping); hostFolder must be
@@ -27,8 +26,8 @@ public:
     // Maps a "\\server\share" prefix to a host folder.
     void MapShare(const std::string& serverAndShare, const std::string& hostFolder);
 
-    // Host path of an existing entry, or of the path as it would be created: each existing
-    // component resolved by exact name first, then ignoring letter case.
+    // Host path of an existing entry, or of the path as it would be created. The names stay as
+    // given: what they reach is the host's own look-up's affair.
     std::optional<std::string> ToHostPath(const std::string& windowsPath) const;
     // Windows text of a host path through the mapping with the longest matching host folder.
     std::optional<std::string> ToWindowsPath(const std::string& hostPath) const;
@@ -39,6 +38,9 @@ public:
     bool Exists(const std::string& path, FsError& why) override;
     // A link shows its own bits (never read-only) with the folder flag of its target.
     bool GetAttributes(const std::string& path, std::uint32_t& attributes) override;
+    // The same text, or texts that differ in letter case only and reach one existing entry
+    // (device and inode): on most host volumes data and Data are two folders.
+    bool SameEntry(const std::string& a, const std::string& b) override;
     bool Enumerate(const std::string& folderAndPattern, const EntryVisitor& visit) override;
     std::unique_ptr<FolderTree> OpenTree(const std::string& root, FsError& why,
                                          bool refuseLinkRoot = false) override;
@@ -63,8 +65,9 @@ public:
     bool GetEntryStamp(const std::string& path, FileStamp& stamp) override;
     // Refuses a new name Windows could not create, like CreateFolderTree.
     CreateOutcome CreateFolder(const std::string& path) override;
-    // The target is looked up ignoring case like any name, so renaming d:\A to d:\a is refused as
-    // a move onto an existing folder. A folder holding the current directory is not moved.
+    // A target that reaches another entry is refused; one that reaches the source itself (a new
+    // letter case on a volume that ignores case) renames it to the new spelling. A folder holding
+    // the current directory is not moved.
     bool MoveFolderNoReplace(const std::string& source, const std::string& target) override;
     // Only the read-only bit has a host meaning. A link is left alone (and true returned): it has
     // no bits of its own, and its target may lie outside the tree being worked on.
@@ -103,14 +106,10 @@ private:
     std::optional<HostPath> Resolve(const std::string& windowsPath) const;
     std::optional<Location> Locate(const std::string& hostPath) const;
     std::optional<Location> CurrentLocation() const;
-    // The entry of hostFolder whose name equals name ignoring letter case.
-    std::optional<std::string> FindEntryNoCase(const std::string& hostFolder,
-                                               const std::string& name) const;
     // Target must not exist and its parent must: the one shape that creating an entry accepts.
     static bool CanCreate(const HostPath& target);
 
     const Text& text_;
-    mutable FolderNameCache names_;
     std::map<char, Mapping> drives_;         // upper-case letter
     std::map<std::string, Mapping> shares_;  // lower-cased "\\server\share"
 };

@@ -32,8 +32,10 @@ bool EndsOddly(std::string_view name) {
     return !name.empty() && (name.back() == '.' || name.back() == ' ');
 }
 
+// A NUL byte would end the name early and reach another entry.
 bool Unaddressable(std::string_view name) {
-    return name.find('\\') != std::string_view::npos || EndsOddly(name);
+    return name.find_first_of(std::string_view("\\\0", 2)) != std::string_view::npos ||
+           EndsOddly(name);
 }
 
 std::vector<std::string> Components(const std::string& relative) {
@@ -96,18 +98,6 @@ std::string KeyOf(const std::string& relative) {
     return JoinParts(parts, parts.size());
 }
 
-// A key's parent key ("" for a name below the root) and its last name.
-void SplitKey(const std::string& key, std::string& parent, std::string& name) {
-    const std::size_t at = key.rfind('\\');
-    if (at == std::string::npos) {
-        parent.clear();
-        name = key;
-    } else {
-        parent.assign(key, 0, at);
-        name.assign(key, at + 1, std::string::npos);
-    }
-}
-
 bool Fail(FsError& why, FsError error) {
     why = error;
     return false;
@@ -153,36 +143,9 @@ bool PosixFolderTree::OtherMount(bool knowsMount, std::uint64_t mount) const {
     return knowsMount_ && knowsMount && mount != mount_;
 }
 
-bool PosixFolderTree::HostName(int parentFd, std::string_view parentKey, const char* name,
-                               std::string& host, FsError& why) {
-    if (fstatat(parentFd, name, &located_, AT_SYMLINK_NOFOLLOW) == 0) {
-        host.assign(name);
-        return true;
-    }
-    if (errno != ENOENT) return Fail(why, ErrorOf(errno));
-    const auto made = made_.find(std::string(parentKey));
-    if (made != made_.end()) {
-        // Only this tree has made names there, so another spelling can only be one of those.
-        const auto found = made->second.find(text_.LowerCase(name));
-        if (found == made->second.end() ||
-            fstatat(parentFd, found->second.c_str(), &located_, AT_SYMLINK_NOFOLLOW) != 0)
-            return Fail(why, FsError::NotFound);
-        host = found->second;
-        return true;
-    }
-    std::optional<std::string> best;
-    const std::string wanted = name;
-    const bool read =
-        ReadNames(parentFd, !TakeUnread(parentFd), [&](const char* entry, unsigned char) {
-            if (!text_.EqualsNoCase(entry, wanted)) return;
-            // Of several spellings the byte-wise first, so every look-up agrees.
-            if (!best || entry < *best) best = entry;
-        });
-    if (!read) return Fail(why, FsError::Other);
-    if (!best || fstatat(parentFd, best->c_str(), &located_, AT_SYMLINK_NOFOLLOW) != 0)
-        return Fail(why, FsError::NotFound);
-    host = std::move(*best);
-    return true;
+bool PosixFolderTree::HostName(int parentFd, const char* name, FsError& why) {
+    if (fstatat(parentFd, name, &located_, AT_SYMLINK_NOFOLLOW) == 0) return true;
+    return Fail(why, ErrorOf(errno));
 }
 
 int PosixFolderTree::FolderFd(const std::string& relative, FsError& why) {
@@ -214,18 +177,12 @@ int PosixFolderTree::FolderFdOfKey(std::string_view key, FsError& why) {
         return -1;
     }
     constexpr int kFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
-    // The name as given first; only a miss costs the look-up that ignores letter case.
     UniqueFd fd(openat(parent, name.c_str(), kFlags));
-    std::string host = name;
-    if (!fd.ok() && errno == ENOENT) {
-        if (!HostName(parent, parentKey, name.c_str(), host, why)) return -1;
-        fd = UniqueFd(openat(parent, host.c_str(), kFlags));
-    }
     struct stat st {};
     if (!fd.ok()) {
         why = ErrorOf(errno);
         struct stat own {};
-        if (fstatat(parent, host.c_str(), &own, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(own.st_mode))
+        if (fstatat(parent, name.c_str(), &own, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(own.st_mode))
             why = FsError::IsLink;
         return -1;
     }
@@ -245,8 +202,7 @@ int PosixFolderTree::FolderFdOfKey(std::string_view key, FsError& why) {
     }
     uses_.push_front(owned);
     const int raw = fd.get();
-    std::string lowered = text_.LowerCase(owned);
-    open_.emplace(owned, Cached{std::move(fd), uses_.begin(), std::move(lowered)});
+    open_.emplace(owned, Cached{std::move(fd), uses_.begin(), st.st_dev, st.st_ino});
     lastKey_ = std::move(owned);
     lastFd_ = raw;
     unreadFd_ = raw;
@@ -279,28 +235,29 @@ bool PosixFolderTree::Locate(const std::string& relative, int& parentFd, std::st
     if (std::strcmp(wanted, ".") == 0 || std::strcmp(wanted, "..") == 0 || Unaddressable(wanted))
         return Fail(why, FsError::BadName);
     FsError lookup = FsError::None;
-    found = HostName(parentFd, parentKey, wanted, name, lookup);
+    found = HostName(parentFd, wanted, lookup);
     if (!found && lookup != FsError::NotFound) return Fail(why, lookup);
-    if (!found) name.assign(wanted);
+    name.assign(wanted);
     return true;
 }
 
-void PosixFolderTree::Forget(const std::string& relative) {
+void PosixFolderTree::Forget(const std::string& relative, const struct stat& folder) {
     const std::string key = KeyOf(relative);
-    const std::string lowered = text_.LowerCase(key);
     lastFd_ = -1;
     unreadFd_ = -1;
     for (auto it = open_.begin(); it != open_.end();) {
-        const std::string& open = it->second.lowered;
-        if (open.size() >= lowered.size() && open.compare(0, lowered.size(), lowered) == 0 &&
-            (open.size() == lowered.size() || open[lowered.size()] == '\\')) {
+        // Below it by its spelling, or the folder itself under another spelling where the volume
+        // ignores case.
+        const std::string& open = it->first;
+        const bool below = open.size() >= key.size() && open.compare(0, key.size(), key) == 0 &&
+                           (open.size() == key.size() || open[key.size()] == '\\');
+        if (below || (it->second.dev == folder.st_dev && it->second.ino == folder.st_ino)) {
             uses_.erase(it->second.use);
             it = open_.erase(it);
         } else {
             ++it;
         }
     }
-    made_.erase(key);
 }
 
 bool PosixFolderTree::List(const std::string& relative, const std::string& pattern,
@@ -448,7 +405,7 @@ bool PosixFolderTree::RemoveFolder(const std::string& relative, FsError& why) {
     if (S_ISLNK(own.st_mode)) return Fail(why, FsError::IsLink);
     if (!S_ISDIR(own.st_mode)) return Fail(why, FsError::NotAFolder);
     if (IsReadOnlyMode(own.st_mode) || HoldsHere(own)) return Fail(why, FsError::AccessDenied);
-    Forget(relative);
+    Forget(relative, own);
     if (unlinkat(parent, name.c_str(), AT_REMOVEDIR) != 0)
         return Fail(why, errno == EEXIST ? FsError::NotEmpty : ErrorOf(errno));
     return true;
@@ -479,12 +436,6 @@ CreateOutcome PosixFolderTree::MakeFolder(const std::string& relative, FsError& 
         why = ErrorOf(errno);
         return CreateOutcome::Failed;
     }
-    const std::string key = KeyOf(relative);
-    std::string parentKey, last;
-    SplitKey(key, parentKey, last);
-    if (const auto made = made_.find(parentKey); made != made_.end())
-        made->second.emplace(text_.LowerCase(name), name);
-    made_[key];
     return CreateOutcome::Created;
 }
 
@@ -528,14 +479,7 @@ CreateOutcome PosixFolderTree::CopyFileTo(const std::string& relative, FolderTre
         why = FsError::Exists;
         return CreateOutcome::Existed;
     }
-    const CreateOutcome outcome = CopyOpenFile(in.get(), st, parent, name, stamp, why);
-    if (outcome == CreateOutcome::Created) {
-        std::string parentKey, last;
-        SplitKey(KeyOf(targetRelative), parentKey, last);
-        if (const auto made = destination->made_.find(parentKey); made != destination->made_.end())
-            made->second.emplace(text_.LowerCase(name), name);
-    }
-    return outcome;
+    return CopyOpenFile(in.get(), st, parent, name, stamp, why);
 }
 
 }  // namespace arbovane

@@ -22,8 +22,7 @@ class Text;
 // A folder opened once on the host. Every name below it is looked up in its parent's open folder
 // (openat and its kin), never following a link and never leaving the root's device, so a folder
 // swapped for a link meanwhile fails the lookup instead of redirecting it. Open folders are kept
-// in a small cache; the folders this tree made itself remember the names made in them, so a new
-// name there needs no look-up that ignores letter case.
+// in a small cache. A name reaches what the host's own look-up reaches.
 class PosixFolderTree : public FolderTree {
 public:
     // hostRoot: the root's host path; false from Open when it is not a folder (or is a link and
@@ -61,23 +60,22 @@ private:
     bool HoldsHere(const struct stat& folder);
     // Whether a mount read with StatWithMount is another than the root's.
     bool OtherMount(bool knowsMount, std::uint64_t mount) const;
-    // Splits relative into the open folder holding its last name and that name as it stands on
-    // the host (looked up exactly, then ignoring letter case); found says whether it exists.
+    // Splits relative into the open folder holding its last name and that name; found says
+    // whether the host's look-up reaches an entry by it.
     bool Locate(const std::string& relative, int& parentFd, std::string& name, bool& found,
                 FsError& why);
-    // The host name of name in the open folder, exact first, then ignoring letter case; its
-    // status in located_.
-    bool HostName(int parentFd, std::string_view parentKey, const char* name, std::string& host,
-                  FsError& why);
-    void Forget(const std::string& relative);
+    // Whether name reaches an entry in the open folder; its status in located_.
+    bool HostName(int parentFd, const char* name, FsError& why);
+    // Closes the open folders below relative and those that are the removed folder itself.
+    void Forget(const std::string& relative, const struct stat& folder);
     bool ListEntries(const std::string& relative, const std::string& pattern, bool kindsOnly,
                      std::vector<DirEntry>& entries, FsError& why);
 
     struct Cached {
         UniqueFd fd;
         std::list<std::string>::iterator use;
-        // The key lower-cased, so that removing a folder by another spelling forgets it too.
-        std::string lowered;
+        dev_t dev;
+        ino_t ino;
     };
 
     const Text& text_;
@@ -100,8 +98,6 @@ private:
     // The status of the entry the last successful look-up found, so a call that follows needs no
     // second stat of its own.
     struct stat located_ {};
-    // Folders made by this tree: the names made in each since, by their lower-cased spelling.
-    std::unordered_map<std::string, std::unordered_map<std::string, std::string>> made_;
 };
 
 }  // namespace arbovane

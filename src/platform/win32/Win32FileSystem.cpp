@@ -312,6 +312,10 @@ bool Win32FileSystem::GetAttributes(const std::string& path, std::uint32_t& attr
     return true;
 }
 
+bool Win32FileSystem::SameEntry(const std::string& a, const std::string& b) {
+    return a == b || text_.EqualsNoCase(a, b);
+}
+
 bool Win32FileSystem::Enumerate(const std::string& folderAndPattern, const EntryVisitor& visit) {
     std::string text = folderAndPattern;
     std::replace(text.begin(), text.end(), '/', '\\');

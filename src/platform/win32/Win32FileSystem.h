@@ -34,6 +34,8 @@ public:
     bool IsLink(const std::string& path) override;
     bool Exists(const std::string& path, FsError& why) override;
     bool GetAttributes(const std::string& path, std::uint32_t& attributes) override;
+    // Texts equal ignoring letter case, as Windows volumes compare names.
+    bool SameEntry(const std::string& a, const std::string& b) override;
     // FindFirstFileExW with the pattern as given: Windows' own wildcard rules.
     bool Enumerate(const std::string& folderAndPattern, const EntryVisitor& visit) override;
     std::unique_ptr<FolderTree> OpenTree(const std::string& root, FsError& why,

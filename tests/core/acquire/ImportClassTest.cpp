@@ -152,6 +152,19 @@ TEST_F(ImportClassTest, ModesSeparatorsAndQuotes) {
             << c.content << " mode " << c.mode;
 }
 
+// A NUL byte is no blank to trim: the file is refused with the line that holds it, nothing read.
+TEST_F(ImportClassTest, AFileHoldingANulIsRefused) {
+    using namespace std::string_literals;
+    TempDrives::WriteHostFile(host_ + "/list.txt", "d:\\main\r\nd:\\main\\sub\0\nd:\\x\n"s);
+    ImportClass import(drives_.Fs(), "d:\\list.txt", ImportClass::kLines, ",", "\"", true);
+    EXPECT_FALSE(import.Run());
+    EXPECT_TRUE(import.Result().empty());
+    EXPECT_EQ(import.Failure().text,
+              "Line 2 of the file holds a NUL character, and the file is not imported.\nAction : "
+              "Remove the NUL characters, or save the list as plain text.");
+    EXPECT_EQ(import.Failure().title, "Import File content.            Warnings no: 0313.");
+}
+
 // Separators and line ends are whole characters, and no item keeps a control character.
 TEST_F(ImportClassTest, ItemsAreCutAtWholeCharactersAndCarryNoControlCharacters) {
     const std::string section = "\xC2\xA7", copyright = "\xC2\xA9", e = "\xC3\xA9", u = "\xC3\xBC";

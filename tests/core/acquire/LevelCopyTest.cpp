@@ -74,7 +74,8 @@ TEST_F(LevelCopyTest, LevelModesAndListModesOnTheSampleTree) {
         // Found paths are always parent, backslash, name, so the levels stay right.
         {FromTo, 1, 2, kAll, "", "d:\\T\\", {"d:\\T\\\\A", "d:\\T\\\\D", "d:\\T\\\\A\\B"}},
         {Below, 0, 0, kLast, "", "d:\\T\\", {"d:\\T\\\\D", "d:\\T\\\\A\\B\\C"}},
-        {FromTo, 1, 1, kAll, "", "D:\\t\\a", {"D:\\t\\a\\B"}},
+        {FromTo, 1, 1, kAll, "", "D:\\T\\A", {"D:\\T\\A\\B"}},
+        {FromTo, 1, 1, kAll, "", "d:\\t\\a", {}},  // another spelling: no such folder here
         {Below, 0, 0, kAll, "", "d:\\Missing", {}},
     };
     for (const auto& c : cases) {

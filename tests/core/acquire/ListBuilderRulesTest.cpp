@@ -89,12 +89,13 @@ TEST(ListBuilderNumbers, WholeNumbersAndTheFromToRepair) {
 }
 
 TEST_F(ListBuilderRulesTest, BuildAppendsWhatNeitherListHolds) {
-    rules_.Exclude().Add("D:\\t\\d");
+    rules_.Exclude().Add("D:\\T\\D");
     rules_.Include().Add("d:\\T\\A\\B");
     EXPECT_FALSE(rules_.Build(" d:\\T\t", "", Levels(LevelCopy::kFromTo, "1", "2")));
-    // d:\T\D stands in the exclude list in another letter case; d:\T\A\B was there already.
+    // d:\T\D stands in the exclude list with its drive letter in another case; d:\T\A\B was
+    // there already.
     EXPECT_EQ(rules_.Include().Lines(), (Lines{"d:\\T\\A\\B", "d:\\T\\A"}));
-    EXPECT_EQ(rules_.Exclude().Lines(), (Lines{"D:\\t\\d"}));
+    EXPECT_EQ(rules_.Exclude().Lines(), (Lines{"D:\\T\\D"}));
 }
 
 TEST_F(ListBuilderRulesTest, BuildReadsModesListModeAndFilter) {
@@ -192,24 +193,24 @@ TEST_F(ListBuilderRulesTest, WalksReportEachListing) {
 
 TEST_F(ListBuilderRulesTest, MovesTakeItemsWithoutADrive) {
     rules_.Include().AddAll({"\\rel", "d:\\a", "d:\\b"});
-    rules_.Exclude().Add("D:\\B");
+    rules_.Exclude().Add("D:\\b");
     rules_.MoveSelectedToExclude({2, 0});
     EXPECT_EQ(rules_.Include().Lines(), (Lines{"d:\\a"}));
-    EXPECT_EQ(rules_.Exclude().Lines(), (Lines{"D:\\B", "\\rel"}));
-    rules_.Include().Add("\\REL");
+    EXPECT_EQ(rules_.Exclude().Lines(), (Lines{"D:\\b", "\\rel"}));
+    rules_.Include().Add("\\rel");
     rules_.ExchangeLists();
-    EXPECT_EQ(rules_.Include().Lines(), (Lines{"D:\\B", "\\rel"}));
+    EXPECT_EQ(rules_.Include().Lines(), (Lines{"D:\\b", "\\rel"}));
     EXPECT_EQ(rules_.Exclude().Lines(), (Lines{"d:\\a"}));
     rules_.MoveAllToExclude();
     EXPECT_TRUE(rules_.Include().Empty());
-    EXPECT_EQ(rules_.Exclude().Lines(), (Lines{"d:\\a", "D:\\B", "\\rel"}));
+    EXPECT_EQ(rules_.Exclude().Lines(), (Lines{"d:\\a", "D:\\b", "\\rel"}));
     rules_.MoveSelectedToInclude({1, 7});
     rules_.MoveAllToInclude();
-    EXPECT_EQ(rules_.Include().Lines(), (Lines{"D:\\B", "d:\\a", "\\rel"}));
+    EXPECT_EQ(rules_.Include().Lines(), (Lines{"D:\\b", "d:\\a", "\\rel"}));
 }
 
 TEST_F(ListBuilderRulesTest, EditExportAndLevelsOfTheIncludeList) {
-    rules_.Exclude().Add("d:\\X");
+    rules_.Exclude().Add("d:\\x");
     const auto refusal = rules_.ParseBack({"d:\\T", "no drive"});
     ASSERT_TRUE(refusal.has_value());
     EXPECT_EQ(refusal->title, "Folder Level List Builder.            Warning no: 0385bc.");

@@ -2,14 +2,17 @@
 
 #include "HostBackend.h"
 #include "core/acquire/ListExport.h"
+#include "platform/memory/MemoryFileSystem.h"
 
 namespace arbovane {
 namespace {
 
 using Lines = std::vector<std::string>;
 
+// On a volume that keeps Windows' rule of letter case.
 TEST(RebuildSourceLines, TransformsThenDropsCaseDuplicates) {
     const HostText text;
+    MemoryFileSystem fs(text);
     const struct {
         Lines given;
         ExportLinesChoice choice;
@@ -33,7 +36,7 @@ TEST(RebuildSourceLines, TransformsThenDropsCaseDuplicates) {
         {{}, ExportLinesChoice::AsFolderTemplates, {}},
     };
     for (const auto& c : cases) {
-        const Lines result = RebuildSourceLines(text, c.given, c.choice);
+        const Lines result = RebuildSourceLines(text, fs, c.given, c.choice);
         EXPECT_EQ(result, c.expected) << (c.given.empty() ? "(empty)" : c.given.front());
     }
 }

@@ -9,6 +9,8 @@
 #include "HostBackend.h"
 #include "core/lists/EditParseBack.h"
 #include "core/lists/FolderList.h"
+#include "platform/memory/MemoryFileSystem.h"
+#include "support/TempDrives.h"
 #include "support/TimeLimit.h"
 
 namespace arbovane {
@@ -27,6 +29,36 @@ TEST(FolderList, HoldsIgnoresLetterCaseButNotBlanks) {
     EXPECT_TRUE(list.Add("d:\\\xC3\x89t\xC3\xA9"));
     EXPECT_TRUE(list.Holds("D:\\\xC3\xA9T\xC3\x89"));
     EXPECT_EQ(list.Lines(), (Lines{"d:\\Data", "d:\\\xC3\x89t\xC3\xA9"}));
+}
+
+// A list of folders asks the volume: on the host, where Data and data are two folders, both lines
+// stay, in the moves between the lists too; on a volume that ignores case they are one line.
+TEST(FolderList, LinesOfFoldersAreOneWhereTheVolumeSaysSo) {
+    testing::TempDrives drives;
+    const std::string host = drives.Map('D');
+    testing::TempDrives::MakeHostEntries(host + "/", {"in/Data/", "in/data/"});
+    MemoryFileSystem windows(drives.TextPort());
+    windows.AddFolder("d:\\in\\Data");
+    const struct {
+        const char* volume;
+        FileSystem& fs;
+        Lines held;
+    } cases[] = {
+        {"host", drives.Fs(), {"d:\\in\\Data", "d:\\in\\data", "D:\\in\\new"}},
+        {"windows", windows, {"d:\\in\\Data", "D:\\in\\new"}},
+    };
+    for (const auto& c : cases) {
+        FolderList include(drives.TextPort(), c.fs), exclude(drives.TextPort(), c.fs);
+        for (const char* line : {"d:\\in\\Data", "d:\\in\\data", "d:\\in\\Data", "D:\\in\\Data",
+                                 "D:\\in\\new", "d:\\in\\new"})
+            include.Add(line);
+        EXPECT_EQ(include.Lines(), c.held) << c.volume;
+        // A line the exclude list holds stays out of the include list, by the same rule.
+        exclude.Add("d:\\IN\\data");
+        include.TakeAll(exclude, nullptr);
+        EXPECT_EQ(include.Size(), c.held.size() + (c.fs.IsFolder("d:\\IN\\data") ? 0 : 1))
+            << c.volume;
+    }
 }
 
 TEST(FolderList, SortedListInsertsIgnoringLetterCase) {

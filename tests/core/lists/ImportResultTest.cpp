@@ -2,14 +2,16 @@
 
 #include "HostBackend.h"
 #include "core/lists/ListPane.h"
+#include "platform/memory/MemoryFileSystem.h"
 
 namespace arbovane {
 namespace {
 
 TEST(ImportResult, EmptyResultWarnsWhicheverWayTheDialogClosed) {
     HostText text;
+    MemoryFileSystem fs(text);
     for (bool ok : {true, false}) {
-        ListPane pane(TabPrefix::Vol07, text);
+        ListPane pane(TabPrefix::Vol07, text, fs);
         const auto message = pane.ImportResult({}, ok);
         ASSERT_TRUE(message.has_value());
         EXPECT_EQ(message->text, "Empty Result List in the File Import Window!\n");
@@ -21,14 +23,16 @@ TEST(ImportResult, EmptyResultWarnsWhicheverWayTheDialogClosed) {
 
 TEST(ImportResult, CancelAddsNothing) {
     HostText text;
-    ListPane pane(TabPrefix::Vol08, text);
+    MemoryFileSystem fs(text);
+    ListPane pane(TabPrefix::Vol08, text, fs);
     EXPECT_FALSE(pane.ImportResult({"d:\\A"}, false).has_value());
     EXPECT_TRUE(pane.Include().Empty());
 }
 
 TEST(ImportResult, StringTabRefusesALineWithADriveLetter) {
     HostText text;
-    ListPane pane(TabPrefix::Vol02, text);
+    MemoryFileSystem fs(text);
+    ListPane pane(TabPrefix::Vol02, text, fs);
     const auto message = pane.ImportResult({"\\Good", "d:\\Bad"}, true);
     ASSERT_TRUE(message.has_value());
     EXPECT_EQ(message->title,
@@ -40,14 +44,15 @@ TEST(ImportResult, StringTabRefusesALineWithADriveLetter) {
 
 TEST(ImportResult, AppendsNewLinesOnly) {
     HostText text;
-    ListPane folders(TabPrefix::Vol06, text);
+    MemoryFileSystem fs(text);
+    ListPane folders(TabPrefix::Vol06, text, fs);
     folders.Include().Add("d:\\Old");
     folders.Exclude().Add("d:\\Set\\Aside");
     EXPECT_FALSE(folders.ImportResult({"D:\\OLD", "d:\\set\\aside", "d:\\New", "d:\\New"}, true)
                      .has_value());
     EXPECT_EQ(folders.Include().Lines(), (std::vector<std::string>{"d:\\Old", "d:\\New"}));
 
-    ListPane strings(TabPrefix::Vol02, text);
+    ListPane strings(TabPrefix::Vol02, text, fs);
     EXPECT_FALSE(strings.ImportResult({"\\b//c", "\\a"}, true).has_value());
     EXPECT_EQ(strings.Include().Lines(), (std::vector<std::string>{"\\a", "\\b\\c"}));
 

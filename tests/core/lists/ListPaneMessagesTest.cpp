@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/lists/ListPane.h"
+#include "platform/memory/MemoryFileSystem.h"
 #include "support/TempDrives.h"
 
 namespace arbovane {
@@ -109,11 +110,13 @@ class ListPaneMessages : public ::testing::Test {
 protected:
     ListPaneMessages() { drives_.Map('D'); }
     TempDrives drives_;
+    // The lists ask the volume their lines name; this one keeps Windows' rule of letter case.
+    MemoryFileSystem windows_{drives_.TextPort()};
 };
 
 TEST_F(ListPaneMessages, BrowseAddRefusals) {
     for (const ExpectedTitles& t : kTitles) {
-        ListPane pane(t.prefix, drives_.TextPort());
+        ListPane pane(t.prefix, drives_.TextPort(), windows_);
         if (!pane.Texts().browseAdd) continue;
         const std::string where = pane.Texts().name;
         ExpectMessage(pane.AddBrowsedFolder("   "), "The selection field is empty !!!", t.addEmpty,
@@ -135,7 +138,7 @@ TEST_F(ListPaneMessages, BrowseAddRefusals) {
 
 TEST_F(ListPaneMessages, DeleteEmptyAndQuestions) {
     for (const ExpectedTitles& t : kTitles) {
-        ListPane pane(t.prefix, drives_.TextPort());
+        ListPane pane(t.prefix, drives_.TextPort(), windows_);
         const std::string where = pane.Texts().name;
         const std::string kind = t.prefix == TabPrefix::Vol02 ? "STRING" : "FOLDER";
         ExpectMessage(pane.DeleteSelectedPrompt(),
@@ -157,7 +160,7 @@ TEST_F(ListPaneMessages, DeleteEmptyAndQuestions) {
 
 TEST_F(ListPaneMessages, ViewExportAndClearFields) {
     for (const ExpectedTitles& t : kTitles) {
-        ListPane pane(t.prefix, drives_.TextPort());
+        ListPane pane(t.prefix, drives_.TextPort(), windows_);
         const std::string where = pane.Texts().name;
         std::string target = "untouched";
         if (t.viewSelected) {
@@ -186,7 +189,7 @@ TEST_F(ListPaneMessages, ViewExportAndClearFields) {
 
 TEST_F(ListPaneMessages, EditCheckRefusesTheWholeText) {
     for (const ExpectedTitles& t : kTitles) {
-        ListPane pane(t.prefix, drives_.TextPort());
+        ListPane pane(t.prefix, drives_.TextPort(), windows_);
         const std::string where = pane.Texts().name;
         pane.Include().Add(Item(t.prefix, "kept"));
         if (t.prefix == TabPrefix::Vol02) {
@@ -210,7 +213,7 @@ TEST_F(ListPaneMessages, EditCheckRefusesTheWholeText) {
 
 TEST_F(ListPaneMessages, StringTabTypedAdd) {
     const ExpectedTitles& t = kTitles[4];
-    ListPane pane(TabPrefix::Vol02, drives_.TextPort());
+    ListPane pane(TabPrefix::Vol02, drives_.TextPort(), windows_);
     const auto expect = [&](const std::string& field, const std::string& text, const char* title,
                             const std::string& fieldAfter) {
         const TypedAddResult result = pane.AddTypedString(field);
@@ -244,7 +247,7 @@ TEST_F(ListPaneMessages, FullPathTabTypedAdd) {
         "Creating Folder(s).-From a Folder List.            Warning no: 0043.";
     const char* const refusedTitle =
         "Creating Folder(s).-From a Folder List.            Warning no: 0044.";
-    ListPane pane(TabPrefix::Vol04, drives_.TextPort());
+    ListPane pane(TabPrefix::Vol04, drives_.TextPort(), windows_);
     pane.Include().Add("d:\\In");
     pane.Exclude().Add("d:\\Out");
     const struct {

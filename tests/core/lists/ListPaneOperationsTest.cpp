@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/lists/ListPane.h"
+#include "platform/memory/MemoryFileSystem.h"
 #include "support/TempDrives.h"
 #include "support/TimeLimit.h"
 
@@ -20,13 +21,15 @@ protected:
     ListPaneOperations() { drives_.Map('D'); }
 
     ListPane Pane(TabPrefix prefix, const Lines& include, const Lines& exclude) {
-        ListPane pane(prefix, drives_.TextPort());
+        ListPane pane(prefix, drives_.TextPort(), windows_);
         pane.Include().AddAll(include);
         pane.Exclude().AddAll(exclude);
         return pane;
     }
 
     TempDrives drives_;
+    // The lists ask the volume their lines name; this one keeps Windows' rule of letter case.
+    MemoryFileSystem windows_{drives_.TextPort()};
 };
 
 TEST_F(ListPaneOperations, MovingAnItemTheTargetHoldsDropsItFromTheSource) {

@@ -3,6 +3,7 @@
 #include "HostBackend.h"
 #include "core/lists/ListPane.h"
 #include "core/lists/TransferBuilderList.h"
+#include "platform/memory/MemoryFileSystem.h"
 
 namespace arbovane {
 namespace {
@@ -18,9 +19,10 @@ TEST(TransferBuilderList, EmptyResultWarnsWithTheTabsTitle) {
         {TabPrefix::Vol07, "Delete Folder(s).-From a Folder List.             Warning no: 0590."},
     };
     HostText text;
+    MemoryFileSystem fs(text);
     for (const auto& c : cases) {
         for (bool imported : {true, false}) {
-            ListPane pane(c.tab, text);
+            ListPane pane(c.tab, text, fs);
             const auto message = TransferBuilderList(c.tab, pane, {}, imported);
             ASSERT_TRUE(message.has_value());
             EXPECT_EQ(message->text, "Empty Result List in the File Import Window!\n");
@@ -32,7 +34,8 @@ TEST(TransferBuilderList, EmptyResultWarnsWithTheTabsTitle) {
 
 TEST(TransferBuilderList, ImportAddsOnlyNewNonBlankLines) {
     HostText text;
-    ListPane pane(TabPrefix::Vol08, text);
+    MemoryFileSystem fs(text);
+    ListPane pane(TabPrefix::Vol08, text, fs);
     pane.Include().Add("d:\\T\\A");
     pane.Exclude().Add("d:\\T\\D");
     const std::vector<std::string> result = {"D:\\t\\a", "d:\\t\\d", "  ", "d:\\T\\A\\B",

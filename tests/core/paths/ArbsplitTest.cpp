@@ -235,6 +235,20 @@ TEST(CheckFullPaths, FiveLinesWithoutDrive) {
               "letters in paths (5 )\n\\a\nb\n\\d\n\n2  more left\n\n");
 }
 
+// A NUL would end a path early on the host: the lines holding one are refused, the NUL shown.
+TEST(CheckFullPaths, LinesHoldingANulAreRefused) {
+    using namespace std::string_literals;
+    std::string message;
+    EXPECT_TRUE(CheckFullPaths(message, {"c:\\ok.txt", "c:/main//sub\0x.txt"s}));
+    EXPECT_EQ(message,
+              "Error Type: There are NUL characters in the Folder Names (total: 1) \n"
+              "c:\\main\\sub[NUL]x.txt\n\n");
+    EXPECT_TRUE(CheckRelativePaths(message, {"\\main\\sub\0x"s}));
+    EXPECT_EQ(message,
+              "Error Type: There are NUL characters in the Folder Names (total: 1) \n"
+              "\\main\\sub[NUL]x\n\n");
+}
+
 TEST(CheckFullPaths, CleanListAndMixedErrors) {
     std::string message = "stale";
     EXPECT_FALSE(CheckFullPaths(message, {"c:\\a", "d:/b", "\\\\srv\\share\\x"}));

@@ -108,21 +108,26 @@ TEST_F(PathProbeTest, SplitParentAndLastInBothModes) {
 TEST_F(PathProbeTest, SplitFolderAndFileKeepsAnExistingFolderWhole) {
     TempDrives::MakeHostFolder(host_ + "/Docs");
     std::string name, folder;
-    SplitFolderAndFile(Fs(), "d:\\docs", name, folder);
+    SplitFolderAndFile(Fs(), "d:\\Docs", name, folder);
     EXPECT_EQ(name, "");
-    EXPECT_EQ(folder, "d:\\docs");
-    SplitFolderAndFile(Fs(), "d:\\docs\\report.txt", name, folder);
+    EXPECT_EQ(folder, "d:\\Docs");
+    SplitFolderAndFile(Fs(), "d:\\Docs\\report.txt", name, folder);
     EXPECT_EQ(name, "report.txt");
-    EXPECT_EQ(folder, "d:\\docs");
+    EXPECT_EQ(folder, "d:\\Docs");
+    // Another spelling reaches no folder on this volume: it is cut as a file path.
+    SplitFolderAndFile(Fs(), "d:\\docs", name, folder);
+    EXPECT_EQ(name, "docs");
+    EXPECT_EQ(folder, "d:");
     SplitFolderAndFile(Fs(), "plain", name, folder);
     EXPECT_EQ(name, "plain");
     EXPECT_EQ(folder, "");
 }
 
-TEST_F(PathProbeTest, IsExistingFolderIgnoresLetterCaseAndRefusesFiles) {
+TEST_F(PathProbeTest, IsExistingFolderFollowsTheVolumeAndRefusesFiles) {
     TempDrives::MakeHostFolder(host_ + "/data");
     TempDrives::WriteHostFile(host_ + "/data/file.txt", "x");
-    EXPECT_TRUE(IsExistingFolder(Fs(), "D:\\DATA"));
+    EXPECT_TRUE(IsExistingFolder(Fs(), "D:\\data"));
+    EXPECT_FALSE(IsExistingFolder(Fs(), "d:\\DATA"));
     EXPECT_TRUE(IsExistingFolder(Fs(), "d:/data"));
     EXPECT_TRUE(IsExistingFolder(Fs(), "d:\\"));
     EXPECT_FALSE(IsExistingFolder(Fs(), "d:\\data\\file.txt"));

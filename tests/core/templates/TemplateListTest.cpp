@@ -6,6 +6,7 @@
 
 #include "HostBackend.h"
 #include "core/templates/TemplateList.h"
+#include "platform/memory/MemoryFileSystem.h"
 
 namespace arbovane {
 namespace {
@@ -19,7 +20,7 @@ const char* const kCopyImportCheck =
 class TemplateListTest : public ::testing::Test {
 protected:
     TemplateList List(Kind kind, const Lines& lines = {}, TemplateTab tab = TemplateTab::Vol08) {
-        TemplateList list(tab, text_);
+        TemplateList list(tab, text_, windows_);
         list.ChooseKind(kind);
         // Lines as an earlier operation left them.
         if (kind == Kind::FullPath)
@@ -29,6 +30,8 @@ protected:
         return list;
     }
     HostText text_;
+    // A volume that keeps Windows' rule of letter case.
+    MemoryFileSystem windows_{text_};
 };
 
 TEST_F(TemplateListTest, ImportByKind) {

@@ -177,5 +177,19 @@ TEST_F(RenameUndoTest, LetterCaseOnlyRenameIsTakenBack) {
     EXPECT_EQ(HostTree(host_), (Lines{"Jobs", "Jobs/Delta", "Jobs/Delta/d"}));
 }
 
+// A pair no rename can have made (a rename never moves a folder to another parent, nor names it
+// by a path) is not taken back: its old path is reported and the pair dropped.
+TEST_F(RenameUndoTest, PairsThatWouldMoveAFolderAreRefused) {
+    Make({"in/A_x/keep", "out/elsewhere"});
+    const auto before = HostTree(host_);
+    journal_.RenamedPairs = {{"d:\\out\\elsewhere\\A", "d:\\in\\A_x"},
+                             {"d:\\in\\sub\\A", "d:\\in\\A_x"},
+                             {"d:\\in\\..\\A", "d:\\in\\A_x"}};
+    Undo(std::string(kReportHead) +
+         "\nOTHER REASONS   : \n\nd:\\in\\..\\A\nd:\\in\\sub\\A\nd:\\out\\elsewhere\\A\n");
+    EXPECT_EQ(HostTree(host_), before);
+    EXPECT_TRUE(journal_.FailedUndoPairs.empty());
+}
+
 }  // namespace
 }  // namespace arbovane

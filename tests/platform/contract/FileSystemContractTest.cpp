@@ -1,5 +1,7 @@
 // The FileSystem port's contract: the same cases and the same answers on every backend. Where
-// Windows and the POSIX backend once differed, Windows' answer is the one written here.
+// Windows and the POSIX backend once differed, Windows' answer is the one written here, except
+// for letter case: a name reaches what the volume's own look-up reaches, so the cases ask the
+// volume which rule it keeps.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -7,6 +9,7 @@
 #include <vector>
 
 #include "platform/memory/MemoryFileSystem.h"
+#include "support/HostOnly.h"
 #include "support/TempDrives.h"
 
 namespace arbovane {
@@ -14,17 +17,40 @@ namespace {
 
 using Names = std::vector<std::string>;
 
-enum class Backend { Host, Memory };
+// CaseIgnoringVolume: the host backend on a volume whose own look-up ignores letter case.
+enum class Backend { Host, Memory, CaseIgnoringVolume };
 
 class FileSystemContract : public ::testing::TestWithParam<Backend> {
 protected:
     void SetUp() override {
-        if (GetParam() == Backend::Host) {
-            host_ = drives_.Map('D');
-        } else {
+        if (GetParam() == Backend::Memory) {
             memory_ = std::make_unique<MemoryFileSystem>(drives_.TextPort());
             memory_->AddDrive('D');
+            ignoresCase_ = true;
+            return;
         }
+        host_ = drives_.Map('D');
+        if (GetParam() == Backend::CaseIgnoringVolume) {
+            const std::string mountAt = drives_.Map('V');
+            std::string reason;
+            if (!testing::MountCaseIgnoringVolume(mountAt + ".img", mountAt, host_, reason))
+                GTEST_SKIP() << reason;
+            mounted_ = mountAt;
+            drives_.Fs().MapDrive('D', host_);
+        }
+        // The host's own rule, found by asking it.
+        testing::TempDrives::WriteHostFile(host_ + "/CaseProbe", "x");
+        ignoresCase_ =
+            std::filesystem::exists(testing::TempDrives::HostPathOf(host_ + "/cASEpROBE"));
+        std::filesystem::remove(testing::TempDrives::HostPathOf(host_ + "/CaseProbe"));
+    }
+    void TearDown() override {
+        if (!mounted_.empty()) testing::Unmount(mounted_);
+    }
+
+    // The first spelling where the volume ignores letter case, else the second.
+    std::string Spelled(const std::string& anyCase, const std::string& exact) const {
+        return ignoresCase_ ? anyCase : exact;
     }
 
     FileSystem& Fs() {
@@ -89,21 +115,79 @@ protected:
 
     testing::TempDrives drives_;
     std::string host_;
+    std::string mounted_;
+    bool ignoresCase_ = false;
     std::unique_ptr<MemoryFileSystem> memory_;
 };
 
-TEST_P(FileSystemContract, NamesAreFoundIgnoringLetterCaseBeyondAscii) {
+// Where the volume ignores letter case, any spelling reaches the entry (also beyond ASCII, and the
+// entry keeps the spelling it was made with); where it does not, another spelling is another
+// name: it reaches nothing, and a folder of that name is a new one beside the first.
+TEST_P(FileSystemContract, NamesReachWhatTheVolumeLookUpReaches) {
     Write("d:\\Data\\\xC3\x89t\xC3\xA9 \xCE\xA9mega.txt", "summer");
     const std::string other = "D:\\DATA\\\xC3\xA9T\xC3\x89 \xCF\x89MEGA.TXT";
-    EXPECT_TRUE(Fs().IsFile(other));
-    EXPECT_TRUE(Fs().IsFolder("d:\\dAtA"));
-    EXPECT_EQ(Read(other), "summer");
-    // The name keeps the spelling it was made with, byte for byte.
-    EXPECT_EQ(Listed("d:\\data\\*"), Names{"\xC3\x89t\xC3\xA9 \xCE\xA9mega.txt"});
-    EXPECT_EQ(Fs().CreateFolder("d:\\DATA"), CreateOutcome::Existed);
+    EXPECT_EQ(Fs().IsFile(other), ignoresCase_);
+    EXPECT_EQ(Fs().IsFolder("d:\\dAtA"), ignoresCase_);
+    EXPECT_EQ(Fs().SameEntry("d:\\Data", "d:\\DATA"), ignoresCase_);
+    std::string bytes;
+    EXPECT_EQ(Fs().ReadWholeFile(other, bytes), ignoresCase_);
     FsError why = FsError::None;
     EXPECT_FALSE(Fs().Exists("d:\\Data\\Ete Omega.txt", why));
     EXPECT_EQ(why, FsError::NotFound);
+    EXPECT_EQ(Fs().CreateFolder("d:\\DATA"),
+              ignoresCase_ ? CreateOutcome::Existed : CreateOutcome::Created);
+    if (ignoresCase_) {
+        EXPECT_EQ(bytes, "summer");
+        EXPECT_EQ(Listed("d:\\data\\*"), Names{"\xC3\x89t\xC3\xA9 \xCE\xA9mega.txt"});
+        EXPECT_EQ(Listed("d:\\*"), Names{"Data"});
+    } else {
+        // Equal ignoring case, the bytes order them.
+        EXPECT_EQ(Listed("d:\\*"), (Names{"DATA", "Data"}));
+        EXPECT_EQ(Listed("d:\\DATA\\*"), Names{});
+    }
+}
+
+// Two lines name one entry only where the volume says so; a spelling that differs in more than
+// letter case is another line everywhere, as the lists keep it.
+TEST_P(FileSystemContract, SameEntryFollowsTheVolume) {
+    ASSERT_TRUE(Fs().CreateFolderTree("d:\\in\\Data"));
+    Write("d:\\in\\Data\\d.txt", "d");
+    const CreateOutcome twin = Fs().CreateFolder("d:\\in\\data");
+    EXPECT_EQ(twin, ignoresCase_ ? CreateOutcome::Existed : CreateOutcome::Created);
+    const struct {
+        const char* a;
+        const char* b;
+        bool sameWhereCaseIsIgnored;
+        bool sameWhereCaseCounts;
+    } cases[] = {
+        {"d:\\in\\Data", "d:\\in\\Data", true, true},
+        {"d:\\in\\Data", "D:\\in\\Data", true, true},  // the drive letter is the program's own
+        {"d:\\in\\Data", "d:\\in\\data", true, false},
+        {"d:\\IN\\new", "d:\\in\\new", true, false},  // nothing there to be one entry
+        {"d:\\in\\new", "d:\\in\\new", true, true},
+        {"d:\\in\\Data", "d:/in/Data", false, false},
+        {"d:\\in\\Data", "d:\\in\\Data\\", false, false},
+        {"d:\\in\\Data", "d:\\in\\Datum", false, false},
+    };
+    for (const auto& c : cases) {
+        const bool expected = ignoresCase_ ? c.sameWhereCaseIsIgnored : c.sameWhereCaseCounts;
+        EXPECT_EQ(Fs().SameEntry(c.a, c.b), expected) << c.a << " | " << c.b;
+        EXPECT_EQ(Fs().SameEntry(c.b, c.a), expected) << c.b << " | " << c.a;
+    }
+    // Where both stand, each reaches its own folder, also through open trees.
+    if (!ignoresCase_) {
+        Write("d:\\in\\data\\other.txt", "o");
+        EXPECT_EQ(Listed("d:\\in\\*"), (Names{"Data", "data"}));
+        EXPECT_EQ(TreeListed("d:\\in\\data", "*"), Names{"other.txt"});
+        FsError why = FsError::None;
+        auto tree = Fs().OpenTree("d:\\in", why);
+        ASSERT_TRUE(tree);
+        EXPECT_FALSE(tree->RemoveFile("data\\d.txt", why));
+        EXPECT_EQ(why, FsError::NotFound);
+        EXPECT_TRUE(tree->RemoveFile("data\\other.txt", why));
+        EXPECT_TRUE(tree->RemoveFolder("data", why));
+        EXPECT_EQ(Read("d:\\in\\Data\\d.txt"), "d");
+    }
 }
 
 // Sorted by the upper case of each character, as Windows compares names: "_" comes after the
@@ -160,8 +244,8 @@ TEST_P(FileSystemContract, CopiesNeverOverwriteNorLeaveAPartialFile) {
     Write("d:\\S\\f.txt", "source");
     Write("d:\\T\\F.TXT", "theirs");
     FileStamp stamp;
-    EXPECT_EQ(Fs().CopyNewFile("d:\\S\\f.txt", "d:\\T\\f.txt", stamp), CreateOutcome::Existed);
-    EXPECT_FALSE(Fs().CopyFileNoOverwrite("d:\\S\\f.txt", "d:\\t\\F.txt"));
+    EXPECT_EQ(Fs().CopyNewFile("d:\\S\\f.txt", "d:\\T\\F.TXT", stamp), CreateOutcome::Existed);
+    EXPECT_FALSE(Fs().CopyFileNoOverwrite("d:\\S\\f.txt", Spelled("d:\\T\\f.TxT", "d:\\T\\F.TXT")));
     EXPECT_EQ(Read("d:\\T\\F.TXT"), "theirs");
 
     EXPECT_EQ(Fs().CopyNewFile("d:\\S\\f.txt", "d:\\T\\g.txt", stamp), CreateOutcome::Created);
@@ -177,8 +261,10 @@ TEST_P(FileSystemContract, CopiesNeverOverwriteNorLeaveAPartialFile) {
     auto from = Fs().OpenTree("d:\\S", why);
     auto to = Fs().OpenTree("d:\\T", why);
     ASSERT_TRUE(from && to);
-    EXPECT_EQ(from->CopyFileTo("f.txt", *to, "f.TXT", stamp, why), CreateOutcome::Existed);
-    EXPECT_EQ(from->CopyFileTo("F.txt", *to, "new.txt", stamp, why), CreateOutcome::Created)
+    EXPECT_EQ(from->CopyFileTo("f.txt", *to, Spelled("f.TXT", "F.TXT"), stamp, why),
+              CreateOutcome::Existed);
+    EXPECT_EQ(from->CopyFileTo(Spelled("F.txt", "f.txt"), *to, "new.txt", stamp, why),
+              CreateOutcome::Created)
         << FsErrorText(why);
     EXPECT_EQ(stamp, source);
     EXPECT_EQ(Read("d:\\T\\new.txt"), "source");
@@ -189,14 +275,15 @@ TEST_P(FileSystemContract, MovesNeverReplace) {
     ASSERT_TRUE(Fs().CreateFolderTree("d:\\M\\Alpha\\inner"));
     ASSERT_TRUE(Fs().CreateFolderTree("d:\\M\\Beta"));
     EXPECT_FALSE(Fs().MoveFolderNoReplace("d:\\M\\Alpha", "d:\\M\\Beta"));
-    EXPECT_FALSE(Fs().MoveFolderNoReplace("d:\\M\\Alpha", "d:\\M\\BETA"));
+    EXPECT_FALSE(Fs().MoveFolderNoReplace("d:\\M\\Alpha", Spelled("d:\\M\\BETA", "d:\\M\\Beta\\")));
     EXPECT_TRUE(Fs().IsFolder("d:\\M\\Alpha\\inner"));
-    EXPECT_TRUE(Fs().MoveFolderNoReplace("d:\\m\\alpha", "d:\\M\\Gamma"));
+    EXPECT_TRUE(Fs().MoveFolderNoReplace(Spelled("d:\\m\\alpha", "d:\\M\\Alpha"), "d:\\M\\Gamma"));
     EXPECT_EQ(Listed("d:\\M\\*"), (Names{"Beta", "Gamma"}));
     EXPECT_TRUE(Fs().IsFolder("d:\\M\\Gamma\\inner"));
 }
 
-// Its own name in another letter case renames a folder to that spelling.
+// Its own name in another letter case renames a folder to that spelling: where the volume ignores
+// case the new spelling reaches the folder itself, elsewhere it is a free name.
 TEST_P(FileSystemContract, LetterCaseOnlyRenameTakesTheNewSpelling) {
     ASSERT_TRUE(Fs().CreateFolderTree("d:\\M\\Alpha\\inner"));
     EXPECT_TRUE(Fs().MoveFolderNoReplace("d:\\M\\Alpha", "d:\\M\\ALPHA"));
@@ -288,34 +375,35 @@ TEST_P(FileSystemContract, NamesWindowsCannotMakeAreRefused) {
     ASSERT_TRUE(tree);
     EXPECT_EQ(tree->MakeFolder("prn", why), CreateOutcome::Failed);
     EXPECT_EQ(tree->MakeFolder("odd.", why), CreateOutcome::Failed);
-    EXPECT_EQ(tree->MakeFolder("CONSOLE", why), CreateOutcome::Existed);
+    EXPECT_EQ(tree->MakeFolder("CONSOLE", why),
+              ignoresCase_ ? CreateOutcome::Existed : CreateOutcome::Created);
 }
 
 TEST_P(FileSystemContract, OpenTreesMakeListAndRemove) {
     Write("d:\\P\\Sub\\f.txt", "f");
     FsError why = FsError::None;
-    auto tree = Fs().OpenTree("d:\\p", why);
+    auto tree = Fs().OpenTree(Spelled("d:\\p", "d:\\P"), why);
     ASSERT_TRUE(tree);
-    EXPECT_EQ(tree->MakeFolder("SUB", why), CreateOutcome::Existed);
-    EXPECT_EQ(tree->MakeFolder("sub\\New", why), CreateOutcome::Created);
-    EXPECT_EQ(tree->MakeFolder("sub\\f.txt", why), CreateOutcome::Failed);
+    EXPECT_EQ(tree->MakeFolder(Spelled("SUB", "Sub"), why), CreateOutcome::Existed);
+    EXPECT_EQ(tree->MakeFolder(Spelled("sub\\New", "Sub\\New"), why), CreateOutcome::Created);
+    EXPECT_EQ(tree->MakeFolder("Sub\\f.txt", why), CreateOutcome::Failed);
     std::vector<DirEntry> entries;
-    ASSERT_TRUE(tree->List("sub", "*", entries, why));
+    ASSERT_TRUE(tree->List(Spelled("sub", "Sub"), "*", entries, why));
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].name, "f.txt");
     EXPECT_FALSE(entries[0].isFolder);
     EXPECT_EQ(entries[0].size, 1u);
     EXPECT_EQ(entries[1].name, "New");
     EXPECT_TRUE(entries[1].isFolder);
-    EXPECT_FALSE(tree->List("sub\\f.txt", "*", entries, why));
+    EXPECT_FALSE(tree->List("Sub\\f.txt", "*", entries, why));
     EXPECT_EQ(why, FsError::NotAFolder);
     EXPECT_FALSE(tree->List("missing", "*", entries, why));
     EXPECT_EQ(why, FsError::NotFound);
     EXPECT_FALSE(tree->RemoveFolder("Sub", why));
     EXPECT_EQ(why, FsError::NotEmpty);
-    EXPECT_TRUE(tree->RemoveFile("SUB\\F.TXT", why));
-    EXPECT_TRUE(tree->RemoveFolder("sub\\new", why));
-    EXPECT_TRUE(tree->RemoveFolder("sub", why));
+    EXPECT_TRUE(tree->RemoveFile(Spelled("SUB\\F.TXT", "Sub\\f.txt"), why));
+    EXPECT_TRUE(tree->RemoveFolder(Spelled("sub\\new", "Sub\\New"), why));
+    EXPECT_TRUE(tree->RemoveFolder(Spelled("sub", "Sub"), why));
     EXPECT_TRUE(tree->RemoveFolder("", why));
     EXPECT_FALSE(Fs().IsFolder("d:\\P"));
 }
@@ -338,13 +426,17 @@ TEST_P(FileSystemContract, ListingKindsAgreesWithTheFullListing) {
     FsError why = FsError::None;
     auto tree = Fs().OpenTree("d:\\T", why);
     ASSERT_TRUE(tree);
-    // A folder read first to find a name in another letter case still lists whole afterwards.
+    // A folder listed once lists whole again.
     std::vector<DirEntry> first;
-    ASSERT_TRUE(tree->ListKinds("sub\\INNER", "*", first, why));
+    ASSERT_TRUE(tree->ListKinds(Spelled("sub\\INNER", "Sub\\Inner"), "*", first, why));
     EXPECT_EQ(first.size(), 1u);
-    ASSERT_TRUE(tree->ListKinds("sub", "*", first, why));
+    ASSERT_TRUE(tree->ListKinds(Spelled("sub", "Sub"), "*", first, why));
     EXPECT_EQ(first.size(), links ? 4u : 3u);
-    for (const std::string relative : {"Sub", "sub", "SUB/", "\\sub\\", "sub//inner\\..\\inner"}) {
+    const std::vector<std::string> spellings =
+        ignoresCase_
+            ? std::vector<std::string>{"Sub", "sub", "SUB/", "\\sub\\", "sub//inner\\..\\inner"}
+            : std::vector<std::string>{"Sub", "Sub/", "\\Sub\\", "Sub//Inner\\..\\Inner"};
+    for (const std::string& relative : spellings) {
         for (const std::string pattern : {"*", "*.txt"}) {
             std::vector<DirEntry> full, kinds;
             FsError fullWhy = FsError::None, kindsWhy = FsError::None;
@@ -370,7 +462,7 @@ TEST_P(FileSystemContract, ListingKindsAgreesWithTheFullListing) {
         }
     }
     std::vector<DirEntry> entries;
-    ASSERT_TRUE(tree->ListKinds("SUB\\", "*", entries, why));
+    ASSERT_TRUE(tree->ListKinds(Spelled("SUB\\", "Sub\\"), "*", entries, why));
     ASSERT_EQ(entries.size(), links ? 4u : 3u);
     EXPECT_EQ(entries[0].name, "a.log");
     EXPECT_EQ(entries[1].name, "b.TXT");
@@ -379,18 +471,18 @@ TEST_P(FileSystemContract, ListingKindsAgreesWithTheFullListing) {
         EXPECT_EQ(entries[3].name, "link");
         EXPECT_TRUE(entries[3].isLink && entries[3].isFolder);
     }
-    EXPECT_FALSE(tree->ListKinds("sub\\b.txt", "*", entries, why));
+    EXPECT_FALSE(tree->ListKinds(Spelled("sub\\b.txt", "Sub\\b.TXT"), "*", entries, why));
     EXPECT_EQ(why, FsError::NotAFolder);
     EXPECT_FALSE(tree->ListKinds("missing", "*", entries, why));
     EXPECT_EQ(why, FsError::NotFound);
     // The same tree goes on to remove by any spelling of the path.
-    EXPECT_TRUE(tree->RemoveFile("sub/INNER//deep.TXT", why));
-    EXPECT_TRUE(tree->RemoveFolder("\\Sub\\inner\\", why));
+    EXPECT_TRUE(tree->RemoveFile(Spelled("sub/INNER//deep.TXT", "Sub/Inner//deep.txt"), why));
+    EXPECT_TRUE(tree->RemoveFolder(Spelled("\\Sub\\inner\\", "\\Sub\\Inner\\"), why));
     EXPECT_FALSE(Fs().IsFolder("d:\\T\\Sub\\Inner"));
-    // The folder went by one spelling while the tree held it open by another: a new one of that
-    // name is the one listed, not the removed one.
+    // The folder went by one spelling while the tree held it open by another (where the volume
+    // ignores case): a new one of that name is the one listed, not the removed one.
     Write("d:\\T\\Sub\\Inner\\new.txt", "new");
-    ASSERT_TRUE(tree->List("sub\\INNER", "*", entries, why));
+    ASSERT_TRUE(tree->List(Spelled("sub\\INNER", "Sub\\Inner"), "*", entries, why));
     ASSERT_EQ(entries.size(), 1u);
     EXPECT_EQ(entries[0].name, "new.txt");
 }
@@ -419,8 +511,18 @@ TEST_P(FileSystemContract, LinksAreNeverEntered) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, FileSystemContract,
-                         ::testing::Values(Backend::Host, Backend::Memory), [](const auto& info) {
-                             return info.param == Backend::Host ? "Host" : "Memory";
+                         ::testing::Values(Backend::Host, Backend::Memory,
+                                           Backend::CaseIgnoringVolume),
+                         [](const auto& info) {
+                             switch (info.param) {
+                                 case Backend::Host:
+                                     return "Host";
+                                 case Backend::Memory:
+                                     return "Memory";
+                                 case Backend::CaseIgnoringVolume:
+                                     break;
+                             }
+                             return "CaseIgnoringVolume";
                          });
 
 }  // namespace

@@ -6,6 +6,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 namespace arbovane::testing {
 
@@ -39,7 +41,75 @@ bool BindMount(const std::string& source, const std::string& at) {
 }
 
 void Unmount(const std::string& at) {
-    umount2(at.c_str(), MNT_DETACH);
+    if (umount2(at.c_str(), 0) != 0) umount2(at.c_str(), MNT_DETACH);
+}
+
+namespace {
+
+bool Quietly(const std::string& command) {
+    return std::system((command + " >/dev/null 2>&1").c_str()) == 0;
+}
+
+// Whether a name written in one letter case is found in another.
+bool FoldsCase(const std::string& folder) {
+    std::ofstream(folder + "/CaseProbe") << "x";
+    std::error_code ec;
+    const bool folds = std::filesystem::exists(folder + "/cASEpROBE", ec);
+    std::filesystem::remove(folder + "/CaseProbe", ec);
+    return folds;
+}
+
+}  // namespace
+
+bool MountCaseIgnoringVolume(const std::string& image, const std::string& at, std::string& folder,
+                             std::string& reason) {
+    // Asked once: making and mounting an image costs seconds, and the answer does not change.
+    static std::string known;
+    if (!known.empty()) {
+        reason = known;
+        return false;
+    }
+    if (geteuid() != 0) {
+        reason = known = "mounting a volume image needs root";
+        return false;
+    }
+    std::error_code ec;
+    std::filesystem::create_directories(at, ec);
+    std::string tried;
+    const auto attempt = [&](const char* kind, const std::string& make,
+                             const std::string& mountOptions, const std::string& inside) {
+        std::filesystem::remove(image, ec);
+        { std::ofstream(image, std::ios::binary).seekp((32 << 20) - 1) << '\0'; }
+        const std::string tool = make.substr(0, make.find(' '));
+        if (!Quietly("command -v " + tool)) {
+            tried +=
+                std::string(tried.empty() ? "" : "; ") + kind + ": " + tool + " is not installed";
+            return false;
+        }
+        if (!Quietly(make)) {
+            tried += std::string(tried.empty() ? "" : "; ") + kind + ": " + tool + " failed";
+            return false;
+        }
+        if (!Quietly("mount -o loop" + mountOptions + " '" + image + "' '" + at + "'")) {
+            tried +=
+                std::string(tried.empty() ? "" : "; ") + kind + ": this kernel does not mount it";
+            return false;
+        }
+        folder = at + inside;
+        if (inside.empty() ||
+            (Quietly("mkdir '" + folder + "'") && Quietly("chattr +F '" + folder + "'"))) {
+            if (FoldsCase(folder)) return true;
+        }
+        Unmount(at);
+        tried += std::string(tried.empty() ? "" : "; ") + kind + ": names keep their letter case";
+        return false;
+    };
+    if (attempt("vfat", "mkfs.vfat '" + image + "'", ",uid=0", "") ||
+        attempt("casefolded ext4", "mkfs.ext4 -q -F -O casefold '" + image + "'", "", "/folded"))
+        return true;
+    reason = known = "no volume that ignores letter case can be mounted here (" + tried + ")";
+    std::filesystem::remove(image, ec);
+    return false;
 }
 
 void SetEnvironment(const char* name, const char* value) {

@@ -49,6 +49,12 @@ bool BindMount(const std::string&, const std::string&) {
 
 void Unmount(const std::string&) {}
 
+bool MountCaseIgnoringVolume(const std::string&, const std::string&, std::string&,
+                             std::string& reason) {
+    reason = "Windows volumes ignore letter case already: the host backend's cases cover it";
+    return false;
+}
+
 void SetEnvironment(const char* name, const char* value) {
     _putenv_s(name, value ? value : "");
 }

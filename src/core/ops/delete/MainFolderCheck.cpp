@@ -157,8 +157,9 @@ private:
             const auto found = walked_.find(std::string_view(lowered).substr(0, cut));
             if (found != walked_.end()) {
                 const std::string prefix = canonical.substr(0, cutOriginal);
+                // Spellings that differ in letter case are one folder where the disk says so.
                 for (const std::string& walked : found->second)
-                    if (walked == prefix || SameFolder(walked, prefix)) return true;
+                    if (walked == prefix || fs_.SameEntry(walked, prefix)) return true;
             }
             if (cut == std::string::npos) return false;
             cut = lowered.find('\\', cut + 1);
@@ -166,23 +167,10 @@ private:
         }
     }
 
-    // Two spellings that differ in letter case name one folder only where the disk resolves
-    // both to the same entries.
-    bool SameFolder(const std::string& a, const std::string& b) {
-        return Resolved(a) == Resolved(b);
-    }
-    const std::string& Resolved(const std::string& canonical) {
-        auto found = resolved_.find(canonical);
-        if (found == resolved_.end())
-            found = resolved_.emplace(canonical, ResolvedSpelling(fs_, canonical)).first;
-        return found->second;
-    }
-
     FileSystem& fs_;
     const Text& text_;
     const MainFolderVerdicts& verdictOf_;
     std::unordered_map<std::string, std::vector<std::string>, ViewHash, std::equal_to<>> walked_;
-    std::unordered_map<std::string, std::string> resolved_;
 };
 
 }  // namespace

@@ -30,7 +30,7 @@ using MainFolderVerdicts = std::function<MainFolderVerdict(const std::string& li
 // The main folders of a run: in FilesInMainFolder every distinct folder, in the other modes only
 // the outermost ones, so no folder is walked twice. A line is merged into another only when it
 // resolves into the other's tree (forward slashes and trailing backslashes read as the folder
-// they spell, letter case as the disk resolves it) and the other is one a run walks; every other
+// they spell, letter case as the file system decides) and the other is one a run walks; every other
 // line stays, so each gets an outcome of its own. Lines naming a drive or share root stay apart
 // from the merge, first in the list.
 std::vector<std::string> DeleteWorkList(FileSystem& fs, const Text& text,

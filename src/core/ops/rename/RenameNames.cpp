@@ -2,8 +2,9 @@
 
 #include "core/paths/Arbsplit.h"
 #include "core/paths/BlankTrim.h"
-#include "core/paths/FolderSpelling.h"
 #include "core/paths/PathText.h"
+#include "core/undo/UndoJournal.h"
+#include "platform/FileSystem.h"
 
 namespace arbovane {
 
@@ -92,11 +93,17 @@ RenamePreview PreviewRename(const std::string& line, const RenameFields& fields)
     return {source.path, BuildNewPath(source.path, fields)};
 }
 
+bool IsRenamePair(const _tagReplaceFoldersStruct& pair) {
+    const RenameSource renamed = SplitRenameSource(pair.NewPath);
+    return renamed.path == pair.NewPath && IsRenameableFolder(renamed) &&
+           IsRenameInPlace(renamed, pair.OldPath);
+}
+
 bool IsCaseOnlyRename(FileSystem& fs, const RenameSource& source, const std::string& target) {
     const RenameSource renamed = SplitRenameSource(target);
-    if (renamed.parent != source.parent || renamed.path != target) return false;
-    const auto found = ResolvedName(fs, source.parent, renamed.name);
-    return found && *found != renamed.name && found == ResolvedName(fs, source.parent, source.name);
+    if (renamed.parent != source.parent || renamed.path != target || renamed.name == source.name)
+        return false;
+    return fs.SameEntry(source.path, renamed.path);
 }
 
 }  // namespace arbovane

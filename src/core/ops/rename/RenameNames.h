@@ -7,6 +7,7 @@
 namespace arbovane {
 
 class FileSystem;
+struct _tagReplaceFoldersStruct;
 
 enum class RenameMethod { AddPrefixSuffix, ReplaceLastName };
 
@@ -55,9 +56,13 @@ struct RenamePreview {
 };
 RenamePreview PreviewRename(const std::string& line, const RenameFields& fields);
 
-// True when target is the source folder itself under a new letter case (Delta to DELTA): the
-// new spelling is not on disk and the file system finds the source under it. Windows renames
-// such a folder; it is no collision.
+// True for a rename the run can have made: both paths name a folder by a plain name in one
+// parent. Undo takes back nothing else, whatever a journal holds.
+bool IsRenamePair(const _tagReplaceFoldersStruct& pair);
+
+// True when target is the source folder itself under a new letter case (Delta to DELTA) on a
+// volume that ignores case: the file system finds the source under the new spelling. Windows
+// renames such a folder; it is no collision.
 bool IsCaseOnlyRename(FileSystem& fs, const RenameSource& source, const std::string& target);
 
 }  // namespace arbovane

@@ -21,7 +21,7 @@ using Op = testing::FaultyFileSystem::Op;
 
 const char* const kSameFolderText =
     "The ATTACH/COPY/MOVE operation is NOT PERFORMED !!!\nThe Destination Folder is the same as "
-    "the source Folder !!! \nDestination Folder : E:\\x\nSource Folder      : e:\\X";
+    "the source Folder !!! \nDestination Folder : E:\\X\nSource Folder      : e:\\X";
 
 TEST(CopyMessages, EveryBoxByTextTitleFlagsAndOwner) {
     const std::string level = "Copy Folder Structure(s).-From a Folder List - Level.            ";
@@ -172,7 +172,7 @@ TEST_F(CopyRunTest, BoxesBeforeAndAfterTheFolders) {
 TEST_F(CopyRunTest, SameFolderPairsAreRefusedOnePairAtATime) {
     Make('e', {"Y/"});
     EXPECT_TRUE(
-        Run(FullPath({"E:\\x", "e:\\Y"}, {"e:\\X"}, AttachMode::SubFoldersOnlyWithoutFiles)));
+        Run(FullPath({"E:\\X", "e:\\Y"}, {"e:\\X"}, AttachMode::SubFoldersOnlyWithoutFiles)));
     ExpectMessages(
         messenger_.Shown(),
         {{"Do you want to copy folders ?\n\nNote: If the <Select Files> button is active, only "
@@ -190,15 +190,15 @@ TEST_F(CopyRunTest, SameFolderPairsAreRefusedOnePairAtATime) {
     EXPECT_EQ(Of(C::FoldersCopied), Lines{});
 
     // Relative lines have their own title, in the run and in the simulation.
-    EXPECT_TRUE(Run(Relative({"E:\\x"}, {"e:\\X"}, TemplateOption::ReplaceNo)));
+    EXPECT_TRUE(Run(Relative({"E:\\X"}, {"e:\\X"}, TemplateOption::ReplaceNo)));
     ASSERT_EQ(messenger_.Shown().size(), 3u);
     EXPECT_EQ(messenger_.Shown()[1].title,
               "Copy Folder(s).-From a Folder List.            Warning no: 0375.");
-    EXPECT_TRUE(Simulate(Relative({"E:\\x"}, {"e:\\X"}, TemplateOption::ReplaceNo)));
+    EXPECT_TRUE(Simulate(Relative({"E:\\X"}, {"e:\\X"}, TemplateOption::ReplaceNo)));
     ASSERT_EQ(messenger_.Shown().size(), 3u);
     EXPECT_EQ(messenger_.Shown()[1].title,
               "Creating Folder(s).-From a Folder List.            Warning no: 0375.");
-    EXPECT_TRUE(Simulate(FullPath({"E:\\x"}, {"e:\\X"}, AttachMode::MainFolderWithoutFiles)));
+    EXPECT_TRUE(Simulate(FullPath({"E:\\X"}, {"e:\\X"}, AttachMode::MainFolderWithoutFiles)));
     ASSERT_EQ(messenger_.Shown().size(), 3u);
     EXPECT_EQ(messenger_.Shown()[1].title,
               "Simulate the Copy Folder Structure(s) Process.-From a Folder List - Level.         "

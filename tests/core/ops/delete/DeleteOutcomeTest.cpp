@@ -81,10 +81,11 @@ TEST_F(DeleteOutcomeTest, EveryLineEndsWithOneOutcome) {
          {"d:\\A", "d:\\a\\B"},
          {"folder deleted d:\\A\\B", "folder deleted d:\\A", "folder deleted d:\\a\\B",
           "file deleted d:\\A\\B\\f.txt", "file deleted d:\\a\\B\\g.txt"}},
+        // Another letter case names another folder on this volume: here none.
         {"letter case of one folder",
          {"Data/Sub/f.txt"},
          {"d:\\Data", "d:\\data\\Sub"},
-         {"folder deleted d:\\Data\\Sub", "folder deleted d:\\Data",
+         {"folder deleted d:\\Data\\Sub", "folder deleted d:\\Data", "folder missing d:\\data\\Sub",
           "file deleted d:\\Data\\Sub\\f.txt"}},
         {"trailing backslash",
          {"T1/s0/f.txt"},

@@ -68,9 +68,11 @@ TEST_F(DeleteRunTest, WorkListMergesNestedLinesOnlyInTheTreeModes) {
         {{"d:\\Data\\A\\Old", "d:\\Data\\A"},
          DeleteTabMode::FilesInMainFolder,
          {"d:\\Data\\A", "d:\\Data\\A\\Old"}},
-        {{"d:\\data", "D:\\Data"}, DeleteTabMode::SubfoldersOnly, {"D:\\Data"}},
+        // Another letter case names another folder on this volume (here none): both lines stay.
+        {{"d:\\data", "D:\\Data"}, DeleteTabMode::SubfoldersOnly, {"D:\\Data", "d:\\data"}},
+        {{"d:\\Data", "D:\\Data"}, DeleteTabMode::SubfoldersOnly, {"D:\\Data"}},
         // Two spellings of one folder: its files are deleted once.
-        {{"d:\\data", "D:\\Data"}, DeleteTabMode::FilesInMainFolder, {"D:\\Data"}},
+        {{"d:\\Data", "D:\\Data"}, DeleteTabMode::FilesInMainFolder, {"D:\\Data"}},
         {{"d:/Data/A/", "d:\\Data\\A"}, DeleteTabMode::FilesInMainFolder, {"d:/Data/A/"}},
         {{"d:\\A", "d:\\AB", "   ", "d:\\A"}, DeleteTabMode::Complete, {"d:\\A", "d:\\AB"}},
         {{" d:\\A", "d:\\A\\B"}, DeleteTabMode::Complete, {" d:\\A", "d:\\A\\B"}},
@@ -119,7 +121,8 @@ TEST_F(DeleteRunTest, MainFolderCheckRefusesRootsAndPathsThatCouldLeaveTheTree) 
         {"d:\\Missing", MainFolderVerdict::NotExists},
         {"\\\\server\\share\\Data", MainFolderVerdict::NotExists},
         {"d:\\Data", MainFolderVerdict::Ready},
-        {"d:\\data\\", MainFolderVerdict::Ready},
+        {"d:\\Data\\", MainFolderVerdict::Ready},
+        {"d:\\data", MainFolderVerdict::NotExists},
         {"d:/Data/Sub", MainFolderVerdict::Ready},
         {"d:\\Data\\.hidden", MainFolderVerdict::Ready},
     };

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "DeleteFixture.h"
-#include "support/TreeSnapshot.h"
 #include "core/ops/delete/DeleteRun.h"
 #include "support/ScriptedMessenger.h"
+#include "support/TreeSnapshot.h"
 
 namespace arbovane {
 namespace {

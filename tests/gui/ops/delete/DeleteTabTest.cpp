@@ -276,6 +276,40 @@ TEST_F(DeleteTabTest, SimulationListsTheRunWithoutTouchingTheDrive) {
     EXPECT_EQ(testing::TreeSnapshot(host_), before);
 }
 
+// On a volume that keeps letter cases apart, a line spelled otherwise than the folder on disk names
+// no folder: the simulation and the run both end with it under NOT EXIST, and the folder and its
+// twin stay whole. Both twins in the list are two lines, each deleted on its own.
+TEST_F(DeleteTabTest, ALineInAnotherLetterCaseNamesNoFolder) {
+    File("in/Data/x/deep.txt");
+    File("in/Data/d.txt");
+    if (Exists("in/DATA")) GTEST_SKIP() << "the temporary drive ignores letter case";
+    Fill({"d:\\in\\data"});
+    Click("rdoVol07DeleteCompleteFolders");
+    Click("chkVol07ShowDetailedResults");
+    const auto before = testing::TreeSnapshot(host_);
+    for (const char* button : {"btnVol07DeleteFoldersSimulation", "btnVol07DeleteFolders"}) {
+        messenger_.Clear();
+        for (int i = 0; i < 3; ++i) messenger_.Answer(kAnswerYes);
+        Click(button);
+        EXPECT_EQ(Of(Vol07Category::FoldersNotExists), Lines{"d:\\in\\data"}) << button;
+        EXPECT_EQ(Log().Counter(Vol07Counter::FoldersNotExists), 1) << button;
+        EXPECT_TRUE(Of(Vol07Category::FilesDeleted).empty()) << button;
+        EXPECT_TRUE(Of(Vol07Category::FoldersDeleted).empty()) << button;
+        EXPECT_EQ(testing::TreeSnapshot(host_), before) << button;
+    }
+
+    File("in/data/e.txt");
+    EXPECT_TRUE(Pane().Model().Include().Add("d:\\in\\Data"));
+    Pane().ListsChanged();
+    messenger_.Clear();
+    for (int i = 0; i < 3; ++i) messenger_.Answer(kAnswerYes);
+    Click("btnVol07DeleteFolders");
+    EXPECT_EQ(Of(Vol07Category::FoldersDeleted),
+              (Lines{"d:\\in\\Data\\x", "d:\\in\\Data", "d:\\in\\data"}));
+    EXPECT_FALSE(Exists("in/Data"));
+    EXPECT_FALSE(Exists("in/data"));
+}
+
 TEST_F(DeleteTabTest, ClearFieldsRestoresTheDefaults) {
     File("Data/x.txt");
     Fill({"d:\\Data"});

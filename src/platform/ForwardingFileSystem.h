@@ -23,6 +23,9 @@ public:
     bool GetAttributes(const std::string& path, std::uint32_t& attributes) override {
         return inner_.GetAttributes(path, attributes);
     }
+    bool SameEntry(const std::string& a, const std::string& b) override {
+        return inner_.SameEntry(a, b);
+    }
     bool Enumerate(const std::string& folderAndPattern, const EntryVisitor& visit) override {
         return inner_.Enumerate(folderAndPattern, visit);
     }

@@ -361,8 +361,8 @@ std::optional<RunJournal> ParseJournalFile(std::string_view text, std::string& e
         lines.push_back(text.substr(start, end - start));
         start = end + 1;
     }
-    if (lines.empty()) return Refuse(error, "not a journal file of this program");
-    std::string_view first = lines[0];
+
+    std::string_view first = lines.empty() ? std::string_view() : lines[0];
     if (!first.empty() && first.back() == '\r') first.remove_suffix(1);
     if (first == journal_file::kLegacyHeader) {
         if (cut) lines.back() = {};
@@ -370,8 +370,16 @@ std::optional<RunJournal> ParseJournalFile(std::string_view text, std::string& e
             if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         return ParseLegacy(lines, error);
     }
-    if (first != journal_file::kHeader || (cut && lines.size() == 1))
-        return Refuse(error, "not a journal file of this program");
+    // A run writes its header before its first change: a file that ends inside it is a run cut
+    // off before it made anything.
+    const auto nothingMade = [] {
+        RunJournal journal;
+        journal.interrupted = true;
+        return journal;
+    };
+    if (lines.empty() || (cut && lines.size() == 1 && journal_file::kHeader.starts_with(first)))
+        return nothingMade();
+    if (first != journal_file::kHeader) return Refuse(error, "not a journal file of this program");
 
     RunJournal journal;
     WriteAheadReplay replay(journal);
@@ -430,7 +438,11 @@ std::optional<RunJournal> ParseJournalFile(std::string_view text, std::string& e
         }
         if (replay.Failed()) return Refuse(error, LineError(i + 1));
     }
-    if (!tabSeen) return Refuse(error, "the journal names no tab");
+    if (!tabSeen) {
+        // Cut inside the header's own lines.
+        if (!endSeen && count < 3) return nothingMade();
+        return Refuse(error, "the journal names no tab");
+    }
     if (endSeen) {
         ended.program = std::move(journal.program);
         ended.startedNs = journal.startedNs;

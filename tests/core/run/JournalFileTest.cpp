@@ -131,7 +131,6 @@ TEST(JournalFile, RefusesWhatCannotBeTrusted) {
         std::string error;
     } cases[] = {
         {"no journal", "hello\n", "not a journal file of this program"},
-        {"empty", "", "not a journal file of this program"},
         {"a path edited after the end", edited,
          "the journal was changed or damaged after its run ended"},
         {"a line added before the end", recounted,
@@ -153,6 +152,19 @@ TEST(JournalFile, RefusesWhatCannotBeTrusted) {
         std::string error;
         EXPECT_FALSE(ParseJournalFile(c.text, error));
         EXPECT_EQ(error, c.error);
+    }
+}
+
+// A run empties its file and writes its header before its first change.
+TEST(JournalFile, AFileCutInsideItsHeaderIsARunThatMadeNothing) {
+    const std::string header = jf::Header(CopyIdentity(), "Arbovane 8.20", 5);
+    for (const std::string& text :
+         {std::string(), header.substr(0, 7), header.substr(0, header.find("tab") + 2)}) {
+        std::string error;
+        const auto read = ParseJournalFile(text, error);
+        ASSERT_TRUE(read) << text << error;
+        EXPECT_TRUE(read->interrupted);
+        EXPECT_FALSE(HasSomethingToUndo(*read));
     }
 }
 
@@ -264,7 +276,6 @@ TEST(JournalFile, RefusesOlderFilesItDidNotWrite) {
         std::string text;
         std::string error;
     } cases[] = {
-        {"", "not a journal file of this program"},
         {"hello\n", "not a journal file of this program"},
         {"arbovane journal 1\n", "the journal names no tab"},
         {"arbovane journal 1\nmain\td:\\a\n", "line 2 of the journal is damaged"},

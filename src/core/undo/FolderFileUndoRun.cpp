@@ -99,6 +99,7 @@ FolderFileUndoResult RunFolderFileUndo(UndoTab tab, UndoJournal& journal, Visual
         ListFailedUndo(tab, log, folder);
     }
     // The last entries and counts are painted whatever the pacing.
+    log.SetNote(UndoSummaryText(undo.Result()));
     log.Flush();
     if (hooks.end) hooks.end();
 

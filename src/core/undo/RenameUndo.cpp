@@ -137,6 +137,7 @@ RenameUndoResult RenameUndo::Run(RenameJournal& journal, const UndoHooks& hooks)
     }
     log_.Flush();
 
+    log_.SetNote(UndoSummaryText(result));
     if (hooks.end) hooks.end();
     const std::string report = BuildReport();
     if (!report.empty()) Show(messenger_, kReport, report);

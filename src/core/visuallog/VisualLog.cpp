@@ -26,8 +26,14 @@ void VisualLog::AttachView(VisualLogView* view) {
     entriesPending_ = false;
 }
 
+void VisualLog::SetNote(std::string note) {
+    note_ = std::move(note);
+    if (view_) view_->MarkerChanged();
+}
+
 void VisualLog::BeginRun(VisualLogMode mode) {
     mode_ = mode;
+    note_.clear();
     stopped_ = false;
     stopRequested_ = false;
     runStart_ = clock_.Now();

@@ -67,6 +67,10 @@ public:
     void RederiveMarker();
 
     VisualLogMode Mode() const { return mode_; }
+    // A line under the marker about what the log shows now (an undo and its outcome); empty
+    // after BeginRun.
+    void SetNote(std::string note);
+    const std::string& Note() const { return note_; }
     // The mode's marker, saying too when the user stopped the run.
     std::string MarkerText() const;
 
@@ -124,6 +128,7 @@ private:
     VisualLogView* view_ = nullptr;
     RunControl* control_ = nullptr;
     bool stopRequested_ = false;
+    std::string note_;
     bool stopped_ = false;
     std::chrono::steady_clock::time_point runStart_;
     VisualLogMode mode_ = VisualLogMode::Normal;

@@ -75,6 +75,11 @@ VisualLogWindow::VisualLogWindow(GuiContext& context, VisualLog& log, VisualLogT
     markerFont.setBold(true);
     lblNormalSimulate->setFont(markerFont);
     column->addWidget(lblNormalSimulate);
+    lblNote = new QLabel(this);
+    lblNote->setObjectName(Q("lblStat" + layout.number + "Note"));
+    lblNote->setAlignment(Qt::AlignCenter);
+    lblNote->setWordWrap(true);
+    column->addWidget(lblNote);
     // The run mode as a check box (checked: Normal) for whoever reads it off the window; never
     // shown.
     chkNormalSimulate = new QCheckBox("Normal/Simulate", this);
@@ -293,6 +298,8 @@ void VisualLogWindow::MarkerChanged() {
     lblNormalSimulate->setPalette(palette);
     lblNormalSimulate->setAlignment(Qt::AlignCenter);
     chkNormalSimulate->setChecked(log_.Mode() == VisualLogMode::Normal);
+    lblNote->setText(Q(log_.Note()));
+    lblNote->setVisible(!log_.Note().empty());
 }
 
 void VisualLogWindow::CategoriesAboutToBeCleared() {

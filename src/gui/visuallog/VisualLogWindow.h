@@ -90,6 +90,7 @@ private:
     QPushButton* btnStop = nullptr;
 
     QLabel* lblNormalSimulate = nullptr;
+    QLabel* lblNote = nullptr;
     QCheckBox* chkNormalSimulate = nullptr;
     QPushButton* btnOK = nullptr;
 };

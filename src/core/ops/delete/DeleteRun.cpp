@@ -80,13 +80,17 @@ bool CountVerdict(VisualLog& log, MainFolderVerdict verdict, const std::string& 
 
 void BeginRun(const DeleteRunPorts& ports, const DeleteTabOptions& options, VisualLogMode mode) {
     ports.log.BeginRun(mode);
-    // The disk may have changed since the tab last counted.
-    if (ports.toDo)
-        ports.toDo->Recount(ports.log, options.includeLines, options.mode, options.patterns);
-    else
-        RefreshDeleteToDo(ports.fs, ports.text, ports.log, options.includeLines, options.mode,
-                          options.patterns);
     if (options.showVisualLog) ports.log.Show();
+    // The disk may have changed since the tab last counted. Between two main folders the window
+    // that watches the run may paint and take a Stop.
+    const DeleteToDoCount::Progress alive = [&](std::size_t, std::size_t) {
+        ports.log.StopRequested();
+    };
+    if (ports.toDo)
+        ports.toDo->Recount(ports.log, options.includeLines, options.mode, options.patterns, alive);
+    else
+        DeleteToDoCount(ports.fs, ports.text)
+            .Recount(ports.log, options.includeLines, options.mode, options.patterns, alive);
 }
 
 DeleteEngineInputs InputsOf(const DeleteRunPorts& ports, const DeleteTabOptions& options) {
@@ -105,8 +109,9 @@ bool ConfirmDelete(Messenger& messenger, bool doubleConfirm) {
 bool RunDeleteFolders(const DeleteRunPorts& ports, const DeleteTabOptions& options,
                       const DeleteTabLock& lock) {
     if (!ConfirmDelete(ports.messenger, options.doubleConfirm)) return false;
-    BeginRun(ports, options, VisualLogMode::Normal);
+    // Locked before the count, so that the window stays alive while it measures.
     const LockedTabs locked(lock);
+    BeginRun(ports, options, VisualLogMode::Normal);
     DeleteMainFolders(ports, options);
     if (ports.toDo) ports.toDo->Forget();
     return true;
@@ -115,8 +120,8 @@ bool RunDeleteFolders(const DeleteRunPorts& ports, const DeleteTabOptions& optio
 void RunDeleteSimulation(const DeleteRunPorts& ports, const DeleteTabOptions& options,
                          const DeleteTabLock& lock) {
     ShowDeleteMessage(ports.messenger, DeleteMessageId::SimulationIntro);
-    BeginRun(ports, options, VisualLogMode::Simulate);
     const LockedTabs locked(lock);
+    BeginRun(ports, options, VisualLogMode::Simulate);
     SimulateMainFolders(ports, options);
 }
 

@@ -19,6 +19,9 @@ bool AsUnprivilegedUser(const std::function<bool()>& check);
 // Mounts source at the folder at (a bind mount); false when the host does not allow it.
 bool BindMount(const std::string& source, const std::string& at);
 void Unmount(const std::string& at);
+// Mounts a volume of its own holding at most bytes at the folder at (a small tmpfs); false when
+// the host does not allow it.
+bool MountSmallVolume(const std::string& at, unsigned long long bytes);
 // Sets (value) or removes (nullptr) an environment variable of this process.
 void SetEnvironment(const char* name, const char* value);
 

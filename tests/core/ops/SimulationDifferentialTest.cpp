@@ -348,6 +348,8 @@ TEST_F(SimulationDifferentialTest, TheSimulationListsWhatTheRunLists) {
         std::sort(listed.begin(), listed.end());
         ASSERT_EQ(listed, made) << where << "\nrun:\n" << Describe(real);
 
+        // Copied files alone make no undo: the Undo button refuses them.
+        if (journal.CreatedMainFolders.empty() && journal.CreatedStructureFolders.empty()) continue;
         messenger.Clear();
         messenger.Answer(kAnswerYes);
         const UndoTab tab = setUp.copy                                         ? UndoTab::Copy

@@ -9,6 +9,7 @@
 #include "platform/Text.h"
 #include "platform/shared/WindowsNames.h"
 #include "platform/shared/WindowsPathParts.h"
+#include "platform/shared/WindowsPattern.h"
 #include "platform/win32/NtFile.h"
 #include "platform/win32/Wide.h"
 #include "platform/win32/Win32FolderTree.h"

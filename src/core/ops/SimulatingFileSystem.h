@@ -29,6 +29,11 @@ public:
     bool IsFolder(const std::string& path) override;
     bool IsFile(const std::string& path) override;
     bool IsLink(const std::string& path) override { return inner_.IsLink(path); }
+    // What the simulation would make is found by its spelling (see Made); lines are compared as
+    // the disk compares them.
+    bool SameEntry(const std::string& a, const std::string& b) override {
+        return inner_.SameEntry(a, b);
+    }
     bool Exists(const std::string& path, FsError& why) override;
     bool GetAttributes(const std::string& path, std::uint32_t& attributes) override;
     bool Enumerate(const std::string& folderAndPattern, const EntryVisitor& visit) override;

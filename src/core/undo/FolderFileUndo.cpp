@@ -250,7 +250,13 @@ void FolderFileUndo::RemoveFolders() {
         FolderStays(path);
     }
     // Reached through the link, they live in its target: reported while they are there.
-    for (const auto& path : belowLinks) FolderStays(path);
+    for (const auto& path : belowLinks) {
+        // Not reached through the tree, which never goes through a link: by path.
+        if (IsExistingFolder(fs_, path))
+            FolderStays(path);
+        else
+            vanishedFolders_.push_back(path);
+    }
 }
 
 void FolderFileUndo::BuildReport() {

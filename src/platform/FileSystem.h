@@ -129,6 +129,14 @@ public:
 
 class FolderTree;
 
+// A folder as the host knows it: the same numbers for every path and spelling that reach it.
+struct FolderIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+    // Whether the host finds names in this folder ignoring letter case, as it looks them up.
+    bool ignoresCase = true;
+};
+
 struct LogicalDrive {
     char letter = 0;  // upper case
     int type = kDriveUnknown;
@@ -204,6 +212,17 @@ public:
 
     // Creates every missing folder of the path; true only when the whole path exists afterwards.
     virtual bool CreateFolderTree(const std::string& path) = 0;
+    // Whether a new folder or file could be made at path now, each missing folder above it made
+    // first, one by one: Created when it could, Existed when a folder holds the name, otherwise
+    // Failed with why (another entry holds the name, a name the host or Windows cannot take, a
+    // path too long, a parent that is no folder, no right to write into the deepest existing
+    // folder). Nothing is created: a simulation asks this where a run would create.
+    virtual CreateOutcome CanCreate(const std::string& path, FsError& why) = 0;
+    // The identity of an existing folder, reached as every path is (through links).
+    virtual bool IdentifyFolder(const std::string& path, FolderIdentity& identity,
+                                FsError& why) = 0;
+    // Whether Enumerate with pattern would list an entry of this name.
+    virtual bool MatchesPattern(const std::string& pattern, const std::string& name) = 0;
     // Creates one folder whose parent exists. Existed when the name reaches a folder already (on
     // Windows volumes in any letter case); a file or a link holding the name is Failed.
     virtual CreateOutcome CreateFolder(const std::string& path) = 0;
@@ -285,6 +304,20 @@ public:
     virtual CreateOutcome CopyFileTo(const std::string& relative, FolderTree& target,
                                      const std::string& targetRelative, FileStamp& stamp,
                                      FsError& why) = 0;
+    // The same copy asked of the target, so that a target that only pretends (a simulation)
+    // decides it.
+    virtual CreateOutcome CopyFileFrom(FolderTree& source, const std::string& relative,
+                                       const std::string& targetRelative, FileStamp& stamp,
+                                       FsError& why) {
+        return source.CopyFileTo(relative, *this, targetRelative, stamp, why);
+    }
+    // As FileSystem::CanCreate, below this tree and through its open folders.
+    virtual CreateOutcome CanCreate(const std::string& relative, FsError& why) = 0;
+    // As FileSystem::IdentifyFolder; a link is no folder here.
+    virtual bool IdentifyFolder(const std::string& relative, FolderIdentity& identity,
+                                FsError& why) = 0;
+    // Size and modification time of a file (a link not followed).
+    virtual bool GetFileStamp(const std::string& relative, FileStamp& stamp, FsError& why) = 0;
 };
 
 }  // namespace arbovane

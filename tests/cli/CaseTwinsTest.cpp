@@ -153,7 +153,8 @@ TEST_F(CaseTwinsTest, CopyMakesTheTemplatesSpellingBesideATwin) {
 TEST_F(CaseTwinsTest, CreationMakesANewSpellingBesideTheTwins) {
     const CliResult made = Run({"create-names", "--destination", Host("in"), "--line", "DATA",
                                 "--line", "data", "--journal", Host("n.j")});
-    EXPECT_EQ(made.status, 0) << made.err;
+    // "data" stands already: not every item reached its outcome.
+    EXPECT_EQ(made.status, 1) << made.err;
     EXPECT_NE(made.out.find("FoldersExists: 1"), std::string::npos) << made.out;
     Snapshot expected = before_;
     expected["/in/DATA"] = "folder";

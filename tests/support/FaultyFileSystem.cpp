@@ -85,6 +85,31 @@ public:
         owner_.Made();
         return outcome;
     }
+    CreateOutcome CopyFileFrom(FolderTree& source, const std::string& relative,
+                               const std::string& targetRelative, FileStamp& stamp,
+                               FsError& why) override {
+        auto* faulty = dynamic_cast<FaultyFolderTree*>(&source);
+        if (!owner_.Pass(FaultyFileSystem::Op::CopyNewFile, Under(Root(), targetRelative), true)) {
+            Failed(why);
+            return CreateOutcome::Failed;
+        }
+        return inner_->CopyFileFrom(faulty ? faulty->Inner() : source, relative, targetRelative,
+                                    stamp, why);
+    }
+    CreateOutcome CanCreate(const std::string& relative, FsError& why) override {
+        if (!owner_.Pass(FaultyFileSystem::Op::CanCreate, Under(Root(), relative), false)) {
+            Failed(why);
+            return CreateOutcome::Failed;
+        }
+        return inner_->CanCreate(relative, why);
+    }
+    bool IdentifyFolder(const std::string& relative, FolderIdentity& identity,
+                        FsError& why) override {
+        return inner_->IdentifyFolder(relative, identity, why);
+    }
+    bool GetFileStamp(const std::string& relative, FileStamp& stamp, FsError& why) override {
+        return inner_->GetFileStamp(relative, stamp, why);
+    }
 
 private:
     static bool Failed(FsError& why) {
@@ -158,6 +183,13 @@ CreateOutcome FaultyFileSystem::CopyNewFile(const std::string& source, const std
     const CreateOutcome outcome = inner_.CopyNewFile(source, target, stamp);
     Made();
     return outcome;
+}
+CreateOutcome FaultyFileSystem::CanCreate(const std::string& path, FsError& why) {
+    if (!Pass(Op::CanCreate, path, false)) {
+        why = FsError::Other;
+        return CreateOutcome::Failed;
+    }
+    return inner_.CanCreate(path, why);
 }
 CreateOutcome FaultyFileSystem::CreateFolder(const std::string& path) {
     if (!Pass(Op::CreateFolder, path, true)) return CreateOutcome::Failed;

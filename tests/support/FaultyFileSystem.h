@@ -28,6 +28,7 @@ public:
         SetAttributes,
         FreeBytesForUser,
         MakeCurrentDirectory,
+        CanCreate,
     };
 
     explicit FaultyFileSystem(FileSystem& inner) : inner_(inner) {}
@@ -91,6 +92,15 @@ public:
         return inner_.OpenAppendFile(path, truncate, why);
     }
     CreateOutcome CreateFolder(const std::string& path) override;
+    // A simulation's question where a run would create: failing it stands for a creation that
+    // would fail.
+    CreateOutcome CanCreate(const std::string& path, FsError& why) override;
+    bool IdentifyFolder(const std::string& path, FolderIdentity& identity, FsError& why) override {
+        return inner_.IdentifyFolder(path, identity, why);
+    }
+    bool MatchesPattern(const std::string& pattern, const std::string& name) override {
+        return inner_.MatchesPattern(pattern, name);
+    }
     bool VolumeId(const std::string& path, std::uint64_t& id) override;
     bool MoveFolderNoReplace(const std::string& source, const std::string& target) override;
     bool SetAttributes(const std::string& path, std::uint32_t attributes) override;

@@ -50,6 +50,15 @@ public:
     bool CreateFolderTree(const std::string& path) override {
         return inner_.CreateFolderTree(path);
     }
+    CreateOutcome CanCreate(const std::string& path, FsError& why) override {
+        return inner_.CanCreate(path, why);
+    }
+    bool IdentifyFolder(const std::string& path, FolderIdentity& identity, FsError& why) override {
+        return inner_.IdentifyFolder(path, identity, why);
+    }
+    bool MatchesPattern(const std::string& pattern, const std::string& name) override {
+        return inner_.MatchesPattern(pattern, name);
+    }
     CreateOutcome CreateFolder(const std::string& path) override {
         return inner_.CreateFolder(path);
     }

@@ -125,6 +125,9 @@ ListTabTexts MakeVol04() {
     t.excludeListName = "lstVol04ExcludeFolderList";
     t.includeSumName = "lblVol04IncludeSum";
     t.excludeSumName = "lblVol04ExcludeSum";
+    t.includeCaption = "Include Folder list";
+    t.excludeCaption = "Exclude Folder List.";
+    t.addTypedLabel = "Add Folder Name with Path to the List";
     t.addTypedCaption = "Add Folder";
     t.deleteSelectedCaption = "Delete Excluded";
     t.importCaption = "Import";
@@ -163,6 +166,9 @@ ListTabTexts MakeVol02() {
     t.excludeListName = "lstVol02ExcludeStrings";
     t.includeSumName = "lblVol02IncludeSum";
     t.excludeSumName = "lblVol02ExcludeSum";
+    t.includeCaption = "Include String  list";
+    t.excludeCaption = "Exclude String List";
+    t.addTypedLabel = "Add Folder Names to the list :";
     t.addTypedCaption = "Add";
     t.deleteSelectedCaption = "Delete Excluded";
     t.importCaption = "Import";

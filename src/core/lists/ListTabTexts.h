@@ -20,6 +20,8 @@ struct ListTabTexts {
     bool viewSelected = true;
 
     std::string includeCaption = "Include Folder List";
+    std::string excludeCaption = "Exclude Folder List";
+    std::string addTypedLabel;  // the caption before the entry field, where the tab has one
     std::string includeListName;
     std::string excludeListName;
     std::string includeSumName;

@@ -63,6 +63,27 @@ public:
             inner_->CopyFileTo(relative, destination, targetRelative, stamp, why);
         return fs_.Made(path, outcome, &stamp);
     }
+    CreateOutcome CopyFileFrom(FolderTree& source, const std::string& relative,
+                               const std::string& targetRelative, FileStamp& stamp,
+                               FsError& why) override {
+        auto* journalled = dynamic_cast<JournallingFolderTree*>(&source);
+        FolderTree& from = journalled ? journalled->Inner() : source;
+        const std::string path = JoinTreePath(Root(), targetRelative);
+        fs_.FileAhead(path);
+        const CreateOutcome outcome =
+            inner_->CopyFileFrom(from, relative, targetRelative, stamp, why);
+        return fs_.Made(path, outcome, &stamp);
+    }
+    CreateOutcome CanCreate(const std::string& relative, FsError& why) override {
+        return inner_->CanCreate(relative, why);
+    }
+    bool IdentifyFolder(const std::string& relative, FolderIdentity& identity,
+                        FsError& why) override {
+        return inner_->IdentifyFolder(relative, identity, why);
+    }
+    bool GetFileStamp(const std::string& relative, FileStamp& stamp, FsError& why) override {
+        return inner_->GetFileStamp(relative, stamp, why);
+    }
 
 private:
     std::unique_ptr<FolderTree> inner_;

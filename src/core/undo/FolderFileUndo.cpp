@@ -31,13 +31,79 @@ std::string FolderFileUndo::Key(const std::string& path) const {
     return text_.LowerCase(key);
 }
 
-bool FolderFileUndo::Unchanged(const std::string& file) const {
+bool FolderFileUndo::Unchanged(const std::string& file) {
     const auto it = stamps_.find(file);
     // The run made a file; a link there is someone else's.
     if (it == stamps_.end()) return !fs_.IsLink(TrimBlanksAndControls(file));
     FileStamp now;
-    return fs_.GetFileStamp(file, now) && SameFile(it->second, now);
+    Reach reach;
+    FsError why = FsError::None;
+    const bool read = ReachOf(TrimBlanksAndControls(file), reach)
+                          ? reach.tree->GetFileStamp(reach.relative, now, why)
+                          : fs_.GetFileStamp(file, now);
+    return read && SameFile(it->second, now);
 }
+
+bool FolderFileUndo::ReachOf(const std::string& path, Reach& reach) {
+    const std::string text = WithoutTrailingBackslash(WithBackslashes(path));
+    const std::string drive = ExtractDrive(text);
+    if (drive.empty()) return false;
+    // The nearest folder above that the undo does not remove itself.
+    std::string anchor = text;
+    do {
+        const auto slash = anchor.rfind('\\');
+        if (slash == std::string::npos || slash < drive.size()) return false;
+        anchor.erase(slash);
+        if (anchor == drive) anchor += '\\';
+    } while (queuedPaths_.count(anchor) && anchor.back() != '\\');
+    auto& tree = trees_[anchor];
+    if (!tree) {
+        FsError why = FsError::None;
+        tree = fs_.OpenTree(anchor, why);
+        if (!tree) {
+            trees_.erase(anchor);
+            return false;
+        }
+    }
+    reach.tree = tree.get();
+    reach.relative = text.substr(anchor.size() + (anchor.back() == '\\' ? 0 : 1));
+    return !reach.relative.empty();
+}
+
+bool FolderFileUndo::IsLinkEntry(const std::string& path) {
+    Reach reach;
+    if (!ReachOf(path, reach)) return fs_.IsLink(path);
+    std::uint32_t attributes = 0;
+    FsError why = FsError::None;
+    return reach.tree->GetAttributes(reach.relative, attributes, why) &&
+           (attributes & kAttrReparsePoint) != 0;
+}
+
+bool FolderFileUndo::RemoveFileEntry(const std::string& path) {
+    Reach reach;
+    FsError why = FsError::None;
+    return ReachOf(path, reach) ? reach.tree->RemoveFile(reach.relative, why)
+                                : fs_.RemoveFile(path);
+}
+
+bool FolderFileUndo::RemoveFolderEntry(const std::string& path) {
+    Reach reach;
+    if (!ReachOf(path, reach)) return fs_.RemoveEmptyFolder(path);
+    FsError why = FsError::None;
+    // A folder the user replaced by a link goes as the link entry; its target stays.
+    if (queuedLinks_.count(WithBackslashes(path)))
+        return reach.tree->RemoveFile(reach.relative, why);
+    return reach.tree->RemoveFolder(reach.relative, why);
+}
+
+bool FolderFileUndo::StillThere(const std::string& path) {
+    Reach reach;
+    if (!ReachOf(path, reach)) return IsExistingFolder(fs_, path);
+    std::uint32_t attributes = 0;
+    FsError why = FsError::None;
+    if (reach.tree->GetAttributes(reach.relative, attributes, why))
+        return (attributes & kAttrDirectory) != 0;
+    return why != FsError::NotFound;
 
 bool FolderFileUndo::MadeByRun(const std::string& path) const {
     if (unconfirmed_.empty() || path != TrimBlanksAndControls(unconfirmed_)) return true;
@@ -108,6 +174,7 @@ void FolderFileUndo::QueueAsItIs(const std::vector<std::string>& folders,
 
 void FolderFileUndo::Queue(const std::string& folder) {
     removalQueue_.emplace(CountSeparators(folder), folder);
+    queuedPaths_.insert(WithoutTrailingBackslash(WithBackslashes(TrimBlanksAndControls(folder))));
 }
 
 void FolderFileUndo::FindQueuedLinks() {
@@ -115,7 +182,7 @@ void FolderFileUndo::FindQueuedLinks() {
     linksFound_ = true;
     for (const auto& [depth, folder] : removalQueue_) {
         const std::string path = TrimBlanksAndControls(folder);
-        if (!path.empty() && fs_.IsLink(path)) queuedLinks_.insert(WithBackslashes(path));
+        if (!path.empty() && IsLinkEntry(path)) queuedLinks_.insert(WithBackslashes(path));
     }
 }
 
@@ -146,7 +213,7 @@ void FolderFileUndo::DeleteFiles() {
         };
         if (BelowQueuedLink(path)) {
             result_.failedFiles.push_back(path);
-        } else if (const bool unchanged = Unchanged(file); !unchanged || !fs_.RemoveFile(path)) {
+        } else if (const bool unchanged = Unchanged(file); !unchanged || !RemoveFileEntry(path)) {
             if (undoStarted_.count(path) && gone()) {
                 // Deleted by the undo that was cut off, before it could say so.
                 result_.removedFiles.push_back(path);
@@ -165,7 +232,7 @@ void FolderFileUndo::DeleteFiles() {
 }
 
 void FolderFileUndo::FolderStays(const std::string& path) {
-    if (!IsExistingFolder(fs_, path)) {
+    if (!StillThere(path)) {
         vanishedFolders_.push_back(path);
         return;
     }
@@ -203,14 +270,20 @@ void FolderFileUndo::RemoveFolders() {
             result_.failedFolders.push_back(path);
             continue;
         }
-        if (fs_.RemoveEmptyFolder(path)) {
+        if (RemoveFolderEntry(path)) {
             result_.removedFolders.push_back(path);
             continue;
         }
         FolderStays(path);
     }
     // Reached through the link, they live in its target: reported while they are there.
-    for (const auto& path : belowLinks) FolderStays(path);
+    for (const auto& path : belowLinks) {
+        // Not reached through the tree, which never goes through a link: by path.
+        if (IsExistingFolder(fs_, path))
+            FolderStays(path);
+        else
+            vanishedFolders_.push_back(path);
+    }
 }
 
 void FolderFileUndo::BuildReport() {

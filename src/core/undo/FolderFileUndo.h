@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -75,7 +76,22 @@ private:
     const std::vector<std::string>& Input(UndoInput input) const;
     // Boundaries and climbed folders compare letter case and trailing separators ignored.
     std::string Key(const std::string& path) const;
-    bool Unchanged(const std::string& file) const;
+    bool Unchanged(const std::string& file);
+
+    // Entries are reached through an open folder above them that the undo leaves in place, one
+    // name at a time, as the run made them: no path is bound by the host's length limit, and a
+    // folder swapped for a link is never gone through. Where no such folder opens, by path.
+    struct Reach {
+        FolderTree* tree = nullptr;
+        std::string relative;
+    };
+    bool ReachOf(const std::string& path, Reach& reach);
+    bool IsLinkEntry(const std::string& path);
+    bool RemoveFileEntry(const std::string& path);
+    bool RemoveFolderEntry(const std::string& path);
+    // Whether a folder whose removal failed is still there; one that cannot be looked at counts
+    // as there, so that it is reported rather than dropped.
+    bool StillThere(const std::string& path);
     // False for the unconfirmed entry when it is older than the run.
     bool MadeByRun(const std::string& path) const;
     // A folder that could not be removed: kept when it holds something, else failed.
@@ -101,6 +117,8 @@ private:
     std::set<std::string> seen_;
     AS_MULTIMAP_NIVO_FOLDER_NAMES removalQueue_;
     std::set<std::string> queuedLinks_;
+    std::set<std::string> queuedPaths_;  // as they are reached, backslashes, no trailing one
+    std::map<std::string, std::unique_ptr<FolderTree>> trees_;
     bool linksFound_ = false;
     std::string report_;
     std::string otherReasons_;

@@ -294,8 +294,8 @@ void TfrmMain::BuildTabs() {
     addPreview(create2, "Vol04");
     addPreview(create3, "Vol03");
 
-    const auto addDestination = [](QWidget* sheet, const char* name) {
-        auto* frame = new QGroupBox("Destination Folder", sheet);
+    const auto addDestination = [](QWidget* sheet, const char* name, const char* caption) {
+        auto* frame = new QGroupBox(caption, sheet);
         auto* row = new QHBoxLayout(frame);
         auto* box = new QComboBox(frame);
         box->setObjectName(name);
@@ -306,15 +306,18 @@ void TfrmMain::BuildTabs() {
         static_cast<QBoxLayout*>(sheet->layout()->itemAt(1)->layout())->insertWidget(0, frame);
         return box;
     };
-    cboVol02DestFolders = addDestination(create1, "cboVol02DestFolders");
-    cboVol03DestFolders = addDestination(create3, "cboVol03DestFolders");
+    cboVol02DestFolders = addDestination(create1, "cboVol02DestFolders", "Destination Folder :");
+    cboVol03DestFolders = addDestination(create3, "cboVol03DestFolders", "Destination folder :");
 
     // Tab 6 has no list pane: its numbers take the pane's place.
     auto* numbers = new QGroupBox("Increased Numbers", create3);
     auto* numbersRow = new QHBoxLayout(numbers);
     for (const char* which : {"StartNumber", "EndNumber"}) {
-        numbersRow->addWidget(
-            new QLabel(which == std::string("StartNumber") ? "Start:" : "End:", numbers));
+        auto* label = new QLabel(
+            which == std::string("StartNumber") ? "Start Number :" : "End (Stop) Number :",
+            numbers);
+        label->setObjectName(QString("lblVol03%1").arg(which));
+        numbersRow->addWidget(label);
         auto* edit = new QLineEdit("1", numbers);
         edit->setObjectName(QString("edtVol03%1").arg(which));
         numbersRow->addWidget(edit);

@@ -52,7 +52,7 @@ FolderListPane::FolderListPane(GuiContext& context, TabPrefix prefix,
         [this]() -> const std::vector<std::string>& { return model_.Exclude().Lines(); }, 0, this);
     auto* includeCaption = new QLabel(Q(texts.includeCaption), this);
     includeCaption->setObjectName(Q("lbl" + name + "IncludeCaption"));
-    auto* excludeCaption = new QLabel("Exclude Folder List", this);
+    auto* excludeCaption = new QLabel(Q(texts.excludeCaption), this);
     excludeCaption->setObjectName(Q("lbl" + name + "ExcludeCaption"));
     auto* includeLines = new QLabel("Lines:", this);
     includeLines->setObjectName(Q("lbl" + name + "IncludeLines"));
@@ -81,6 +81,11 @@ FolderListPane::FolderListPane(GuiContext& context, TabPrefix prefix,
 
     auto* addRow = new QHBoxLayout;
     if (texts.typedAdd) {
+        if (!texts.addTypedLabel.empty()) {
+            auto* label = new QLabel(Q(texts.addTypedLabel), this);
+            label->setObjectName(Q("lbl" + name + "AddToList"));
+            addRow->addWidget(label);
+        }
         edtAddToList = new QLineEdit(this);
         edtAddToList->setObjectName(Q("edt" + name + "AddToList"));
         connect(edtAddToList, &QLineEdit::returnPressed, this,
@@ -102,8 +107,9 @@ FolderListPane::FolderListPane(GuiContext& context, TabPrefix prefix,
                                  &FolderListPane::btnDeleteSelectedClick));
     addRow->addWidget(
         MakeButton(btn + "DeleteAll", "Delete All", &FolderListPane::btnDeleteAllClick));
-    addRow->addWidget(
-        MakeButton(btn + "ClearAll", texts.clearFieldsCaption, &FolderListPane::btnClearAllClick));
+    btnClearAll =
+        MakeButton(btn + "ClearAll", texts.clearFieldsCaption, &FolderListPane::btnClearAllClick);
+    addRow->addWidget(btnClearAll);
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(
@@ -346,6 +352,14 @@ void FolderListPane::btnClearAllClick() {
         Show(model_.ClearFieldsEnd());
         return false;
     });
+}
+
+void FolderListPane::SetListsEnabled(bool lists, bool clearFields) {
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child == btnClearAll) continue;
+        child->setEnabled(lists && (child != btnImportList || importWindow_ != nullptr));
+    }
+    btnClearAll->setEnabled(clearFields);
 }
 
 }  // namespace arbovane

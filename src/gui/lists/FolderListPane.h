@@ -43,6 +43,9 @@ public:
     void SetRefreshHook(std::function<void()> refresh) { refresh_ = std::move(refresh); }
     // The tab's own resets of Clear Fields (options, templates, run counters, enable rule).
     void SetClearFieldsHook(std::function<void()> clear) { clearFields_ = std::move(clear); }
+    // Every control of the pane but "Clear Fields", which resets the whole tab and so may stay
+    // usable where the lists are not.
+    void SetListsEnabled(bool lists, bool clearFields);
     // After the lists were changed from outside the pane (import, list builder): shows them again
     // and runs the refresh routine.
     void ListsChanged();
@@ -104,6 +107,7 @@ private:
     QPushButton* btnAddToList = nullptr;
     QPushButton* btnViewSelected = nullptr;
     QPushButton* btnImportList = nullptr;
+    QPushButton* btnClearAll = nullptr;
 };
 
 }  // namespace arbovane

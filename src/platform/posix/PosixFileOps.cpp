@@ -1,7 +1,10 @@
 #include "platform/posix/PosixFileOps.h"
 
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
@@ -435,6 +438,29 @@ bool HoldsCurrentDirectory(const struct stat& folder) {
 bool HoldsCurrentDirectory(const std::string& hostFolder) {
     struct stat st {};
     return stat(hostFolder.c_str(), &st) == 0 && HoldsCurrentDirectory(st);
+}
+
+bool FolderIgnoresCase(int folderFd) {
+    struct statfs volume {};
+    if (fstatfs(folderFd, &volume) == 0) {
+        switch (static_cast<unsigned long>(volume.f_type)) {
+            case 0x4d44UL:      // FAT
+            case 0x2011BAB0UL:  // exFAT
+            case 0xFF534D42UL:  // CIFS
+            case 0xFE534D42UL:  // SMB2
+            case 0x517BUL:      // SMB
+            case 0x7366746eUL:  // NTFS
+            case 0x5346544eUL:  // NTFS (FUSE-less driver)
+                return true;
+            default:
+                break;
+        }
+    }
+#ifdef FS_CASEFOLD_FL
+    int flags = 0;
+    if (ioctl(folderFd, FS_IOC_GETFLAGS, &flags) == 0) return (flags & FS_CASEFOLD_FL) != 0;
+#endif
+    return false;
 }
 
 }  // namespace arbovane

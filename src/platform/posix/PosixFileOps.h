@@ -91,4 +91,8 @@ bool HoldsCurrentDirectory(const struct stat& folder);
 bool HoldsCurrentDirectory(const struct stat& folder, const struct stat& here);
 bool HoldsCurrentDirectory(const std::string& hostFolder);
 
+// Whether the host finds names in the open folder ignoring letter case: a volume that does so
+// everywhere (FAT, exFAT, SMB, NTFS) or a casefolded folder.
+bool FolderIgnoresCase(int folderFd);
+
 }  // namespace arbovane

@@ -562,6 +562,74 @@ bool PosixFileSystem::CreateFolderTree(const std::string& path) {
     return stat(host->Full().c_str(), &st) == 0 && S_ISDIR(st.st_mode);
 }
 
+CreateOutcome PosixFileSystem::CanCreate(const std::string& path, FsError& why) {
+    const auto host = Resolve(path);
+    if (!host || host->names.empty()) {
+        why = host ? FsError::Exists : FsError::NotFound;
+        return host ? CreateOutcome::Existed : CreateOutcome::Failed;
+    }
+    struct stat st {};
+    const std::string full = host->Full();
+    if (host->Exists()) {
+        why = FsError::Exists;
+        return lstat(full.c_str(), &st) == 0 && S_ISDIR(st.st_mode) ? CreateOutcome::Existed
+                                                                    : CreateOutcome::Failed;
+    }
+    if (full.size() >= PATH_MAX) {
+        why = FsError::NameTooLong;
+        return CreateOutcome::Failed;
+    }
+    for (std::size_t i = host->existing; i < host->names.size(); ++i) {
+        if (!IsCreatableWindowsName(host->names[i]) || host->names[i].size() > NAME_MAX) {
+            why = FsError::BadName;
+            return CreateOutcome::Failed;
+        }
+    }
+    const std::string deepest = host->Prefix(host->existing);
+    if (stat(deepest.c_str(), &st) != 0) {
+        why = ErrorOf(errno);
+        return CreateOutcome::Failed;
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        why = FsError::NotAFolder;
+        return CreateOutcome::Failed;
+    }
+    // The user's own rights decide, as they would for mkdir; so does a volume mounted read-only.
+    if (faccessat(AT_FDCWD, deepest.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
+        why = ErrorOf(errno);
+        return CreateOutcome::Failed;
+    }
+    return CreateOutcome::Created;
+}
+
+bool PosixFileSystem::IdentifyFolder(const std::string& path, FolderIdentity& identity,
+                                     FsError& why) {
+    const auto host = Resolve(path);
+    struct stat st {};
+    if (!host || !host->Exists()) {
+        why = FsError::NotFound;
+        return false;
+    }
+    // Opened, as every path is reached (through links), so that its own volume answers.
+    UniqueFd folder(open(host->Full().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.ok()) {
+        why = errno == ENOTDIR ? FsError::NotAFolder : ErrorOf(errno);
+        return false;
+    }
+    if (fstat(folder.get(), &st) != 0) {
+        why = ErrorOf(errno);
+        return false;
+    }
+    identity.volume = static_cast<std::uint64_t>(st.st_dev);
+    identity.index = static_cast<std::uint64_t>(st.st_ino);
+    identity.ignoresCase = FolderIgnoresCase(folder.get());
+    return true;
+}
+
+bool PosixFileSystem::MatchesPattern(const std::string& pattern, const std::string& name) {
+    return MatchesWindowsPattern(text_, pattern, name);
+}
+
 CreateOutcome PosixFileSystem::CreateFolder(const std::string& path) {
     const auto host = Resolve(path);
     if (!host || host->names.empty()) return CreateOutcome::Failed;

@@ -54,6 +54,10 @@ public:
     // Refuses, before creating anything, a new name Windows could not create (reserved or
     // control characters, bytes that are no UTF-8).
     bool CreateFolderTree(const std::string& path) override;
+    // The checks of CreateFolder and CopyNewFile, and write access to the deepest existing folder.
+    CreateOutcome CanCreate(const std::string& path, FsError& why) override;
+    bool IdentifyFolder(const std::string& path, FolderIdentity& identity, FsError& why) override;
+    bool MatchesPattern(const std::string& pattern, const std::string& name) override;
     // Refuses a drive root, a read-only folder and the current directory, as Windows does.
     bool RemoveEmptyFolder(const std::string& path) override;
     // Refuses a read-only file; a link goes whatever its target's attributes.

@@ -9,6 +9,7 @@
 #include "platform/Text.h"
 #include "platform/shared/WindowsNames.h"
 #include "platform/shared/WindowsPathParts.h"
+#include "platform/shared/WindowsPattern.h"
 #include "platform/win32/NtFile.h"
 #include "platform/win32/Wide.h"
 #include "platform/win32/Win32FolderTree.h"
@@ -505,6 +506,71 @@ bool Win32FileSystem::CreateFolderTree(const std::string& path) {
     }
     const DWORD attributes = AttributesOf(native->full);
     return attributes != kNoAttributes && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+CreateOutcome Win32FileSystem::CanCreate(const std::string& path, FsError& why) {
+    const auto native = Resolve(path, &why);
+    if (!native) return CreateOutcome::Failed;
+    if (native->IsRoot()) {
+        why = FsError::Exists;
+        return CreateOutcome::Existed;
+    }
+    std::size_t existing = native->names.size();
+    while (existing > 0 && AttributesOf(native->Prefix(existing)) == kNoAttributes) --existing;
+    if (existing == native->names.size()) {
+        why = FsError::Exists;
+        const DWORD attributes = AttributesOf(native->full);
+        return (attributes & FILE_ATTRIBUTE_DIRECTORY) && !IsLinkEntry(native->full, attributes)
+                   ? CreateOutcome::Existed
+                   : CreateOutcome::Failed;
+    }
+    for (std::size_t i = existing; i < native->names.size(); ++i) {
+        if (!IsCreatableWindowsName(ToUtf8(native->names[i])) || native->names[i].size() > 255) {
+            why = FsError::BadName;
+            return CreateOutcome::Failed;
+        }
+    }
+    // Opening the deepest existing folder for adding entries proves the right to add them.
+    UniqueHandle folder(CreateFileW(native->Prefix(existing).c_str(),
+                                    FILE_ADD_SUBDIRECTORY | FILE_ADD_FILE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!folder.Ok() || !GetFileInformationByHandle(folder.Get(), &info)) {
+        why = ErrorOfWin32(GetLastError());
+        return CreateOutcome::Failed;
+    }
+    if (!(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        why = FsError::NotAFolder;
+        return CreateOutcome::Failed;
+    }
+    return CreateOutcome::Created;
+}
+
+bool Win32FileSystem::IdentifyFolder(const std::string& path, FolderIdentity& identity,
+                                     FsError& why) {
+    const auto native = Resolve(path, &why);
+    if (!native) return false;
+    UniqueHandle handle(CreateFileW(native->full.c_str(), FILE_READ_ATTRIBUTES,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!handle.Ok() || !GetFileInformationByHandle(handle.Get(), &info)) {
+        why = ErrorOfWin32(GetLastError());
+        return false;
+    }
+    if (!(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        why = FsError::NotAFolder;
+        return false;
+    }
+    identity.volume = info.dwVolumeSerialNumber;
+    identity.index = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    identity.ignoresCase = true;
+    return true;
+}
+
+bool Win32FileSystem::MatchesPattern(const std::string& pattern, const std::string& name) {
+    return MatchesWindowsPattern(text_, pattern, name);
 }
 
 CreateOutcome Win32FileSystem::CreateFolder(const std::string& path) {

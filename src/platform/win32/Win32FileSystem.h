@@ -48,6 +48,9 @@ public:
                                                FsError& why) override;
     bool WriteWholeFile(const std::string& path, const std::string& bytes) override;
     bool CreateFolderTree(const std::string& path) override;
+    CreateOutcome CanCreate(const std::string& path, FsError& why) override;
+    bool IdentifyFolder(const std::string& path, FolderIdentity& identity, FsError& why) override;
+    bool MatchesPattern(const std::string& pattern, const std::string& name) override;
     CreateOutcome CreateFolder(const std::string& path) override;
     bool RemoveEmptyFolder(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;

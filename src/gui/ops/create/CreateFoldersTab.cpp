@@ -209,6 +209,18 @@ void CreateFoldersTab::BuildControls() {
     connect(btnExamples, &QPushButton::clicked, this, &CreateFoldersTab::btnExamplesClick);
     row->addWidget(btnExamples);
     column->addLayout(row);
+    // What the tab does, above its options; wrapped, so that it never widens the window.
+    const char* frameCaptions[] = {
+        "Create Multiple Folders from a List of Strings. Attach Folder Structures (Templates) to "
+        "Each NEWLY Created Folder",
+        "Create Multiple Folders using Increased Numbers. Attach Folder Structures (Templates) to "
+        "Each NEWLY Created Folder.",
+        "Create Multiple Folders a List of Folders. Attach Folder Structures  (Templates) to Each "
+        "NEWLY  Created Folder."};
+    auto* caption = new QLabel(frameCaptions[index], sheet);
+    caption->setObjectName(Name("lbl", "TabCaption"));
+    caption->setWordWrap(true);
+    services_.side->insertWidget(0, caption);
     // The numbers tab has room under its numbers; the list tabs under their lists.
     if (services_.left) {
         services_.left->insertWidget(numbers ? 1 : services_.left->count(), frame);
@@ -297,7 +309,7 @@ void CreateFoldersTab::ApplyButtons() {
     const bool gate = Gate();
     // The names are strings below the destination: without one there is nothing to type them into.
     if (tab_ == CreateTab::StringList && services_.pane)
-        services_.pane->setEnabled(destinationChosen_ && !running_);
+        services_.pane->SetListsEnabled(destinationChosen_ && !running_, !running_);
     templates_.ApplyEnabling(gate);
     const TemplateAreaEnabling& enabling = templates_.Enabling();
     for (QWidget* widget : std::initializer_list<QWidget*>{

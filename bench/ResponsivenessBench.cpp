@@ -47,11 +47,11 @@
 #include "core/ops/create/CreateRun.h"
 #include "core/ops/delete/DeleteRun.h"
 #include "core/visuallog/VisualLog.h"
-#include "gui/app/LiveRun.h"
 #include "gui/acquire/TfrmFileExport.h"
 #include "gui/acquire/TfrmFileImport.h"
 #include "gui/acquire/TfrmSubFolderListBuilder.h"
 #include "gui/app/GuiContext.h"
+#include "gui/app/LiveRun.h"
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/lists/FolderListPane.h"
@@ -466,9 +466,9 @@ void LogScenario(Bench& b, long max) {
 
 // One run through an engine, the window kept alive (live) or not; stopAfterMs >= 0 presses Stop
 // then and returns the milliseconds from Stop to the run's end.
-double TimedRun(Bench& b, TfrmMain& main, VisualLog& log, bool live, qint64 stopAfterMs,
-                const std::function<void(const std::function<void()>&, const std::function<void()>&)>&
-                    run) {
+double TimedRun(
+    Bench& b, TfrmMain& main, VisualLog& log, bool live, qint64 stopAfterMs,
+    const std::function<void(const std::function<void()>&, const std::function<void()>&)>& run) {
     LiveRun liveRun(main);
     QElapsedTimer sinceStop;
     if (stopAfterMs >= 0)
@@ -476,7 +476,11 @@ double TimedRun(Bench& b, TfrmMain& main, VisualLog& log, bool live, qint64 stop
             sinceStop.start();
             log.RequestStop();
         });
-    run([&] { if (live) liveRun.Begin(log); }, [&] { liveRun.End(); });
+    run(
+        [&] {
+            if (live) liveRun.Begin(log);
+        },
+        [&] { liveRun.End(); });
     (void)b;
     return sinceStop.isValid() ? sinceStop.nsecsElapsed() / 1e6 : -1;
 }
@@ -512,7 +516,8 @@ void RunsScenario(Bench& b, long max) {
     copy.kind = TemplateKind::FullPath;
     copy.mode = AttachMode::SubFoldersOnlyWithFiles;
     copy.patterns = {"*.*"};
-    const auto copyRun = [&](const std::function<void()>& lock, const std::function<void()>& unlock) {
+    const auto copyRun = [&](const std::function<void()>& lock,
+                             const std::function<void()>& unlock) {
         CopyTotals totals;
         UndoJournal journal;
         RunCopyFolders({b.fs, b.text, b.messenger, copyLog}, totals, journal, copy,
@@ -559,7 +564,11 @@ void RunsScenario(Bench& b, long max) {
     };
     const Kind kinds[] = {
         {"copy", copyLog, freshInclude, copyRun},
-        {"delete", deleteLog, [&] { freshInclude(); TimedRun(b, main, copyLog, false, -1, copyRun); },
+        {"delete", deleteLog,
+         [&] {
+             freshInclude();
+             TimedRun(b, main, copyLog, false, -1, copyRun);
+         },
          deleteRun},
         {"numbers", numbersLog, freshNumbers, numbersRun},
     };
@@ -568,8 +577,9 @@ void RunsScenario(Bench& b, long max) {
         for (const bool live : {false, true}) {
             kind.prepare();
             QElapsedTimer timer;
-            b.Row("runs", files, live ? (std::string(kind.name) + ", window alive").c_str()
-                                      : (std::string(kind.name) + ", no events").c_str(),
+            b.Row("runs", files,
+                  live ? (std::string(kind.name) + ", window alive").c_str()
+                       : (std::string(kind.name) + ", no events").c_str(),
                   [&] {
                       timer.start();
                       TimedRun(b, main, kind.log, live, -1, kind.run);

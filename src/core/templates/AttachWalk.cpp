@@ -91,6 +91,7 @@ bool AttachTree(const TemplateTree& tree, const std::string& base, const std::st
         if (withFiles) {
             for (const auto& files : folder.files) {
                 for (const TemplateTree::File& file : files) {
+                    if (sink.Stopping()) return created;
                     const std::string target = JoinName(destination[i], file.name);
                     const std::string source = tree.SourcePath(folder, file.name);
                     if (!usable[i] || file.refused) {
@@ -114,6 +115,7 @@ bool AttachTree(const TemplateTree& tree, const std::string& base, const std::st
             }
         }
         for (const TemplateTree::Child& child : folder.children) {
+            if (sink.Stopping()) return created;
             const std::string target = JoinName(destination[i], child.name);
             const bool walked = child.kind == TemplateTree::ChildKind::Folder;
             if (walked) {

@@ -25,6 +25,8 @@ public:
                             const FileStamp& stamp) = 0;
     virtual void FileExists(const std::string& target, const std::string& source) = 0;
     virtual void FileNotCopied(const std::string& target, const std::string& source) = 0;
+    // Asked before each entry: true ends the walk there (the user stopped the run).
+    virtual bool Stopping() { return false; }
 };
 
 // A destination of the walk: its full path (for the log) and its path below the include folder,

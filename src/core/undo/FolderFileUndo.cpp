@@ -104,6 +104,7 @@ bool FolderFileUndo::StillThere(const std::string& path) {
     if (reach.tree->GetAttributes(reach.relative, attributes, why))
         return (attributes & kAttrDirectory) != 0;
     return why != FsError::NotFound;
+}
 
 bool FolderFileUndo::MadeByRun(const std::string& path) const {
     if (unconfirmed_.empty() || path != TrimBlanksAndControls(unconfirmed_)) return true;

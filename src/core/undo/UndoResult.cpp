@@ -17,9 +17,8 @@ void AddKept(std::string& text, std::size_t count, const char* one, const char* 
 }  // namespace
 
 std::string UndoSummaryText(const FolderFileUndoResult& result) {
-    std::string text = "Undo: removed " +
-                       Count(result.removedFolders.size(), "folder", "folders") + " and " +
-                       Count(result.removedFiles.size(), "file", "files");
+    std::string text = "Undo: removed " + Count(result.removedFolders.size(), "folder", "folders") +
+                       " and " + Count(result.removedFiles.size(), "file", "files");
     AddKept(text, result.changedFiles.size(), "file", "files", "changed since the run");
     AddKept(text, result.occupiedFolders.size(), "folder", "folders",
             "holding something the run did not make");
@@ -31,11 +30,10 @@ std::string UndoSummaryText(const FolderFileUndoResult& result) {
 std::string UndoSummaryText(const RenameUndoResult& result) {
     std::string text =
         "Undo: renamed back " + Count(result.renamedBack.size(), "folder", "folders");
-    AddKept(text, result.oldNameTaken.size(), "folder", "folders",
-            "its old name is taken again");
+    AddKept(text, result.oldNameTaken.size(), "folder", "folders", "its old name is taken again");
     if (!result.renamedMissing.empty())
-        text += "; " + Count(result.renamedMissing.size(), "folder", "folders") +
-                " no longer there";
+        text +=
+            "; " + Count(result.renamedMissing.size(), "folder", "folders") + " no longer there";
     AddKept(text, result.failed.size(), "folder", "folders", "could not be renamed back");
     return text + ".";
 }

@@ -2,14 +2,14 @@
 // end it between two entries, and its journal file brings its Undo across a new start.
 #include <gtest/gtest.h>
 
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <csignal>
 #include <filesystem>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "core/visuallog/VisualLog.h"
 #include "gui/lists/FolderListPane.h"
@@ -42,9 +42,8 @@ protected:
     void SetUp() override {
         MainWindowFixture::SetUp();
         for (int i = 0; i < 20; ++i)
-            TempDrives::WriteHostFile(host_ + "/T/Sub" + std::to_string(i % 4) + "/f" +
-                                          std::to_string(i) + ".txt",
-                                      "x");
+            TempDrives::WriteHostFile(
+                host_ + "/T/Sub" + std::to_string(i % 4) + "/f" + std::to_string(i) + ".txt", "x");
         for (const char* client : {"Acme", "Bolt", "Core"})
             TempDrives::MakeHostFolder(host_ + "/Clients/" + client);
         StartCopyTab();

@@ -8,6 +8,7 @@
 #include "core/ops/copy/CopyTotals.h"
 #include "core/paths/Arbsplit.h"
 #include "core/paths/PathText.h"
+#include "core/run/RunMessages.h"
 #include "core/templates/AttachWalk.h"
 #include "core/templates/TemplateTree.h"
 #include "core/undo/UndoJournal.h"
@@ -38,6 +39,7 @@ private:
 // simulation has no journal.
 class CopyOutcomes : public AttachSink {
 public:
+    bool Stopping() override { return ports_.log.StopRequested(); }
     CopyOutcomes(const CopyRunPorts& ports, const MAP_FILE_PATH_SIZE& sizes, UndoJournal* journal,
                  std::function<void()> pump)
         : ports_(ports), sizes_(sizes), journal_(journal), pump_(std::move(pump)) {}
@@ -255,6 +257,7 @@ bool RunCopy(const CopyRunPorts& ports, CopyTotals& totals, UndoJournal* journal
     CopyOutcomes outcomes(walk, totals.SizeTable(), journal,
                           simulate && WithFilesOf(options) ? hooks.pump : std::function<void()>{});
     for (const std::string& line : ExamineSubFolders(ports.text, options.includeLines).ReadAll()) {
+        if (ports.log.StopRequested()) break;
         const std::string folder = IncludeFolderOf(walk.fs, line);
         if (!HasDrive(folder) || !actions.IsFolder(folder)) {
             CountIncludeFolder(ports.log, Vol08Counter::FoldersNotExists,
@@ -264,8 +267,9 @@ bool RunCopy(const CopyRunPorts& ports, CopyTotals& totals, UndoJournal* journal
         CopyInto(walk, totals, options, folder, actions, outcomes, journal, simulate);
     }
     ports.log.EndRun();
-    ShowCopyMessage(ports.messenger,
-                    simulate ? CopyMessageId::SimulationEnd : CopyMessageId::RunEnd);
+    if (!ShowIfStopped(ports.messenger, ports.log))
+        ShowCopyMessage(ports.messenger,
+                        simulate ? CopyMessageId::SimulationEnd : CopyMessageId::RunEnd);
     return true;
 }
 

@@ -9,6 +9,7 @@
 #include "core/ops/create/CreateNames.h"
 #include "core/paths/Arbsplit.h"
 #include "core/paths/PathText.h"
+#include "core/run/RunMessages.h"
 #include "core/templates/AttachWalk.h"
 #include "core/templates/TemplateTree.h"
 #include "core/undo/UndoJournal.h"
@@ -46,6 +47,7 @@ void Count(VisualLog& log, C counter, G category, const std::string& path) {
 // simulation has no journal.
 class CreateOutcomes : public AttachSink {
 public:
+    bool Stopping() override { return ports_.log.StopRequested(); }
     CreateOutcomes(const CreateRunPorts& ports, CreateTab tab, const MAP_FILE_PATH_SIZE& sizes,
                    UndoJournal* journal)
         : ports_(ports), tab_(tab), sizes_(sizes), journal_(journal) {}
@@ -350,6 +352,7 @@ bool MainLoop(Walk& walk, const CreateRunHooks& hooks, bool simulate) {
         }
     }
     ForEachNewFolder(options, [&](const NewFolder& item) {
+        if (ports.log.StopRequested()) return false;
         CreateOne(walk, item);
         return true;
     });
@@ -380,7 +383,7 @@ bool RunCreate(const CreateRunPorts& ports, CopyTotals& totals, UndoJournal* jou
         Walk walk{walkPorts, totals, options, actions, maker, outcomes, journal};
         const bool completed = MainLoop(walk, hooks, simulate);
         ports.log.EndRun();
-        if (completed) {
+        if (completed && !ShowIfStopped(ports.messenger, ports.log)) {
             ShowCreateMessage(ports.messenger, options.tab,
                               simulate ? M::SimulationEnd : M::RunEnd);
             if (options.showExplorer && options.tab != CreateTab::FolderList &&

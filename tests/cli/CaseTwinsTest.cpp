@@ -194,7 +194,7 @@ TEST_F(CaseTwinsTest, JournalsThatNoRunWroteAreRefused) {
     } cases[] = {
         {"across parents",
          journal.substr(0, old) + oldPath.substr(0, folder) + "\\out\\data" + journal.substr(tab),
-         "changed or damaged after its run ended"},
+         "line 6 of the journal is damaged"},
         {"across parents in a journal that never ended",
          journal.substr(0, journal.find("intent-rename\t")) + "intent-rename\t" +
              oldPath.substr(0, folder) + "\\out\\data\t" + oldPath + "x\n",

@@ -21,7 +21,9 @@ public:
 
     void NextFolder(const std::string& folder) { folders_.push_back(folder); }
     // The next folder dialog picks these together.
-    void NextFolders(std::vector<std::string> folders) { pickedTogether_.push_back(std::move(folders)); }
+    void NextFolders(std::vector<std::string> folders) {
+        pickedTogether_.push_back(std::move(folders));
+    }
     // How dropped host paths reach the drives; none reach them until set.
     void MapHostPaths(std::function<std::optional<std::string>(const std::string&)> toWindows) {
         toWindows_ = std::move(toWindows);

@@ -92,8 +92,7 @@ private:
     FolderList& Side(ListSide side) { return side == ListSide::Include ? include_ : exclude_; }
     std::optional<ListMessage> BrowsedRefusal(const std::string& candidate) const;
     std::optional<ListMessage> HeldRefusal(const std::string& item) const;
-    void TypedStringInto(FolderList& target, const std::string& fieldText,
-                         TypedAddResult& result);
+    void TypedStringInto(FolderList& target, const std::string& fieldText, TypedAddResult& result);
     void TypedPathsInto(FileSystem& fs, FolderList& target, const std::string& fieldText,
                         TypedAddResult& result);
     void MoveSelected(FolderList& source, FolderList& target,

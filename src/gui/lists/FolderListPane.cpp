@@ -12,9 +12,9 @@
 #include "gui/acquire/TfrmFileImport.h"
 #include "gui/app/ShellOpen.h"
 #include "gui/lists/EditIncludeListWindow.h"
-#include "gui/lists/ListDropTarget.h"
 #include "gui/lists/LineListView.h"
 #include "gui/lists/ListBoxFill.h"
+#include "gui/lists/ListDropTarget.h"
 #include "gui/lists/TfrmZoomIncludeWindow.h"
 #include "platform/FileSystem.h"
 #include "platform/Messenger.h"
@@ -64,8 +64,8 @@ FolderListPane::FolderListPane(GuiContext& context, TabPrefix prefix,
     lblExcludeSum = new QLabel("0", this);
     lblExcludeSum->setObjectName(Q(texts.excludeSumName));
     counters_.Attach(lblIncludeSum, lblExcludeSum);
-    for (const auto& [view, side] : {std::pair{lstInclude, ListSide::Include},
-                                     std::pair{lstExclude, ListSide::Exclude}})
+    for (const auto& [view, side] :
+         {std::pair{lstInclude, ListSide::Include}, std::pair{lstExclude, ListSide::Exclude}})
         new ListDropTarget(view, context.shell, context.fs,
                            [this, side = side](const ListInput& input) { TakeInput(side, input); });
 
@@ -226,10 +226,9 @@ void FolderListPane::TakeInput(ListSide side, const ListInput& input) {
         // A folder from a file manager comes in as the tab's own way of naming one would bring
         // it: the folder dialog where the tab has one, the entry field otherwise.
         const std::vector<std::string>& folders = input.dropped.folders;
-        for (ListMessage& box :
-             model_.Texts().browseAdd && !folders.empty()
-                 ? model_.AddBrowsedFolders(folders, side)
-                 : model_.AddTypedLines(context_.fs, folders, side))
+        for (ListMessage& box : model_.Texts().browseAdd && !folders.empty()
+                                    ? model_.AddBrowsedFolders(folders, side)
+                                    : model_.AddTypedLines(context_.fs, folders, side))
             boxes.push_back(std::move(box));
         for (ListMessage& box : model_.AddTypedLines(context_.fs, input.lines, side))
             boxes.push_back(std::move(box));

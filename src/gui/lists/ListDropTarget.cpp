@@ -53,6 +53,8 @@ ListDropTarget::ListDropTarget(QAbstractItemView* view, Shell& shell, FileSystem
 }
 
 bool ListDropTarget::eventFilter(QObject* watched, QEvent* event) {
+    // A list that waits for something else (the names list for its destination) takes nothing.
+    if (!view_->isEnabled()) return false;
     switch (event->type()) {
         case QEvent::DragEnter:
         case QEvent::DragMove: {
@@ -71,7 +73,8 @@ bool ListDropTarget::eventFilter(QObject* watched, QEvent* event) {
             // The file manager waits until the drop ends; a thousand folders are taken after it.
             if (!input.Empty())
                 QMetaObject::invokeMethod(
-                    this, [this, input = std::move(input)]() mutable { handler_(std::move(input)); },
+                    this,
+                    [this, input = std::move(input)]() mutable { handler_(std::move(input)); },
                     Qt::QueuedConnection);
             return true;
         }

@@ -122,17 +122,16 @@ TEST_F(BulkAdd, PasteOnAFolderTabWithoutEntryField) {
     ListPane pane = Pane(TabPrefix::Vol06, {"d:\\In"}, {"d:\\Out"});
     const std::string rename = "Rename Folders - From a Folder List.            ";
     const auto boxes = pane.AddTypedLines(
-        drives_.Fs(),
-        {"d:\\Acme", "q:\\xy", "relative", "D:\\in", "d:\\OUT", "d:\\Bolt", "d:\\"},
+        drives_.Fs(), {"d:\\Acme", "q:\\xy", "relative", "D:\\in", "d:\\OUT", "d:\\Bolt", "d:\\"},
         ListSide::Include);
     EXPECT_EQ(pane.Include().Lines(), (Lines{"d:\\In", "d:\\Acme", "d:\\Bolt"}));
-    ExpectBoxes(boxes,
-                {{"There is no valid drive letter.", rename + "Warning no: 0620."},
-                 {"Not found any colon (:) in the text !!!!", rename + "Warning no: 0620."},
-                 {"This folder exists in the INCLUDE FOLDER LIST !!!",
-                  "Rename Folders. - From a Folder List.            Warning no: 0185."},
-                 {"This folder exists in the EXCLUDE FOLDER LIST !!!", rename + "Warning no: 0186."},
-                 {"There is no Folder part (just root).", rename + "Warning no: 0620."}});
+    ExpectBoxes(
+        boxes, {{"There is no valid drive letter.", rename + "Warning no: 0620."},
+                {"Not found any colon (:) in the text !!!!", rename + "Warning no: 0620."},
+                {"This folder exists in the INCLUDE FOLDER LIST !!!",
+                 "Rename Folders. - From a Folder List.            Warning no: 0185."},
+                {"This folder exists in the EXCLUDE FOLDER LIST !!!", rename + "Warning no: 0186."},
+                {"There is no Folder part (just root).", rename + "Warning no: 0620."}});
 }
 
 TEST_F(BulkAdd, DroppedFilesAreNamedInOneBox) {
@@ -142,8 +141,9 @@ TEST_F(BulkAdd, DroppedFilesAreNamedInOneBox) {
     } cases[] = {
         {TabPrefix::Vol08,
          "Copy Folder Structure(s).-From a Folder List - Level.            Warning no: 0621."},
-        {TabPrefix::Vol07, "Delete Folder structure(s).-From a Folder List.            Warning no: "
-                           "0621."},
+        {TabPrefix::Vol07,
+         "Delete Folder structure(s).-From a Folder List.            Warning no: "
+         "0621."},
         {TabPrefix::Vol06, "Rename Folders - From a Folder List.            Warning no: 0621."},
         {TabPrefix::Vol04, "Creating Folder(s).-From a Folder List.            Warning no: 0621."},
         {TabPrefix::Vol02, "Creating Folder(s).-From a String List.            Warning no: 0621."},

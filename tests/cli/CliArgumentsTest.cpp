@@ -61,7 +61,7 @@ TEST(CliArgumentsTest, UsageListsOnlyTheCommandsOwnOptions) {
 // of each command that takes it.
 TEST(CliArgumentsTest, ManPageAndHelpNameEveryOption) {
     const std::filesystem::path page =
-        std::filesystem::path(__FILE__).parent_path() / "../../docs/arbovane-cli.1";
+        std::filesystem::path(ARBOVANE_SOURCE_DIR) / "docs/arbovane-cli.1";
     std::ifstream in(page);
     ASSERT_TRUE(in) << page;
     std::ostringstream text;

@@ -1,5 +1,8 @@
 #include "core/jobs/JobCheck.h"
 
+#include <algorithm>
+
+#include "core/app/ProgramSettings.h"
 #include "core/ops/create/CreateNames.h"
 #include "core/paths/Arbsplit.h"
 #include "core/paths/PathText.h"
@@ -70,6 +73,22 @@ bool JobPatterns(const std::string& files, std::vector<std::string>& patterns, s
         return false;
     }
     return true;
+}
+
+std::string SelectionTextForJob(const ProgramSettings& settings) {
+    const std::string text = TrimSpaces(settings.selectionText);
+    return text.empty() ? kFileSelectionAllFiles : text;
+}
+
+void ApplyJobSelection(const std::string& files, ProgramSettings& settings) {
+    std::vector<std::string> patterns;
+    std::string error;
+    if (!JobPatterns(files, patterns, error)) return;
+    settings.selectedPatterns = patterns;
+    settings.selectionText = SelectionTextOf(patterns);
+    const auto& menu = settings.namesMenu;
+    if (std::find(menu.begin(), menu.end(), settings.selectionText) == menu.end())
+        settings.namesMenu.push_back(settings.selectionText);
 }
 
 std::string JobContentRefusal(const TabJob& job) {

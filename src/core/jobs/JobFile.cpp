@@ -111,7 +111,11 @@ Entries EntriesOf(const TabJob& job) {
     }
     if (JobHasTemplates(tab)) {
         add("kind", create ? NameOf(kCreateKindNames, job.kind) : NameOf(kCopyKindNames, job.kind));
-        if (job.kind == TemplateKind::FullPath) add("attach", NameOf(kAttachModeNames, job.mode));
+        // A full-path kind whose modes are not enabled yet runs with the tab's first one.
+        if (job.kind == TemplateKind::FullPath)
+            add("attach", NameOf(kAttachModeNames, job.mode == AttachMode::None
+                                                       ? AttachMode::MainFolderWithoutFiles
+                                                       : job.mode));
         if (job.kind == TemplateKind::Relative)
             add("option", NameOf(kTemplateOptionNames, job.option));
         if (tab == JobTab::CreateNumbers && job.kind == TemplateKind::Relative)

@@ -39,6 +39,10 @@ JobMessage JobMessageFor(JobMessageId id, const std::string& path, const std::st
             return {"The tab cannot take what the job holds, and nothing of it is opened :\n" +
                         path + "\n" + detail,
                     std::string(kOpenTitle) + "0627.", kMsgWarning};
+        case JobMessageId::Replace:
+            return {"The job file exists already :\n" + path +
+                        "\nClick YES to replace it,\nClick NO to keep it.",
+                    std::string(kSaveTitle) + "0628.", kMsgQuestion};
     }
     return {};
 }

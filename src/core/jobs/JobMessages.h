@@ -13,6 +13,7 @@ enum class JobMessageId {
     Damaged,      // 0625
     Newer,        // 0626
     NotTaken,     // 0627
+    Replace,      // 0628, a question
 };
 
 struct JobMessage {

@@ -321,6 +321,15 @@ std::optional<ListMessage> ListPane::ExportLines(std::vector<std::string>& lines
     return std::nullopt;
 }
 
+void ListPane::ReplaceLists(const std::vector<std::string>& include,
+                            const std::vector<std::string>& exclude) {
+    include_.Clear();
+    exclude_.Clear();
+    include_.AddAll(include);
+    for (const std::string& line : exclude) exclude_.AddUnlessIn(line, include_);
+    Report();
+}
+
 ListMessage ListPane::ClearFieldsQuestion() const {
     return Message(kClearQuestion, texts_.clearQuestionTitle, kMsgQuestion);
 }

@@ -83,6 +83,11 @@ public:
     // The lines to hand to the export dialog, or the warning of an empty list.
     std::optional<ListMessage> ExportLines(std::vector<std::string>& lines) const;
 
+    // A job's lines, as the lists held them when it was saved; an exclude line the include list
+    // holds stays only there.
+    void ReplaceLists(const std::vector<std::string>& include,
+                      const std::vector<std::string>& exclude);
+
     ListMessage ClearFieldsQuestion() const;
     // Empties both lists; the window resets the rest of the tab.
     void ClearLists();

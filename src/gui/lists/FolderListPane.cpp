@@ -197,6 +197,13 @@ void FolderListPane::ListsChanged() {
     if (refresh_) refresh_();
 }
 
+void FolderListPane::OpenJob(const std::vector<std::string>& include,
+                             const std::vector<std::string>& exclude) {
+    if (edtAddToList) edtAddToList->clear();
+    model_.ReplaceLists(include, exclude);
+    ListsChanged();
+}
+
 void FolderListPane::ShowLists() {
     if (model_.Include().Revision() != includeShown_) {
         lstInclude->ShowLines();

@@ -47,6 +47,8 @@ public:
     // After the lists were changed from outside the pane (import, list builder): shows them again
     // and runs the refresh routine.
     void ListsChanged();
+    // The lists of a job, then the tab's refresh.
+    void OpenJob(const std::vector<std::string>& include, const std::vector<std::string>& exclude);
 
 public slots:
     void btnAddFolderClick();

@@ -154,29 +154,44 @@ TEST(CliJobArgumentsTest, RunTakesOneJobFileAndTheRunOptions) {
               0u);
 }
 
-// The man page's example jobs are jobs this version opens, one of each tab.
-TEST(CliJobManPageTest, ExampleJobsOpen) {
-    std::ifstream in(std::filesystem::path(ARBOVANE_SOURCE_DIR) / "docs/arbovane-cli.1");
-    std::ostringstream page;
-    page << in.rdbuf();
-    std::string text = page.str();
-    text = text.substr(text.find("One job of each tab:"));
-    text = text.substr(text.find(".nf\n") + 4);
-    text = text.substr(0, text.find(".fi\n"));
-    for (std::size_t at = 0; (at = text.find("\\e", at)) != std::string::npos; ++at)
-        text.replace(at, 2, "\\");
-    std::set<JobTab> tabs;
-    for (std::size_t start = 0; start < text.size();) {
-        std::size_t end = text.find("\n\n", start);
-        if (end == std::string::npos) end = text.size();
-        const std::string job = text.substr(start, end - start + 1);
+std::string ReadDocument(const char* name) {
+    std::ifstream in(std::filesystem::path(ARBOVANE_SOURCE_DIR) / "docs" / name);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// The example jobs of the man page and of the user guide are jobs this version opens, one of each
+// tab in each.
+TEST(CliJobDocumentsTest, ExampleJobsOpen) {
+    std::string page = ReadDocument("arbovane-cli.1");
+    page = page.substr(page.find("One job of each tab:"));
+    page = page.substr(page.find(".nf\n") + 4);
+    page = page.substr(0, page.find(".fi\n"));
+    for (std::size_t at = 0; (at = page.find("\\e", at)) != std::string::npos; ++at)
+        page.replace(at, 2, "\\");
+    std::vector<std::string> manJobs;
+    for (std::size_t start = 0; start < page.size();) {
+        const std::size_t end = std::min(page.find("\n\n", start), page.size());
+        manJobs.push_back(page.substr(start, end - start + 1));
         start = end + 2;
-        const JobParse parse = ParseJobText(job);
-        EXPECT_EQ(parse.outcome, JobParse::Outcome::Opened) << parse.error << "\n" << job;
-        EXPECT_EQ(JobContentRefusal(parse.job), "") << job;
-        tabs.insert(parse.job.tab);
     }
-    EXPECT_EQ(tabs.size(), 6u);
+    const std::string guide = ReadDocument("userguide.html");
+    std::vector<std::string> guideJobs;
+    for (std::size_t at = 0; (at = guide.find("<pre># Arbovane job:", at)) != std::string::npos;) {
+        at += 5;
+        guideJobs.push_back(guide.substr(at, guide.find("</pre>", at) - at) + "\n");
+    }
+    for (const auto& jobs : {manJobs, guideJobs}) {
+        std::set<JobTab> tabs;
+        for (const std::string& job : jobs) {
+            const JobParse parse = ParseJobText(job);
+            EXPECT_EQ(parse.outcome, JobParse::Outcome::Opened) << parse.error << "\n" << job;
+            EXPECT_EQ(JobContentRefusal(parse.job), "") << job;
+            tabs.insert(parse.job.tab);
+        }
+        EXPECT_EQ(tabs.size(), 6u);
+    }
 }
 
 }  // namespace

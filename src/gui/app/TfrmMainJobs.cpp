@@ -16,9 +16,6 @@ namespace arbovane {
 
 namespace {
 
-// The tabs in page order, as JobTab numbers them.
-constexpr int kTabOfJob[] = {0, 1, 2, 3, 4, 5};
-
 int TemplateKeyOfTab(int tabIndex) {
     switch (tabIndex) {
         case 0:
@@ -54,7 +51,8 @@ TabJob TfrmMain::JobOfTab(int tabIndex) const {
 }
 
 void TfrmMain::OpenJob(const TabJob& job) {
-    const int tab = kTabOfJob[static_cast<int>(job.tab)];
+    // JobTab counts the tabs in page order.
+    const int tab = static_cast<int>(job.tab);
     // Program-wide: the file selection of copy and delete, and the tab's template option.
     if (JobUsesFiles(job)) {
         ApplyJobSelection(job.files, context_.settings);

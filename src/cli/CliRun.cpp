@@ -6,6 +6,7 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliInputs.h"
+#include "cli/CliJob.h"
 #include "cli/CliMessenger.h"
 #include "core/app/ProgramSettings.h"
 #include "core/ops/copy/CopyRun.h"
@@ -89,6 +90,7 @@ VisualLogTab TabOf(CliCommand command) {
             return VisualLogTab::Vol04;
         case CliCommand::CreateNumbers:
         case CliCommand::Undo:
+        case CliCommand::Run:
             break;
     }
     return VisualLogTab::Vol03;
@@ -450,6 +452,7 @@ int Command::Run() {
             ran = Create(log, CreateTab::Numbers, UndoTab::CreateIII);
             break;
         case CliCommand::Undo:
+        case CliCommand::Run:
             break;
     }
     log.AttachView(nullptr);
@@ -483,6 +486,9 @@ int RunCli(const std::vector<std::string>& arguments, CliPorts& ports) {
         return kCliAllDone;
     }
     try {
+        // A job is the command line of the tab it was saved from.
+        if (*options.command == CliCommand::Run)
+            return Command(CliOptionsOfJob(options, ports), ports).Run();
         return Command(options, ports).Run();
     } catch (const CliBadInput& bad) {
         ports.err << "arbovane-cli: " << bad.message << "\n";

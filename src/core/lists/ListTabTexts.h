@@ -41,6 +41,10 @@ struct ListTabTexts {
     std::string addIllegalTitle;   // strings only
     std::string addColonTitle;     // typed full paths only
     std::string addRefusedTitle;   // typed full paths only
+    // Lines pasted on a list of folders without an entry field, refused by the full-path checks.
+    std::string pasteRefusedTitle;
+    // Dropped items that are no folders on a drive: files, web addresses.
+    std::string dropRefusedTitle;
 
     std::string deleteSelectedQuestionTitle;
     std::string deleteSelectedEmptyTitle;

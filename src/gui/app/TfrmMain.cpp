@@ -151,6 +151,13 @@ void TfrmMain::LoadJournals() {
 void TfrmMain::BuildMenu() {
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("mnuFile");
+    QAction* saveJob = file->addAction("&Save Job...", this, &TfrmMain::mnuSaveJobClick);
+    saveJob->setObjectName("mnuSaveJob");
+    saveJob->setStatusTip("Saves the lists and settings of this tab as a job file");
+    QAction* openJob = file->addAction("&Open Job...", this, &TfrmMain::mnuOpenJobClick);
+    openJob->setObjectName("mnuOpenJob");
+    openJob->setStatusTip("Opens a job file: its tab takes the lists and settings the job holds");
+    file->addSeparator();
     QAction* exit = file->addAction("E&xit", this, &TfrmMain::mnuExitClick);
     exit->setObjectName("mnuExit");
     // The hint has a short part for the tool tip and a long one for the status line.

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/app/ProgramSettings.h"
+#include "core/jobs/TabJob.h"
 #include "core/templates/TemplateOptions.h"
 #include "core/undo/UndoJournal.h"
 #include "core/visuallog/VisualLog.h"
@@ -82,10 +83,17 @@ public:
     void ShowHelpTopic(int topic);
     void ShowExamples(ExampleWindow window);
 
+    // The inputs of a tab as a job, and a job set on the tab it was saved from.
+    TabJob JobOfTab(int tabIndex) const;
+    void OpenJob(const TabJob& job);
+
 public slots:
     void FormActivate();
     void FormDestroy();
     void mnuExitClick();
+    // The current tab's inputs saved as a job; a job opened on its own tab, which comes to front.
+    void mnuSaveJobClick();
+    void mnuOpenJobClick();
     void mnuOverviewClick();
     void mnuVisitWebClick();
     void mnuAboutClick();

@@ -14,6 +14,7 @@
 #include "gui/lists/EditIncludeListWindow.h"
 #include "gui/lists/LineListView.h"
 #include "gui/lists/ListBoxFill.h"
+#include "gui/lists/ListDropTarget.h"
 #include "gui/lists/TfrmZoomIncludeWindow.h"
 #include "platform/FileSystem.h"
 #include "platform/Messenger.h"
@@ -63,6 +64,10 @@ FolderListPane::FolderListPane(GuiContext& context, TabPrefix prefix,
     lblExcludeSum = new QLabel("0", this);
     lblExcludeSum->setObjectName(Q(texts.excludeSumName));
     counters_.Attach(lblIncludeSum, lblExcludeSum);
+    for (const auto& [view, side] :
+         {std::pair{lstInclude, ListSide::Include}, std::pair{lstExclude, ListSide::Exclude}})
+        new ListDropTarget(view, context.shell, context.fs,
+                           [this, side = side](const ListInput& input) { TakeInput(side, input); });
 
     const std::string btn = "btn" + name;
     auto* moveColumn = new QVBoxLayout;
@@ -168,6 +173,10 @@ int FolderListPane::Show(const ListMessage& message) {
                                    MessageOwner::MainWindow);
 }
 
+void FolderListPane::ShowAll(const std::vector<ListMessage>& messages) {
+    for (const ListMessage& message : messages) Show(message);
+}
+
 void FolderListPane::Run(const std::function<bool()>& body) {
     if (busy_) return;
     busy_ = true;
@@ -194,6 +203,13 @@ void FolderListPane::ListsChanged() {
     if (refresh_) refresh_();
 }
 
+void FolderListPane::OpenJob(const std::vector<std::string>& include,
+                             const std::vector<std::string>& exclude) {
+    if (edtAddToList) edtAddToList->clear();
+    model_.ReplaceLists(include, exclude);
+    ListsChanged();
+}
+
 void FolderListPane::ShowLists() {
     if (model_.Include().Revision() != includeShown_) {
         lstInclude->ShowLines();
@@ -211,8 +227,25 @@ void FolderListPane::ShowLists() {
 
 void FolderListPane::btnAddFolderClick() {
     Run([this] {
-        if (const auto refusal = model_.AddBrowsedFolder(BrowseFolder(context_.shell)))
-            Show(*refusal);
+        ShowAll(model_.AddBrowsedFolders(BrowseFolders(context_.shell)));
+        return true;
+    });
+}
+
+void FolderListPane::TakeInput(ListSide side, const ListInput& input) {
+    Run([&] {
+        std::vector<ListMessage> boxes;
+        if (auto refusal = model_.RefuseDropped(input.dropped.refused)) boxes.push_back(*refusal);
+        // A folder from a file manager comes in as the tab's own way of naming one would bring
+        // it: the folder dialog where the tab has one, the entry field otherwise.
+        const std::vector<std::string>& folders = input.dropped.folders;
+        for (ListMessage& box : model_.Texts().browseAdd && !folders.empty()
+                                    ? model_.AddBrowsedFolders(folders, side)
+                                    : model_.AddTypedLines(context_.fs, folders, side))
+            boxes.push_back(std::move(box));
+        for (ListMessage& box : model_.AddTypedLines(context_.fs, input.lines, side))
+            boxes.push_back(std::move(box));
+        ShowAll(boxes);
         return true;
     });
 }

@@ -18,6 +18,7 @@ namespace arbovane {
 
 class EditIncludeListWindow;
 class LineListView;
+struct ListInput;
 class TfrmFileExport;
 class TfrmFileImport;
 class TfrmZoomIncludeWindow;
@@ -49,6 +50,8 @@ public:
     // After the lists were changed from outside the pane (import, list builder): shows them again
     // and runs the refresh routine.
     void ListsChanged();
+    // The lists of a job, then the tab's refresh.
+    void OpenJob(const std::vector<std::string>& include, const std::vector<std::string>& exclude);
 
 public slots:
     void btnAddFolderClick();
@@ -68,6 +71,8 @@ public slots:
     void btnImportListClick();
     void btnExportListClick();
     void btnClearAllClick();
+    // Folders dropped on a list box, or lines pasted into it.
+    void TakeInput(ListSide side, const ListInput& input);
 
 private:
     // Runs one operation unless another is under way; body returns false when it cannot have
@@ -78,6 +83,7 @@ private:
     QPushButton* MakeButton(const std::string& name, const std::string& caption,
                             void (FolderListPane::*handler)());
     int Show(const ListMessage& message);
+    void ShowAll(const std::vector<ListMessage>& messages);
     void AddTyped();
     // Shows the lists that changed since they were last shown and sets the counters.
     void ShowLists();

@@ -10,6 +10,7 @@
 #include "core/app/ProgramSettings.h"
 #include "core/help/Examples.h"
 #include "core/help/HelpTopics.h"
+#include "core/jobs/JobCheck.h"
 #include "core/undo/FolderFileUndoRun.h"
 #include "core/undo/RunJournal.h"
 #include "core/undo/UndoJournal.h"
@@ -215,6 +216,25 @@ void CopyTab::btnVol08UndoClick() {
     services_.unlockTabs();
     SetRunning(false);
     ApplyButtons();
+}
+
+void CopyTab::SaveJob(TabJob& job) const {
+    const CopyTabOptions options = Options();
+    job.tab = JobTab::Copy;
+    job.include = services_.pane.IncludeLines();
+    job.exclude = services_.pane.ExcludeLines();
+    job.kind = options.kind;
+    job.mode = options.mode;
+    job.option = options.option;
+    job.templates = options.templates;
+    job.files = SelectionTextForJob(services_.context.settings);
+}
+
+void CopyTab::OpenJob(const TabJob& job) {
+    templates_.OpenJob(job.kind, job.mode, job.templates);
+    totals_.Forget();
+    // The lists' refresh is the tab's.
+    services_.pane.OpenJob(job.include, job.exclude);
 }
 
 }  // namespace arbovane

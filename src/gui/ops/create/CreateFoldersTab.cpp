@@ -519,4 +519,67 @@ void CreateFoldersTab::btnViewDestFolderClick() {
     services_.context.shell.Open(destination);
 }
 
+void CreateFoldersTab::SaveJob(TabJob& job) const {
+    const CreateTabOptions options = Options();
+    job.tab = tab_ == CreateTab::StringList   ? JobTab::CreateNames
+              : tab_ == CreateTab::FolderList ? JobTab::CreatePaths
+                                              : JobTab::CreateNumbers;
+    if (services_.pane) {
+        job.include = services_.pane->IncludeLines();
+        job.exclude = services_.pane->ExcludeLines();
+    }
+    // Without a chosen destination the box shows only the history.
+    if (services_.destinations && destinationChosen_)
+        job.destination = TrimSpaces(options.destination);
+    job.prefix = options.prefix;
+    job.suffix = options.suffix;
+    job.hyphen = options.hyphen;
+    if (tab_ == CreateTab::Numbers) {
+        // The numbers the run reads from the boxes.
+        const NumberBoxes numbers = ReadNumberBoxes(options.startText, options.endText);
+        job.start = std::to_string(numbers.start);
+        job.end = std::to_string(numbers.end);
+        job.padded = options.padded;
+        job.numbersInLevels = options.numbersInLevels;
+    }
+    job.kind = options.kind;
+    job.mode = options.mode;
+    job.option = options.option;
+    job.templates = options.templates;
+}
+
+void CreateFoldersTab::LoadDestination(const std::string& destination) {
+    QComboBox* box = services_.destinations;
+    if (!box) return;
+    if (destination.empty()) {
+        const QSignalBlocker blocker(box);
+        box->setEditText({});
+    } else {
+        MoveDestinationFirst(destination);
+    }
+    destinationChosen_ = !destination.empty();
+    destinationSeen_ = box->currentText();
+}
+
+void CreateFoldersTab::OpenJob(const TabJob& job) {
+    templates_.OpenJob(job.kind, job.mode, job.templates);
+    withFiles_ = job.kind == TemplateKind::FullPath && WithFiles(job.mode);
+    LoadDestination(job.destination);
+    edtPrefix->setText(QString::fromStdString(job.prefix));
+    edtSuffix->setText(QString::fromStdString(job.suffix));
+    chkHyphen->setChecked(job.hyphen);
+    if (tab_ == CreateTab::Numbers) {
+        edtStartNumber->setText(QString::fromStdString(job.start));
+        edtEndNumber->setText(QString::fromStdString(job.end));
+        chkPaddedZeroes->setChecked(job.padded);
+        chkAddIncNumbersAsSuffix->setChecked(job.numbersInLevels);
+    }
+    totals_.Forget();
+    // The lists' refresh is the tab's; the numbers tab refreshes itself.
+    if (services_.pane)
+        services_.pane->OpenJob(job.include, job.exclude);
+    else
+        Refresh();
+}
+
 }  // namespace arbovane

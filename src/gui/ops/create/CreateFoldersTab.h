@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "core/jobs/TabJob.h"
 #include "core/ops/copy/CopyTotals.h"
 #include "core/ops/create/CreateRun.h"
 #include "core/templates/TemplateOptions.h"
@@ -59,6 +60,10 @@ public:
     // The tab's part of "Clear Fields", after the lists were emptied.
     void ClearFields();
     CreateTabOptions Options() const;
+    // The tab's inputs as a job; a job's inputs on the tab, then its refresh. The template option
+    // is the main window's to set.
+    void SaveJob(TabJob& job) const;
+    void OpenJob(const TabJob& job);
 
 public slots:
     // btnVol02CreateFoldersClick, btnVol03CreateFoldersClick, btnVol04CreateFoldersClick.
@@ -82,6 +87,8 @@ private:
     // A destination was picked or browsed; empty when browsing was cancelled.
     void DestinationChosen(const std::string& chosen);
     void MoveDestinationFirst(const std::string& destination);
+    // A job's destination, taken without the messages of a browsed one.
+    void LoadDestination(const std::string& destination);
     bool Gate() const;
     // The first and last folder the run would make.
     void UpdatePreview();

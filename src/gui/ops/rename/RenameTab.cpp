@@ -272,4 +272,31 @@ void RenameTab::btnVol06UndoClick() {
     ApplyEnabling();
 }
 
+void RenameTab::SaveJob(TabJob& job) const {
+    const RenameFields fields = Fields();
+    job.tab = JobTab::Rename;
+    job.include = services_.pane.IncludeLines();
+    job.exclude = services_.pane.ExcludeLines();
+    job.method = fields.method;
+    job.prefix = fields.prefix;
+    job.firstDelimiter = fields.firstDelimiter;
+    job.secondDelimiter = fields.secondDelimiter;
+    job.suffix = fields.suffix;
+    job.newName = fields.newName;
+}
+
+void RenameTab::OpenJob(const TabJob& job) {
+    (job.method == RenameMethod::ReplaceLastName ? rdoVol06RenameTheLastSubFolder
+                                                 : rdoVol06RenameAddPrefixesSuffixes)
+        ->setChecked(true);
+    const std::pair<QLineEdit*, const std::string*> texts[] = {
+        {edtVol06NewPrefix, &job.prefix},
+        {edtVol06DelimiterPrefixSubFolder, &job.firstDelimiter},
+        {edtVol06DelimiterSubFolderSuffix, &job.secondDelimiter},
+        {edtVol06NewSuffix, &job.suffix},
+        {edtVol06RenameNewLastSubFolder, &job.newName}};
+    for (const auto& [edit, text] : texts) edit->setText(QString::fromStdString(*text));
+    services_.pane.OpenJob(job.include, job.exclude);
+}
+
 }  // namespace arbovane

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <array>
 
+#include "core/jobs/TabJob.h"
 #include "core/ops/rename/RenameMessages.h"
 #include "core/ops/rename/RenameNames.h"
 #include "gui/app/TabJournal.h"
@@ -35,6 +36,9 @@ public:
 
     // The method and the five fields as they stand.
     RenameFields Fields() const;
+    // The tab's inputs as a job; a job's inputs on the tab, then its refresh.
+    void SaveJob(TabJob& job) const;
+    void OpenJob(const TabJob& job);
 
 public slots:
     void btnVol06RenameFoldersClick();

@@ -4,8 +4,13 @@
 // memory of the process while it ran, the heap still held afterwards, the longest stretch in
 // which the program neither painted nor handled a message, and the folder listings it made.
 //
+// The runs scenario times a copy of N files, a delete of N files and N numbered folders with the
+// Visual Log shown: each run with the window kept alive, the same run with no events let through
+// (as runs were before the window stayed alive), and a run stopped half way, with the time from
+// Stop to the run's end.
+//
 // Usage: responsiveness_bench [scenario...] [--max N]
-//   scenarios: delete lists builder destinations log settings (default: all)
+//   scenarios: delete lists builder destinations log settings runs (default: all but runs)
 //   --max N: the largest size to build (default 100000, 1000000 for lists and log)
 // QT_QPA_PLATFORM=offscreen for a machine without a display.
 
@@ -37,11 +42,16 @@
 #include "core/app/ProgramSettings.h"
 #include "core/app/SaveClass.h"
 #include "core/help/HelpEngine.h"
+#include "core/ops/copy/CopyRun.h"
+#include "core/ops/copy/CopyTotals.h"
+#include "core/ops/create/CreateRun.h"
+#include "core/ops/delete/DeleteRun.h"
 #include "core/visuallog/VisualLog.h"
 #include "gui/acquire/TfrmFileExport.h"
 #include "gui/acquire/TfrmFileImport.h"
 #include "gui/acquire/TfrmSubFolderListBuilder.h"
 #include "gui/app/GuiContext.h"
+#include "gui/app/LiveRun.h"
 #include "gui/app/ProgramWindows.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/lists/FolderListPane.h"
@@ -454,6 +464,139 @@ void LogScenario(Bench& b, long max) {
     }
 }
 
+// One run through an engine, the window kept alive (live) or not; stopAfterMs >= 0 presses Stop
+// then and returns the milliseconds from Stop to the run's end.
+double TimedRun(
+    Bench& b, TfrmMain& main, VisualLog& log, bool live, qint64 stopAfterMs,
+    const std::function<void(const std::function<void()>&, const std::function<void()>&)>& run) {
+    LiveRun liveRun(main);
+    QElapsedTimer sinceStop;
+    if (stopAfterMs >= 0)
+        QTimer::singleShot(static_cast<int>(stopAfterMs), [&] {
+            sinceStop.start();
+            log.RequestStop();
+        });
+    run(
+        [&] {
+            if (live) liveRun.Begin(log);
+        },
+        [&] { liveRun.End(); });
+    (void)b;
+    return sinceStop.isValid() ? sinceStop.nsecsElapsed() / 1e6 : -1;
+}
+
+void RunsScenario(Bench& b, long max) {
+    const long files = std::min(max, 100000L);
+    Windows w(b);
+    TfrmMain& main = *w.windows->main;
+    main.show();
+    const std::string root = b.base + "/Runs";
+    // Copy: a template of 10 folders of files into 100 folders.
+    const long perFolder = std::max(1L, files / 1000);
+    MakeFolder(root);
+    MakeFolder(root + "/Tpl");
+    for (int f = 0; f < 10; ++f) {
+        MakeFolder(root + "/Tpl/" + Numbered("S", f));
+        for (long i = 0; i < perFolder * 10 / 10; ++i)
+            MakeFile(root + "/Tpl/" + Numbered("S", f) + "/" + Numbered("f", i));
+    }
+    std::vector<std::string> include;
+    for (int c = 0; c < 100; ++c) include.push_back("d:\\Runs\\" + Numbered("C", c));
+    const auto freshInclude = [&] {
+        std::filesystem::remove_all(root + "/C");
+        for (int c = 0; c < 100; ++c) {
+            std::filesystem::remove_all(root + "/" + Numbered("C", c));
+            MakeFolder(root + "/" + Numbered("C", c));
+        }
+    };
+    VisualLog& copyLog = main.Log(VisualLogTab::Vol08);
+    CopyTabOptions copy;
+    copy.includeLines = include;
+    copy.templates = {"d:\\Runs\\Tpl"};
+    copy.kind = TemplateKind::FullPath;
+    copy.mode = AttachMode::SubFoldersOnlyWithFiles;
+    copy.patterns = {"*.*"};
+    const auto copyRun = [&](const std::function<void()>& lock,
+                             const std::function<void()>& unlock) {
+        CopyTotals totals;
+        UndoJournal journal;
+        RunCopyFolders({b.fs, b.text, b.messenger, copyLog}, totals, journal, copy,
+                       {lock, unlock, nullptr, nullptr});
+    };
+    // Delete: the copies again, every one complete.
+    VisualLog& deleteLog = main.Log(VisualLogTab::Vol07);
+    DeleteTabOptions remove;
+    remove.includeLines = include;
+    remove.mode = DeleteTabMode::Complete;
+    remove.doubleConfirm = false;
+    const auto deleteRun = [&](const std::function<void()>& lock,
+                               const std::function<void()>& unlock) {
+        RunDeleteFolders({b.fs, b.text, b.messenger, deleteLog, nullptr}, remove, {lock, unlock});
+    };
+    // Numbers: folders 1 to N below one destination.
+    VisualLog& numbersLog = main.Log(VisualLogTab::Vol03);
+    CreateTabOptions numbers;
+    numbers.tab = CreateTab::Numbers;
+    numbers.destination = "d:\\Runs\\Num";
+    numbers.startText = "1";
+    numbers.endText = std::to_string(files);
+    numbers.kind = TemplateKind::Nothing;
+    numbers.showExplorer = false;
+    const auto numbersRun = [&](const std::function<void()>& lock,
+                                const std::function<void()>& unlock) {
+        CopyTotals totals;
+        UndoJournal journal;
+        CreateRunHooks hooks;
+        hooks.lock = lock;
+        hooks.unlock = unlock;
+        hooks.openDestination = [](const std::string&) {};
+        RunCreateFolders({b.fs, b.text, b.messenger, numbersLog}, totals, journal, numbers, hooks);
+    };
+    const auto freshNumbers = [&] {
+        std::filesystem::remove_all(root + "/Num");
+        MakeFolder(root + "/Num");
+    };
+    struct Kind {
+        const char* name;
+        VisualLog& log;
+        std::function<void()> prepare;
+        std::function<void(const std::function<void()>&, const std::function<void()>&)> run;
+    };
+    const Kind kinds[] = {
+        {"copy", copyLog, freshInclude, copyRun},
+        {"delete", deleteLog,
+         [&] {
+             freshInclude();
+             TimedRun(b, main, copyLog, false, -1, copyRun);
+         },
+         deleteRun},
+        {"numbers", numbersLog, freshNumbers, numbersRun},
+    };
+    for (const Kind& kind : kinds) {
+        double liveMs = 0;
+        for (const bool live : {false, true}) {
+            kind.prepare();
+            QElapsedTimer timer;
+            b.Row("runs", files,
+                  live ? (std::string(kind.name) + ", window alive").c_str()
+                       : (std::string(kind.name) + ", no events").c_str(),
+                  [&] {
+                      timer.start();
+                      TimedRun(b, main, kind.log, live, -1, kind.run);
+                  });
+            if (live) liveMs = timer.nsecsElapsed() / 1e6;
+        }
+        kind.prepare();
+        double stopMs = -1;
+        b.Row("runs", files, (std::string(kind.name) + ", Stop half way").c_str(), [&] {
+            stopMs = TimedRun(b, main, kind.log, true, static_cast<qint64>(liveMs / 2), kind.run);
+        });
+        std::printf("| %-12s | %9ld | %-34s | %9.1f | (from Stop to the end of the run)\n", "runs",
+                    files, (std::string(kind.name) + ", Stop answered").c_str(), stopMs);
+    }
+    std::filesystem::remove_all(root);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -495,6 +638,7 @@ int main(int argc, char* argv[]) {
         if (scenario == "settings") SettingsScenario(bench);
         if (scenario == "destinations") DestinationsScenario(bench, limit(100000));
         if (scenario == "log") LogScenario(bench, limit(1000000));
+        if (scenario == "runs") RunsScenario(bench, limit(100000));
     }
     app.removeEventFilter(&bench.watch);
     bench.fs.MakeCurrentDirectory(before);

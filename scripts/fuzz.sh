@@ -3,13 +3,13 @@
 # and runs one target, or all of them one after the other, for the given seconds each.
 #   scripts/fuzz.sh settings 600     one target for ten minutes
 #   scripts/fuzz.sh all 25           every target for 25 seconds (what CI runs)
-# Targets: settings import selection paths pattern. The committed seeds in fuzz/corpus/<target>/
+# Targets: settings import selection paths pattern job. The committed seeds in fuzz/corpus/<target>/
 # are only read; what the run learns goes to build-fuzz/corpus/<target>/, and an input that fails
 # is kept in build-fuzz/artifacts/ and ends the script with an error.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${ARBOVANE_FUZZ_BUILD_DIR:-$root/build-fuzz}
-targets=(settings import selection paths pattern)
+targets=(settings import selection paths pattern job)
 which=${1:-all}
 seconds=${2:-60}
 

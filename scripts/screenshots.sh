@@ -33,6 +33,9 @@ pictures=(
     dialog-frmFileSelection:file-selection
     dialog-frmFolderTemplateOptions:template-options
     examples-frmExamplesCopy:examples-copy
+    list-after-drop:list-drop
+    job-save:job-save
+    job-open:job-open
 )
 mkdir -p "$root/docs/images"
 for entry in "${pictures[@]}"; do

@@ -5,20 +5,25 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QUrl>
 #include <cstdio>
 #include <deque>
 #include <string>
 
 #include "core/app/ProgramSettings.h"
 #include "core/help/HelpEngine.h"
+#include "core/jobs/JobFile.h"
 #include "gui/acquire/TfrmDelimiters.h"
 #include "gui/acquire/TfrmFileExport.h"
 #include "gui/acquire/TfrmFileImport.h"
@@ -28,6 +33,7 @@
 #include "gui/app/QtShell.h"
 #include "gui/app/TfrmAbout.h"
 #include "gui/app/TfrmAltalanosHelp.h"
+#include "gui/app/TfrmJob.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/app/TfrmMoreHelp.h"
 #include "gui/app/TfrmOverViewHelp.h"
@@ -98,6 +104,7 @@ int main(int argc, char* argv[]) {
     // Sample folders for the lists and the templates, and a copy run to show in its Visual Log.
     for (const char* folder :
          {"f:\\Clients\\Company01", "f:\\Clients\\Company02", "f:\\Clients\\Company03",
+          "f:\\Clients\\Company04", "f:\\Clients\\Company05", "f:\\Jobs",
           "f:\\Templates\\Customer\\Contracts", "f:\\Templates\\Customer\\Invoices\\2026",
           "f:\\Templates\\Customer\\Letters", "f:\\Templates\\Project\\Plans\\Drafts"})
         fs.CreateFolderTree(folder);
@@ -181,6 +188,39 @@ int main(int argc, char* argv[]) {
                   QString("tab%1-%2").arg(tab + 1).arg(pages->widget(tab)->objectName())) &&
              ok;
     }
+    // Folders dropped from a file manager on the rename tab's list.
+    pages->setCurrentIndex(2);
+    if (auto* list = main.findChild<QListView*>("lstVol06IncludeFolderList")) {
+        QMimeData dropped;
+        QList<QUrl> urls;
+        for (const char* folder : {"Company04", "Company05"})
+            urls << QUrl::fromLocalFile(sandbox.filePath(QString("Clients/") + folder));
+        dropped.setUrls(urls);
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton,
+                              Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &enter);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton,
+                        Qt::NoModifier);
+        QApplication::sendEvent(list->viewport(), &drop);
+        QApplication::processEvents();
+    }
+    ok = Save(main, out, "list-after-drop") && ok;
+    // The job window: the copy tab's job about to be saved, and a saved job about to be opened.
+    TfrmJob& job = *windows.job;
+    job.findChild<QLineEdit*>("edtJobFile")->setText("F:\\Jobs\\New year.job");
+    if (job.PrepareSave(main.JobOfTab(0))) {
+        job.show();
+        ok = Save(job, out, "job-save") && ok;
+        job.hide();
+    }
+    std::string jobText, error;
+    if (JobText(main.JobOfTab(3), jobText, error))
+        fs.WriteWholeFile("f:\\Jobs\\Projects.job", jobText);
+    job.findChild<QLineEdit*>("edtJobFile")->setText("F:\\Jobs\\Projects.job");
+    job.PrepareOpen();
+    job.show();
+    ok = Save(job, out, "job-open") && ok;
+    job.hide();
     // A real copy with files for the copy tab's Visual Log; the other logs show one sample line.
     pages->setCurrentIndex(0);
     if (auto* mode = main.findChild<QRadioButton*>("rdoVol08AttachMainFolderWithFiles"))

@@ -21,8 +21,9 @@ enum : unsigned {
     kNumbers = 1u << static_cast<int>(CliCommand::CreateNumbers),
     kPaths = 1u << static_cast<int>(CliCommand::CreatePaths),
     kUndo = 1u << static_cast<int>(CliCommand::Undo),
+    kJob = 1u << static_cast<int>(CliCommand::Run),
     kCreate = kNames | kNumbers | kPaths,
-    kRuns = kCopy | kDelete | kRename | kCreate,
+    kRuns = kCopy | kDelete | kRename | kCreate | kJob,
     kWithTemplates = kCopy | kCreate,
     kWithLines = kCopy | kDelete | kRename | kNames | kPaths,
     kAll = kRuns | kUndo,
@@ -40,7 +41,7 @@ const OptionEntry kOptions[] = {
     {"--simulate", &CliOptions::simulate, kRuns, nullptr,
      "report what the run would do; nothing on disk changes (--yes and --journal are then not "
      "needed and not used)"},
-    {"--yes", &CliOptions::yes, kDelete | kRename | kUndo, nullptr,
+    {"--yes", &CliOptions::yes, kDelete | kRename | kUndo | kJob, nullptr,
      "really delete, rename or undo (required unless --simulate)"},
     {"--line", &CliOptions::lines, kWithLines, "LINE", "one include line (repeatable)"},
     {"--list", &CliOptions::listFiles, kWithLines, "FILE",
@@ -88,7 +89,7 @@ const OptionEntry kOptions[] = {
      "zeros in front of every number, to the width of the end number"},
     {"--numbers-in-levels", &CliOptions::numbersInLevels, kNumbers, nullptr,
      "--kind relative: the number also on every template level"},
-    {"--journal", &CliOptions::journal, kCopy | kCreate | kRename | kUndo, "FILE",
+    {"--journal", &CliOptions::journal, kCopy | kCreate | kRename | kUndo | kJob, "FILE",
      "write what the run made to FILE, so that undo can take it back (undo: read it, and keep "
      "in it what could not be taken back)"},
     {"--log", &CliOptions::log, kAll, "FILE", "write every outcome as a CSV row (category, path)"},
@@ -103,7 +104,7 @@ struct CommandEntry {
     const char* summary;
 };
 
-const std::array<CommandEntry, 7> kCommands = {{
+const std::array<CommandEntry, 8> kCommands = {{
     {CliCommand::Copy, "copy", "copy template structures into every include folder"},
     {CliCommand::Delete, "delete", "delete the contents, the folders or selected files"},
     {CliCommand::Rename, "rename", "rename the last folder of every include line"},
@@ -111,6 +112,7 @@ const std::array<CommandEntry, 7> kCommands = {{
     {CliCommand::CreateNumbers, "create-numbers", "create folders with increasing numbers"},
     {CliCommand::CreatePaths, "create-paths", "create folders from full paths"},
     {CliCommand::Undo, "undo", "take back the run recorded in a journal"},
+    {CliCommand::Run, "run", "run a job saved from a tab of the program (JOBFILE)"},
 }};
 
 unsigned Bit(CliCommand command) {
@@ -169,6 +171,14 @@ CliParse ParseCliArguments(const std::vector<std::string>& arguments) {
             name.resize(equals);
         }
         if (name == "-h") name = "--help";
+        if (*options.command == CliCommand::Run && !name.starts_with("--")) {
+            if (!options.jobFile.empty()) {
+                parse.error = "run takes one job file, not also \"" + name + "\"";
+                return parse;
+            }
+            options.jobFile = name;
+            continue;
+        }
         const OptionEntry* entry = OptionNamed(name);
         if (!entry) {
             parse.error = "unknown option \"" + name + "\" for " + first;
@@ -259,7 +269,8 @@ std::string CliUsage(std::optional<CliCommand> command) {
         return text + kExitStatuses;
     }
     const unsigned bit = Bit(*command);
-    text = "Usage: arbovane-cli " + std::string(CliCommandName(*command)) + " [OPTIONS]\n";
+    text = "Usage: arbovane-cli " + std::string(CliCommandName(*command)) +
+           (*command == CliCommand::Run ? " JOBFILE" : "") + " [OPTIONS]\n";
     for (const CommandEntry& entry : kCommands)
         if (entry.command == *command) {
             std::string summary = entry.summary;

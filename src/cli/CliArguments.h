@@ -7,8 +7,8 @@
 
 namespace arbovane {
 
-// The subcommands: one per operation tab, plus undo.
-enum class CliCommand { Copy, Delete, Rename, CreateNames, CreateNumbers, CreatePaths, Undo };
+// The subcommands: one per operation tab, undo, and run of a job saved from a tab.
+enum class CliCommand { Copy, Delete, Rename, CreateNames, CreateNumbers, CreatePaths, Undo, Run };
 
 // Everything a command line can say; which of it a subcommand reads is in the option table.
 struct CliOptions {
@@ -48,6 +48,7 @@ struct CliOptions {
     bool numbersInLevels = false;
     std::string journal;
     std::string log;
+    std::string jobFile;  // run: the one argument that is no option
     // Every option the command line gave, by its long name.
     std::set<std::string> given;
 

@@ -5,6 +5,7 @@
 #include "cli/CliRun.h"
 #include "core/acquire/ImportClass.h"
 #include "core/acquire/ListExport.h"
+#include "core/jobs/JobValues.h"
 #include "core/paths/Arbsplit.h"
 #include "core/paths/PathText.h"
 #include "core/templates/FileSelection.h"
@@ -14,44 +15,15 @@ namespace arbovane {
 
 namespace {
 
-template <typename Value>
-struct Named {
-    const char* name;
-    Value value;
-};
-
 template <typename Value, std::size_t N>
-Value Lookup(const CliOptions& options, const Named<Value> (&table)[N], const std::string& given,
-             const char* option, Value fallback) {
+Value Lookup(const CliOptions& options, const NamedValue<Value> (&table)[N],
+             const std::string& given, const char* option, Value fallback) {
     if (!options.Given(option)) return fallback;
+    if (const auto value = ValueNamed(table, given)) return *value;
     std::string names;
-    for (const auto& entry : table) {
-        if (given == entry.name) return entry.value;
-        names += std::string(names.empty() ? "" : ", ") + entry.name;
-    }
+    for (const auto& entry : table) names += std::string(names.empty() ? "" : ", ") + entry.name;
     throw CliBadInput{std::string(option) + " must be one of " + names + ", not \"" + given + "\""};
 }
-
-const Named<DeleteTabMode> kDeleteModes[] = {
-    {"subfolders", DeleteTabMode::SubfoldersOnly},
-    {"complete", DeleteTabMode::Complete},
-    {"files-in-tree", DeleteTabMode::FilesInTree},
-    {"files-in-main-folder", DeleteTabMode::FilesInMainFolder},
-};
-const Named<TemplateKind> kKinds[] = {{"full", TemplateKind::FullPath},
-                                      {"relative", TemplateKind::Relative}};
-const Named<TemplateKind> kCreateKinds[] = {{"nothing", TemplateKind::Nothing},
-                                            {"full", TemplateKind::FullPath},
-                                            {"relative", TemplateKind::Relative}};
-const Named<AttachMode> kAttachModes[] = {
-    {"main-with-files", AttachMode::MainFolderWithFiles},
-    {"main-without-files", AttachMode::MainFolderWithoutFiles},
-    {"sub-with-files", AttachMode::SubFoldersOnlyWithFiles},
-    {"sub-without-files", AttachMode::SubFoldersOnlyWithoutFiles},
-};
-const Named<TemplateOption> kTemplateOptions[] = {{"whole", TemplateOption::ReplaceNo},
-                                                  {"without-first", TemplateOption::ReplaceFirst},
-                                                  {"replace-first", TemplateOption::ReplaceAll}};
 
 bool IsDriveForm(const std::string& path) {
     return (path.size() >= 2 && path[1] == ':') || path.starts_with("\\\\");
@@ -253,27 +225,28 @@ void CliInputs::CheckWritable(const char* option, const std::string& file) const
 
 TemplateKind CliInputs::Kind(bool createCommand) const {
     if (!createCommand)
-        return Lookup(options_, kKinds, options_.kind, "--kind", TemplateKind::Relative);
+        return Lookup(options_, kCopyKindNames, options_.kind, "--kind", TemplateKind::Relative);
     const bool templates = !options_.templates.empty() || !options_.templateFiles.empty();
-    return Lookup(options_, kCreateKinds, options_.kind, "--kind",
+    return Lookup(options_, kCreateKindNames, options_.kind, "--kind",
                   templates ? TemplateKind::Relative : TemplateKind::Nothing);
 }
 
 AttachMode CliInputs::Attach(TemplateKind kind) const {
     RefuseUnless(kind == TemplateKind::FullPath, "--attach", "--kind full");
     if (kind != TemplateKind::FullPath) return AttachMode::None;
-    return Lookup(options_, kAttachModes, options_.attach, "--attach",
+    return Lookup(options_, kAttachModeNames, options_.attach, "--attach",
                   AttachMode::MainFolderWithFiles);
 }
 
 TemplateOption CliInputs::Option(TemplateKind kind) const {
     RefuseUnless(kind == TemplateKind::Relative, "--option", "--kind relative");
-    return Lookup(options_, kTemplateOptions, options_.option, "--option",
+    return Lookup(options_, kTemplateOptionNames, options_.option, "--option",
                   TemplateOption::ReplaceNo);
 }
 
 DeleteTabMode CliInputs::DeleteMode() const {
-    return Lookup(options_, kDeleteModes, options_.mode, "--mode", DeleteTabMode::SubfoldersOnly);
+    return Lookup(options_, kDeleteModeNames, options_.mode, "--mode",
+                  DeleteTabMode::SubfoldersOnly);
 }
 
 void CliInputs::RefuseUnless(bool used, const char* option, const std::string& needs) const {

@@ -6,14 +6,18 @@
 
 #include "cli/CliArguments.h"
 #include "cli/CliInputs.h"
-#include "cli/CliJournal.h"
+#include "cli/CliJob.h"
 #include "cli/CliMessenger.h"
+#include "core/app/ProgramSettings.h"
 #include "core/ops/copy/CopyRun.h"
 #include "core/ops/copy/CopyTotals.h"
 #include "core/ops/create/CreateRun.h"
 #include "core/ops/delete/DeleteRun.h"
 #include "core/ops/rename/FolderRename.h"
+#include "core/run/JournalKeeper.h"
+#include "core/run/RunControl.h"
 #include "core/undo/FolderFileUndoRun.h"
+#include "core/undo/JournalFile.h"
 #include "core/undo/RenameUndo.h"
 #include "core/visuallog/VisualLog.h"
 #include "core/visuallog/VisualLogView.h"
@@ -86,18 +90,41 @@ VisualLogTab TabOf(CliCommand command) {
             return VisualLogTab::Vol04;
         case CliCommand::CreateNumbers:
         case CliCommand::Undo:
+        case CliCommand::Run:
             break;
     }
     return VisualLogTab::Vol03;
 }
 
 // A copy or creation journal that still names something, which an undo did not take.
-bool HoldsSomething(const CliJournal& journal) {
+bool HoldsSomething(const RunJournal& journal) {
     const UndoJournal& folders = journal.folders;
     return !journal.renames.RenamedPairs.empty() || !journal.renames.FailedUndoPairs.empty() ||
            !folders.CreatedMainFolders.empty() || !folders.CreatedStructureFolders.empty() ||
            !folders.CopiedFiles.empty() || !folders.FailedUndoFolders.empty() ||
            !folders.FailedUndoFiles.empty();
+}
+
+// A signal's request to end, asked between two entries of the run.
+class CliRunControl : public RunControl {
+public:
+    explicit CliRunControl(const std::function<bool()>& stop) : stop_(stop) {}
+    bool StopRequested() override { return stop_ && stop_(); }
+
+private:
+    const std::function<bool()>& stop_;
+};
+
+RunJournal FolderIdentity(UndoTab tab) {
+    RunJournal identity;
+    identity.tab = tab;
+    return identity;
+}
+
+RunJournal RenameIdentity() {
+    RunJournal identity;
+    identity.kind = RunJournal::Kind::Rename;
+    return identity;
 }
 
 class Command {
@@ -106,6 +133,8 @@ public:
         : options_(options),
           ports_(ports),
           inputs_(options, ports),
+          keeper_(ports.fs, kProgramTitle),
+          control_(ports.stopRequested),
           messenger_(ports.err,
                      options.yes || options.simulate || !ChangesNeedYes(*options.command),
                      options.quiet) {}
@@ -122,13 +151,18 @@ private:
 
     // The outputs the run will write, refused before it while nothing has changed.
     void CheckOutputs(bool journal) const;
-    void WriteJournal(const CliJournal& journal);
+    // The file system a real run changes the disk through: with --journal, each change is
+    // written to the journal file ahead of it.
+    FileSystem& RunFileSystem(const RunJournal& identity);
+    void EndJournal(const RunJournal& journal);
     int Report(const CliOutcomes& outcomes);
 
     const CliOptions& options_;
     CliPorts& ports_;
     CliInputs inputs_;
     CliMessenger messenger_;
+    JournalKeeper keeper_;
+    CliRunControl control_;
     bool failed_ = false;
 };
 
@@ -138,10 +172,15 @@ void Command::CheckOutputs(bool journal) const {
     if (!options_.log.empty()) inputs_.CheckWritable("--log", options_.log);
 }
 
-void Command::WriteJournal(const CliJournal& journal) {
+FileSystem& Command::RunFileSystem(const RunJournal& identity) {
+    if (options_.journal.empty() || options_.simulate) return ports_.fs;
+    keeper_.SetPath(inputs_.PortPath(options_.journal, "--journal"));
+    return keeper_.RunFileSystem(identity);
+}
+
+void Command::EndJournal(const RunJournal& journal) {
     if (options_.journal.empty() || options_.simulate) return;
-    if (!ports_.fs.WriteWholeFile(inputs_.PortPath(options_.journal, "--journal"),
-                                  JournalFileText(journal))) {
+    if (!keeper_.EndRun(journal)) {
         ports_.err << "arbovane-cli: the journal file \"" << options_.journal
                    << "\" cannot be written; this run cannot be undone from it\n";
         failed_ = true;
@@ -162,7 +201,9 @@ bool Command::Copy(VisualLog& log) {
     copy.showVisualLog = false;
     CheckOutputs(true);
     CopyTotals totals;
-    const CopyRunPorts ports{ports_.fs, ports_.text, messenger_, log};
+    const CopyRunPorts ports{
+        options_.simulate ? ports_.fs : RunFileSystem(FolderIdentity(UndoTab::Copy)), ports_.text,
+        messenger_, log};
     // The tab's refresh sets the to-do counters before any run; a run with files sets them
     // itself, and shows a free-space message once.
     if (!withFiles)
@@ -170,10 +211,9 @@ bool Command::Copy(VisualLog& log) {
                          {copy.templates, copy.kind, copy.mode, copy.patterns}, false);
     const CopyRunHooks hooks{kNothing, kNothing, kNothing, kNothing};
     if (options_.simulate) return RunCopySimulation(ports, totals, copy, hooks);
-    CliJournal journal;
-    journal.tab = UndoTab::Copy;
+    RunJournal journal = FolderIdentity(UndoTab::Copy);
     const bool ran = RunCopyFolders(ports, totals, journal.folders, copy, hooks);
-    if (ran) WriteJournal(journal);
+    if (ran) EndJournal(journal);
     return ran;
 }
 
@@ -231,15 +271,14 @@ bool Command::Rename(VisualLog& log) {
     CheckOutputs(true);
     // The tab's own refresh sets its to-do counter before any run.
     RefreshRenameCounters(log, lines.size());
-    RenameTabRun run(ports_.fs, messenger_, log, kNothing, kNothing);
     if (options_.simulate) {
-        run.Simulate(lines, fields, false);
+        RenameTabRun(ports_.fs, messenger_, log, kNothing, kNothing).Simulate(lines, fields, false);
         return true;
     }
-    CliJournal journal;
-    journal.kind = CliJournal::Kind::Rename;
-    run.Rename(lines, fields, false, journal.renames);
-    WriteJournal(journal);
+    RunJournal journal = RenameIdentity();
+    RenameTabRun(RunFileSystem(journal), messenger_, log, kNothing, kNothing)
+        .Rename(lines, fields, false, journal.renames);
+    EndJournal(journal);
     return true;
 }
 
@@ -280,38 +319,49 @@ bool Command::Create(VisualLog& log, CreateTab tab, UndoTab undoTab) {
     create.showExplorer = false;
     CheckOutputs(true);
     CopyTotals totals;
-    const CreateRunPorts ports{ports_.fs, ports_.text, messenger_, log};
+    const CreateRunPorts ports{
+        options_.simulate ? ports_.fs : RunFileSystem(FolderIdentity(undoTab)), ports_.text,
+        messenger_, log};
     CreateRunHooks hooks{kNothing, kNothing, kNothing, kNothing, [](const std::string&) {},
                          kNothing};
     // The tab's refresh sets the to-create counters before any run; a run with files sets them
     // itself, and shows a free-space message once.
     if (!CreateWithFiles(create)) UpdateToCreate(ports, totals, create, false, true);
     if (options_.simulate) return RunCreateSimulation(ports, totals, create, hooks);
-    CliJournal journal;
-    journal.tab = undoTab;
+    RunJournal journal = FolderIdentity(undoTab);
     const bool ran = RunCreateFolders(ports, totals, journal.folders, create, hooks);
-    if (ran) WriteJournal(journal);
+    if (ran) EndJournal(journal);
     return ran;
 }
 
 int Command::Undo() {
     if (options_.journal.empty()) throw CliBadInput{"undo needs --journal FILE"};
-    std::string bytes;
-    if (!ports_.fs.ReadWholeFile(inputs_.PortPath(options_.journal, "--journal"), bytes))
-        throw CliBadInput{"the journal file \"" + options_.journal + "\" cannot be read"};
+    keeper_.SetPath(inputs_.PortPath(options_.journal, "--journal"));
+    std::optional<RunJournal> journal{RunJournal{}};
     std::string error;
-    std::optional<CliJournal> journal = ParseJournalFile(bytes, error);
-    if (!journal) throw CliBadInput{"the journal file \"" + options_.journal + "\": " + error};
+    switch (keeper_.Load(*journal, error)) {
+        case JournalKeeper::LoadResult::Missing:
+            throw CliBadInput{"the journal file \"" + options_.journal + "\" cannot be read"};
+        case JournalKeeper::LoadResult::Damaged:
+            throw CliBadInput{"the journal file \"" + options_.journal + "\": " + error +
+                              "; nothing was changed"};
+        case JournalKeeper::LoadResult::Loaded:
+            break;
+    }
     CheckOutputs(true);
-    const bool renames = journal->kind == CliJournal::Kind::Rename;
+    const bool renames = journal->kind == RunJournal::Kind::Rename;
     VisualLog log(renames ? VisualLogTab::Vol06 : LogTabOf(journal->tab));
+    log.SetRunControl(&control_);
+    // The file notes what the undo is about to do; it is written whole with what is left below.
+    const UndoHooks hooks{[&] { keeper_.BeginUndo(*journal); }, nullptr};
     bool ran = false;
     std::optional<CliListOutcomes> outcomes;
     if (renames) {
         RenameJournal& pairs = journal->renames;
         const std::vector<_tagReplaceFoldersStruct> work =
             pairs.RenamedPairs.empty() ? pairs.FailedUndoPairs : pairs.RenamedPairs;
-        const RenameUndoResult result = RenameUndo(ports_.fs, messenger_, log).Run(pairs);
+        const RenameUndoResult result =
+            RenameUndo(keeper_.UndoFileSystem(), messenger_, log).Run(pairs, hooks);
         ran = result.ran;
         if (ran) {
             // A folder whose old name is taken again is left too; the next undo retries it.
@@ -325,8 +375,9 @@ int Command::Undo() {
         }
         outcomes.emplace(RenameUndoOutcomes(result));
     } else {
-        const FolderFileUndoResult result = RunFolderFileUndo(journal->tab, journal->folders, log,
-                                                              ports_.fs, ports_.text, messenger_);
+        const FolderFileUndoResult result =
+            RunFolderFileUndo(journal->tab, journal->folders, log, keeper_.UndoFileSystem(),
+                              ports_.text, messenger_, hooks);
         ran = result.ran;
         // A file gone already leaves nothing to take back; the next undo need not try it.
         auto& files = journal->folders.FailedUndoFiles;
@@ -338,8 +389,7 @@ int Command::Undo() {
     }
     // What could not be taken back stays for the next undo; a journal no undo could take
     // still names what is left.
-    if (ran && !ports_.fs.WriteWholeFile(inputs_.PortPath(options_.journal, "--journal"),
-                                         JournalFileText(*journal))) {
+    if (ran && !keeper_.EndUndo(*journal)) {
         ports_.err << "arbovane-cli: the journal file \"" << options_.journal
                    << "\" cannot be written\n";
         failed_ = true;
@@ -380,6 +430,7 @@ int Command::Run() {
     VisualLog log(TabOf(command));
     CliLogView view(messenger_, ports_.err, log, ports_.errIsTerminal && !options_.quiet);
     log.AttachView(&view);
+    log.SetRunControl(&control_);
     bool ran = false;
     switch (command) {
         case CliCommand::Copy:
@@ -401,10 +452,18 @@ int Command::Run() {
             ran = Create(log, CreateTab::Numbers, UndoTab::CreateIII);
             break;
         case CliCommand::Undo:
+        case CliCommand::Run:
             break;
     }
     log.AttachView(nullptr);
+    log.SetRunControl(nullptr);
     if (!ran) return kCliBadInput;
+    if (log.Stopped()) {
+        ports_.err << "arbovane-cli: stopped by a signal; what was done until then is listed"
+                   << (options_.journal.empty() || options_.simulate ? "" : " and journalled")
+                   << "\n";
+        failed_ = true;
+    }
     return Report(CliLogOutcomes(log));
 }
 
@@ -427,6 +486,9 @@ int RunCli(const std::vector<std::string>& arguments, CliPorts& ports) {
         return kCliAllDone;
     }
     try {
+        // A job is the command line of the tab it was saved from.
+        if (*options.command == CliCommand::Run)
+            return Command(CliOptionsOfJob(options, ports), ports).Run();
         return Command(options, ports).Run();
     } catch (const CliBadInput& bad) {
         ports.err << "arbovane-cli: " << bad.message << "\n";

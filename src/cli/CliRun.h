@@ -30,6 +30,9 @@ struct CliPorts {
     // A path as the user's shell names it (a host path on Linux) to the port's form; empty when
     // it cannot be reached (no drive letter maps onto it).
     std::function<std::optional<std::string>(const std::string&)> toPortPath;
+    // Whether a signal asked the program to end: the run then stops between two entries and
+    // ends its journal.
+    std::function<bool()> stopRequested;
 };
 
 // The whole program after its name: parses, runs one command, reports, and returns the status.

@@ -1,3 +1,5 @@
+#include <atomic>
+#include <csignal>
 #include <cstdlib>
 #include <exception>
 #include <filesystem>
@@ -60,6 +62,32 @@ bool ErrorIsTerminal() {
 #endif
 }
 
+// Set by SIGINT, SIGTERM and SIGHUP (Ctrl+C, Ctrl+Break and closing the console on Windows):
+// the run stops between two entries, ends its journal and the program exits with status 1.
+std::atomic<bool> endRequested{false};
+
+#ifdef _WIN32
+BOOL WINAPI OnConsoleEnd(DWORD) {
+    endRequested = true;
+    return TRUE;
+}
+#else
+void OnEndSignal(int) {
+    endRequested = true;
+}
+#endif
+
+void CatchEndSignals() {
+#ifdef _WIN32
+    SetConsoleCtrlHandler(OnConsoleEnd, TRUE);
+#else
+    struct sigaction action {};
+    action.sa_handler = OnEndSignal;
+    sigemptyset(&action.sa_mask);
+    for (int signal : {SIGINT, SIGTERM, SIGHUP}) sigaction(signal, &action, nullptr);
+#endif
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -78,16 +106,22 @@ int main(int argc, char* argv[]) {
              LoadDriveTable(fs, settingsFolder, std::getenv(kDriveTableVariable)))
             std::cerr << "arbovane-cli: drive table entry not understood: " << problem << "\n";
 #endif
-        CliPorts ports{
-            fs, text, std::cout, std::cerr, ErrorIsTerminal(), [&fs](const std::string& path) {
-                namespace stdfs = std::filesystem;
-                std::error_code error;
-                const std::u8string given(path.begin(), path.end());
-                const stdfs::path absolute = stdfs::absolute(stdfs::path(given), error);
-                if (error) return std::optional<std::string>();
-                const std::u8string full = absolute.lexically_normal().u8string();
-                return fs.ToWindowsPath(std::string(full.begin(), full.end()));
-            }};
+        CliPorts ports{fs,
+                       text,
+                       std::cout,
+                       std::cerr,
+                       ErrorIsTerminal(),
+                       [&fs](const std::string& path) {
+                           namespace stdfs = std::filesystem;
+                           std::error_code error;
+                           const std::u8string given(path.begin(), path.end());
+                           const stdfs::path absolute = stdfs::absolute(stdfs::path(given), error);
+                           if (error) return std::optional<std::string>();
+                           const std::u8string full = absolute.lexically_normal().u8string();
+                           return fs.ToWindowsPath(std::string(full.begin(), full.end()));
+                       },
+                       [] { return endRequested.load(); }};
+        CatchEndSignals();
         return RunCli(Arguments(argc, argv), ports);
     } catch (const std::exception& error) {
         std::cerr << "arbovane-cli: " << error.what() << "\n";

@@ -97,14 +97,45 @@ enum class CreateOutcome {
     Failed,
 };
 
-// Enough of a file to tell later whether it is still the one a run wrote.
+// Enough of a file to tell later whether it is still the one a run wrote. Size and modification
+// time can be set back by anyone (touch -r, cp -p); the change time and the file's identity
+// cannot, so an edit that restores both is still seen.
 struct FileStamp {
     std::uint64_t size = 0;
     std::int64_t modifiedNs = 0;  // modification time, nanoseconds since 1970
+    std::int64_t changedNs = 0;  // status change time (POSIX ctime, Windows ChangeTime); 0: unknown
+    std::uint64_t fileId = 0;    // inode or file index on its volume; 0: unknown
     bool operator==(const FileStamp&) const = default;
 };
 
+// Whether the file now is the one recorded. A field the record does not know (a journal of an
+// older version) is not compared.
+inline bool SameFile(const FileStamp& recorded, const FileStamp& now) {
+    return recorded.size == now.size && recorded.modifiedNs == now.modifiedNs &&
+           (recorded.changedNs == 0 || recorded.changedNs == now.changedNs) &&
+           (recorded.fileId == 0 || recorded.fileId == now.fileId);
+}
+
+// A file written piece by piece, each piece reaching the system at once, so that a program
+// killed between two pieces leaves every earlier one in the file.
+class AppendFile {
+public:
+    virtual ~AppendFile() = default;
+    // One write of the whole text; false when not all of it could be written.
+    virtual bool Append(const std::string& text) = 0;
+    // Puts what was appended on the disk (power loss).
+    virtual bool Sync() = 0;
+};
+
 class FolderTree;
+
+// A folder as the host knows it: the same numbers for every path and spelling that reach it.
+struct FolderIdentity {
+    std::uint64_t volume = 0;
+    std::uint64_t index = 0;
+    // Whether the host finds names in this folder ignoring letter case, as it looks them up.
+    bool ignoresCase = true;
+};
 
 struct LogicalDrive {
     char letter = 0;  // upper case
@@ -169,8 +200,29 @@ public:
         return ReadOutcome::TooLarge;
     }
 
+    // Opens a file for appending, created when missing; truncate empties an existing one. Nullptr
+    // when it cannot be opened (why says why).
+    virtual std::unique_ptr<AppendFile> OpenAppendFile(const std::string& path, bool truncate,
+                                                       FsError& why) {
+        (void)path;
+        (void)truncate;
+        why = FsError::Other;
+        return nullptr;
+    }
+
     // Creates every missing folder of the path; true only when the whole path exists afterwards.
     virtual bool CreateFolderTree(const std::string& path) = 0;
+    // Whether a new folder or file could be made at path now, each missing folder above it made
+    // first, one by one: Created when it could, Existed when a folder holds the name, otherwise
+    // Failed with why (another entry holds the name, a name the host or Windows cannot take, a
+    // path too long, a parent that is no folder, no right to write into the deepest existing
+    // folder). Nothing is created: a simulation asks this where a run would create.
+    virtual CreateOutcome CanCreate(const std::string& path, FsError& why) = 0;
+    // The identity of an existing folder, reached as every path is (through links).
+    virtual bool IdentifyFolder(const std::string& path, FolderIdentity& identity,
+                                FsError& why) = 0;
+    // Whether Enumerate with pattern would list an entry of this name.
+    virtual bool MatchesPattern(const std::string& pattern, const std::string& name) = 0;
     // Creates one folder whose parent exists. Existed when the name reaches a folder already (on
     // Windows volumes in any letter case); a file or a link holding the name is Failed.
     virtual CreateOutcome CreateFolder(const std::string& path) = 0;
@@ -185,8 +237,12 @@ public:
     // untouched. The target name appears only with the whole content. stamp: the copy's.
     virtual CreateOutcome CopyNewFile(const std::string& source, const std::string& target,
                                       FileStamp& stamp) = 0;
-    // Size and modification time of a file (not followed through a link).
+    // Size, times and identity of a file (not followed through a link).
     virtual bool GetFileStamp(const std::string& path, FileStamp& stamp) = 0;
+    // The same of any entry, a folder or a link too (its size then means nothing).
+    virtual bool GetEntryStamp(const std::string& path, FileStamp& stamp) {
+        return GetFileStamp(path, stamp);
+    }
     // Renames a folder; fails when the target name reaches an entry, also an empty folder. A
     // target that reaches the source itself (its own name in another letter case, where the
     // volume ignores case) renames it to that spelling, as Windows does.
@@ -248,6 +304,20 @@ public:
     virtual CreateOutcome CopyFileTo(const std::string& relative, FolderTree& target,
                                      const std::string& targetRelative, FileStamp& stamp,
                                      FsError& why) = 0;
+    // The same copy asked of the target, so that a target that only pretends (a simulation)
+    // decides it.
+    virtual CreateOutcome CopyFileFrom(FolderTree& source, const std::string& relative,
+                                       const std::string& targetRelative, FileStamp& stamp,
+                                       FsError& why) {
+        return source.CopyFileTo(relative, *this, targetRelative, stamp, why);
+    }
+    // As FileSystem::CanCreate, below this tree and through its open folders.
+    virtual CreateOutcome CanCreate(const std::string& relative, FsError& why) = 0;
+    // As FileSystem::IdentifyFolder; a link is no folder here.
+    virtual bool IdentifyFolder(const std::string& relative, FolderIdentity& identity,
+                                FsError& why) = 0;
+    // Size and modification time of a file (a link not followed).
+    virtual bool GetFileStamp(const std::string& relative, FileStamp& stamp, FsError& why) = 0;
 };
 
 }  // namespace arbovane

@@ -5,7 +5,6 @@
 #include <sstream>
 
 #include "cli/CliArguments.h"
-#include "cli/CliJournal.h"
 
 namespace arbovane {
 namespace {
@@ -61,7 +60,7 @@ TEST(CliArgumentsTest, UsageListsOnlyTheCommandsOwnOptions) {
 // of each command that takes it.
 TEST(CliArgumentsTest, ManPageAndHelpNameEveryOption) {
     const std::filesystem::path page =
-        std::filesystem::path(__FILE__).parent_path() / "../../docs/arbovane-cli.1";
+        std::filesystem::path(ARBOVANE_SOURCE_DIR) / "docs/arbovane-cli.1";
     std::ifstream in(page);
     ASSERT_TRUE(in) << page;
     std::ostringstream text;
@@ -81,64 +80,6 @@ TEST(CliArgumentsTest, ManPageAndHelpNameEveryOption) {
     }
     for (const char* status : {".B 0\n", ".B 1\n", ".B 2\n"})
         EXPECT_NE(man.find(status), std::string::npos) << status;
-}
-
-TEST(CliJournalTest, KeepsEveryListAndStampThroughItsFile) {
-    CliJournal journal;
-    journal.tab = UndoTab::CreateIII;
-    journal.folders.AttachModeMarker = "R";
-    journal.folders.UndoRoot = "d:\\New\\";
-    journal.folders.CreatedMainFolders = {"d:\\New\\1", "d:\\New\\2"};
-    journal.folders.CreatedStructureFolders = {"d:\\New\\1\\Docs"};
-    journal.folders.CopiedFiles = {"d:\\New\\1\\Docs\\a b.txt"};
-    journal.folders.FailedUndoFolders = {"d:\\Old"};
-    journal.folders.FailedUndoFiles = {"d:\\Old\\x"};
-    journal.folders.CopiedFileStamps = {{"d:\\Old\\x", {12, -5}},
-                                        {"d:\\New\\1\\Docs\\a b.txt", {3, 7}}};
-    std::string error;
-    const auto read = ParseJournalFile(JournalFileText(journal), error);
-    ASSERT_TRUE(read) << error;
-    EXPECT_EQ(read->tab, UndoTab::CreateIII);
-    EXPECT_EQ(read->folders.AttachModeMarker, "R");
-    EXPECT_EQ(read->folders.UndoRoot, "d:\\New\\");
-    EXPECT_EQ(read->folders.CreatedMainFolders, journal.folders.CreatedMainFolders);
-    EXPECT_EQ(read->folders.CreatedStructureFolders, journal.folders.CreatedStructureFolders);
-    EXPECT_EQ(read->folders.CopiedFiles, journal.folders.CopiedFiles);
-    EXPECT_EQ(read->folders.FailedUndoFolders, journal.folders.FailedUndoFolders);
-    EXPECT_EQ(read->folders.FailedUndoFiles, journal.folders.FailedUndoFiles);
-    EXPECT_EQ(read->folders.CopiedFileStamps, journal.folders.CopiedFileStamps);
-
-    CliJournal renames;
-    renames.kind = CliJournal::Kind::Rename;
-    renames.renames.RenamedPairs = {{"d:\\a", "d:\\a_old"}};
-    renames.renames.FailedUndoPairs = {{"d:\\b", "d:\\b_old"}};
-    const auto readRenames = ParseJournalFile(JournalFileText(renames), error);
-    ASSERT_TRUE(readRenames) << error;
-    EXPECT_EQ(readRenames->renames.RenamedPairs, renames.renames.RenamedPairs);
-    EXPECT_EQ(readRenames->renames.FailedUndoPairs, renames.renames.FailedUndoPairs);
-}
-
-TEST(CliJournalTest, RefusesFilesItDidNotWrite) {
-    const struct {
-        std::string text;
-        std::string error;
-    } cases[] = {
-        {"", "not a journal file of this program"},
-        {"hello\n", "not a journal file of this program"},
-        {"arbovane journal 1\n", "the journal names no tab"},
-        {"arbovane journal 1\nmain\td:\\a\n", "line 2 of the journal cannot be read"},
-        {"arbovane journal 1\ntab\tmove\n", "line 2 of the journal cannot be read"},
-        {"arbovane journal 1\r\ntab\tcopy\r\nstamp\td:\\a\tx\t1\r\n",
-         "line 3 of the journal cannot be read"},
-        {"arbovane journal 1\ntab\trename\nmain\td:\\a\n", "line 3 of the journal cannot be read"},
-        {"arbovane journal 1\ntab\tcopy\nrenamed\td:\\a\td:\\b\n",
-         "line 3 of the journal cannot be read"},
-    };
-    for (const auto& c : cases) {
-        std::string error;
-        EXPECT_FALSE(ParseJournalFile(c.text, error)) << c.text;
-        EXPECT_EQ(error, c.error) << c.text;
-    }
 }
 
 }  // namespace

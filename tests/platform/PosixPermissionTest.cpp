@@ -70,6 +70,21 @@ TEST_F(PosixPermissionTest, TheKernelsRefusalIsAFailure) {
     EXPECT_FALSE(Unprivileged([&] { return Fs().IsFolder("d:\\sealed"); }));
     EXPECT_FALSE(Unprivileged([&] { return Fs().MakeCurrentDirectory("d:\\sealed"); }));
     EXPECT_TRUE(Unprivileged([&] { return Fs().IsFolder("d:\\open"); }));
+
+    // The question a simulation asks gets the answer the creation gets, by path and in a tree.
+    const auto could = [&](const char* folder, const char* name) {
+        return Unprivileged([&] {
+            FsError why = FsError::None;
+            auto tree = Fs().OpenTree(std::string("d:\\") + folder, why);
+            const CreateOutcome byTree = tree ? tree->CanCreate(name, why) : CreateOutcome::Failed;
+            const CreateOutcome byPath =
+                Fs().CanCreate(std::string("d:\\") + folder + "\\" + name, why);
+            return byTree == CreateOutcome::Created && byPath == CreateOutcome::Created;
+        });
+    };
+    EXPECT_TRUE(could("open", "new\\deeper"));
+    EXPECT_FALSE(could("closed", "new"));
+    EXPECT_FALSE(HostExists(Host("open/new")));
 }
 
 // The settings file and the exports are saved through WriteWholeFile into folders other users may

@@ -67,7 +67,9 @@ public:
             Failed(why);
             return CreateOutcome::Failed;
         }
-        return inner_->MakeFolder(relative, why);
+        const CreateOutcome outcome = inner_->MakeFolder(relative, why);
+        owner_.Made();
+        return outcome;
     }
     CreateOutcome CopyFileTo(const std::string& relative, FolderTree& target,
                              const std::string& targetRelative, FileStamp& stamp,
@@ -78,8 +80,35 @@ public:
             Failed(why);
             return CreateOutcome::Failed;
         }
-        return inner_->CopyFileTo(relative, faulty ? faulty->Inner() : target, targetRelative,
-                                  stamp, why);
+        const CreateOutcome outcome = inner_->CopyFileTo(
+            relative, faulty ? faulty->Inner() : target, targetRelative, stamp, why);
+        owner_.Made();
+        return outcome;
+    }
+    CreateOutcome CopyFileFrom(FolderTree& source, const std::string& relative,
+                               const std::string& targetRelative, FileStamp& stamp,
+                               FsError& why) override {
+        auto* faulty = dynamic_cast<FaultyFolderTree*>(&source);
+        if (!owner_.Pass(FaultyFileSystem::Op::CopyNewFile, Under(Root(), targetRelative), true)) {
+            Failed(why);
+            return CreateOutcome::Failed;
+        }
+        return inner_->CopyFileFrom(faulty ? faulty->Inner() : source, relative, targetRelative,
+                                    stamp, why);
+    }
+    CreateOutcome CanCreate(const std::string& relative, FsError& why) override {
+        if (!owner_.Pass(FaultyFileSystem::Op::CanCreate, Under(Root(), relative), false)) {
+            Failed(why);
+            return CreateOutcome::Failed;
+        }
+        return inner_->CanCreate(relative, why);
+    }
+    bool IdentifyFolder(const std::string& relative, FolderIdentity& identity,
+                        FsError& why) override {
+        return inner_->IdentifyFolder(relative, identity, why);
+    }
+    bool GetFileStamp(const std::string& relative, FileStamp& stamp, FsError& why) override {
+        return inner_->GetFileStamp(relative, stamp, why);
     }
 
 private:
@@ -151,11 +180,22 @@ bool FaultyFileSystem::CopyFileNoOverwrite(const std::string& source, const std:
 CreateOutcome FaultyFileSystem::CopyNewFile(const std::string& source, const std::string& target,
                                             FileStamp& stamp) {
     if (!Pass(Op::CopyNewFile, target, true)) return CreateOutcome::Failed;
-    return inner_.CopyNewFile(source, target, stamp);
+    const CreateOutcome outcome = inner_.CopyNewFile(source, target, stamp);
+    Made();
+    return outcome;
+}
+CreateOutcome FaultyFileSystem::CanCreate(const std::string& path, FsError& why) {
+    if (!Pass(Op::CanCreate, path, false)) {
+        why = FsError::Other;
+        return CreateOutcome::Failed;
+    }
+    return inner_.CanCreate(path, why);
 }
 CreateOutcome FaultyFileSystem::CreateFolder(const std::string& path) {
     if (!Pass(Op::CreateFolder, path, true)) return CreateOutcome::Failed;
-    return inner_.CreateFolder(path);
+    const CreateOutcome outcome = inner_.CreateFolder(path);
+    Made();
+    return outcome;
 }
 std::string FaultyFileSystem::Key(const std::string& path) {
     return Fold(path.substr(0, std::min<std::size_t>(path.size(), 2)));
@@ -167,8 +207,10 @@ bool FaultyFileSystem::VolumeId(const std::string& path, std::uint64_t& id) {
     return true;
 }
 bool FaultyFileSystem::MoveFolderNoReplace(const std::string& source, const std::string& target) {
-    return Pass(Op::MoveFolderNoReplace, source, true) &&
-           inner_.MoveFolderNoReplace(source, target);
+    if (!Pass(Op::MoveFolderNoReplace, source, true)) return false;
+    const bool moved = inner_.MoveFolderNoReplace(source, target);
+    Made();
+    return moved;
 }
 bool FaultyFileSystem::SetAttributes(const std::string& path, std::uint32_t attributes) {
     return Pass(Op::SetAttributes, path, true) && inner_.SetAttributes(path, attributes);

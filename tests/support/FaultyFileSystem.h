@@ -28,6 +28,7 @@ public:
         SetAttributes,
         FreeBytesForUser,
         MakeCurrentDirectory,
+        CanCreate,
     };
 
     explicit FaultyFileSystem(FileSystem& inner) : inner_(inner) {}
@@ -37,6 +38,12 @@ public:
     // Runs hook before op on a path (after the failure check), e.g. to change the tree mid-run.
     void Before(Op op, std::function<void(const std::string&)> hook);
     void ForbidMutations(bool forbid = true) { forbidMutations_ = forbid; }
+    // Runs hook after every call that made an entry or renamed one returned (crash tests end the
+    // process there).
+    void AfterMaking(std::function<void()> hook) { afterMaking_ = std::move(hook); }
+    void Made() {
+        if (afterMaking_) afterMaking_();
+    }
     // Free bytes and volume reported for paths on a drive ("d:"), instead of the real ones.
     void FakeFreeBytes(const std::string& drive, std::uint64_t bytes) {
         freeBytes_[Key(drive)] = bytes;
@@ -77,7 +84,23 @@ public:
     bool GetFileStamp(const std::string& path, FileStamp& stamp) override {
         return inner_.GetFileStamp(path, stamp);
     }
+    bool GetEntryStamp(const std::string& path, FileStamp& stamp) override {
+        return inner_.GetEntryStamp(path, stamp);
+    }
+    std::unique_ptr<AppendFile> OpenAppendFile(const std::string& path, bool truncate,
+                                               FsError& why) override {
+        return inner_.OpenAppendFile(path, truncate, why);
+    }
     CreateOutcome CreateFolder(const std::string& path) override;
+    // A simulation's question where a run would create: failing it stands for a creation that
+    // would fail.
+    CreateOutcome CanCreate(const std::string& path, FsError& why) override;
+    bool IdentifyFolder(const std::string& path, FolderIdentity& identity, FsError& why) override {
+        return inner_.IdentifyFolder(path, identity, why);
+    }
+    bool MatchesPattern(const std::string& pattern, const std::string& name) override {
+        return inner_.MatchesPattern(pattern, name);
+    }
     bool VolumeId(const std::string& path, std::uint64_t& id) override;
     bool MoveFolderNoReplace(const std::string& source, const std::string& target) override;
     bool SetAttributes(const std::string& path, std::uint32_t attributes) override;
@@ -111,6 +134,7 @@ private:
     std::map<Op, int> calls_;
     bool forbidMutations_ = false;
     int mutations_ = 0;
+    std::function<void()> afterMaking_;
 };
 
 }  // namespace arbovane::testing

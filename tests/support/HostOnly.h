@@ -24,6 +24,9 @@ void Unmount(const std::string& at);
 // cannot.
 bool MountCaseIgnoringVolume(const std::string& image, const std::string& at, std::string& folder,
                              std::string& reason);
+// Mounts a volume of its own holding at most bytes at the folder at (a small tmpfs); false when
+// the host does not allow it.
+bool MountSmallVolume(const std::string& at, unsigned long long bytes);
 // Sets (value) or removes (nullptr) an environment variable of this process.
 void SetEnvironment(const char* name, const char* value);
 // The variable naming the folder below which users keep their programs' configuration:

@@ -48,6 +48,23 @@ public:
         return inner_->CopyFileTo(relative, reporting ? *reporting->inner_ : target, targetRelative,
                                   stamp, why);
     }
+    CreateOutcome CopyFileFrom(FolderTree& source, const std::string& relative,
+                               const std::string& targetRelative, FileStamp& stamp,
+                               FsError& why) override {
+        auto* reporting = dynamic_cast<ReportingTree*>(&source);
+        return inner_->CopyFileFrom(reporting ? *reporting->inner_ : source, relative,
+                                    targetRelative, stamp, why);
+    }
+    CreateOutcome CanCreate(const std::string& relative, FsError& why) override {
+        return inner_->CanCreate(relative, why);
+    }
+    bool IdentifyFolder(const std::string& relative, FolderIdentity& identity,
+                        FsError& why) override {
+        return inner_->IdentifyFolder(relative, identity, why);
+    }
+    bool GetFileStamp(const std::string& relative, FileStamp& stamp, FsError& why) override {
+        return inner_->GetFileStamp(relative, stamp, why);
+    }
 
 private:
     ListingReporter& owner_;

@@ -50,6 +50,15 @@ public:
     bool CreateFolderTree(const std::string& path) override {
         return inner_.CreateFolderTree(path);
     }
+    CreateOutcome CanCreate(const std::string& path, FsError& why) override {
+        return inner_.CanCreate(path, why);
+    }
+    bool IdentifyFolder(const std::string& path, FolderIdentity& identity, FsError& why) override {
+        return inner_.IdentifyFolder(path, identity, why);
+    }
+    bool MatchesPattern(const std::string& pattern, const std::string& name) override {
+        return inner_.MatchesPattern(pattern, name);
+    }
     CreateOutcome CreateFolder(const std::string& path) override {
         return inner_.CreateFolder(path);
     }
@@ -66,6 +75,13 @@ public:
     }
     bool GetFileStamp(const std::string& path, FileStamp& stamp) override {
         return inner_.GetFileStamp(path, stamp);
+    }
+    bool GetEntryStamp(const std::string& path, FileStamp& stamp) override {
+        return inner_.GetEntryStamp(path, stamp);
+    }
+    std::unique_ptr<AppendFile> OpenAppendFile(const std::string& path, bool truncate,
+                                               FsError& why) override {
+        return inner_.OpenAppendFile(path, truncate, why);
     }
     bool MoveFolderNoReplace(const std::string& source, const std::string& target) override {
         return inner_.MoveFolderNoReplace(source, target);

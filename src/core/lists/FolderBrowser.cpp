@@ -10,4 +10,10 @@ std::string BrowseFolder(Shell& shell) {
     return chosen;
 }
 
+std::vector<std::string> BrowseFolders(Shell& shell) {
+    std::vector<std::string> chosen;
+    if (!shell.BrowseForFolders("Browse Title", "", chosen)) return {};
+    return chosen;
+}
+
 }  // namespace arbovane

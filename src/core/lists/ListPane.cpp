@@ -5,6 +5,7 @@
 #include "core/acquire/ImportClass.h"
 #include "core/lists/EditParseBack.h"
 #include "core/lists/ListMoves.h"
+#include "core/lists/RefusalBoxes.h"
 #include "core/paths/Arbsplit.h"
 #include "core/paths/CharacterCount.h"
 #include "core/paths/PathText.h"
@@ -45,6 +46,9 @@ const char* const kClearQuestion =
     "You will delete all fields !!!\nClick YES to Continue deleting all fields,\nClick NO to Stop "
     "the delete process.";
 const char* const kClearEnd = "End of the CLEAR FIELDS process !!!\n";
+const char* const kNoFolders =
+    "Only FOLDERS can be added to the list !!!\nThese items are no folders on a drive (files, web "
+    "addresses), and are not added.";
 
 // The number a title carries after "no: ", for reading a message in a debugger or a test log.
 std::string NumberOf(const std::string& title) {
@@ -75,79 +79,142 @@ bool ListPane::Movable(const std::string& item) const {
     return !texts_.needsDrive || HasDrive(TrimSpaces(item));
 }
 
-std::optional<ListMessage> ListPane::AddBrowsedFolder(const std::string& chosen) {
-    const std::string candidate = TrimSpaces(chosen);
+std::optional<ListMessage> ListPane::BrowsedRefusal(const std::string& candidate) const {
     if (candidate.empty()) return Message(kSelectionEmpty, texts_.addEmptyTitle);
     if (include_.Holds(candidate)) return Message(kFolderInInclude, texts_.addInIncludeTitle);
     if (exclude_.Holds(candidate)) return Message(kFolderInExclude, texts_.addInExcludeTitle);
+    return std::nullopt;
+}
+
+std::optional<ListMessage> ListPane::AddBrowsedFolder(const std::string& chosen) {
+    const std::string candidate = TrimSpaces(chosen);
+    if (auto refusal = BrowsedRefusal(candidate)) return refusal;
     include_.Add(candidate);
+    return std::nullopt;
+}
+
+std::vector<ListMessage> ListPane::AddBrowsedFolders(const std::vector<std::string>& chosen,
+                                                     ListSide side) {
+    RefusalBoxes refusals;
+    if (chosen.empty()) refusals.Add(*BrowsedRefusal({}), {});
+    for (const std::string& folder : chosen) {
+        const std::string candidate = TrimSpaces(folder);
+        if (const auto refusal = BrowsedRefusal(candidate)) {
+            refusals.Add(*refusal, candidate);
+            continue;
+        }
+        Side(side).Add(candidate);
+        Report();
+    }
+    Report();
+    return refusals.Boxes();
+}
+
+std::optional<ListMessage> ListPane::HeldRefusal(const std::string& item) const {
+    if (include_.Holds(item)) return Message(kItemInInclude, texts_.addInIncludeTitle);
+    if (exclude_.Holds(item)) return Message(kItemInExclude, texts_.addInExcludeTitle);
     return std::nullopt;
 }
 
 TypedAddResult ListPane::AddTypedString(const std::string& fieldText) {
     TypedAddResult result{std::nullopt, fieldText};
+    TypedStringInto(include_, fieldText, result);
+    return result;
+}
+
+void ListPane::TypedStringInto(FolderList& target, const std::string& fieldText,
+                               TypedAddResult& result) {
     const std::string trimmed = TrimSpaces(fieldText);
     if (trimmed.empty()) {
         result.message = Message(kStringFieldEmpty, texts_.addEmptyTitle);
-        return result;
+        return;
     }
-    const auto held = [&](const std::string& text) -> std::optional<ListMessage> {
-        if (include_.Holds(text)) return Message(kItemInInclude, texts_.addInIncludeTitle);
-        if (exclude_.Holds(text)) return Message(kItemInExclude, texts_.addInExcludeTitle);
-        return std::nullopt;
-    };
-    if ((result.message = held(fieldText))) return result;
+    if ((result.message = HeldRefusal(fieldText))) return;
     if (HasDrive(trimmed)) {
         result.message = Message(kStringHasDrive, texts_.addHasDriveTitle);
-        return result;
+        return;
     }
     std::string found;
     if (FindIllegalChars('H', trimmed, found)) {
         result.message = Message(kIllegalInString + found, texts_.addIllegalTitle);
         // Takes back the character just typed.
         result.fieldText = trimmed.substr(0, trimmed.size() - 1);
-        return result;
+        return;
     }
     const std::string normalised = NormalisePath(trimmed);
     // Blanks and slashes can hide an item the lists already hold; it is refused like the text.
-    if ((result.message = held(normalised))) return result;
-    include_.Add(normalised);
+    if ((result.message = HeldRefusal(normalised))) return;
+    target.Add(normalised);
     result.fieldText = normalised;
-    return result;
 }
 
 TypedAddResult ListPane::AddTypedPaths(FileSystem& fs, const std::string& fieldText) {
     TypedAddResult result{std::nullopt, fieldText};
+    TypedPathsInto(fs, include_, fieldText, result);
+    return result;
+}
+
+void ListPane::TypedPathsInto(FileSystem& fs, FolderList& target, const std::string& fieldText,
+                              TypedAddResult& result) {
     const std::string text = TrimSpaces(fieldText);
     if (text.empty()) {
         result.message = Message(kPathFieldEmpty, texts_.addEmptyTitle);
-        return result;
+        return;
     }
+    // A list without an entry field has titles of its own for what only typing can bring.
+    const bool field = texts_.typedAdd;
+    const std::string& colonTitle = field ? texts_.addColonTitle : texts_.pasteRefusedTitle;
+    const std::string& refusedTitle = field ? texts_.addRefusedTitle : texts_.pasteRefusedTitle;
     std::string message;
     if (!AnalyseColons(text, message)) {
-        result.message = Message(message, texts_.addColonTitle);
-        return result;
+        result.message = Message(message, colonTitle);
+        return;
     }
     std::string normalised;
     if (!CheckTextItem(text, normalised, message)) {
-        result.message = Message(message, texts_.addRefusedTitle);
-        return result;
+        result.message = Message(message, refusedTitle);
+        return;
     }
     for (const std::string& piece : SplitFullPaths(normalised)) {
         const std::string path = TrimSpaces(piece);
         if (!CheckFolderName(fs, path, message, false)) {
-            result.message = Message(message, texts_.addRefusedTitle);
+            result.message = Message(message, refusedTitle);
+        } else if (!field) {
+            result.message = BrowsedRefusal(path);
         } else if (include_.Holds(path)) {
-            result.message = Message(kItemInInclude, texts_.addRefusedTitle);
+            result.message = Message(kItemInInclude, refusedTitle);
         } else if (exclude_.Holds(path)) {
-            result.message = Message(kItemInExclude, texts_.addRefusedTitle);
+            result.message = Message(kItemInExclude, refusedTitle);
         }
         // The paths before the refused one stay added.
-        if (result.message) return result;
-        include_.Add(path);
+        if (result.message) return;
+        target.Add(path);
     }
     result.fieldText = normalised;
-    return result;
+}
+
+std::vector<ListMessage> ListPane::AddTypedLines(FileSystem& fs,
+                                                 const std::vector<std::string>& lines,
+                                                 ListSide side) {
+    RefusalBoxes refusals;
+    for (const std::string& line : lines) {
+        if (TrimSpaces(line).empty()) continue;
+        TypedAddResult result{std::nullopt, line};
+        if (texts_.strings)
+            TypedStringInto(Side(side), line, result);
+        else
+            TypedPathsInto(fs, Side(side), line, result);
+        if (result.message) refusals.Add(*result.message, TrimSpaces(line));
+        Report();
+    }
+    Report();
+    return refusals.Boxes();
+}
+
+std::optional<ListMessage> ListPane::RefuseDropped(const std::vector<std::string>& items) const {
+    if (items.empty()) return std::nullopt;
+    // Named even alone: a file looks like a folder in the list it was dragged from.
+    return Message(std::string(kNoFolders) + "\n\n" + ItemsBlock(items), texts_.dropRefusedTitle);
 }
 
 void ListPane::MoveSelected(FolderList& source, FolderList& target,
@@ -252,6 +319,15 @@ std::optional<ListMessage> ListPane::ExportLines(std::vector<std::string>& lines
     for (const std::string& item : include_.Lines())
         if (Movable(item)) lines.push_back(item);
     return std::nullopt;
+}
+
+void ListPane::ReplaceLists(const std::vector<std::string>& include,
+                            const std::vector<std::string>& exclude) {
+    include_.Clear();
+    exclude_.Clear();
+    include_.AddAll(include);
+    for (const std::string& line : exclude) exclude_.AddUnlessIn(line, include_);
+    Report();
 }
 
 ListMessage ListPane::ClearFieldsQuestion() const {

@@ -16,6 +16,9 @@ namespace arbovane {
 class FileSystem;
 class Text;
 
+// The list of a pane that a drop or a paste goes to.
+enum class ListSide { Include, Exclude };
+
 // The include and exclude lists of one tab and every operation of its pane. Operations return the
 // box to show instead of showing it; those that ask first come in two steps, a prompt (a warning
 // that ends the operation, or the question) and the action taken on Yes.
@@ -40,6 +43,18 @@ public:
     TypedAddResult AddTypedString(const std::string& fieldText);
     // The full-path entry field; several paths may stand in one line.
     TypedAddResult AddTypedPaths(FileSystem& fs, const std::string& fieldText);
+
+    // Several items at once. Each goes through the checks of one item added alone, and the
+    // refusals come back as one box for each kind, in the order they first occurred.
+    // Folders picked together in the folder dialog, or dropped on a tab that has the dialog.
+    std::vector<ListMessage> AddBrowsedFolders(const std::vector<std::string>& chosen,
+                                               ListSide side = ListSide::Include);
+    // Lines pasted (blank ones skipped), or folders dropped on a tab with an entry field: each
+    // as if typed there. A tab without an entry field checks them as the full-path field does.
+    std::vector<ListMessage> AddTypedLines(FileSystem& fs, const std::vector<std::string>& lines,
+                                           ListSide side);
+    // The box for dropped items that are no folders on a drive; nothing when there are none.
+    std::optional<ListMessage> RefuseDropped(const std::vector<std::string>& items) const;
 
     // selected: positions in the source list, any order.
     void MoveSelectedToExclude(const std::vector<std::size_t>& selected);
@@ -68,12 +83,23 @@ public:
     // The lines to hand to the export dialog, or the warning of an empty list.
     std::optional<ListMessage> ExportLines(std::vector<std::string>& lines) const;
 
+    // A job's lines, as the lists held them when it was saved; an exclude line the include list
+    // holds stays only there.
+    void ReplaceLists(const std::vector<std::string>& include,
+                      const std::vector<std::string>& exclude);
+
     ListMessage ClearFieldsQuestion() const;
     // Empties both lists; the window resets the rest of the tab.
     void ClearLists();
     ListMessage ClearFieldsEnd() const;
 
 private:
+    FolderList& Side(ListSide side) { return side == ListSide::Include ? include_ : exclude_; }
+    std::optional<ListMessage> BrowsedRefusal(const std::string& candidate) const;
+    std::optional<ListMessage> HeldRefusal(const std::string& item) const;
+    void TypedStringInto(FolderList& target, const std::string& fieldText, TypedAddResult& result);
+    void TypedPathsInto(FileSystem& fs, FolderList& target, const std::string& fieldText,
+                        TypedAddResult& result);
     void MoveSelected(FolderList& source, FolderList& target,
                       const std::vector<std::size_t>& selected);
     void MoveAll(FolderList& source, FolderList& target);

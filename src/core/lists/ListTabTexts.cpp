@@ -20,6 +20,8 @@ ListTabTexts MakeVol08() {
     t.addEmptyTitle = level + "Warning no: 0262.";
     t.addInIncludeTitle = level + "Warning no: 0263.";
     t.addInExcludeTitle = level + "Warning no: 0264.";
+    t.pasteRefusedTitle = level + "Warning no: 0620.";
+    t.dropRefusedTitle = level + "Warning no: 0621.";
     t.deleteSelectedQuestionTitle = level + "Warning no: 0276.";
     t.deleteSelectedEmptyTitle = level + "Warning no: 0277.";
     t.deleteAllEmptyTitle = level + "Warning no: 0520.";
@@ -59,6 +61,8 @@ ListTabTexts MakeVol07() {
     t.addEmptyTitle = structure + "Warning no: 0219.";
     t.addInIncludeTitle = structure + "Warning no: 0220.";
     t.addInExcludeTitle = structure + "Warning no: 0221.";
+    t.pasteRefusedTitle = structure + "Warning no: 0620.";
+    t.dropRefusedTitle = structure + "Warning no: 0621.";
     t.deleteSelectedQuestionTitle = folders + "Warning no: 0233.";
     t.deleteSelectedEmptyTitle = folders + "Warning no: 0234.";
     t.deleteAllEmptyTitle = level + "Warning no: 0522.";
@@ -95,6 +99,8 @@ ListTabTexts MakeVol06() {
     t.addEmptyTitle = rename + "Warning no: 0184.";
     t.addInIncludeTitle = renameDot + "Warning no: 0185.";
     t.addInExcludeTitle = rename + "Warning no: 0186.";
+    t.pasteRefusedTitle = rename + "Warning no: 0620.";
+    t.dropRefusedTitle = rename + "Warning no: 0621.";
     t.deleteSelectedQuestionTitle = renameDot + "Warning no: 0198.";
     t.deleteSelectedEmptyTitle =
         "Rename folders. - From a Folder List.            Warning no: 0199.";
@@ -125,6 +131,9 @@ ListTabTexts MakeVol04() {
     t.excludeListName = "lstVol04ExcludeFolderList";
     t.includeSumName = "lblVol04IncludeSum";
     t.excludeSumName = "lblVol04ExcludeSum";
+    t.includeCaption = "Include Folder list";
+    t.excludeCaption = "Exclude Folder List.";
+    t.addTypedLabel = "Add Folder Name with Path to the List";
     t.addTypedCaption = "Add Folder";
     t.deleteSelectedCaption = "Delete Excluded";
     t.importCaption = "Import";
@@ -134,6 +143,7 @@ ListTabTexts MakeVol04() {
     t.addEmptyTitle = creating + "Warning no: 0042.";
     t.addColonTitle = creating + "Warning no: 0043.";
     t.addRefusedTitle = creating + "Warning no: 0044.";
+    t.dropRefusedTitle = creating + "Warning no: 0621.";
     t.deleteSelectedQuestionTitle = creating + "Warning no: 0053.";
     t.deleteSelectedEmptyTitle = creating + "Warning no: 0145.";
     t.deleteAllEmptyTitle = lists + "            Warning no: 0526.";
@@ -163,6 +173,9 @@ ListTabTexts MakeVol02() {
     t.excludeListName = "lstVol02ExcludeStrings";
     t.includeSumName = "lblVol02IncludeSum";
     t.excludeSumName = "lblVol02ExcludeSum";
+    t.includeCaption = "Include String  list";
+    t.excludeCaption = "Exclude String List";
+    t.addTypedLabel = "Add Folder Names to the list :";
     t.addTypedCaption = "Add";
     t.deleteSelectedCaption = "Delete Excluded";
     t.importCaption = "Import";
@@ -173,6 +186,7 @@ ListTabTexts MakeVol02() {
     t.addInExcludeTitle = creating + "Warning no: 0006.";
     t.addHasDriveTitle = "Creating Folder(s).-From a String List.          Warning no: 0007.";
     t.addIllegalTitle = creating + "Warning no: 0008.";
+    t.dropRefusedTitle = creating + "Warning no: 0621.";
     t.deleteSelectedQuestionTitle = creating + "Warning no: 0017.";
     t.deleteSelectedEmptyTitle = creating + "Warning no: 0144.";
     t.deleteAllEmptyTitle = creating + "Warning no: 0528.";

@@ -20,6 +20,8 @@ struct ListTabTexts {
     bool viewSelected = true;
 
     std::string includeCaption = "Include Folder List";
+    std::string excludeCaption = "Exclude Folder List";
+    std::string addTypedLabel;  // the caption before the entry field, where the tab has one
     std::string includeListName;
     std::string excludeListName;
     std::string includeSumName;
@@ -39,6 +41,10 @@ struct ListTabTexts {
     std::string addIllegalTitle;   // strings only
     std::string addColonTitle;     // typed full paths only
     std::string addRefusedTitle;   // typed full paths only
+    // Lines pasted on a list of folders without an entry field, refused by the full-path checks.
+    std::string pasteRefusedTitle;
+    // Dropped items that are no folders on a drive: files, web addresses.
+    std::string dropRefusedTitle;
 
     std::string deleteSelectedQuestionTitle;
     std::string deleteSelectedEmptyTitle;

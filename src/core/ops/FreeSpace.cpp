@@ -3,6 +3,7 @@
 #include <limits>
 
 #include "core/paths/Arbsplit.h"
+#include "core/paths/PathText.h"
 #include "platform/FileSystem.h"
 
 namespace arbovane {
@@ -21,10 +22,29 @@ std::uint64_t SaturatingProduct(std::uint64_t a, std::uint64_t b) {
     return a * b;
 }
 
-bool FitsOnDrive(FileSystem& fs, const std::string& root, std::uint64_t needed, bool equalFits,
-                 std::uint64_t& available) {
+std::string DriveRootOf(const std::string& path) {
+    const std::string drive = ExtractDrive(WithBackslashes(TrimSpaces(path)));
+    if (drive.empty()) return {};
+    return drive + "\\";
+}
+
+std::string VolumeName(FileSystem& fs, const std::string& destination, std::uint64_t volume) {
+    const std::string root = DriveRootOf(destination);
+    std::uint64_t rootVolume = 0;
+    if (!root.empty() && fs.VolumeId(root, rootVolume) && rootVolume == volume) return root;
+    return TrimSpaces(destination);
+}
+
+std::uint64_t SaturatingSum(std::uint64_t a, std::uint64_t b) {
+    return a > std::numeric_limits<std::uint64_t>::max() - b
+               ? std::numeric_limits<std::uint64_t>::max()
+               : a + b;
+}
+
+bool FitsOnVolume(FileSystem& fs, const std::string& path, std::uint64_t needed, bool equalFits,
+                  std::uint64_t& available) {
     available = 0;
-    if (!fs.FreeBytesForUser(root, available)) return true;
+    if (!fs.FreeBytesForUser(path, available)) return true;
     return equalFits ? needed <= available : needed < available;
 }
 

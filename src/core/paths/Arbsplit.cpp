@@ -189,6 +189,10 @@ bool CheckSameFolder(const Text& text, const std::string& destination, const std
     std::string normalSource, normalDestination;
     if (!CheckTextItem(source, normalSource, message)) return true;
     if (!CheckTextItem(destination, normalDestination, message)) return true;
+    // A trailing backslash names the same folder ("d:\T\" is "d:\T"); a root keeps its own.
+    for (std::string* normal : {&normalSource, &normalDestination})
+        while (normal->size() > 1 && normal->back() == '\\' && (*normal)[normal->size() - 2] != ':')
+            normal->pop_back();
     if (text.EqualsNoCase(normalDestination, normalSource)) {
         message =
             "The ATTACH/COPY/MOVE operation is NOT PERFORMED !!!\nThe Destination Folder is the "

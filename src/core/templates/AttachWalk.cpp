@@ -5,79 +5,38 @@
 #include "core/paths/PathText.h"
 #include "core/templates/TemplateOptions.h"
 #include "core/templates/TemplateTree.h"
-#include "platform/Text.h"
 
 namespace arbovane {
 
-RunAttachActions::RunAttachActions(FileSystem& fs) : fs_(fs) {}
-RunAttachActions::~RunAttachActions() = default;
+AttachActions::AttachActions(FileSystem& fs) : fs_(fs) {}
+AttachActions::~AttachActions() = default;
 
-bool RunAttachActions::IsFolder(const std::string& path) {
+bool AttachActions::IsFolder(const std::string& path) {
     return IsExistingFolder(fs_, path);
 }
 
-void RunAttachActions::Begin(const std::string& includeFolder) {
+void AttachActions::Begin(const std::string& includeFolder) {
     FsError why = FsError::None;
     destination_ = fs_.OpenTree(includeFolder, why);
 }
 
-bool RunAttachActions::FolderExists(const AttachTarget& target) {
+bool AttachActions::FolderExists(const AttachTarget& target) {
     std::uint32_t attributes = 0;
     FsError why = FsError::None;
     return destination_ && destination_->GetAttributes(target.relative, attributes, why) &&
            (attributes & kAttrDirectory) != 0;
 }
 
-CreateOutcome RunAttachActions::MakeFolder(const AttachTarget& target) {
+CreateOutcome AttachActions::MakeFolder(const AttachTarget& target) {
     FsError why = FsError::None;
     return destination_ ? destination_->MakeFolder(target.relative, why) : CreateOutcome::Failed;
 }
 
-CreateOutcome RunAttachActions::CopyFile(const TemplateTree& tree,
-                                         const std::string& sourceRelative,
-                                         const AttachTarget& target, FileStamp& stamp) {
+CreateOutcome AttachActions::CopyFile(const TemplateTree& tree, const std::string& sourceRelative,
+                                      const AttachTarget& target, FileStamp& stamp) {
     FsError why = FsError::None;
     if (!destination_ || !tree.Source()) return CreateOutcome::Failed;
-    return tree.Source()->CopyFileTo(sourceRelative, *destination_, target.relative, stamp, why);
-}
-
-bool SimulatedAttachActions::Planned(const std::string& path) const {
-    if (planned_.empty()) return false;
-    const std::string spelled = WithBackslashes(path);
-    const auto found = planned_.find(text_.LowerCase(spelled));
-    if (found == planned_.end()) return false;
-    // Another letter case reaches what the run made only where the volume ignores case.
-    return std::any_of(found->second.begin(), found->second.end(), [&](const std::string& made) {
-        return made == spelled || fs_.SameEntry(made, spelled);
-    });
-}
-
-void SimulatedAttachActions::Plan(const std::string& path) {
-    const std::string spelled = WithBackslashes(path);
-    planned_[text_.LowerCase(spelled)].push_back(spelled);
-}
-
-bool SimulatedAttachActions::IsFolder(const std::string& path) {
-    return IsExistingFolder(fs_, path) || Planned(path);
-}
-
-CreateOutcome SimulatedAttachActions::MakeFolder(const AttachTarget& target) {
-    const std::string& path = target.path;
-    // A run's creation fails on a link or a file holding the name.
-    if (fs_.IsLink(path) || fs_.IsFile(path)) return CreateOutcome::Failed;
-    if (IsFolder(path)) return CreateOutcome::Existed;
-    Plan(path);
-    return CreateOutcome::Created;
-}
-
-CreateOutcome SimulatedAttachActions::CopyFile(const TemplateTree& /*tree*/,
-                                               const std::string& /*sourceRelative*/,
-                                               const AttachTarget& target, FileStamp& /*stamp*/) {
-    const std::string& path = target.path;
-    if (fs_.IsFile(path) || fs_.IsFolder(path) || fs_.IsLink(path) || Planned(path))
-        return CreateOutcome::Existed;
-    Plan(path);
-    return CreateOutcome::Created;
+    return destination_->CopyFileFrom(*tree.Source(), sourceRelative, target.relative, stamp, why);
 }
 
 std::string JoinName(const std::string& folder, const std::string& name) {
@@ -115,9 +74,10 @@ bool AttachTree(const TemplateTree& tree, const std::string& base, const std::st
         }
     };
     relative[0] = baseRelative;
-    if (mainFolder) {
+    if (mainFolder && !baseRelative.empty()) {
         make(0, base);
     } else {
+        // The include folder itself, which the template does not make.
         destination[0] = base;
         usable[0] = 1;
     }
@@ -131,6 +91,7 @@ bool AttachTree(const TemplateTree& tree, const std::string& base, const std::st
         if (withFiles) {
             for (const auto& files : folder.files) {
                 for (const TemplateTree::File& file : files) {
+                    if (sink.Stopping()) return created;
                     const std::string target = JoinName(destination[i], file.name);
                     const std::string source = tree.SourcePath(folder, file.name);
                     if (!usable[i] || file.refused) {
@@ -154,6 +115,7 @@ bool AttachTree(const TemplateTree& tree, const std::string& base, const std::st
             }
         }
         for (const TemplateTree::Child& child : folder.children) {
+            if (sink.Stopping()) return created;
             const std::string target = JoinName(destination[i], child.name);
             const bool walked = child.kind == TemplateTree::ChildKind::Folder;
             if (walked) {

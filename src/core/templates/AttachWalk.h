@@ -2,7 +2,6 @@
 
 #include <memory>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "core/templates/TemplateKind.h"
@@ -10,7 +9,6 @@
 
 namespace arbovane {
 
-class Text;
 class TemplateTree;
 
 // Where the attach walk's outcomes go; each tab maps them onto its counters, categories and
@@ -27,6 +25,8 @@ public:
                             const FileStamp& stamp) = 0;
     virtual void FileExists(const std::string& target, const std::string& source) = 0;
     virtual void FileNotCopied(const std::string& target, const std::string& source) = 0;
+    // Asked before each entry: true ends the walk there (the user stopped the run).
+    virtual bool Stopping() { return false; }
 };
 
 // A destination of the walk: its full path (for the log) and its path below the include folder,
@@ -36,58 +36,28 @@ struct AttachTarget {
     const std::string& relative;
 };
 
-// What the walk does at a destination: create and copy (a run) or only look (a simulation).
+// Creates below the include folder's open tree and copies from the template's, so no link that
+// appears in either during the run is ever followed. A simulation runs the same actions over a
+// file system that only pretends to create.
 class AttachActions {
 public:
-    virtual ~AttachActions() = default;
-    // Whether an include folder (a full path) is an existing folder.
-    virtual bool IsFolder(const std::string& path) = 0;
-    // Starts on one include folder; every target that follows lies below it.
-    virtual void Begin(const std::string& includeFolder) = 0;
-    virtual bool FolderExists(const AttachTarget& target) = 0;
-    virtual CreateOutcome MakeFolder(const AttachTarget& target) = 0;
-    virtual CreateOutcome CopyFile(const TemplateTree& tree, const std::string& sourceRelative,
-                                   const AttachTarget& target, FileStamp& stamp) = 0;
-};
+    explicit AttachActions(FileSystem& fs);
+    ~AttachActions();
+    AttachActions(const AttachActions&) = delete;
+    AttachActions& operator=(const AttachActions&) = delete;
 
-// Creates below the include folder's open tree and copies from the template's, so no link that
-// appears in either during the run is ever followed.
-class RunAttachActions : public AttachActions {
-public:
-    explicit RunAttachActions(FileSystem& fs);
-    ~RunAttachActions() override;
-    bool IsFolder(const std::string& path) override;
-    void Begin(const std::string& includeFolder) override;
-    bool FolderExists(const AttachTarget& target) override;
-    CreateOutcome MakeFolder(const AttachTarget& target) override;
+    // Whether an include folder (a full path) is an existing folder.
+    bool IsFolder(const std::string& path);
+    // Starts on one include folder; every target that follows lies below it.
+    void Begin(const std::string& includeFolder);
+    bool FolderExists(const AttachTarget& target);
+    CreateOutcome MakeFolder(const AttachTarget& target);
     CreateOutcome CopyFile(const TemplateTree& tree, const std::string& sourceRelative,
-                           const AttachTarget& target, FileStamp& stamp) override;
+                           const AttachTarget& target, FileStamp& stamp);
 
 private:
     FileSystem& fs_;
     std::unique_ptr<FolderTree> destination_;
-};
-
-// Never changes the disk. What it would have made counts as existing afterwards, so a file that
-// matches two patterns, or a folder two include lines share, is reported as the run reports it.
-class SimulatedAttachActions : public AttachActions {
-public:
-    SimulatedAttachActions(FileSystem& fs, const Text& text) : fs_(fs), text_(text) {}
-    bool IsFolder(const std::string& path) override;
-    void Begin(const std::string&) override {}
-    bool FolderExists(const AttachTarget& target) override { return IsFolder(target.path); }
-    CreateOutcome MakeFolder(const AttachTarget& target) override;
-    CreateOutcome CopyFile(const TemplateTree& tree, const std::string& sourceRelative,
-                           const AttachTarget& target, FileStamp& stamp) override;
-
-private:
-    bool Planned(const std::string& path) const;
-    void Plan(const std::string& path);
-
-    FileSystem& fs_;
-    const Text& text_;
-    // What the run would have made, by the lower-cased path.
-    std::unordered_map<std::string, std::vector<std::string>> planned_;
 };
 
 // One folder plus a name, without doubling the separator of a root such as "d:\".
@@ -95,7 +65,8 @@ std::string JoinName(const std::string& folder, const std::string& name);
 
 // Mirrors a full-path template breadth-first into base: in the main-folder modes base is the
 // template's own folder inside the include folder and is created (and reported) first, otherwise
-// base is the include folder itself. baseRelative: base below the include folder. Files come
+// (and for a drive root's template) base is the include folder itself, which is not reported.
+// baseRelative: base below the include folder. Files come
 // along only withFiles. True when any folder was created.
 bool AttachTree(const TemplateTree& tree, const std::string& base, const std::string& baseRelative,
                 bool mainFolder, bool withFiles, AttachActions& actions, AttachSink& sink);

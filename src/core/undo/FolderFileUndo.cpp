@@ -31,12 +31,88 @@ std::string FolderFileUndo::Key(const std::string& path) const {
     return text_.LowerCase(key);
 }
 
-bool FolderFileUndo::Unchanged(const std::string& file) const {
+bool FolderFileUndo::Unchanged(const std::string& file) {
     const auto it = stamps_.find(file);
     // The run made a file; a link there is someone else's.
     if (it == stamps_.end()) return !fs_.IsLink(TrimBlanksAndControls(file));
     FileStamp now;
-    return fs_.GetFileStamp(file, now) && now == it->second;
+    Reach reach;
+    FsError why = FsError::None;
+    const bool read = ReachOf(TrimBlanksAndControls(file), reach)
+                          ? reach.tree->GetFileStamp(reach.relative, now, why)
+                          : fs_.GetFileStamp(file, now);
+    return read && SameFile(it->second, now);
+}
+
+bool FolderFileUndo::ReachOf(const std::string& path, Reach& reach) {
+    const std::string text = WithoutTrailingBackslash(WithBackslashes(path));
+    const std::string drive = ExtractDrive(text);
+    if (drive.empty()) return false;
+    // The nearest folder above that the undo does not remove itself.
+    std::string anchor = text;
+    do {
+        const auto slash = anchor.rfind('\\');
+        if (slash == std::string::npos || slash < drive.size()) return false;
+        anchor.erase(slash);
+        if (anchor == drive) anchor += '\\';
+    } while (queuedPaths_.count(anchor) && anchor.back() != '\\');
+    auto& tree = trees_[anchor];
+    if (!tree) {
+        FsError why = FsError::None;
+        tree = fs_.OpenTree(anchor, why);
+        if (!tree) {
+            trees_.erase(anchor);
+            return false;
+        }
+    }
+    reach.tree = tree.get();
+    reach.relative = text.substr(anchor.size() + (anchor.back() == '\\' ? 0 : 1));
+    return !reach.relative.empty();
+}
+
+bool FolderFileUndo::IsLinkEntry(const std::string& path) {
+    Reach reach;
+    if (!ReachOf(path, reach)) return fs_.IsLink(path);
+    std::uint32_t attributes = 0;
+    FsError why = FsError::None;
+    return reach.tree->GetAttributes(reach.relative, attributes, why) &&
+           (attributes & kAttrReparsePoint) != 0;
+}
+
+bool FolderFileUndo::RemoveFileEntry(const std::string& path) {
+    Reach reach;
+    FsError why = FsError::None;
+    return ReachOf(path, reach) ? reach.tree->RemoveFile(reach.relative, why)
+                                : fs_.RemoveFile(path);
+}
+
+bool FolderFileUndo::RemoveFolderEntry(const std::string& path) {
+    Reach reach;
+    if (!ReachOf(path, reach)) return fs_.RemoveEmptyFolder(path);
+    FsError why = FsError::None;
+    // A folder the user replaced by a link goes as the link entry; its target stays.
+    if (queuedLinks_.count(WithBackslashes(path)))
+        return reach.tree->RemoveFile(reach.relative, why);
+    return reach.tree->RemoveFolder(reach.relative, why);
+}
+
+bool FolderFileUndo::StillThere(const std::string& path) {
+    Reach reach;
+    if (!ReachOf(path, reach)) return IsExistingFolder(fs_, path);
+    std::uint32_t attributes = 0;
+    FsError why = FsError::None;
+    if (reach.tree->GetAttributes(reach.relative, attributes, why))
+        return (attributes & kAttrDirectory) != 0;
+    return why != FsError::NotFound;
+}
+
+bool FolderFileUndo::MadeByRun(const std::string& path) const {
+    if (unconfirmed_.empty() || path != TrimBlanksAndControls(unconfirmed_)) return true;
+    // The file system may stamp an entry with a clock that runs a little behind the program's.
+    constexpr std::int64_t kClockMarginNs = 2'000'000'000;
+    FileStamp stamp;
+    return fs_.GetEntryStamp(path, stamp) && stamp.changedNs != 0 &&
+           stamp.changedNs >= runStartedNs_ - kClockMarginNs;
 }
 
 const std::vector<std::string>& FolderFileUndo::Input(UndoInput input) const {
@@ -99,6 +175,7 @@ void FolderFileUndo::QueueAsItIs(const std::vector<std::string>& folders,
 
 void FolderFileUndo::Queue(const std::string& folder) {
     removalQueue_.emplace(CountSeparators(folder), folder);
+    queuedPaths_.insert(WithoutTrailingBackslash(WithBackslashes(TrimBlanksAndControls(folder))));
 }
 
 void FolderFileUndo::FindQueuedLinks() {
@@ -106,7 +183,7 @@ void FolderFileUndo::FindQueuedLinks() {
     linksFound_ = true;
     for (const auto& [depth, folder] : removalQueue_) {
         const std::string path = TrimBlanksAndControls(folder);
-        if (!path.empty() && fs_.IsLink(path)) queuedLinks_.insert(WithBackslashes(path));
+        if (!path.empty() && IsLinkEntry(path)) queuedLinks_.insert(WithBackslashes(path));
     }
 }
 
@@ -126,16 +203,27 @@ void FolderFileUndo::DeleteFiles() {
     for (const auto& file : files_) {
         const std::string path = TrimBlanksAndControls(file);
         if (path.empty()) continue;
+        if (!untriedFiles_.empty() || (stop_ && stop_())) {
+            untriedFiles_.push_back(file);
+            continue;
+        }
+        if (!MadeByRun(path)) continue;
         const auto gone = [&] {
             FsError why = FsError::None;
             return !fs_.Exists(path, why) && why == FsError::NotFound;
         };
         if (BelowQueuedLink(path)) {
             result_.failedFiles.push_back(path);
-        } else if (!Unchanged(file)) {
-            (gone() ? result_.vanishedFiles : result_.changedFiles).push_back(path);
-        } else if (!fs_.RemoveFile(path)) {
-            (gone() ? result_.vanishedFiles : result_.failedFiles).push_back(path);
+        } else if (const bool unchanged = Unchanged(file); !unchanged || !RemoveFileEntry(path)) {
+            if (undoStarted_.count(path) && gone()) {
+                // Deleted by the undo that was cut off, before it could say so.
+                result_.removedFiles.push_back(path);
+                continue;
+            }
+            (gone()       ? result_.vanishedFiles
+             : !unchanged ? result_.changedFiles
+                          : result_.failedFiles)
+                .push_back(path);
         } else {
             result_.removedFiles.push_back(path);
             continue;
@@ -145,7 +233,7 @@ void FolderFileUndo::DeleteFiles() {
 }
 
 void FolderFileUndo::FolderStays(const std::string& path) {
-    if (!IsExistingFolder(fs_, path)) {
+    if (!StillThere(path)) {
         vanishedFolders_.push_back(path);
         return;
     }
@@ -165,8 +253,16 @@ void FolderFileUndo::RemoveFolders() {
     // their parents.
     for (auto it = removalQueue_.rbegin(); it != removalQueue_.rend(); ++it) {
         const std::string path = TrimBlanksAndControls(it->second);
+        if (!untriedFiles_.empty() || !untriedFolders_.empty() || (stop_ && stop_())) {
+            untriedFolders_.push_back(it->second);
+            continue;
+        }
         if (BelowQueuedLink(path)) {
             belowLinks.push_back(path);
+            continue;
+        }
+        if (!MadeByRun(path)) {
+            vanishedFolders_.push_back(path);
             continue;
         }
         // The run made a folder there, not this link: it stays and is reported.
@@ -175,14 +271,20 @@ void FolderFileUndo::RemoveFolders() {
             result_.failedFolders.push_back(path);
             continue;
         }
-        if (fs_.RemoveEmptyFolder(path)) {
+        if (RemoveFolderEntry(path)) {
             result_.removedFolders.push_back(path);
             continue;
         }
         FolderStays(path);
     }
     // Reached through the link, they live in its target: reported while they are there.
-    for (const auto& path : belowLinks) FolderStays(path);
+    for (const auto& path : belowLinks) {
+        // Not reached through the tree, which never goes through a link: by path.
+        if (IsExistingFolder(fs_, path))
+            FolderStays(path);
+        else
+            vanishedFolders_.push_back(path);
+    }
 }
 
 void FolderFileUndo::BuildReport() {

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <map>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -32,6 +35,16 @@ public:
     void SetFiles(std::vector<std::string> files) { files_ = std::move(files); }
     // What each file was when the run made it; a file that differs now is left and reported.
     void SetFileStamps(std::map<std::string, FileStamp> stamps) { stamps_ = std::move(stamps); }
+    // The entry an interrupted run was making when it ended: taken only when it changed since the
+    // run started, else it was there before and the run only found it.
+    void SetUnconfirmed(std::string path, std::int64_t runStartedNs) {
+        unconfirmed_ = std::move(path);
+        runStartedNs_ = runStartedNs;
+    }
+    // Asked before each file and folder; true leaves the rest untried.
+    void SetStop(std::function<bool()> stop) { stop_ = std::move(stop); }
+    // Files an undo that was cut off had started to delete: gone, they count as deleted.
+    void SetUndoStartedFiles(std::set<std::string> files) { undoStarted_ = std::move(files); }
 
     // Fills the boundaries and the removal queue from the lists set before.
     void QueueByPlan(const UndoPlan& plan);
@@ -44,6 +57,9 @@ public:
     // Queued folders that were gone already; never reported. A link found where the run made a
     // folder is no such folder: it is among the failed ones.
     const std::vector<std::string>& VanishedFolders() const { return vanishedFolders_; }
+    // Left untried by a stop, in the order they were due.
+    const std::vector<std::string>& UntriedFiles() const { return untriedFiles_; }
+    const std::vector<std::string>& UntriedFolders() const { return untriedFolders_; }
     const std::string& Report() const { return report_; }
     // The same outcomes, each failure by its cause, with what was removed.
     const FolderFileUndoResult& Result() const { return result_; }
@@ -60,7 +76,24 @@ private:
     const std::vector<std::string>& Input(UndoInput input) const;
     // Boundaries and climbed folders compare letter case and trailing separators ignored.
     std::string Key(const std::string& path) const;
-    bool Unchanged(const std::string& file) const;
+    bool Unchanged(const std::string& file);
+
+    // Entries are reached through an open folder above them that the undo leaves in place, one
+    // name at a time, as the run made them: no path is bound by the host's length limit, and a
+    // folder swapped for a link is never gone through. Where no such folder opens, by path.
+    struct Reach {
+        FolderTree* tree = nullptr;
+        std::string relative;
+    };
+    bool ReachOf(const std::string& path, Reach& reach);
+    bool IsLinkEntry(const std::string& path);
+    bool RemoveFileEntry(const std::string& path);
+    bool RemoveFolderEntry(const std::string& path);
+    // Whether a folder whose removal failed is still there; one that cannot be looked at counts
+    // as there, so that it is reported rather than dropped.
+    bool StillThere(const std::string& path);
+    // False for the unconfirmed entry when it is older than the run.
+    bool MadeByRun(const std::string& path) const;
     // A folder that could not be removed: kept when it holds something, else failed.
     void FolderStays(const std::string& path);
 
@@ -71,6 +104,12 @@ private:
     std::vector<std::string> structureFolders_;
     std::vector<std::string> files_;
     std::map<std::string, FileStamp> stamps_;
+    std::function<bool()> stop_;
+    std::vector<std::string> untriedFiles_;
+    std::vector<std::string> untriedFolders_;
+    std::string unconfirmed_;
+    std::int64_t runStartedNs_ = 0;
+    std::set<std::string> undoStarted_;
     std::vector<std::string> vanishedFolders_;
     std::vector<std::string> failedFolders_;
     std::vector<std::string> failedFiles_;
@@ -78,6 +117,8 @@ private:
     std::set<std::string> seen_;
     AS_MULTIMAP_NIVO_FOLDER_NAMES removalQueue_;
     std::set<std::string> queuedLinks_;
+    std::set<std::string> queuedPaths_;  // as they are reached, backslashes, no trailing one
+    std::map<std::string, std::unique_ptr<FolderTree>> trees_;
     bool linksFound_ = false;
     std::string report_;
     std::string otherReasons_;

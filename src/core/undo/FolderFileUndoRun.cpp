@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "core/run/RunMessages.h"
 #include "core/undo/FolderFileUndo.h"
 #include "core/undo/UndoMessages.h"
 #include "core/undo/UndoPlan.h"
@@ -36,12 +37,17 @@ void ForgetLastRun(UndoJournal& journal) {
     journal.CopiedFiles.clear();
     journal.CopiedFileStamps.clear();
     journal.FailedUndoFolders.clear();
+    journal.FromInterruptedRun = false;
+    journal.UnconfirmedEntry.clear();
+    journal.RunStartedNs = 0;
+    journal.UndoStartedFiles.clear();
 }
 
 }  // namespace
 
 FolderFileUndoResult RunFolderFileUndo(UndoTab tab, UndoJournal& journal, VisualLog& log,
-                                       FileSystem& fs, const Text& text, Messenger& messenger) {
+                                       FileSystem& fs, const Text& text, Messenger& messenger,
+                                       const UndoHooks& hooks) {
     const UndoTabTexts& texts = UndoTextsFor(tab);
     const UndoPlan* plan = UndoPlanFor(tab, journal);
     const bool undoable = HasSomethingToUndo(tab, journal);
@@ -50,10 +56,19 @@ FolderFileUndoResult RunFolderFileUndo(UndoTab tab, UndoJournal& journal, Visual
         messenger.Show(texts.nothingText, texts.nothingTitle, kMsgWarning);
         return {};
     }
+    if (journal.FromInterruptedRun) {
+        const OpMessage interrupted = RunMessage(LogTabOf(tab), RunMessageId::Interrupted);
+        messenger.Show(interrupted.text, interrupted.title, interrupted.flags);
+    }
     if (messenger.Show(texts.questionText, texts.questionTitle, kMsgQuestion) != kAnswerYes)
         return {};
+    if (hooks.begin) hooks.begin();
 
+    log.ClearStop();
     FolderFileUndo undo(fs, text);
+    undo.SetStop([&log] { return log.StopRequested(); });
+    undo.SetUnconfirmed(journal.UnconfirmedEntry, journal.RunStartedNs);
+    undo.SetUndoStartedFiles(journal.UndoStartedFiles);
     if (plan->boundaries == UndoBoundaries::Root) undo.SetRoot(journal.UndoRoot);
     undo.SetMainFolders(JournalListOf(journal, plan->mainFolders));
     undo.SetStructureFolders(JournalListOf(journal, plan->structureFolders));
@@ -68,6 +83,10 @@ FolderFileUndoResult RunFolderFileUndo(UndoTab tab, UndoJournal& journal, Visual
     ForgetLastRun(journal);
     log.ClearOutcomes();
     journal.FailedUndoFiles = undo.FailedFiles();
+    // What a stop left untried stays for the next Undo, unreported.
+    journal.FailedUndoFiles.insert(journal.FailedUndoFiles.end(), undo.UntriedFiles().begin(),
+                                   undo.UntriedFiles().end());
+    journal.FailedUndoFolders = undo.UntriedFolders();
     // A file left because it changed must still be recognised as changed by the next Undo.
     for (const auto& file : journal.FailedUndoFiles) {
         const auto it = stamps.find(file);
@@ -80,10 +99,17 @@ FolderFileUndoResult RunFolderFileUndo(UndoTab tab, UndoJournal& journal, Visual
         ListFailedUndo(tab, log, folder);
     }
     // The last entries and counts are painted whatever the pacing.
+    log.SetNote(UndoSummaryText(undo.Result()));
     log.Flush();
+    if (hooks.end) hooks.end();
 
     if (!undo.Report().empty()) messenger.Show(undo.Report(), texts.reportTitle, kMsgWarning);
-    messenger.Show(texts.endText, texts.endTitle, kMsgInformation);
+    if (log.Stopped()) {
+        const OpMessage stopped = RunMessage(LogTabOf(tab), RunMessageId::UndoStopped);
+        messenger.Show(stopped.text, stopped.title, stopped.flags);
+    } else {
+        messenger.Show(texts.endText, texts.endTitle, kMsgInformation);
+    }
     FolderFileUndoResult result = undo.Result();
     result.ran = true;
     return result;

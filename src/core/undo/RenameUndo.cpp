@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <array>
 #include <cstddef>
+#include <set>
 
 #include "core/ops/rename/RenameNames.h"
 #include "core/paths/BlankTrim.h"
 #include "core/paths/PathText.h"
+#include "core/run/RunMessages.h"
 #include "core/undo/UndoJournal.h"
 #include "core/visuallog/VisualLog.h"
 #include "platform/FileSystem.h"
@@ -61,14 +63,23 @@ void AppendSection(std::string& report, const char* heading,
 RenameUndo::RenameUndo(FileSystem& fs, Messenger& messenger, VisualLog& log)
     : fs_(fs), messenger_(messenger), log_(log) {}
 
-RenameUndoResult RenameUndo::Run(RenameJournal& journal) {
+RenameUndoResult RenameUndo::Run(RenameJournal& journal, const UndoHooks& hooks) {
     RenameUndoResult result;
     if (journal.RenamedPairs.empty() && journal.FailedUndoPairs.empty()) {
         Show(messenger_, kNothingToUndo);
         return result;
     }
+    if (journal.FromInterruptedRun) {
+        const OpMessage interrupted = RunMessage(VisualLogTab::Vol06, RunMessageId::Interrupted);
+        messenger_.Show(interrupted.text, interrupted.title, interrupted.flags);
+    }
     if (Show(messenger_, kQuestion) != kAnswerYes) return result;
     result.ran = true;
+    if (hooks.begin) hooks.begin();
+    log_.ClearStop();
+    const std::set<std::string> started = std::move(journal.UndoStartedPairs);
+    journal.UndoStartedPairs.clear();
+    journal.FromInterruptedRun = false;
 
     const std::vector<_tagReplaceFoldersStruct> work =
         journal.RenamedPairs.empty() ? journal.FailedUndoPairs : journal.RenamedPairs;
@@ -85,6 +96,10 @@ RenameUndoResult RenameUndo::Run(RenameJournal& journal) {
     std::vector<_tagReplaceFoldersStruct> failed;
     for (auto it = work.rbegin(); it != work.rend(); ++it) {
         const _tagReplaceFoldersStruct& pair = *it;
+        if (log_.StopRequested()) {
+            failed.push_back(pair);
+            continue;
+        }
         const RenameSource renamed = SplitRenameSource(pair.NewPath);
         // A rename never moves a folder: a pair that would is no rename of the run.
         if (!IsRenamePair(pair)) {
@@ -95,6 +110,8 @@ RenameUndoResult RenameUndo::Run(RenameJournal& journal) {
         const bool oldNameTaken =
             IsExistingFolder(fs_, pair.OldPath) && !IsCaseOnlyRename(fs_, renamed, pair.OldPath);
         if (!IsExistingFolder(fs_, pair.NewPath)) {
+            // Renamed back by an undo that was cut off before it could say so.
+            if (started.count(pair.NewPath) && IsExistingFolder(fs_, pair.OldPath)) continue;
             missingDestinations_.push_back(TrimBlanksAndControls(pair.NewPath));
             result.renamedMissing.push_back(pair);
         } else if (oldNameTaken) {
@@ -120,9 +137,16 @@ RenameUndoResult RenameUndo::Run(RenameJournal& journal) {
     }
     log_.Flush();
 
+    log_.SetNote(UndoSummaryText(result));
+    if (hooks.end) hooks.end();
     const std::string report = BuildReport();
     if (!report.empty()) Show(messenger_, kReport, report);
-    Show(messenger_, kEnd);
+    if (log_.Stopped()) {
+        const OpMessage stopped = RunMessage(VisualLogTab::Vol06, RunMessageId::UndoStopped);
+        messenger_.Show(stopped.text, stopped.title, stopped.flags);
+    } else {
+        Show(messenger_, kEnd);
+    }
     return result;
 }
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "core/undo/UndoHooks.h"
 #include "core/undo/UndoResult.h"
 
 namespace arbovane {
@@ -18,8 +19,9 @@ class RenameUndo {
 public:
     RenameUndo(FileSystem& fs, Messenger& messenger, VisualLog& log);
 
-    // What it took back and what it left.
-    RenameUndoResult Run(RenameJournal& journal);
+    // What it took back and what it left. Stopped by the user, the pairs not come to yet stay
+    // for the next Undo.
+    RenameUndoResult Run(RenameJournal& journal, const UndoHooks& hooks = {});
 
 private:
     // Empty when nothing went wrong.

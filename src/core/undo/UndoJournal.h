@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -23,6 +25,17 @@ struct UndoJournal {
     std::vector<std::string> FailedUndoFiles;          // left by the last undo
     // What each copied file was right after the copy; undo leaves a file that changed since.
     std::map<std::string, FileStamp> CopiedFileStamps = {};
+
+    // Read back from the file of a run that did not end (its folders and files then stand in the
+    // failed-undo lists, taken back as they are): the entry it was making when it ended,
+    // made or not, and when the run started. Undo takes that entry only when it changed since
+    // then; one older than the run was there before, and the run only found it.
+    bool FromInterruptedRun = false;
+    std::string UnconfirmedEntry = {};
+    std::int64_t RunStartedNs = 0;
+    // Files an undo that was cut off had started to delete: where they are gone, they count as
+    // deleted instead of failed.
+    std::set<std::string> UndoStartedFiles = {};
 };
 
 // One rename of a rename run.
@@ -36,6 +49,11 @@ struct _tagReplaceFoldersStruct {
 struct RenameJournal {
     std::vector<_tagReplaceFoldersStruct> RenamedPairs;
     std::vector<_tagReplaceFoldersStruct> FailedUndoPairs;
+    // Read back from the file of a rename run that did not end.
+    bool FromInterruptedRun = false;
+    // New paths an undo that was cut off had started to rename back: found back under the old
+    // name, they count as done instead of as a missing destination.
+    std::set<std::string> UndoStartedPairs = {};
 };
 
 }  // namespace arbovane

@@ -92,7 +92,8 @@ const UndoTabProfile& ProfileOf(UndoTab tab) {
 }  // namespace
 
 std::optional<UndoJournalState> JournalStateOf(const UndoJournal& journal) {
-    if (!journal.FailedUndoFolders.empty()) return S::FailedUndo;
+    // An interrupted run's journal holds what it made as left-overs, taken back as they stand.
+    if (!journal.FailedUndoFolders.empty() || journal.FromInterruptedRun) return S::FailedUndo;
     if (journal.AttachModeMarker == "F") return S::MarkerF;
     if (journal.AttachModeMarker == "R") return S::MarkerR;
     if (journal.AttachModeMarker == "N") return S::MarkerN;
@@ -139,6 +140,10 @@ UndoJournalList UndoableListOf(UndoTab tab) {
 bool HasSomethingToUndo(UndoTab tab, const UndoJournal& journal) {
     if (!journal.FailedUndoFolders.empty() || !JournalListOf(journal, UndoableListOf(tab)).empty())
         return true;
+    // A run cut off may have made files and nothing else yet; what it made goes back all the
+    // same, as the user never saw the run end.
+    if (journal.FromInterruptedRun)
+        return !journal.FailedUndoFiles.empty() || !journal.UnconfirmedEntry.empty();
     const UndoPlan* plan = UndoPlanFor(tab, journal);
     if (!plan) return false;
     // Copied files alone make no undo.

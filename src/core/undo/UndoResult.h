@@ -46,4 +46,9 @@ struct RenameUndoResult {
     }
 };
 
+// One line for the Visual Log after an undo: that it shows an undo, what it took back, and what
+// it kept and why.
+std::string UndoSummaryText(const FolderFileUndoResult& result);
+std::string UndoSummaryText(const RenameUndoResult& result);
+
 }  // namespace arbovane

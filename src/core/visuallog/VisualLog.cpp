@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <stdexcept>
 
+#include "core/run/RunControl.h"
 #include "core/visuallog/CounterText.h"
 #include "core/visuallog/SteadyRefreshClock.h"
 #include "core/visuallog/VisualLogView.h"
@@ -25,10 +26,41 @@ void VisualLog::AttachView(VisualLogView* view) {
     entriesPending_ = false;
 }
 
+void VisualLog::SetNote(std::string note) {
+    note_ = std::move(note);
+    if (view_) view_->MarkerChanged();
+}
+
 void VisualLog::BeginRun(VisualLogMode mode) {
     mode_ = mode;
+    note_.clear();
+    stopped_ = false;
+    stopRequested_ = false;
+    runStart_ = clock_.Now();
     if (view_) view_->MarkerChanged();
     ClearOutcomes();
+}
+
+void VisualLog::SetRunControl(RunControl* control) {
+    control_ = control;
+    if (view_) view_->LiveChanged();
+}
+
+bool VisualLog::StopRequested() {
+    if (control_ && control_->StopRequested()) stopRequested_ = true;
+    if (stopRequested_ && !stopped_) {
+        stopped_ = true;
+        if (view_) view_->MarkerChanged();
+    }
+    return stopped_;
+}
+
+void VisualLog::ClearStop() {
+    stopRequested_ = false;
+    runStart_ = clock_.Now();
+    if (!stopped_) return;
+    stopped_ = false;
+    if (view_) view_->MarkerChanged();
 }
 
 void VisualLog::ClearOutcomes() {
@@ -45,8 +77,10 @@ void VisualLog::RederiveMarker() {
     if (view_) view_->MarkerChanged();
 }
 
-const std::string& VisualLog::MarkerText() const {
-    return mode_ == VisualLogMode::Simulate ? layout_.simulateMarker : layout_.normalMarker;
+std::string VisualLog::MarkerText() const {
+    const std::string& marker =
+        mode_ == VisualLogMode::Simulate ? layout_.simulateMarker : layout_.normalMarker;
+    return stopped_ ? marker + "  Stopped by the user." : marker;
 }
 
 void VisualLog::Flush() {

@@ -11,6 +11,7 @@
 
 namespace arbovane {
 
+class RunControl;
 class VisualLogView;
 
 // The statistics of one operation tab: the run mode, the counters and the category lists that the
@@ -33,6 +34,23 @@ public:
     // Starts a run or simulation: stores the mode and sets the marker, zeroes the outcome counters
     // (the to-do counters stay), empties every category list and repaints.
     void BeginRun(VisualLogMode mode);
+
+    // Who watches the run that feeds this log now (the window, the command line), or nullptr
+    // between runs.
+    void SetRunControl(RunControl* control);
+    bool IsLive() const { return control_ != nullptr; }
+    // The user wants the run to end (Stop, Esc, closing the program): the run ends before its
+    // next entry.
+    void RequestStop() { stopRequested_ = true; }
+    // Asked by the engines between two entries. Once true it stays true until the next run, and
+    // the marker says that the user stopped the run.
+    bool StopRequested();
+    bool Stopped() const { return stopped_; }
+    // The next run starts unstopped (BeginRun does this; undo runs, which keep the marker, call
+    // it).
+    void ClearStop();
+    // When the current or last run started, for the time it has taken.
+    std::chrono::steady_clock::time_point RunStart() const { return runStart_; }
     // Repaints once more, whatever the pacing; the end of every run calls it.
     void EndRun() { Flush(); }
     void Flush();
@@ -49,7 +67,12 @@ public:
     void RederiveMarker();
 
     VisualLogMode Mode() const { return mode_; }
-    const std::string& MarkerText() const;
+    // A line under the marker about what the log shows now (an undo and its outcome); empty
+    // after BeginRun.
+    void SetNote(std::string note);
+    const std::string& Note() const { return note_; }
+    // The mode's marker, saying too when the user stopped the run.
+    std::string MarkerText() const;
 
     template <VisualLogCounterId Id>
     void Add(Id counter, double amount) {
@@ -103,6 +126,11 @@ private:
     const VisualLogLayout& layout_;
     const RefreshClock& clock_;
     VisualLogView* view_ = nullptr;
+    RunControl* control_ = nullptr;
+    bool stopRequested_ = false;
+    std::string note_;
+    bool stopped_ = false;
+    std::chrono::steady_clock::time_point runStart_;
     VisualLogMode mode_ = VisualLogMode::Normal;
     std::vector<double> counters_;
     std::vector<std::vector<std::string>> categories_;

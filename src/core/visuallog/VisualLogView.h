@@ -20,6 +20,8 @@ public:
     virtual void EntriesPending() = 0;
     // Show the window non-modally and bring it to the front.
     virtual void ShowWindow() = 0;
+    // A run began or ended to be watched (VisualLog::IsLive): its progress and Stop show or go.
+    virtual void LiveChanged() {}
 };
 
 }  // namespace arbovane

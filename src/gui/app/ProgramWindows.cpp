@@ -14,6 +14,7 @@
 #include "gui/acquire/TfrmSubFolderListBuilder.h"
 #include "gui/app/TfrmAbout.h"
 #include "gui/app/TfrmAltalanosHelp.h"
+#include "gui/app/TfrmJob.h"
 #include "gui/app/TfrmMain.h"
 #include "gui/app/TfrmMoreHelp.h"
 #include "gui/app/TfrmOverViewHelp.h"
@@ -79,6 +80,7 @@ ProgramWindows::ProgramWindows(GuiContext& context, HelpEngine& help) {
                                                              *levelSummary, main.get());
     zoomInclude = std::make_unique<TfrmZoomIncludeWindow>(context, main.get());
     fileImport->SetZoomWindow(zoomInclude.get());
+    job = std::make_unique<TfrmJob>(context, main.get());
     fileImport->SetMarkWindows(delimiters.get(), quotationMarks.get());
     // Each Visual Log window creates its zoom window, which shares its list models.
     statistic08 =
@@ -138,7 +140,7 @@ std::vector<QWidget*> ProgramWindows::All() {
     all.insert(all.end(), {fileExport.get(), fileImport.get(), fileSelection.get(),
                            folderTemplateOptions.get(), altalanosHelp.get(), moreHelp.get(),
                            overview.get(), quotationMarks.get(), delimiters.get(),
-                           levelSummary.get(), listBuilder.get(), zoomInclude.get()});
+                           levelSummary.get(), listBuilder.get(), zoomInclude.get(), job.get()});
     for (VisualLogWindow* log : std::initializer_list<VisualLogWindow*>{
              statistic08.get(), statistic02.get(), statistic03.get(), statistic04.get(),
              statistic06.get(), statistics07.get()}) {

@@ -22,6 +22,7 @@ class TfrmFileImport;
 class TfrmFileSelection;
 class TfrmFolderStructuresTemplates;
 class TfrmFolderTemplateOptions;
+class TfrmJob;
 class TfrmLevelSummFolder;
 class TfrmMain;
 class TfrmMoreHelp;
@@ -78,6 +79,7 @@ struct ProgramWindows {
     std::unique_ptr<TfrmLevelSummFolder> levelSummary;
     std::unique_ptr<TfrmSubFolderListBuilder> listBuilder;
     std::unique_ptr<TfrmZoomIncludeWindow> zoomInclude;
+    std::unique_ptr<TfrmJob> job;
     std::unique_ptr<TfrmStatistic08> statistic08;
     std::unique_ptr<TfrmStatistic02> statistic02;
     std::unique_ptr<TfrmStatistic03> statistic03;

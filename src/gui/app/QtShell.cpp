@@ -1,5 +1,6 @@
 #include "gui/app/QtShell.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -41,6 +42,31 @@ bool QtShell::BrowseForFolder(const std::string& caption, const std::string& sta
         QApplication::activeWindow(), QString::fromStdString(caption),
         QString::fromStdString(HostOf(startFolder)));
     return ToWindows(folder.toStdString(), chosen);
+}
+
+bool QtShell::BrowseForFolders(const std::string& caption, const std::string& startFolder,
+                               std::vector<std::string>& chosen) {
+    QFileDialog dialog(QApplication::activeWindow(), QString::fromStdString(caption),
+                       QString::fromStdString(HostOf(startFolder)));
+    dialog.setFileMode(QFileDialog::Directory);
+    // The platforms' own folder dialogs take one folder; Qt's lists folders in views that can
+    // select several.
+    dialog.setOptions(QFileDialog::ShowDirsOnly | QFileDialog::DontUseNativeDialog);
+    for (const char* name : {"listView", "treeView"})
+        for (auto* view : dialog.findChildren<QAbstractItemView*>(name))
+            view->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    chosen.clear();
+    for (const QString& folder : dialog.selectedFiles()) {
+        std::string windows;
+        chosen.push_back(ToWindows(folder.toStdString(), windows) ? windows : std::string());
+    }
+    return !chosen.empty();
+}
+
+std::optional<std::string> QtShell::WindowsPathOf(const std::string& hostPath) {
+    if (hostPath.empty()) return std::nullopt;
+    return toWindows_(hostPath);
 }
 
 bool QtShell::Open(const std::string& target) {

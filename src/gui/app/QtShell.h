@@ -19,6 +19,9 @@ public:
 
     bool BrowseForFolder(const std::string& caption, const std::string& startFolder,
                          std::string& chosen) override;
+    bool BrowseForFolders(const std::string& caption, const std::string& startFolder,
+                          std::vector<std::string>& chosen) override;
+    std::optional<std::string> WindowsPathOf(const std::string& hostPath) override;
     bool Open(const std::string& target) override;
     bool OpenFileDialog(const std::string& title, const std::string& filter,
                         const std::string& initialFolder, std::string& chosen) override;

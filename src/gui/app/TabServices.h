@@ -11,6 +11,7 @@ namespace arbovane {
 
 enum class ExampleWindow;
 class FolderListPane;
+class JournalKeeper;
 class VisualLog;
 
 // What an operation tab's controller needs of the main window: the ports, its sheet and the column
@@ -29,6 +30,8 @@ struct TabServices {
     std::function<void(int topic)> showHelp;
     // Shows an examples window.
     std::function<void(ExampleWindow)> showExamples;
+    // The file that keeps the tab's journal; nullptr on the delete tab.
+    JournalKeeper* keeper = nullptr;
 };
 
 }  // namespace arbovane

@@ -13,6 +13,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "core/app/MainWindowRules.h"
@@ -21,6 +22,8 @@
 #include "core/help/HelpEngine.h"
 #include "core/lists/TransferBuilderList.h"
 #include "core/ops/create/CreateMessages.h"
+#include "core/run/JournalKeeper.h"
+#include "core/run/RunMessages.h"
 #include "gui/acquire/TfrmDelimiters.h"
 #include "gui/acquire/TfrmSubFolderListBuilder.h"
 #include "gui/app/ProgramWindows.h"
@@ -85,6 +88,7 @@ TfrmMain::TfrmMain(GuiContext& context, HelpEngine& help, QWidget* parent)
     for (VisualLogTab tab : {VisualLogTab::Vol08, VisualLogTab::Vol07, VisualLogTab::Vol06,
                              VisualLogTab::Vol02, VisualLogTab::Vol04, VisualLogTab::Vol03})
         logs_[static_cast<std::size_t>(tab)] = std::make_unique<VisualLog>(tab);
+    LoadJournals();
 
     BuildMenu();
     BuildTabs();
@@ -111,9 +115,49 @@ TfrmMain::~TfrmMain() {
     FormDestroy();
 }
 
+void TfrmMain::LoadJournals() {
+    const struct {
+        VisualLogTab log;
+        RunJournal::Kind kind;
+        UndoTab tab;
+    } kept[] = {
+        {VisualLogTab::Vol08, RunJournal::Kind::Folders, UndoTab::Copy},
+        {VisualLogTab::Vol02, RunJournal::Kind::Folders, UndoTab::CreateI},
+        {VisualLogTab::Vol04, RunJournal::Kind::Folders, UndoTab::CreateII},
+        {VisualLogTab::Vol03, RunJournal::Kind::Folders, UndoTab::CreateIII},
+        {VisualLogTab::Vol06, RunJournal::Kind::Rename, UndoTab::Copy},
+    };
+    for (const auto& k : kept) {
+        auto keeper = std::make_unique<JournalKeeper>(context_.fs, context_.settings.programTitle);
+        RunJournal identity;
+        identity.kind = k.kind;
+        identity.tab = k.tab;
+        keeper->SetPath(TabJournalPath(context_.settings.defaultDirectory, identity));
+        RunJournal journal;
+        std::string error;
+        // A file of another tab's run (copied by hand) is not this tab's to take back.
+        if (keeper->Load(journal, error) == JournalKeeper::LoadResult::Loaded &&
+            journal.kind == k.kind &&
+            (k.kind == RunJournal::Kind::Rename || journal.tab == k.tab)) {
+            if (k.kind == RunJournal::Kind::Rename)
+                renameJournal_ = std::move(journal.renames);
+            else
+                journals_[static_cast<std::size_t>(k.log)] = std::move(journal.folders);
+        }
+        keepers_[static_cast<std::size_t>(k.log)] = std::move(keeper);
+    }
+}
+
 void TfrmMain::BuildMenu() {
     QMenu* file = menuBar()->addMenu("&File");
     file->setObjectName("mnuFile");
+    QAction* saveJob = file->addAction("&Save Job...", this, &TfrmMain::mnuSaveJobClick);
+    saveJob->setObjectName("mnuSaveJob");
+    saveJob->setStatusTip("Saves the lists and settings of this tab as a job file");
+    QAction* openJob = file->addAction("&Open Job...", this, &TfrmMain::mnuOpenJobClick);
+    openJob->setObjectName("mnuOpenJob");
+    openJob->setStatusTip("Opens a job file: its tab takes the lists and settings the job holds");
+    file->addSeparator();
     QAction* exit = file->addAction("E&xit", this, &TfrmMain::mnuExitClick);
     exit->setObjectName("mnuExit");
     // The hint has a short part for the tool tip and a long one for the status line.
@@ -257,8 +301,8 @@ void TfrmMain::BuildTabs() {
     addPreview(create2, "Vol04");
     addPreview(create3, "Vol03");
 
-    const auto addDestination = [](QWidget* sheet, const char* name) {
-        auto* frame = new QGroupBox("Destination Folder", sheet);
+    const auto addDestination = [](QWidget* sheet, const char* name, const char* caption) {
+        auto* frame = new QGroupBox(caption, sheet);
         auto* row = new QHBoxLayout(frame);
         auto* box = new QComboBox(frame);
         box->setObjectName(name);
@@ -269,15 +313,18 @@ void TfrmMain::BuildTabs() {
         static_cast<QBoxLayout*>(sheet->layout()->itemAt(1)->layout())->insertWidget(0, frame);
         return box;
     };
-    cboVol02DestFolders = addDestination(create1, "cboVol02DestFolders");
-    cboVol03DestFolders = addDestination(create3, "cboVol03DestFolders");
+    cboVol02DestFolders = addDestination(create1, "cboVol02DestFolders", "Destination Folder :");
+    cboVol03DestFolders = addDestination(create3, "cboVol03DestFolders", "Destination folder :");
 
     // Tab 6 has no list pane: its numbers take the pane's place.
     auto* numbers = new QGroupBox("Increased Numbers", create3);
     auto* numbersRow = new QHBoxLayout(numbers);
     for (const char* which : {"StartNumber", "EndNumber"}) {
-        numbersRow->addWidget(
-            new QLabel(which == std::string("StartNumber") ? "Start:" : "End:", numbers));
+        auto* label = new QLabel(
+            which == std::string("StartNumber") ? "Start Number :" : "End (Stop) Number :",
+            numbers);
+        label->setObjectName(QString("lblVol03%1").arg(which));
+        numbersRow->addWidget(label);
         auto* edit = new QLineEdit("1", numbers);
         edit->setObjectName(QString("edtVol03%1").arg(which));
         numbersRow->addWidget(edit);
@@ -335,7 +382,8 @@ void TfrmMain::AttachWindows(ProgramWindows& windows) {
                            [this, sheet] { LockTabsFor(sheet); },
                            [this] { UnlockTabs(); },
                            [this](int topic) { ShowHelpTopic(topic); },
-                           [this](ExampleWindow window) { ShowExamples(window); }};
+                           [this](ExampleWindow window) { ShowExamples(window); },
+                           Keeper(logTab)};
     };
     // Until the copy and creation tabs have their controllers, a template change re-applies the
     // tab's enabling; the controllers replace the hook with their refresh.
@@ -367,13 +415,13 @@ void TfrmMain::AttachWindows(ProgramWindows& windows) {
         createTabs_[static_cast<std::size_t>(c.tab - kTabCreate1)] =
             std::make_unique<CreateFoldersTab>(
                 c.kind,
-                CreateTabServices{context_, sheet, sideColumns_[static_cast<std::size_t>(c.tab)],
-                                  paneHosts_[static_cast<std::size_t>(c.tab)],
-                                  panes_[static_cast<std::size_t>(c.tab)], c.destinations,
-                                  Log(c.logTab), [this, sheet] { LockTabsFor(sheet); },
-                                  [this] { UnlockTabs(); },
-                                  [this](int topic) { ShowHelpTopic(topic); },
-                                  [this](ExampleWindow window) { ShowExamples(window); }},
+                CreateTabServices{
+                    context_, sheet, sideColumns_[static_cast<std::size_t>(c.tab)],
+                    paneHosts_[static_cast<std::size_t>(c.tab)],
+                    panes_[static_cast<std::size_t>(c.tab)], c.destinations, Log(c.logTab),
+                    [this, sheet] { LockTabsFor(sheet); }, [this] { UnlockTabs(); },
+                    [this](int topic) { ShowHelpTopic(topic); },
+                    [this](ExampleWindow window) { ShowExamples(window); }, Keeper(c.logTab)},
                 *Templates(c.tab), Journal(c.logTab), TemplateOptions());
     }
     for (int tab : {kTabCopy, kTabDelete, kTabRename, kTabCreate1, kTabCreate2, kTabCreate3})
@@ -404,12 +452,29 @@ void TfrmMain::EnableTabControls(int tabIndex, bool includeListHasItems) {
 }
 
 void TfrmMain::LockTabsFor(QWidget* runningTab) {
+    static constexpr VisualLogTab kLogOfTab[] = {VisualLogTab::Vol08, VisualLogTab::Vol07,
+                                                 VisualLogTab::Vol06, VisualLogTab::Vol02,
+                                                 VisualLogTab::Vol04, VisualLogTab::Vol03};
     for (int i = 0; i < pgeMain->count(); ++i)
         if (pgeMain->widget(i) != runningTab) pgeMain->setTabEnabled(i, false);
+    const int running = pgeMain->indexOf(runningTab);
+    if (running >= 0 && running < 6) liveRun_.Begin(Log(kLogOfTab[running]));
 }
 
 void TfrmMain::UnlockTabs() {
+    liveRun_.End();
     for (int i = 0; i < pgeMain->count(); ++i) pgeMain->setTabEnabled(i, true);
+    if (closeAfterRun_)
+        QMetaObject::invokeMethod(this, &TfrmMain::CloseAfterRun, Qt::QueuedConnection);
+}
+
+void TfrmMain::CloseAfterRun() {
+    // The run's last boxes are answered first.
+    if (liveRun_.Active() || QApplication::activeModalWidget()) {
+        QTimer::singleShot(100, this, &TfrmMain::CloseAfterRun);
+        return;
+    }
+    close();
 }
 
 void TfrmMain::ShowVisualLog(VisualLogTab tab) {
@@ -432,6 +497,18 @@ void TfrmMain::FormActivate() {
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event) {
+    if (liveRun_.Active()) {
+        // Never a window that vanishes with a run half done behind it.
+        event->ignore();
+        if (closeAfterRun_) return;
+        const VisualLogTab tab = liveRun_.Log()->Layout().tab;
+        const OpMessage question = RunMessage(tab, RunMessageId::StopToClose);
+        if (context_.messenger.Show(question.text, question.title, question.flags) != kAnswerYes)
+            return;
+        closeAfterRun_ = true;
+        liveRun_.Log()->RequestStop();
+        return;
+    }
     FormClose();
     event->accept();
     // The program ends with its main window, also while a Visual Log window is still open.

@@ -5,10 +5,12 @@
 #include <memory>
 
 #include "core/app/ProgramSettings.h"
+#include "core/jobs/TabJob.h"
 #include "core/templates/TemplateOptions.h"
 #include "core/undo/UndoJournal.h"
 #include "core/visuallog/VisualLog.h"
 #include "gui/app/GuiContext.h"
+#include "gui/app/LiveRun.h"
 
 class QAction;
 class QBoxLayout;
@@ -29,6 +31,7 @@ class CreateFoldersTab;
 class DeleteTab;
 class FolderListPane;
 class HelpEngine;
+class JournalKeeper;
 class RenameTab;
 class TemplatePane;
 struct ProgramWindows;
@@ -62,6 +65,12 @@ public:
     // rename tab; they live as long as the program.
     UndoJournal& Journal(VisualLogTab tab);
     RenameJournal& Renames() { return renameJournal_; }
+    // The file that keeps a tab's journal across starts; nullptr for the delete tab.
+    JournalKeeper* Keeper(VisualLogTab tab) const {
+        return keepers_[static_cast<std::size_t>(tab)].get();
+    }
+    // The run going on, if any.
+    LiveRun& Live() { return liveRun_; }
 
     // A run disables every other tab sheet; the running tab stays usable.
     void LockTabsFor(QWidget* runningTab);
@@ -74,10 +83,17 @@ public:
     void ShowHelpTopic(int topic);
     void ShowExamples(ExampleWindow window);
 
+    // The inputs of a tab as a job, and a job set on the tab it was saved from.
+    TabJob JobOfTab(int tabIndex) const;
+    void OpenJob(const TabJob& job);
+
 public slots:
     void FormActivate();
     void FormDestroy();
     void mnuExitClick();
+    // The current tab's inputs saved as a job; a job opened on its own tab, which comes to front.
+    void mnuSaveJobClick();
+    void mnuOpenJobClick();
     void mnuOverviewClick();
     void mnuVisitWebClick();
     void mnuAboutClick();
@@ -97,6 +113,10 @@ private:
     QWidget* AddTab(const char* objectName, const char* caption, VisualLogTab logTab,
                     bool hasTemplates);
     void BuildMenu();
+    // Each tab's journal file, read back: the last run can be taken back after a new start.
+    void LoadJournals();
+    // Closes the window once no run and no box of one is left.
+    void CloseAfterRun();
     void BuildTabs();
     void FormClose();
     void ShowVisualLog(VisualLogTab tab);
@@ -120,6 +140,10 @@ private:
     std::array<QBoxLayout*, 6> sideColumns_{};
     std::array<UndoJournal, 6> journals_;
     RenameJournal renameJournal_;
+    std::array<std::unique_ptr<JournalKeeper>, 6> keepers_;
+    LiveRun liveRun_{*this};
+    // Closing was asked for during a run; the window closes once the run has ended.
+    bool closeAfterRun_ = false;
     std::unique_ptr<CopyTab> copyTab_;
     std::unique_ptr<DeleteTab> deleteTab_;
     std::unique_ptr<RenameTab> renameTab_;

@@ -14,6 +14,7 @@
 #include "gui/lists/EditIncludeListWindow.h"
 #include "gui/lists/LineListView.h"
 #include "gui/lists/ListBoxFill.h"
+#include "gui/lists/ListDropTarget.h"
 #include "gui/lists/TfrmZoomIncludeWindow.h"
 #include "platform/FileSystem.h"
 #include "platform/Messenger.h"
@@ -52,7 +53,7 @@ FolderListPane::FolderListPane(GuiContext& context, TabPrefix prefix,
         [this]() -> const std::vector<std::string>& { return model_.Exclude().Lines(); }, 0, this);
     auto* includeCaption = new QLabel(Q(texts.includeCaption), this);
     includeCaption->setObjectName(Q("lbl" + name + "IncludeCaption"));
-    auto* excludeCaption = new QLabel("Exclude Folder List", this);
+    auto* excludeCaption = new QLabel(Q(texts.excludeCaption), this);
     excludeCaption->setObjectName(Q("lbl" + name + "ExcludeCaption"));
     auto* includeLines = new QLabel("Lines:", this);
     includeLines->setObjectName(Q("lbl" + name + "IncludeLines"));
@@ -63,6 +64,10 @@ FolderListPane::FolderListPane(GuiContext& context, TabPrefix prefix,
     lblExcludeSum = new QLabel("0", this);
     lblExcludeSum->setObjectName(Q(texts.excludeSumName));
     counters_.Attach(lblIncludeSum, lblExcludeSum);
+    for (const auto& [view, side] :
+         {std::pair{lstInclude, ListSide::Include}, std::pair{lstExclude, ListSide::Exclude}})
+        new ListDropTarget(view, context.shell, context.fs,
+                           [this, side = side](const ListInput& input) { TakeInput(side, input); });
 
     const std::string btn = "btn" + name;
     auto* moveColumn = new QVBoxLayout;
@@ -81,6 +86,11 @@ FolderListPane::FolderListPane(GuiContext& context, TabPrefix prefix,
 
     auto* addRow = new QHBoxLayout;
     if (texts.typedAdd) {
+        if (!texts.addTypedLabel.empty()) {
+            auto* label = new QLabel(Q(texts.addTypedLabel), this);
+            label->setObjectName(Q("lbl" + name + "AddToList"));
+            addRow->addWidget(label);
+        }
         edtAddToList = new QLineEdit(this);
         edtAddToList->setObjectName(Q("edt" + name + "AddToList"));
         connect(edtAddToList, &QLineEdit::returnPressed, this,
@@ -102,8 +112,9 @@ FolderListPane::FolderListPane(GuiContext& context, TabPrefix prefix,
                                  &FolderListPane::btnDeleteSelectedClick));
     addRow->addWidget(
         MakeButton(btn + "DeleteAll", "Delete All", &FolderListPane::btnDeleteAllClick));
-    addRow->addWidget(
-        MakeButton(btn + "ClearAll", texts.clearFieldsCaption, &FolderListPane::btnClearAllClick));
+    btnClearAll =
+        MakeButton(btn + "ClearAll", texts.clearFieldsCaption, &FolderListPane::btnClearAllClick);
+    addRow->addWidget(btnClearAll);
 
     auto* buttonRow = new QHBoxLayout;
     buttonRow->addWidget(
@@ -162,6 +173,10 @@ int FolderListPane::Show(const ListMessage& message) {
                                    MessageOwner::MainWindow);
 }
 
+void FolderListPane::ShowAll(const std::vector<ListMessage>& messages) {
+    for (const ListMessage& message : messages) Show(message);
+}
+
 void FolderListPane::Run(const std::function<bool()>& body) {
     if (busy_) return;
     busy_ = true;
@@ -188,6 +203,13 @@ void FolderListPane::ListsChanged() {
     if (refresh_) refresh_();
 }
 
+void FolderListPane::OpenJob(const std::vector<std::string>& include,
+                             const std::vector<std::string>& exclude) {
+    if (edtAddToList) edtAddToList->clear();
+    model_.ReplaceLists(include, exclude);
+    ListsChanged();
+}
+
 void FolderListPane::ShowLists() {
     if (model_.Include().Revision() != includeShown_) {
         lstInclude->ShowLines();
@@ -205,8 +227,25 @@ void FolderListPane::ShowLists() {
 
 void FolderListPane::btnAddFolderClick() {
     Run([this] {
-        if (const auto refusal = model_.AddBrowsedFolder(BrowseFolder(context_.shell)))
-            Show(*refusal);
+        ShowAll(model_.AddBrowsedFolders(BrowseFolders(context_.shell)));
+        return true;
+    });
+}
+
+void FolderListPane::TakeInput(ListSide side, const ListInput& input) {
+    Run([&] {
+        std::vector<ListMessage> boxes;
+        if (auto refusal = model_.RefuseDropped(input.dropped.refused)) boxes.push_back(*refusal);
+        // A folder from a file manager comes in as the tab's own way of naming one would bring
+        // it: the folder dialog where the tab has one, the entry field otherwise.
+        const std::vector<std::string>& folders = input.dropped.folders;
+        for (ListMessage& box : model_.Texts().browseAdd && !folders.empty()
+                                    ? model_.AddBrowsedFolders(folders, side)
+                                    : model_.AddTypedLines(context_.fs, folders, side))
+            boxes.push_back(std::move(box));
+        for (ListMessage& box : model_.AddTypedLines(context_.fs, input.lines, side))
+            boxes.push_back(std::move(box));
+        ShowAll(boxes);
         return true;
     });
 }
@@ -346,6 +385,14 @@ void FolderListPane::btnClearAllClick() {
         Show(model_.ClearFieldsEnd());
         return false;
     });
+}
+
+void FolderListPane::SetListsEnabled(bool lists, bool clearFields) {
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (child == btnClearAll) continue;
+        child->setEnabled(lists && (child != btnImportList || importWindow_ != nullptr));
+    }
+    btnClearAll->setEnabled(clearFields);
 }
 
 }  // namespace arbovane

@@ -18,6 +18,7 @@ namespace arbovane {
 
 class EditIncludeListWindow;
 class LineListView;
+struct ListInput;
 class TfrmFileExport;
 class TfrmFileImport;
 class TfrmZoomIncludeWindow;
@@ -43,9 +44,14 @@ public:
     void SetRefreshHook(std::function<void()> refresh) { refresh_ = std::move(refresh); }
     // The tab's own resets of Clear Fields (options, templates, run counters, enable rule).
     void SetClearFieldsHook(std::function<void()> clear) { clearFields_ = std::move(clear); }
+    // Every control of the pane but "Clear Fields", which resets the whole tab and so may stay
+    // usable where the lists are not.
+    void SetListsEnabled(bool lists, bool clearFields);
     // After the lists were changed from outside the pane (import, list builder): shows them again
     // and runs the refresh routine.
     void ListsChanged();
+    // The lists of a job, then the tab's refresh.
+    void OpenJob(const std::vector<std::string>& include, const std::vector<std::string>& exclude);
 
 public slots:
     void btnAddFolderClick();
@@ -65,6 +71,8 @@ public slots:
     void btnImportListClick();
     void btnExportListClick();
     void btnClearAllClick();
+    // Folders dropped on a list box, or lines pasted into it.
+    void TakeInput(ListSide side, const ListInput& input);
 
 private:
     // Runs one operation unless another is under way; body returns false when it cannot have
@@ -75,6 +83,7 @@ private:
     QPushButton* MakeButton(const std::string& name, const std::string& caption,
                             void (FolderListPane::*handler)());
     int Show(const ListMessage& message);
+    void ShowAll(const std::vector<ListMessage>& messages);
     void AddTyped();
     // Shows the lists that changed since they were last shown and sets the counters.
     void ShowLists();
@@ -104,6 +113,7 @@ private:
     QPushButton* btnAddToList = nullptr;
     QPushButton* btnViewSelected = nullptr;
     QPushButton* btnImportList = nullptr;
+    QPushButton* btnClearAll = nullptr;
 };
 
 }  // namespace arbovane

@@ -235,6 +235,22 @@ void TemplatePane::SetKind(TemplateKind kind) {
     if (button) button->setChecked(true);
 }
 
+void TemplatePane::OpenJob(TemplateKind kind, AttachMode mode,
+                           const std::vector<std::string>& lines) {
+    QRadioButton* chosen = kind == TemplateKind::Nothing    ? rdoAttachNothing
+                           : kind == TemplateKind::FullPath ? rdoStructureImportFullPaths
+                                                            : rdoStructureImportRelativePaths;
+    for (QAbstractButton* button : kindGroup_->buttons()) {
+        const QSignalBlocker blocker(button);
+        button->setChecked(button == chosen);
+    }
+    model_.ChooseKind(kind);
+    model_.Clear();
+    for (const std::string& line : lines) model_.AddStructure(line);
+    CheckMode(kind == TemplateKind::FullPath ? mode : AttachMode::None);
+    ShowList();
+}
+
 void TemplatePane::ClearFields() {
     for (QAbstractButton* button : kindGroup_->buttons()) {
         const QSignalBlocker blocker(button);

@@ -76,6 +76,9 @@ public:
     void ClearFields();
     // As a click on the kind button (for tests and Clear Fields).
     void SetKind(TemplateKind kind);
+    // The templates of a job: kind, mode and lines as they were saved. No hook runs and no hint
+    // shows; the tab refreshes itself.
+    void OpenJob(TemplateKind kind, AttachMode mode, const std::vector<std::string>& lines);
 
 public slots:
     void btnAddFolderStructureClick();

@@ -3,15 +3,21 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListView>
+#include <QLocale>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <stdexcept>
 
+#include "core/paths/Arbsplit.h"
 #include "core/visuallog/CategoryExport.h"
 #include "core/visuallog/VisualLog.h"
+#include "core/visuallog/VisualLogProgress.h"
 #include "gui/acquire/TfrmFileExport.h"
 #include "gui/visuallog/VisualLogListModel.h"
 #include "gui/visuallog/VisualLogListViews.h"
@@ -27,6 +33,25 @@ QString Q(const std::string& text) {
 }
 
 const QColor kMarkerColour(128, 0, 0);  // maroon
+
+bool IsByteCounter(const VisualLogCounterLayout& counter) {
+    return counter.name.find("Size") != std::string::npos;
+}
+
+// "1,234,567 bytes (1.18 MB)" in the user's own digit grouping.
+QString BytesText(double bytes) {
+    const auto whole = static_cast<std::uint64_t>(bytes < 0 ? 0 : bytes);
+    return QLocale().toString(static_cast<qulonglong>(whole)) + " bytes (" +
+           QString::fromStdString(FormatSize(whole)) + ")";
+}
+
+QString ElapsedText(std::chrono::steady_clock::duration elapsed) {
+    const auto seconds = std::chrono::duration_cast<std::chrono::seconds>(elapsed).count();
+    return QString("Time: %1:%2:%3")
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
 
 }  // namespace
 
@@ -50,11 +75,37 @@ VisualLogWindow::VisualLogWindow(GuiContext& context, VisualLog& log, VisualLogT
     markerFont.setBold(true);
     lblNormalSimulate->setFont(markerFont);
     column->addWidget(lblNormalSimulate);
+    lblNote = new QLabel(this);
+    lblNote->setObjectName(Q("lblStat" + layout.number + "Note"));
+    lblNote->setAlignment(Qt::AlignCenter);
+    lblNote->setWordWrap(true);
+    column->addWidget(lblNote);
     // The run mode as a check box (checked: Normal) for whoever reads it off the window; never
     // shown.
     chkNormalSimulate = new QCheckBox("Normal/Simulate", this);
     chkNormalSimulate->setObjectName(Q(layout.modeCheckBoxName));
     chkNormalSimulate->hide();
+
+    // While a run goes on: how far it is, how long it has taken, and the way to stop it.
+    wdgLive = new QWidget(this);
+    wdgLive->setObjectName(Q("wdgStat" + layout.number + "Live"));
+    auto* live = new QHBoxLayout(wdgLive);
+    live->setContentsMargins(0, 0, 0, 0);
+    prgRun = new QProgressBar(wdgLive);
+    prgRun->setObjectName(Q("prgStat" + layout.number + "Run"));
+    prgRun->setRange(0, 1000);
+    prgRun->setFormat("%p %");
+    live->addWidget(prgRun, 1);
+    lblRunTime = new QLabel(wdgLive);
+    lblRunTime->setObjectName(Q("lblStat" + layout.number + "RunTime"));
+    live->addWidget(lblRunTime);
+    btnStop = new QPushButton("Stop", wdgLive);
+    btnStop->setObjectName(Q("btnStat" + layout.number + "Stop"));
+    btnStop->setToolTip("Ends the run before its next folder or file (Esc).");
+    connect(btnStop, &QPushButton::clicked, this, &VisualLogWindow::btnStopClick);
+    live->addWidget(btnStop);
+    column->addWidget(wdgLive);
+    wdgLive->hide();
 
     BuildCounters(column);
     BuildCategories(column);
@@ -67,7 +118,8 @@ VisualLogWindow::VisualLogWindow(GuiContext& context, VisualLog& log, VisualLogT
     buttons->addWidget(btnOK);
     column->addLayout(buttons);
     connect(btnOK, &QPushButton::clicked, this, &VisualLogWindow::btnOKClick);
-    // Fits a 1366 x 768 screen with its title bar and a task bar.
+    // Fits a 1366 x 768 screen with its title bar and a task bar; the lists grow with it.
+    setSizeGripEnabled(true);
     resize(1000, 680);
 
     MarkerChanged();
@@ -102,6 +154,7 @@ void VisualLogWindow::BuildCounters(QVBoxLayout* column) {
         counterTexts_.emplace_back();
         if (!counter.shown) {
             counterLabels_.push_back(nullptr);
+            byteLabels_.push_back(nullptr);
             continue;
         }
         auto* label = new QLabel(frame);
@@ -110,8 +163,24 @@ void VisualLogWindow::BuildCounters(QVBoxLayout* column) {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         // Wide enough for every figure, so a growing count never waits for a new layout.
         label->setMinimumWidth(digitsWidth + 8);
-        grid->addWidget(label, counter.cell.row, counter.cell.column);
         counterLabels_.push_back(label);
+        if (!IsByteCounter(counter)) {
+            byteLabels_.push_back(nullptr);
+            grid->addWidget(label, counter.cell.row, counter.cell.column);
+            continue;
+        }
+        auto* cell = new QVBoxLayout;
+        cell->setSpacing(0);
+        cell->addWidget(label);
+        auto* bytes = new QLabel(frame);
+        bytes->setObjectName(Q(layout.labelPrefix + counter.name + "Bytes"));
+        bytes->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        QFont small = bytes->font();
+        small.setPointSizeF(small.pointSizeF() * 0.85);
+        bytes->setFont(small);
+        cell->addWidget(bytes);
+        byteLabels_.push_back(bytes);
+        grid->addLayout(cell, counter.cell.row, counter.cell.column);
     }
     column->addWidget(frame);
 }
@@ -128,7 +197,9 @@ void VisualLogWindow::BuildCategories(QVBoxLayout* column) {
             frame = new QGroupBox(Q(category.group), this);
             frame->setObjectName(Q("grpStat" + layout.number + "Group" + std::to_string(++groups)));
             row = new QHBoxLayout(frame);
-            column->addWidget(frame, 1);
+            // The successes get the most room, the failed undo (mostly empty) the least.
+            const bool failedUndo = category.listName.find("FailedUndo") != std::string::npos;
+            column->addWidget(frame, groups == 1 ? 3 : failedUndo ? 1 : 2);
         }
         const std::string key = category.listName.substr(lstPrefix.size());
         auto* cell = new QVBoxLayout;
@@ -156,6 +227,7 @@ void VisualLogWindow::BuildCategories(QVBoxLayout* column) {
 void VisualLogWindow::Repaint() {
     for (VisualLogListModel* model : models_) model->AnnounceAppended();
     WriteCounters();
+    if (log_.IsLive()) WriteProgress();
     // Synchronously: a run keeps the message loop waiting until it ends.
     repaint();
     if (zoom_ && zoom_->isVisible()) zoom_->repaint();
@@ -168,7 +240,55 @@ void VisualLogWindow::WriteCounters() {
         if (text == counterTexts_[i]) continue;
         counterLabels_[i]->setText(text);
         counterTexts_[i] = std::move(text);
+        if (byteLabels_[i]) byteLabels_[i]->setText(BytesText(log_.CounterAt(i)));
     }
+}
+
+void VisualLogWindow::WriteProgress() {
+    const RunProgress progress = ProgressOf(log_);
+    if (progress.total > 0) {
+        prgRun->setRange(0, 1000);
+        prgRun->setValue(progress.PerMille());
+    } else {
+        prgRun->setRange(0, 0);  // busy, no end known
+    }
+    lblRunTime->setText(ElapsedText(std::chrono::steady_clock::now() - log_.RunStart()));
+}
+
+void VisualLogWindow::LiveChanged() {
+    const bool live = log_.IsLive();
+    wdgLive->setVisible(live);
+    btnStop->setEnabled(live);
+    btnStop->setText("Stop");
+    if (live) WriteProgress();
+}
+
+void VisualLogWindow::btnStopClick() {
+    if (!log_.IsLive()) return;
+    log_.RequestStop();
+    btnStop->setEnabled(false);
+    btnStop->setText("Stopping...");
+}
+
+void VisualLogWindow::reject() {
+    if (log_.IsLive()) {
+        btnStopClick();
+        return;
+    }
+    QDialog::reject();
+}
+
+void VisualLogWindow::PlaceFirstTime() {
+    if (placed_) return;
+    placed_ = true;
+    // The run buttons stand at the top of the main window's right-hand column: the log goes to
+    // the lower left of the screen. Moved by the user, it stays where it was put.
+    const QScreen* screen =
+        parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect area = screen->availableGeometry();
+    const QSize frame = frameGeometry().size();
+    move(area.left(), std::max(area.top(), area.bottom() - frame.height() + 1));
 }
 
 void VisualLogWindow::MarkerChanged() {
@@ -178,6 +298,8 @@ void VisualLogWindow::MarkerChanged() {
     lblNormalSimulate->setPalette(palette);
     lblNormalSimulate->setAlignment(Qt::AlignCenter);
     chkNormalSimulate->setChecked(log_.Mode() == VisualLogMode::Normal);
+    lblNote->setText(Q(log_.Note()));
+    lblNote->setVisible(!log_.Note().empty());
 }
 
 void VisualLogWindow::CategoriesAboutToBeCleared() {
@@ -201,6 +323,7 @@ void VisualLogWindow::ShowPendingEntries() {
 }
 
 void VisualLogWindow::ShowWindow() {
+    PlaceFirstTime();
     show();
     raise();
     activateWindow();

@@ -12,6 +12,7 @@
 class QCheckBox;
 class QLabel;
 class QListView;
+class QProgressBar;
 class QPushButton;
 class QVBoxLayout;
 
@@ -42,9 +43,12 @@ public:
     void CategoriesCleared() override;
     void EntriesPending() override;
     void ShowWindow() override;
+    void LiveChanged() override;
 
 public slots:
     void btnOKClick();
+    // Ends the run going on before its next entry.
+    void btnStopClick();
     // The Zoom and Export buttons under the category lists.
     void ZoomClick(std::size_t category);
     void ExportClick(std::size_t category);
@@ -61,6 +65,11 @@ private:
     void BuildCategories(QVBoxLayout* column);
     void ShowPendingEntries();
     void WriteCounters();
+    void WriteProgress();
+    // Esc stops a run going on instead of closing the window.
+    void reject() override;
+    // The first time: beside the main window's run buttons, never over them.
+    void PlaceFirstTime();
 
     GuiContext& context_;
     VisualLog& log_;
@@ -70,9 +79,18 @@ private:
     std::vector<QLabel*> counterLabels_;  // nullptr for a counter no label shows
     std::vector<QString> counterTexts_;
     std::vector<QPushButton*> exportButtons_;
+    // Beside each byte counter: the figure with thousands separators and its unit.
+    std::vector<QLabel*> byteLabels_;
     bool showPendingQueued_ = false;
+    bool placed_ = false;
+
+    QWidget* wdgLive = nullptr;
+    QProgressBar* prgRun = nullptr;
+    QLabel* lblRunTime = nullptr;
+    QPushButton* btnStop = nullptr;
 
     QLabel* lblNormalSimulate = nullptr;
+    QLabel* lblNote = nullptr;
     QCheckBox* chkNormalSimulate = nullptr;
     QPushButton* btnOK = nullptr;
 };

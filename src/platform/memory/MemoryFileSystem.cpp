@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
 
 #include "platform/Text.h"
 #include "platform/shared/WindowsNames.h"
@@ -133,6 +134,46 @@ public:
         std::string name;
         if (!other->Split(targetRelative, parent, name, why)) return CreateOutcome::Failed;
         return fs_.CopyNode(source, parent, name, stamp, why);
+    }
+
+    CreateOutcome CanCreate(const std::string& relative, FsError& why) override {
+        const std::vector<std::string> names = SplitRelative(relative);
+        if (node_->detached) {
+            why = FsError::NotFound;
+            return CreateOutcome::Failed;
+        }
+        auto folder = node_;
+        std::size_t i = 0;
+        for (; i < names.size(); ++i) {
+            if (folder->IsLink()) {
+                why = FsError::IsLink;
+                return CreateOutcome::Failed;
+            }
+            if (!folder->isFolder) {
+                why = FsError::NotAFolder;
+                return CreateOutcome::Failed;
+            }
+            const auto child = fs_.Child(*folder, names[i]);
+            if (!child) break;
+            folder = child;
+        }
+        return MemoryFileSystem::CanCreateBelow(folder, names, i, why);
+    }
+    bool IdentifyFolder(const std::string& relative, FolderIdentity& identity,
+                        FsError& why) override {
+        const auto node = Find(relative, why);
+        if (!node) return false;
+        if (node->IsLink()) return Fail(why, FsError::IsLink);
+        if (!node->isFolder) return Fail(why, FsError::NotAFolder);
+        identity = fs_.IdentityOf(node);
+        return true;
+    }
+    bool GetFileStamp(const std::string& relative, FileStamp& stamp, FsError& why) override {
+        const auto node = Find(relative, why);
+        if (!node) return false;
+        if (node->isFolder && !node->IsLink()) return Fail(why, FsError::NotAFolder);
+        stamp = {node->size, node->modifiedNs};
+        return true;
     }
 
 private:
@@ -555,6 +596,92 @@ bool MemoryFileSystem::CreateFolderTree(const std::string& path) {
     }
     folder = Follow(folder);
     return folder && folder->isFolder;
+}
+
+CreateOutcome MemoryFileSystem::CanCreateBelow(NodePtr folder,
+                                               const std::vector<std::string>& names,
+                                               std::size_t first, FsError& why) {
+    if (first == names.size()) {
+        why = FsError::Exists;
+        return folder->isFolder && !folder->IsLink() ? CreateOutcome::Existed
+                                                     : CreateOutcome::Failed;
+    }
+    if (!folder->isFolder) {
+        why = FsError::NotAFolder;
+        return CreateOutcome::Failed;
+    }
+    for (std::size_t i = first; i < names.size(); ++i) {
+        if (!IsCreatableWindowsName(names[i])) {
+            why = FsError::BadName;
+            return CreateOutcome::Failed;
+        }
+    }
+    return CreateOutcome::Created;
+}
+
+FolderIdentity MemoryFileSystem::IdentityOf(const NodePtr& folder) const {
+    FolderIdentity identity;
+    identity.volume = static_cast<unsigned char>(PathOf(folder)[0]);
+    identity.index = static_cast<std::uint64_t>(reinterpret_cast<std::uintptr_t>(folder.get()));
+    identity.ignoresCase = true;
+    return identity;
+}
+
+CreateOutcome MemoryFileSystem::CanCreate(const std::string& path, FsError& why) {
+    WindowsPathParts parts;
+    if (!SplitWindowsPath(path, parts)) {
+        why = FsError::BadName;
+        return CreateOutcome::Failed;
+    }
+    NodePtr folder = AnchorFolder(parts);
+    if (!folder) {
+        why = FsError::NotFound;
+        return CreateOutcome::Failed;
+    }
+    std::vector<std::string> names;
+    for (const auto& name : parts.components) {
+        if (name == "..") {
+            if (!names.empty()) names.pop_back();
+            continue;
+        }
+        names.push_back(name);
+    }
+    // Every name up to the last is reached through links, as paths are.
+    std::size_t i = 0;
+    for (; i < names.size(); ++i) {
+        const NodePtr current = Follow(folder);
+        if (!current || !current->isFolder) {
+            why = current ? FsError::NotAFolder : FsError::NotFound;
+            return CreateOutcome::Failed;
+        }
+        const NodePtr child = Child(*current, names[i]);
+        if (!child) {
+            folder = current;
+            break;
+        }
+        folder = child;
+    }
+    return CanCreateBelow(folder, names, i, why);
+}
+
+bool MemoryFileSystem::IdentifyFolder(const std::string& path, FolderIdentity& identity,
+                                      FsError& why) {
+    Located at;
+    if (!Locate(path, at)) {
+        why = at.why == FsError::BadName ? FsError::NotFound : at.why;
+        return false;
+    }
+    const NodePtr folder = Follow(at.node);
+    if (!folder || !folder->isFolder) {
+        why = folder ? FsError::NotAFolder : FsError::NotFound;
+        return false;
+    }
+    identity = IdentityOf(folder);
+    return true;
+}
+
+bool MemoryFileSystem::MatchesPattern(const std::string& pattern, const std::string& name) {
+    return MatchesWindowsPattern(text_, pattern, name);
 }
 
 CreateOutcome MemoryFileSystem::CreateFolder(const std::string& path) {

@@ -59,6 +59,9 @@ public:
     bool ReadWholeFile(const std::string& path, std::string& bytes) override;
     bool WriteWholeFile(const std::string& path, const std::string& bytes) override;
     bool CreateFolderTree(const std::string& path) override;
+    CreateOutcome CanCreate(const std::string& path, FsError& why) override;
+    bool IdentifyFolder(const std::string& path, FolderIdentity& identity, FsError& why) override;
+    bool MatchesPattern(const std::string& pattern, const std::string& name) override;
     CreateOutcome CreateFolder(const std::string& path) override;
     bool RemoveEmptyFolder(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;
@@ -112,6 +115,10 @@ private:
     std::string PathOf(const NodePtr& node) const;
     std::int64_t Tick() { return ++clock_; }
     Drive& EnsureDrive(char letter);
+    // Whether names could be made below folder one after the other, the first in folder itself.
+    static CreateOutcome CanCreateBelow(NodePtr folder, const std::vector<std::string>& names,
+                                        std::size_t first, FsError& why);
+    FolderIdentity IdentityOf(const NodePtr& folder) const;
     CreateOutcome CopyNode(const NodePtr& source, const NodePtr& folder, const std::string& name,
                            FileStamp& stamp, FsError& why);
 

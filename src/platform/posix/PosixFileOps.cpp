@@ -1,7 +1,10 @@
 #include "platform/posix/PosixFileOps.h"
 
 #include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 
@@ -186,7 +189,8 @@ int LinkUnnamed(int fd, int folderFd, const char* name) {
 }  // namespace
 
 CreateOutcome PublishNewFile(int folderFd, const std::string& name, mode_t mode,
-                             const std::function<bool(int)>& fill, FsError& why) {
+                             const std::function<bool(int)>& fill, FsError& why,
+                             struct stat* made) {
     // The unnamed file is seen by nobody before it is linked, so it gets its mode at once.
     UniqueFd unnamed(openat(folderFd, ".", O_TMPFILE | O_WRONLY | O_CLOEXEC, mode & 0777));
     if (unnamed.ok()) {
@@ -195,6 +199,8 @@ CreateOutcome PublishNewFile(int folderFd, const std::string& name, mode_t mode,
             return CreateOutcome::Failed;
         }
         if (LinkUnnamed(unnamed.get(), folderFd, name.c_str()) == 0) {
+            // The link changed the file's status time: read it only now.
+            if (made && fstat(unnamed.get(), made) != 0) *made = {};
             if (unnamed.Close()) return CreateOutcome::Created;
             why = ErrorOf(errno);
             return CreateOutcome::Failed;
@@ -238,6 +244,10 @@ CreateOutcome PublishNewFile(int folderFd, const std::string& name, mode_t mode,
         }
     }
     unlinkat(folderFd, temporary.c_str(), 0);
+    // Removing the second name changed the status time too.
+    if (made && outcome == CreateOutcome::Created &&
+        fstatat(folderFd, name.c_str(), made, AT_SYMLINK_NOFOLLOW) != 0)
+        *made = {};
     return outcome;
 }
 
@@ -307,7 +317,8 @@ InFlightFile::~InFlightFile() {
 }
 
 CreateOutcome WriteNewFileInPlace(int folderFd, const std::string& name, mode_t mode,
-                                  const std::function<bool(int)>& fill, FsError& why) {
+                                  const std::function<bool(int)>& fill, FsError& why,
+                                  struct stat* made) {
     UniqueFd out(
         openat(folderFd, name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode & 0777));
     if (!out.ok()) {
@@ -316,6 +327,7 @@ CreateOutcome WriteNewFileInPlace(int folderFd, const std::string& name, mode_t 
     }
     InFlightFile guard(folderFd, name, out.get());
     bool ok = fill(out.get()) && (CreatedWithMode(mode) || fchmod(out.get(), mode) == 0);
+    if (ok && made && fstat(out.get(), made) != 0) *made = {};
     if (!ok) why = ErrorOf(errno);
     if (!ok) RemoveOwnFile(out.get(), folderFd, name.c_str());
     if (ok && !out.Close()) {
@@ -353,15 +365,27 @@ CreateOutcome CopyOpenFile(int in, const struct stat& st, int folderFd, const st
         return ok;
     };
     const mode_t mode = st.st_mode & 07777;
+    struct stat made {};
     const CreateOutcome outcome = st.st_size <= kInPlaceCopyLimit
-                                      ? WriteNewFileInPlace(folderFd, name, mode, fill, why)
-                                      : PublishNewFile(folderFd, name, mode, fill, why);
+                                      ? WriteNewFileInPlace(folderFd, name, mode, fill, why, &made)
+                                      : PublishNewFile(folderFd, name, mode, fill, why, &made);
     if (outcome == CreateOutcome::Created) {
-        stamp.size = static_cast<std::uint64_t>(st.st_size);
-        stamp.modifiedNs =
-            static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+        stamp = StampOf(made);
+        // A status that could not be read still gives what the copy was made to be.
+        if (made.st_ino == 0) stamp = StampOf(st), stamp.changedNs = 0, stamp.fileId = 0;
     }
     return outcome;
+}
+
+FileStamp StampOf(const struct stat& st) {
+    FileStamp stamp;
+    stamp.size = static_cast<std::uint64_t>(st.st_size);
+    stamp.modifiedNs =
+        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    stamp.changedNs =
+        static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
+    stamp.fileId = static_cast<std::uint64_t>(st.st_ino);
+    return stamp;
 }
 
 bool MountIdOf(int folderFd, const char* name, std::uint64_t& id) {
@@ -414,6 +438,29 @@ bool HoldsCurrentDirectory(const struct stat& folder) {
 bool HoldsCurrentDirectory(const std::string& hostFolder) {
     struct stat st {};
     return stat(hostFolder.c_str(), &st) == 0 && HoldsCurrentDirectory(st);
+}
+
+bool FolderIgnoresCase(int folderFd) {
+    struct statfs volume {};
+    if (fstatfs(folderFd, &volume) == 0) {
+        switch (static_cast<unsigned long>(volume.f_type)) {
+            case 0x4d44UL:      // FAT
+            case 0x2011BAB0UL:  // exFAT
+            case 0xFF534D42UL:  // CIFS
+            case 0xFE534D42UL:  // SMB2
+            case 0x517BUL:      // SMB
+            case 0x7366746eUL:  // NTFS
+            case 0x5346544eUL:  // NTFS (FUSE-less driver)
+                return true;
+            default:
+                break;
+        }
+    }
+#ifdef FS_CASEFOLD_FL
+    int flags = 0;
+    if (ioctl(folderFd, FS_IOC_GETFLAGS, &flags) == 0) return (flags & FS_CASEFOLD_FL) != 0;
+#endif
+    return false;
 }
 
 }  // namespace arbovane

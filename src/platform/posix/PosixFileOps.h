@@ -35,15 +35,18 @@ bool CopyData(int in, int out, off_t expected = 0);
 // meanwhile is never replaced (Existed). The unnamed file of O_TMPFILE vanishes by itself if the
 // program dies half way; where the file system lacks it, a hidden sibling is written and then
 // hard-linked, which refuses to replace too. The file gets mode once it is filled.
+// made, when given, gets the new file's own status as it stands under its name.
 CreateOutcome PublishNewFile(int folderFd, const std::string& name, mode_t mode,
-                             const std::function<bool(int)>& fill, FsError& why);
+                             const std::function<bool(int)>& fill, FsError& why,
+                             struct stat* made = nullptr);
 
 // Writes a new file under its own name at once (O_EXCL: an entry that is there is never touched,
 // Existed) and removes it again when fill or the mode fails. While it is written, a signal that
 // would end the program removes it first; only a kill that cannot be caught or a power cut can
 // leave it cut. Small files are written so: for them the unnamed file costs more than the copy.
 CreateOutcome WriteNewFileInPlace(int folderFd, const std::string& name, mode_t mode,
-                                  const std::function<bool(int)>& fill, FsError& why);
+                                  const std::function<bool(int)>& fill, FsError& why,
+                                  struct stat* made = nullptr);
 
 // Names the file being written under its name in the open folder, open as fileFd, until it goes
 // out of scope, for the signals that end the program.
@@ -60,9 +63,12 @@ public:
 inline constexpr off_t kInPlaceCopyLimit = off_t{1} << 20;
 
 // Copies the open regular file in (with its status st) into a new file of the open folder,
-// keeping its mode and times; stamp gets the copy's size and modification time.
+// keeping its mode and times; stamp gets the copy's size, times and identity.
 CreateOutcome CopyOpenFile(int in, const struct stat& st, int folderFd, const std::string& name,
                            FileStamp& stamp, FsError& why);
+
+// The stamp of an entry's status.
+FileStamp StampOf(const struct stat& st);
 
 // Opens a file for copying, never through a link; Failed unless it is a regular file.
 int OpenSourceFile(int folderFd, const std::string& name, struct stat& st, FsError& why);
@@ -84,5 +90,9 @@ bool HoldsCurrentDirectory(const struct stat& folder);
 // As above with the current directory's status read already (here).
 bool HoldsCurrentDirectory(const struct stat& folder, const struct stat& here);
 bool HoldsCurrentDirectory(const std::string& hostFolder);
+
+// Whether the host finds names in the open folder ignoring letter case: a volume that does so
+// everywhere (FAT, exFAT, SMB, NTFS) or a casefolded folder.
+bool FolderIgnoresCase(int folderFd);
 
 }  // namespace arbovane

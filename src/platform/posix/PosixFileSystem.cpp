@@ -505,6 +505,47 @@ bool PosixFileSystem::WriteWholeFile(const std::string& path, const std::string&
     return fd.Close() && ok;
 }
 
+namespace {
+
+class PosixAppendFile : public AppendFile {
+public:
+    explicit PosixAppendFile(int fd) : fd_(fd) {}
+    bool Append(const std::string& text) override {
+        return WriteAll(fd_.get(), text.data(), text.size());
+    }
+    bool Sync() override { return fdatasync(fd_.get()) == 0; }
+
+private:
+    UniqueFd fd_;
+};
+
+}  // namespace
+
+std::unique_ptr<AppendFile> PosixFileSystem::OpenAppendFile(const std::string& path, bool truncate,
+                                                            FsError& why) {
+    const auto host = Resolve(path);
+    if (!host || host->names.empty() || (!host->Exists() && !CanCreate(*host))) {
+        why = FsError::NotFound;
+        return nullptr;
+    }
+    // Never written through a link: a journal is the program's own file. O_NONBLOCK keeps a
+    // pipe of that name from holding the open; writes to a regular file ignore it.
+    const int flags = O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK |
+                      (truncate ? O_TRUNC : 0);
+    const int fd = open(host->Full().c_str(), flags, 0666);
+    if (fd < 0) {
+        why = ErrorOf(errno);
+        return nullptr;
+    }
+    struct stat st {};
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        close(fd);
+        why = FsError::Other;
+        return nullptr;
+    }
+    return std::make_unique<PosixAppendFile>(fd);
+}
+
 bool PosixFileSystem::CreateFolderTree(const std::string& path) {
     const auto host = Resolve(path);
     // Everything that can be checked is checked first, so a refused path creates nothing.
@@ -519,6 +560,74 @@ bool PosixFileSystem::CreateFolderTree(const std::string& path) {
     }
     struct stat st {};
     return stat(host->Full().c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+CreateOutcome PosixFileSystem::CanCreate(const std::string& path, FsError& why) {
+    const auto host = Resolve(path);
+    if (!host || host->names.empty()) {
+        why = host ? FsError::Exists : FsError::NotFound;
+        return host ? CreateOutcome::Existed : CreateOutcome::Failed;
+    }
+    struct stat st {};
+    const std::string full = host->Full();
+    if (host->Exists()) {
+        why = FsError::Exists;
+        return lstat(full.c_str(), &st) == 0 && S_ISDIR(st.st_mode) ? CreateOutcome::Existed
+                                                                    : CreateOutcome::Failed;
+    }
+    if (full.size() >= PATH_MAX) {
+        why = FsError::NameTooLong;
+        return CreateOutcome::Failed;
+    }
+    for (std::size_t i = host->existing; i < host->names.size(); ++i) {
+        if (!IsCreatableWindowsName(host->names[i]) || host->names[i].size() > NAME_MAX) {
+            why = FsError::BadName;
+            return CreateOutcome::Failed;
+        }
+    }
+    const std::string deepest = host->Prefix(host->existing);
+    if (stat(deepest.c_str(), &st) != 0) {
+        why = ErrorOf(errno);
+        return CreateOutcome::Failed;
+    }
+    if (!S_ISDIR(st.st_mode)) {
+        why = FsError::NotAFolder;
+        return CreateOutcome::Failed;
+    }
+    // The user's own rights decide, as they would for mkdir; so does a volume mounted read-only.
+    if (faccessat(AT_FDCWD, deepest.c_str(), W_OK | X_OK, AT_EACCESS) != 0) {
+        why = ErrorOf(errno);
+        return CreateOutcome::Failed;
+    }
+    return CreateOutcome::Created;
+}
+
+bool PosixFileSystem::IdentifyFolder(const std::string& path, FolderIdentity& identity,
+                                     FsError& why) {
+    const auto host = Resolve(path);
+    struct stat st {};
+    if (!host || !host->Exists()) {
+        why = FsError::NotFound;
+        return false;
+    }
+    // Opened, as every path is reached (through links), so that its own volume answers.
+    UniqueFd folder(open(host->Full().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (!folder.ok()) {
+        why = errno == ENOTDIR ? FsError::NotAFolder : ErrorOf(errno);
+        return false;
+    }
+    if (fstat(folder.get(), &st) != 0) {
+        why = ErrorOf(errno);
+        return false;
+    }
+    identity.volume = static_cast<std::uint64_t>(st.st_dev);
+    identity.index = static_cast<std::uint64_t>(st.st_ino);
+    identity.ignoresCase = FolderIgnoresCase(folder.get());
+    return true;
+}
+
+bool PosixFileSystem::MatchesPattern(const std::string& pattern, const std::string& name) {
+    return MatchesWindowsPattern(text_, pattern, name);
 }
 
 CreateOutcome PosixFileSystem::CreateFolder(const std::string& path) {
@@ -593,9 +702,16 @@ bool PosixFileSystem::GetFileStamp(const std::string& path, FileStamp& stamp) {
     if (!host || !host->Exists()) return false;
     struct stat st {};
     if (lstat(host->Full().c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return false;
-    stamp.size = static_cast<std::uint64_t>(st.st_size);
-    stamp.modifiedNs =
-        static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
+    stamp = StampOf(st);
+    return true;
+}
+
+bool PosixFileSystem::GetEntryStamp(const std::string& path, FileStamp& stamp) {
+    const auto host = Resolve(path);
+    if (!host || !host->Exists()) return false;
+    struct stat st {};
+    if (lstat(host->Full().c_str(), &st) != 0) return false;
+    stamp = StampOf(st);
     return true;
 }
 

@@ -47,11 +47,17 @@ public:
     bool ReadWholeFile(const std::string& path, std::string& bytes) override;
     ReadOutcome ReadFileUpTo(const std::string& path, std::uint64_t limit,
                              std::string& bytes) override;
+    std::unique_ptr<AppendFile> OpenAppendFile(const std::string& path, bool truncate,
+                                               FsError& why) override;
     // Refuses a read-only file, as Windows does.
     bool WriteWholeFile(const std::string& path, const std::string& bytes) override;
     // Refuses, before creating anything, a new name Windows could not create (reserved or
     // control characters, bytes that are no UTF-8).
     bool CreateFolderTree(const std::string& path) override;
+    // The checks of CreateFolder and CopyNewFile, and write access to the deepest existing folder.
+    CreateOutcome CanCreate(const std::string& path, FsError& why) override;
+    bool IdentifyFolder(const std::string& path, FolderIdentity& identity, FsError& why) override;
+    bool MatchesPattern(const std::string& pattern, const std::string& name) override;
     // Refuses a drive root, a read-only folder and the current directory, as Windows does.
     bool RemoveEmptyFolder(const std::string& path) override;
     // Refuses a read-only file; a link goes whatever its target's attributes.
@@ -60,6 +66,7 @@ public:
     CreateOutcome CopyNewFile(const std::string& source, const std::string& target,
                               FileStamp& stamp) override;
     bool GetFileStamp(const std::string& path, FileStamp& stamp) override;
+    bool GetEntryStamp(const std::string& path, FileStamp& stamp) override;
     // Refuses a new name Windows could not create, like CreateFolderTree.
     CreateOutcome CreateFolder(const std::string& path) override;
     // A target that reaches another entry is refused; one that reaches the source itself (a new

@@ -482,4 +482,75 @@ CreateOutcome PosixFolderTree::CopyFileTo(const std::string& relative, FolderTre
     return CopyOpenFile(in.get(), st, parent, name, stamp, why);
 }
 
+CreateOutcome PosixFolderTree::CanCreate(const std::string& relative, FsError& why) {
+    const std::vector<std::string> parts = Components(relative);
+    if (parts.empty()) {
+        why = FsError::Exists;
+        return CreateOutcome::Existed;
+    }
+    // The deepest folder that exists, reached as a walk reaches it: a link or a mount point on
+    // the way fails here as it would fail the creation.
+    std::size_t existing = 0;
+    int fd = rootFd_.get();
+    for (; existing + 1 < parts.size(); ++existing) {
+        FsError opened = FsError::None;
+        const int next = FolderFdOfKey(JoinParts(parts, existing + 1), opened);
+        if (next < 0) {
+            if (opened != FsError::NotFound) {
+                why = opened;
+                return CreateOutcome::Failed;
+            }
+            break;
+        }
+        fd = next;
+    }
+    if (existing + 1 == parts.size()) {
+        int parent = -1;
+        std::string name;
+        bool found = false;
+        if (!Locate(relative, parent, name, found, why)) return CreateOutcome::Failed;
+        if (found) {
+            why = FsError::Exists;
+            return S_ISDIR(located_.st_mode) ? CreateOutcome::Existed : CreateOutcome::Failed;
+        }
+        fd = parent;
+    }
+    for (std::size_t i = existing; i < parts.size(); ++i) {
+        if (parts[i] == "." || parts[i] == ".." || Unaddressable(parts[i]) ||
+            !IsCreatableWindowsName(parts[i]) || parts[i].size() > NAME_MAX) {
+            why = FsError::BadName;
+            return CreateOutcome::Failed;
+        }
+    }
+    if (faccessat(fd, ".", W_OK | X_OK, AT_EACCESS) != 0) {
+        why = ErrorOf(errno);
+        return CreateOutcome::Failed;
+    }
+    return CreateOutcome::Created;
+}
+
+bool PosixFolderTree::IdentifyFolder(const std::string& relative, FolderIdentity& identity,
+                                     FsError& why) {
+    // Opened as a walk enters it, so a link or another mount is no folder of the tree.
+    const int fd = FolderFd(relative, why);
+    struct stat st {};
+    if (fd < 0) return false;
+    if (fstat(fd, &st) != 0) return Fail(why, ErrorOf(errno));
+    identity.volume = static_cast<std::uint64_t>(st.st_dev);
+    identity.index = static_cast<std::uint64_t>(st.st_ino);
+    identity.ignoresCase = FolderIgnoresCase(fd);
+    return true;
+}
+
+bool PosixFolderTree::GetFileStamp(const std::string& relative, FileStamp& stamp, FsError& why) {
+    int parent = -1;
+    std::string name;
+    bool found = false;
+    if (!Locate(relative, parent, name, found, why)) return false;
+    if (!found) return Fail(why, FsError::NotFound);
+    if (S_ISDIR(located_.st_mode)) return Fail(why, FsError::NotAFolder);
+    stamp = StampOf(located_);
+    return true;
+}
+
 }  // namespace arbovane

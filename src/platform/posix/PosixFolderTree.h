@@ -46,6 +46,10 @@ public:
     CreateOutcome CopyFileTo(const std::string& relative, FolderTree& target,
                              const std::string& targetRelative, FileStamp& stamp,
                              FsError& why) override;
+    CreateOutcome CanCreate(const std::string& relative, FsError& why) override;
+    bool IdentifyFolder(const std::string& relative, FolderIdentity& identity,
+                        FsError& why) override;
+    bool GetFileStamp(const std::string& relative, FileStamp& stamp, FsError& why) override;
 
 private:
     PosixFolderTree(const Text& text, std::string root, std::string hostRoot, UniqueFd rootFd,

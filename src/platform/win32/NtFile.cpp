@@ -80,6 +80,21 @@ std::int64_t FileTimeToNs(const LARGE_INTEGER& time) {
     return (static_cast<std::int64_t>(time.QuadPart) - kEpoch) * 100;
 }
 
+bool StampOfHandle(HANDLE file, FileStamp& stamp, bool folders) {
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!GetFileInformationByHandle(file, &info) ||
+        (!folders && (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)))
+        return false;
+    stamp.size = (static_cast<std::uint64_t>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    stamp.modifiedNs = FileTimeToNs(info.ftLastWriteTime);
+    stamp.fileId = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    FILE_BASIC_INFO basic;
+    stamp.changedNs = GetFileInformationByHandleEx(file, FileBasicInfo, &basic, sizeof basic)
+                          ? FileTimeToNs(basic.ChangeTime)
+                          : 0;
+    return true;
+}
+
 bool IsLinkTag(DWORD tag) {
     return tag == IO_REPARSE_TAG_SYMLINK || tag == IO_REPARSE_TAG_MOUNT_POINT ||
            IsReparseTagNameSurrogate(tag);

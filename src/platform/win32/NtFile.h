@@ -78,6 +78,9 @@ NTSTATUS OpenRelative(HANDLE folder, const std::wstring& name, ACCESS_MASK acces
 std::int64_t FileTimeToNs(const FILETIME& time);
 std::int64_t FileTimeToNs(const LARGE_INTEGER& time);
 
+// Size, times and file index of an open file; of an open folder too when folders.
+bool StampOfHandle(HANDLE file, FileStamp& stamp, bool folders = false);
+
 // A name surrogate (symbolic link, junction, mount point) among reparse tags: walks never enter
 // one. Other reparse points (cloud placeholders, dedup) are ordinary files and folders.
 bool IsLinkTag(DWORD tag);

@@ -9,6 +9,7 @@
 #include "platform/Text.h"
 #include "platform/shared/WindowsNames.h"
 #include "platform/shared/WindowsPathParts.h"
+#include "platform/shared/WindowsPattern.h"
 #include "platform/win32/NtFile.h"
 #include "platform/win32/Wide.h"
 #include "platform/win32/Win32FolderTree.h"
@@ -82,6 +83,17 @@ std::wstring Sibling(const std::wstring& folder) {
     return folder + L"\\" + tail;
 }
 
+// A journal's pieces, each written through at once.
+class Win32AppendFile : public AppendFile {
+public:
+    explicit Win32AppendFile(UniqueHandle file) : file_(std::move(file)) {}
+    bool Append(const std::string& text) override;
+    bool Sync() override { return FlushFileBuffers(file_.Get()) != 0; }
+
+private:
+    UniqueHandle file_;
+};
+
 bool WriteAll(HANDLE file, const std::string& bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -92,6 +104,10 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
         done += written;
     }
     return true;
+}
+
+bool Win32AppendFile::Append(const std::string& text) {
+    return WriteAll(file_.Get(), text);
 }
 
 // A copy or temporary file that did not come out whole goes, read-only or not.
@@ -458,6 +474,23 @@ bool Win32FileSystem::WriteWholeFile(const std::string& path, const std::string&
     return file.Ok() && GetFileType(file.Get()) == FILE_TYPE_DISK && WriteAll(file.Get(), bytes);
 }
 
+std::unique_ptr<AppendFile> Win32FileSystem::OpenAppendFile(const std::string& path, bool truncate,
+                                                            FsError& why) {
+    const auto native = Resolve(path);
+    if (!native || native->IsRoot()) {
+        why = FsError::NotFound;
+        return nullptr;
+    }
+    UniqueHandle file(CreateFileW(native->full.c_str(), FILE_APPEND_DATA | SYNCHRONIZE,
+                                  FILE_SHARE_READ, nullptr, truncate ? CREATE_ALWAYS : OPEN_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Ok()) {
+        why = ErrorOfWin32(GetLastError());
+        return nullptr;
+    }
+    return std::make_unique<Win32AppendFile>(std::move(file));
+}
+
 bool Win32FileSystem::CreateFolderTree(const std::string& path) {
     const auto native = Resolve(path);
     if (!native) return false;
@@ -474,6 +507,71 @@ bool Win32FileSystem::CreateFolderTree(const std::string& path) {
     }
     const DWORD attributes = AttributesOf(native->full);
     return attributes != kNoAttributes && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+CreateOutcome Win32FileSystem::CanCreate(const std::string& path, FsError& why) {
+    const auto native = Resolve(path, &why);
+    if (!native) return CreateOutcome::Failed;
+    if (native->IsRoot()) {
+        why = FsError::Exists;
+        return CreateOutcome::Existed;
+    }
+    std::size_t existing = native->names.size();
+    while (existing > 0 && AttributesOf(native->Prefix(existing)) == kNoAttributes) --existing;
+    if (existing == native->names.size()) {
+        why = FsError::Exists;
+        const DWORD attributes = AttributesOf(native->full);
+        return (attributes & FILE_ATTRIBUTE_DIRECTORY) && !IsLinkEntry(native->full, attributes)
+                   ? CreateOutcome::Existed
+                   : CreateOutcome::Failed;
+    }
+    for (std::size_t i = existing; i < native->names.size(); ++i) {
+        if (!IsCreatableWindowsName(ToUtf8(native->names[i])) || native->names[i].size() > 255) {
+            why = FsError::BadName;
+            return CreateOutcome::Failed;
+        }
+    }
+    // Opening the deepest existing folder for adding entries proves the right to add them.
+    UniqueHandle folder(CreateFileW(native->Prefix(existing).c_str(),
+                                    FILE_ADD_SUBDIRECTORY | FILE_ADD_FILE,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!folder.Ok() || !GetFileInformationByHandle(folder.Get(), &info)) {
+        why = ErrorOfWin32(GetLastError());
+        return CreateOutcome::Failed;
+    }
+    if (!(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        why = FsError::NotAFolder;
+        return CreateOutcome::Failed;
+    }
+    return CreateOutcome::Created;
+}
+
+bool Win32FileSystem::IdentifyFolder(const std::string& path, FolderIdentity& identity,
+                                     FsError& why) {
+    const auto native = Resolve(path, &why);
+    if (!native) return false;
+    UniqueHandle handle(CreateFileW(native->full.c_str(), FILE_READ_ATTRIBUTES,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!handle.Ok() || !GetFileInformationByHandle(handle.Get(), &info)) {
+        why = ErrorOfWin32(GetLastError());
+        return false;
+    }
+    if (!(info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        why = FsError::NotAFolder;
+        return false;
+    }
+    identity.volume = info.dwVolumeSerialNumber;
+    identity.index = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    identity.ignoresCase = true;
+    return true;
+}
+
+bool Win32FileSystem::MatchesPattern(const std::string& pattern, const std::string& name) {
+    return MatchesWindowsPattern(text_, pattern, name);
 }
 
 CreateOutcome Win32FileSystem::CreateFolder(const std::string& path) {
@@ -567,13 +665,23 @@ CreateOutcome Win32FileSystem::CopyNewFile(const std::string& source, const std:
 
 bool Win32FileSystem::GetFileStamp(const std::string& path, FileStamp& stamp) {
     const auto native = Resolve(path);
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!native || !GetFileAttributesExW(native->full.c_str(), GetFileExInfoStandard, &data) ||
-        (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
-        return false;
-    stamp.size = (static_cast<std::uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-    stamp.modifiedNs = FileTimeToNs(data.ftLastWriteTime);
-    return true;
+    if (!native) return false;
+    // The entry itself, a link not followed; reading its attributes needs no other access.
+    UniqueHandle file(
+        CreateFileW(native->full.c_str(), FILE_READ_ATTRIBUTES,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    return file.Ok() && StampOfHandle(file.Get(), stamp, false);
+}
+
+bool Win32FileSystem::GetEntryStamp(const std::string& path, FileStamp& stamp) {
+    const auto native = Resolve(path);
+    if (!native) return false;
+    UniqueHandle entry(
+        CreateFileW(native->full.c_str(), FILE_READ_ATTRIBUTES,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                    FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    return entry.Ok() && StampOfHandle(entry.Get(), stamp, true);
 }
 
 bool Win32FileSystem::MoveFolderNoReplace(const std::string& source, const std::string& target) {

@@ -44,8 +44,13 @@ public:
     ReadOutcome ReadFileUpTo(const std::string& path, std::uint64_t limit,
                              std::string& bytes) override;
     bool ConfigurationFolder(std::string& path) override;
+    std::unique_ptr<AppendFile> OpenAppendFile(const std::string& path, bool truncate,
+                                               FsError& why) override;
     bool WriteWholeFile(const std::string& path, const std::string& bytes) override;
     bool CreateFolderTree(const std::string& path) override;
+    CreateOutcome CanCreate(const std::string& path, FsError& why) override;
+    bool IdentifyFolder(const std::string& path, FolderIdentity& identity, FsError& why) override;
+    bool MatchesPattern(const std::string& pattern, const std::string& name) override;
     CreateOutcome CreateFolder(const std::string& path) override;
     bool RemoveEmptyFolder(const std::string& path) override;
     bool RemoveFile(const std::string& path) override;
@@ -54,6 +59,7 @@ public:
     CreateOutcome CopyNewFile(const std::string& source, const std::string& target,
                               FileStamp& stamp) override;
     bool GetFileStamp(const std::string& path, FileStamp& stamp) override;
+    bool GetEntryStamp(const std::string& path, FileStamp& stamp) override;
     bool MoveFolderNoReplace(const std::string& source, const std::string& target) override;
     // A link is left alone (and true returned), as on every backend.
     bool SetAttributes(const std::string& path, std::uint32_t attributes) override;

@@ -466,7 +466,8 @@ CreateOutcome Win32FolderTree::CopyFileTo(const std::string& relative, FolderTre
     // only when whole, through a rename that never replaces.
     UniqueHandle out;
     const std::wstring temporary = TemporaryName();
-    status = OpenRelative(folder, temporary, GENERIC_WRITE | DELETE | FILE_WRITE_ATTRIBUTES,
+    status = OpenRelative(folder, temporary,
+                          GENERIC_WRITE | DELETE | FILE_WRITE_ATTRIBUTES | FILE_READ_ATTRIBUTES,
                           FILE_CREATE, FILE_NON_DIRECTORY_FILE, out);
     if (status < 0) return Failed(why, ErrorOfStatus(status));
     const auto discard = [&](FsError error) {
@@ -501,9 +502,81 @@ CreateOutcome Win32FolderTree::CopyFileTo(const std::string& relative, FolderTre
     }
     const DWORD keep = source.dwFileAttributes & kSettable;
     if (keep) SetBasic(out.Get(), nullptr, keep);
-    stamp.size = copied;
-    stamp.modifiedNs = FileTimeToNs(source.ftLastWriteTime);
+    // Read last: the rename and the attributes changed the file's change time.
+    if (!StampOfHandle(out.Get(), stamp)) {
+        stamp = {};
+        stamp.size = copied;
+        stamp.modifiedNs = FileTimeToNs(source.ftLastWriteTime);
+    }
     return CreateOutcome::Created;
+}
+
+CreateOutcome Win32FolderTree::CanCreate(const std::string& relative, FsError& why) {
+    const std::vector<std::string> parts = Components(relative);
+    if (parts.empty()) {
+        why = FsError::Exists;
+        return CreateOutcome::Existed;
+    }
+    // The deepest folder that exists, reached as a walk reaches it: a link or another volume on
+    // the way fails here as it would fail the creation.
+    HANDLE folder = Folder("", why);
+    if (!folder) return CreateOutcome::Failed;
+    std::size_t existing = 0;
+    for (; existing + 1 < parts.size(); ++existing) {
+        FsError opened = FsError::None;
+        const HANDLE next = Folder(JoinParts(parts, existing + 1), opened);
+        if (!next) {
+            if (opened != FsError::NotFound) return Failed(why, opened);
+            break;
+        }
+        folder = next;
+    }
+    if (existing + 1 == parts.size()) {
+        UniqueHandle entry;
+        BY_HANDLE_FILE_INFORMATION info;
+        FsError opened = FsError::None;
+        if (OpenEntry(relative, FILE_READ_ATTRIBUTES, entry, info, opened)) {
+            why = FsError::Exists;
+            return (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) &&
+                           !IsLinkInfo(entry.Get(), info)
+                       ? CreateOutcome::Existed
+                       : CreateOutcome::Failed;
+        }
+        if (opened != FsError::NotFound) return Failed(why, opened);
+    }
+    for (std::size_t i = existing; i < parts.size(); ++i) {
+        std::wstring wide;
+        if (parts[i] == "." || parts[i] == ".." || IsUnaddressableWindowsName(parts[i]) ||
+            !IsCreatableWindowsName(parts[i]) || !ToWide(parts[i], wide) || wide.size() > 255)
+            return Failed(why, FsError::BadName);
+    }
+    // Opening the folder again for adding entries proves the right to add them.
+    UniqueHandle writable(ReOpenFile(folder, FILE_ADD_SUBDIRECTORY | FILE_ADD_FILE,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     FILE_FLAG_BACKUP_SEMANTICS));
+    if (!writable.Ok()) return Failed(why, ErrorOfWin32(GetLastError()));
+    return CreateOutcome::Created;
+}
+
+bool Win32FolderTree::IdentifyFolder(const std::string& relative, FolderIdentity& identity,
+                                     FsError& why) {
+    // Opened as a walk enters it, so a link or another volume is no folder of the tree.
+    const HANDLE folder = Folder(relative, why);
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!folder) return false;
+    if (!GetFileInformationByHandle(folder, &info)) return Fail(why, ErrorOfWin32(GetLastError()));
+    identity.volume = info.dwVolumeSerialNumber;
+    identity.index = (static_cast<std::uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    identity.ignoresCase = true;
+    return true;
+}
+
+bool Win32FolderTree::GetFileStamp(const std::string& relative, FileStamp& stamp, FsError& why) {
+    UniqueHandle entry;
+    BY_HANDLE_FILE_INFORMATION info;
+    if (!OpenEntry(relative, FILE_READ_ATTRIBUTES, entry, info, why)) return false;
+    if (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) return Fail(why, FsError::NotAFolder);
+    return StampOfHandle(entry.Get(), stamp) || Fail(why, ErrorOfWin32(GetLastError()));
 }
 
 }  // namespace arbovane

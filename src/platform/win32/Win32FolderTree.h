@@ -43,6 +43,10 @@ public:
     CreateOutcome CopyFileTo(const std::string& relative, FolderTree& target,
                              const std::string& targetRelative, FileStamp& stamp,
                              FsError& why) override;
+    CreateOutcome CanCreate(const std::string& relative, FsError& why) override;
+    bool IdentifyFolder(const std::string& relative, FolderIdentity& identity,
+                        FsError& why) override;
+    bool GetFileStamp(const std::string& relative, FileStamp& stamp, FsError& why) override;
 
 private:
     Win32FolderTree(const Text& text, std::string root, UniqueHandle rootHandle, DWORD volume);

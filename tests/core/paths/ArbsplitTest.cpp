@@ -138,6 +138,10 @@ TEST_F(ArbsplitDriveTest, CheckSameFolder) {
         "The ATTACH/COPY/MOVE operation is NOT PERFORMED !!!\nThe Destination Folder is the "
         "same as the source Folder !!! \nDestination Folder : C:\\Work\\\\A\nSource Folder      "
         ": c:\\work\\a");
+    // A trailing separator names the same folder; the message keeps the texts as given.
+    EXPECT_TRUE(CheckSameFolder(drives_.TextPort(), "c:\\work\\a\\", "C:\\Work\\A", message));
+    EXPECT_NE(message.find("Destination Folder : c:\\work\\a\\\n"), std::string::npos);
+    EXPECT_FALSE(CheckSameFolder(drives_.TextPort(), "c:\\", "c:\\a", message));
     message.clear();
     EXPECT_FALSE(CheckSameFolder(drives_.TextPort(), "c:\\work\\b", "c:\\work\\a", message));
     EXPECT_EQ(message, "");

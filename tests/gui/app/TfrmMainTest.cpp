@@ -99,7 +99,8 @@ TEST_F(TfrmMainTest, MenuCaptionsAndExitHint) {
         for (QAction* item : menu->menu()->actions())
             captions.push_back(item->text().toStdString());
     }
-    EXPECT_EQ(captions, (std::vector<std::string>{"&File", "E&xit", "&Help", "Overview",
+    EXPECT_EQ(captions, (std::vector<std::string>{"&File", "&Save Job...", "&Open Job...", "",
+                                                  "E&xit", "&Help", "Overview",
                                                   "Visit ARB on the Web.", "&About..."}));
     // The separators window is reached through a menu that is never shown.
     auto* misc = windows_->main->findChild<QMenu*>("mnuMisc");

@@ -9,11 +9,13 @@
 #include <functional>
 
 #include "cli/CliRun.h"
+#include "core/jobs/JobFile.h"
 #include "core/visuallog/VisualLog.h"
 #include "gui/lists/FolderListPane.h"
 #include "gui/templates/TfrmFolderStructuresTemplates.h"
 #include "support/CliProcess.h"
 #include "support/MainWindowFixture.h"
+#include "support/WhenShown.h"
 
 namespace arbovane {
 namespace {
@@ -23,21 +25,15 @@ using testing::TempDrives;
 using testing::ZPath;
 using Args = std::vector<std::string>;
 
-// Runs action once the modal window shows, from inside its event loop.
-void WhenShown(QWidget& window, std::function<void()> action, int tries = 1000) {
-    QTimer::singleShot(5, [&window, action = std::move(action), tries]() mutable {
-        if (window.isVisible() || tries == 0)
-            action();
-        else
-            WhenShown(window, std::move(action), tries - 1);
-    });
-}
+using testing::WhenShown;
 
 class CliParityTest : public MainWindowFixture {
 public:
     // The scenarios drive the windows from outside the fixture.
     using MainWindowFixture::Click;
     using MainWindowFixture::Find;
+    using MainWindowFixture::Main;
+    using MainWindowFixture::settings_;
     using MainWindowFixture::shell_;
     using MainWindowFixture::windows_;
 
@@ -252,6 +248,123 @@ TEST_F(CliParityTest, TabAndCommandLineReachTheSameOutcomes) {
         EXPECT_LE(result.status, 1) << result.err;
         EXPECT_EQ(result.out, counters);
         EXPECT_EQ(TempDrives::ReadHostFile(host_ + "/log.csv"), rows);
+    }
+}
+
+// A tab set up, its job saved, and the tab's own run: the job run by the command-line program on
+// the same tree reaches the same counters and categories, in a simulation and in a run.
+struct JobScenario {
+    const char* name;
+    int tab;
+    VisualLogTab log;
+    std::function<void(CliParityTest&)> setup;
+    const char* run;
+    const char* simulation;
+};
+
+// The command-line program sees drive d: where the windows do.
+class DriveTableVariable {
+public:
+    explicit DriveTableVariable(const std::string& host) {
+        setenv("ARBOVANE_DRIVES", ("D=" + host).c_str(), 1);
+    }
+    ~DriveTableVariable() { unsetenv("ARBOVANE_DRIVES"); }
+};
+
+TEST_F(CliParityTest, JobsRunAsTheirTabsRun) {
+    const auto select = [](CliParityTest& t, const char* pattern) {
+        t.settings_.selectedPatterns = {pattern};
+        t.settings_.selectionText = pattern;
+    };
+    const JobScenario scenarios[] = {
+        {"copy a full-path template with its text files", 0, VisualLogTab::Vol08,
+         [select](CliParityTest& t) {
+             select(t, "*.txt");
+             t.Fill(0, {"d:\\Clients\\Acme", "d:\\Clients\\Bolt", "d:\\Clients\\Nobody"});
+             t.Choose("rdoVol08StructureImportFullPaths");
+             t.AddStructure("btnVol08AddFolderStructure", "d:\\T\\Docs");
+             t.Choose("rdoVol08AttachMainFolderWithFiles");
+         },
+         "btnVol08CopyFolders", "btnVol08CopyFoldersSimulation"},
+        {"copy relative templates without their first folder", 0, VisualLogTab::Vol08,
+         [](CliParityTest& t) {
+             t.Fill(0, {"d:\\Clients\\Acme", "d:\\Clients\\Bolt"});
+             t.Choose("rdoVol08StructureImportRelativePaths");
+             t.EditTemplates("btnVol08EditFolderStructuresTemplates", "\\a\\b\n\\c\\d\n\\e");
+             t.Main().TemplateOptions()[kTemplateKeyVol08].option = TemplateOption::ReplaceFirst;
+         },
+         "btnVol08CopyFolders", "btnVol08CopyFoldersSimulation"},
+        {"delete selected files in the trees", 1, VisualLogTab::Vol07,
+         [select](CliParityTest& t) {
+             select(t, "*.tmp");
+             t.Fill(1, {"d:\\Clients\\Acme", "d:\\Clients\\Bolt", "d:\\Clients\\Nobody"});
+             t.Click("rdoVol07DeleteOnlyFiles");
+         },
+         "btnVol07DeleteFolders", "btnVol07DeleteFoldersSimulation"},
+        {"rename with a prefix", 2, VisualLogTab::Vol06,
+         [](CliParityTest& t) {
+             t.Fill(2, {"d:\\Clients\\Acme", "d:\\Clients\\Nobody"});
+             t.Find<QLineEdit>("edtVol06NewPrefix")->setText("2026");
+             t.Find<QLineEdit>("edtVol06DelimiterPrefixSubFolder")->setText("_");
+         },
+         "btnVol06RenameFolders", "btnVol06RenameFoldersSimulation"},
+        {"create names with relative templates", 3, VisualLogTab::Vol02,
+         [](CliParityTest& t) {
+             t.shell_.NextFolder("d:\\New");
+             t.Click("btnVol02AddDestFolder");
+             t.Fill(3, {"A", "B"});
+             t.Choose("rdoVol02StructureImportRelativePaths");
+             t.EditTemplates("btnVol02EditFolderStructuresTemplates", "\\x\n\\y\\z");
+             t.Type("edtVol02Prefix", "P");
+             t.Find<QCheckBox>("chkVol02Hyphen")->setChecked(true);
+         },
+         "btnVol02CreateFolders", "btnVol02CreateFoldersSimulation"},
+        {"create paths with a template's subfolders and files", 4, VisualLogTab::Vol04,
+         [](CliParityTest& t) {
+             t.Fill(4, {"d:\\New\\x\\y", "d:\\Clients\\Acme"});
+             t.Choose("rdoVol04StructureImportFullPaths");
+             t.AddStructure("btnVol04AddFolderStructure", "d:\\T\\Docs");
+             t.Choose("rdoVol04AttachSubFoldersOnlyWithFiles");
+         },
+         "btnVol04CreateFolders", "btnVol04CreateFoldersSimulation"},
+        {"create numbers with numbered template levels", 5, VisualLogTab::Vol03,
+         [](CliParityTest& t) {
+             t.shell_.NextFolder("d:\\New");
+             t.Click("btnVol03AddDestFolder");
+             t.Type("edtVol03StartNumber", "8");
+             t.Type("edtVol03EndNumber", "11");
+             t.Find<QCheckBox>("chkVol03PaddedZeroes")->setChecked(true);
+             t.Choose("rdoVol03StructureImportRelativePaths");
+             t.EditTemplates("btnVol03EditFolderStructuresTemplates", "\\p\\q");
+             t.Find<QCheckBox>("chkVol03AddIncNumbersAsSuffix")->setChecked(true);
+         },
+         "btnVol03CreateFolders", "btnVol03CreateFoldersSimulation"},
+    };
+    const DriveTableVariable drives(host_);
+    for (const JobScenario& s : scenarios) {
+        for (const bool simulate : {true, false}) {
+            SCOPED_TRACE(std::string(s.name) + (simulate ? ", simulation" : ", run"));
+            MakeTree();
+            for (int i = 0; i < 5; ++i) messenger_.Answer(kAnswerYes);
+            s.setup(*this);
+            std::string job, error;
+            ASSERT_TRUE(JobText(Main().JobOfTab(s.tab), job, error)) << error;
+            TempDrives::WriteHostFile(host_ + "/tab.job", job);
+            Click(simulate ? s.simulation : s.run);
+            messenger_.Clear();
+            const VisualLog& log = Main().Log(s.log);
+            const std::string counters = CliCounterLines(log);
+            const std::string rows = CliCategoryRows(log);
+            ASSERT_FALSE(rows.empty()) << job;
+
+            MakeTree();
+            Args args{"run", host_ + "/tab.job", "--yes", "--log", host_ + "/log.csv"};
+            if (simulate) args.push_back("--simulate");
+            const testing::CliResult result = RunCliProcess(args);
+            EXPECT_LE(result.status, 1) << result.err << job;
+            EXPECT_EQ(result.out, counters) << job;
+            EXPECT_EQ(TempDrives::ReadHostFile(host_ + "/log.csv"), rows) << job;
+        }
     }
 }
 

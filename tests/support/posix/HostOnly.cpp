@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <string>
 
 namespace arbovane::testing {
 
@@ -44,6 +45,11 @@ bool AsUnprivilegedUser(const std::function<bool()>& check) {
 
 bool BindMount(const std::string& source, const std::string& at) {
     return mount(source.c_str(), at.c_str(), nullptr, MS_BIND, nullptr) == 0;
+}
+
+bool MountSmallVolume(const std::string& at, unsigned long long bytes) {
+    const std::string options = "size=" + std::to_string(bytes) + ",mode=0777";
+    return mount("tmpfs", at.c_str(), "tmpfs", 0, options.c_str()) == 0;
 }
 
 void Unmount(const std::string& at) {

@@ -67,6 +67,10 @@ bool BindMount(const std::string&, const std::string&) {
     return false;
 }
 
+bool MountSmallVolume(const std::string&, unsigned long long) {
+    return false;
+}
+
 void Unmount(const std::string&) {}
 
 bool MountCaseIgnoringVolume(const std::string&, const std::string&, std::string&,

@@ -3,10 +3,12 @@
 #include <memory>
 
 #include "core/acquire/ExamineSubFolders.h"
+#include "core/ops/SimulatingFileSystem.h"
 #include "core/ops/copy/CopyMessages.h"
 #include "core/ops/copy/CopyTotals.h"
 #include "core/paths/Arbsplit.h"
 #include "core/paths/PathText.h"
+#include "core/run/RunMessages.h"
 #include "core/templates/AttachWalk.h"
 #include "core/templates/TemplateTree.h"
 #include "core/undo/UndoJournal.h"
@@ -37,6 +39,7 @@ private:
 // simulation has no journal.
 class CopyOutcomes : public AttachSink {
 public:
+    bool Stopping() override { return ports_.log.StopRequested(); }
     CopyOutcomes(const CopyRunPorts& ports, const MAP_FILE_PATH_SIZE& sizes, UndoJournal* journal,
                  std::function<void()> pump)
         : ports_(ports), sizes_(sizes), journal_(journal), pump_(std::move(pump)) {}
@@ -77,21 +80,9 @@ public:
         Count(Vol08Counter::SubFoldersOtherReasons, Vol08Category::SubFoldersOtherReasons, target);
     }
 
-    // A relative template's folder; created holds every folder made for it, parents first.
-    void RelativeCreated(const std::string& target, const std::vector<std::string>& created) {
-        if (journal_)
-            journal_->CreatedStructureFolders.insert(journal_->CreatedStructureFolders.end(),
-                                                     created.begin(), created.end());
-        created_ = true;
-        ports_.log.AddEntry(Vol08Category::SubFoldersCopied, target);
-        ports_.log.Add(Vol08Counter::SubFoldersCopied, 1);
-        ports_.log.Refresh();
-    }
-    void Journal(const std::vector<std::string>& created) {
-        if (!created.empty()) created_ = true;
-        if (journal_)
-            journal_->CreatedStructureFolders.insert(journal_->CreatedStructureFolders.end(),
-                                                     created.begin(), created.end());
+    // Folders made for a relative template's line, parents first: each one is the run's.
+    void FoldersMade(const std::vector<std::string>& made) {
+        for (const std::string& path : made) FolderCreated(path);
     }
 
 private:
@@ -196,17 +187,13 @@ void CopyInto(const CopyRunPorts& ports, CopyTotals& totals, const CopyTabOption
                 outcomes.FolderNotAttached(line);
                 continue;
             }
-            std::vector<std::string> created;
-            const CreateOutcome outcome = AttachRelativeFolder(folder, target, actions, created);
-            if (outcome == CreateOutcome::Created) {
-                outcomes.RelativeCreated(target, created);
-                continue;
-            }
+            std::vector<std::string> made;
+            const CreateOutcome outcome = AttachRelativeFolder(folder, target, actions, made);
             // Parents made before a failure, or before the folder appeared, are still ours.
-            outcomes.Journal(created);
+            outcomes.FoldersMade(made);
             if (outcome == CreateOutcome::Existed) {
                 outcomes.FolderExists(target);
-            } else {
+            } else if (outcome == CreateOutcome::Failed) {
                 outcomes.FolderNotAttached(target);
             }
         }
@@ -246,64 +233,56 @@ bool Prepare(const CopyRunPorts& ports, CopyTotals& totals, const CopyTabOptions
     return true;
 }
 
-}  // namespace
-
-bool RunCopyFolders(const CopyRunPorts& ports, CopyTotals& totals, UndoJournal& journal,
-                    const CopyTabOptions& options, const CopyRunHooks& hooks) {
-    if (!Prepare(ports, totals, options, hooks, false)) return false;
-    ports.log.BeginRun(VisualLogMode::Normal);
-    EmptyJournal(journal);
-    if (options.showVisualLog) ports.log.Show();
-    const LockedTab locked(hooks);
-    if (options.includeLines.empty()) {
-        ShowCopyMessage(ports.messenger, CopyMessageId::RunEmptyList);
-        ports.log.EndRun();
-        return true;
-    }
-    RunAttachActions actions(ports.fs);
-    CopyOutcomes outcomes(ports, totals.SizeTable(), &journal, nullptr);
-    for (const std::string& line : ExamineSubFolders(ports.text, options.includeLines).ReadAll()) {
-        const std::string folder = IncludeFolderOf(ports.fs, line);
-        if (!HasDrive(folder) || !actions.IsFolder(folder)) {
-            CountIncludeFolder(ports.log, Vol08Counter::FoldersNotExists,
-                               Vol08Category::FoldersNotExists, folder);
-            continue;
-        }
-        CopyInto(ports, totals, options, folder, actions, outcomes, &journal, false);
-    }
-    ports.log.EndRun();
-    ShowCopyMessage(ports.messenger, CopyMessageId::RunEnd);
-    return true;
-}
-
-bool RunCopySimulation(const CopyRunPorts& ports, CopyTotals& totals, const CopyTabOptions& options,
-                       const CopyRunHooks& hooks) {
-    if (!Prepare(ports, totals, options, hooks, true)) return false;
-    ports.log.BeginRun(VisualLogMode::Simulate);
+// The run and its simulation: one walk, the simulation over a file system that only pretends to
+// create, so both ask the same questions and list the same outcomes. No journal: a simulation.
+bool RunCopy(const CopyRunPorts& ports, CopyTotals& totals, UndoJournal* journal,
+             const CopyTabOptions& options, const CopyRunHooks& hooks) {
+    const bool simulate = journal == nullptr;
+    if (!Prepare(ports, totals, options, hooks, simulate)) return false;
+    ports.log.BeginRun(simulate ? VisualLogMode::Simulate : VisualLogMode::Normal);
+    if (journal) EmptyJournal(*journal);
     ports.log.Refresh();
     if (options.showVisualLog) ports.log.Show();
     const LockedTab locked(hooks);
     if (options.includeLines.empty()) {
-        ShowCopyMessage(ports.messenger, CopyMessageId::SimulationEmptyList);
+        ShowCopyMessage(ports.messenger, simulate ? CopyMessageId::SimulationEmptyList
+                                                  : CopyMessageId::RunEmptyList);
         ports.log.EndRun();
         return true;
     }
-    SimulatedAttachActions actions(ports.fs, ports.text);
-    const bool withFiles = WithFilesOf(options);
-    CopyOutcomes outcomes(ports, totals.SizeTable(), nullptr,
-                          withFiles ? hooks.pump : std::function<void()>{});
+    SimulatingFileSystem simulated(ports.fs, ports.text);
+    const CopyRunPorts walk{simulate ? simulated : ports.fs, ports.text, ports.messenger,
+                            ports.log};
+    AttachActions actions(walk.fs);
+    CopyOutcomes outcomes(walk, totals.SizeTable(), journal,
+                          simulate && WithFilesOf(options) ? hooks.pump : std::function<void()>{});
     for (const std::string& line : ExamineSubFolders(ports.text, options.includeLines).ReadAll()) {
-        const std::string folder = IncludeFolderOf(ports.fs, line);
+        if (ports.log.StopRequested()) break;
+        const std::string folder = IncludeFolderOf(walk.fs, line);
         if (!HasDrive(folder) || !actions.IsFolder(folder)) {
             CountIncludeFolder(ports.log, Vol08Counter::FoldersNotExists,
                                Vol08Category::FoldersNotExists, folder);
             continue;
         }
-        CopyInto(ports, totals, options, folder, actions, outcomes, nullptr, true);
+        CopyInto(walk, totals, options, folder, actions, outcomes, journal, simulate);
     }
     ports.log.EndRun();
-    ShowCopyMessage(ports.messenger, CopyMessageId::SimulationEnd);
+    if (!ShowIfStopped(ports.messenger, ports.log))
+        ShowCopyMessage(ports.messenger,
+                        simulate ? CopyMessageId::SimulationEnd : CopyMessageId::RunEnd);
     return true;
+}
+
+}  // namespace
+
+bool RunCopyFolders(const CopyRunPorts& ports, CopyTotals& totals, UndoJournal& journal,
+                    const CopyTabOptions& options, const CopyRunHooks& hooks) {
+    return RunCopy(ports, totals, &journal, options, hooks);
+}
+
+bool RunCopySimulation(const CopyRunPorts& ports, CopyTotals& totals, const CopyTabOptions& options,
+                       const CopyRunHooks& hooks) {
+    return RunCopy(ports, totals, nullptr, options, hooks);
 }
 
 }  // namespace arbovane

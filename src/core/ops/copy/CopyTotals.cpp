@@ -18,21 +18,9 @@ namespace arbovane {
 
 namespace {
 
-// The drive part a destination's free space is asked for: "d:" as typed, or the share of a
-// network path.
-std::string DriveKeyOf(const std::string& line) {
-    std::string head, tail;
-    if (SplitAtColon(line, head, tail)) return TrimSpaces(head);
-    return ExtractDrive(TrimSpaces(WithBackslashes(line)));
-}
-
-std::string RootOf(const std::string& key) {
-    if (key.size() >= 2 && key[1] == ':') return std::string(1, key[0]) + ":\\";
-    return key.empty() ? std::string{} : key + "\\";
-}
-
 struct Volume {
-    std::string root;  // the first drive root found on it, named in the message
+    std::string name;    // named in the message
+    std::string folder;  // the first destination on it, whose free space is asked
     std::uint64_t needed = 0;
     std::vector<std::string> destinations;  // the include folders that receive copies there
 };
@@ -122,38 +110,33 @@ bool UpdateCopyTotals(const CopyTotalsPorts& ports, CopyTotals& totals,
     if (destinations == 0) return false;
 
     // What a run writes: one copy of every template into each existing include folder, added up
-    // per volume, so two drive letters on one disk are checked together.
+    // per volume: the one that holds the include folder, so two drive letters on one disk are
+    // checked together and a folder on another mount against that mount.
     const std::uint64_t perDestination = totals.WrittenBytes();
     if (perDestination > 0) {
-        std::map<std::string, std::vector<std::string>> byKey;
-        for (const std::string& line : ExamineSubFolders(ports.text, includeLines).ReadAll())
-            byKey[DriveKeyOf(line)].push_back(line);
         std::vector<Volume> volumes;
         std::map<std::uint64_t, std::size_t> volumeIndex;
-        for (const auto& [key, lines] : byKey) {
-            const std::string root = RootOf(key);
+        for (const std::string& line : ExamineSubFolders(ports.text, includeLines).ReadAll()) {
             std::uint64_t id = 0;
-            std::vector<std::string> existing;
-            for (const std::string& line : lines)
-                if (HasDrive(TrimSpaces(line)) && IsExistingFolder(ports.fs, line))
-                    existing.push_back(line);
-            if (existing.empty() || !ports.fs.VolumeId(root, id)) continue;
+            if (!HasDrive(TrimSpaces(line)) || !IsExistingFolder(ports.fs, line) ||
+                !ports.fs.VolumeId(line, id))
+                continue;
             auto [it, added] = volumeIndex.try_emplace(id, volumes.size());
-            if (added) volumes.push_back({root, 0, {}});
+            if (added) volumes.push_back({VolumeName(ports.fs, line, id), line, 0, {}});
             Volume& volume = volumes[it->second];
-            volume.needed += perDestination * existing.size();
-            volume.destinations.insert(volume.destinations.end(), existing.begin(), existing.end());
+            volume.needed = SaturatingSum(volume.needed, perDestination);
+            volume.destinations.push_back(line);
         }
         for (Volume& volume : volumes) {
             std::uint64_t available = 0;
-            if (!ports.fs.FreeBytesForUser(volume.root, available)) continue;
+            if (!ports.fs.FreeBytesForUser(volume.folder, available)) continue;
             if (volume.needed <= available) continue;
             // Only when space looks short: files already at their destination are not written.
             volume.needed -= std::min(volume.needed,
                                       ExistingBytes(ports.fs, totals, inputs, volume.destinations));
             if (volume.needed <= available) continue;
             ShowCopyMessage(ports.messenger, CopyMessageId::FreeSpace,
-                            FreeSpaceMessage(volume.root, available, volume.needed));
+                            FreeSpaceMessage(volume.name, available, volume.needed));
             return false;
         }
     }

@@ -4,10 +4,12 @@
 #include <memory>
 
 #include "core/ops/FreeSpace.h"
+#include "core/ops/SimulatingFileSystem.h"
 #include "core/ops/copy/CopyTotals.h"
 #include "core/ops/create/CreateNames.h"
 #include "core/paths/Arbsplit.h"
 #include "core/paths/PathText.h"
+#include "core/run/RunMessages.h"
 #include "core/templates/AttachWalk.h"
 #include "core/templates/TemplateTree.h"
 #include "core/undo/UndoJournal.h"
@@ -35,13 +37,6 @@ std::string WithTrailingBackslash(std::string folder) {
     return folder;
 }
 
-// The root whose free space a destination draws on: "d:\" or the share of a network path.
-std::string DriveRootOf(const std::string& path) {
-    const std::string drive = ExtractDrive(WithBackslashes(TrimSpaces(path)));
-    if (drive.empty()) return {};
-    return drive.size() == 2 ? std::string(1, drive[0]) + ":\\" : drive + "\\";
-}
-
 void Count(VisualLog& log, C counter, G category, const std::string& path) {
     log.Add(counter, 1);
     log.Refresh();
@@ -52,6 +47,7 @@ void Count(VisualLog& log, C counter, G category, const std::string& path) {
 // simulation has no journal.
 class CreateOutcomes : public AttachSink {
 public:
+    bool Stopping() override { return ports_.log.StopRequested(); }
     CreateOutcomes(const CreateRunPorts& ports, CreateTab tab, const MAP_FILE_PATH_SIZE& sizes,
                    UndoJournal* journal)
         : ports_(ports), tab_(tab), sizes_(sizes), journal_(journal) {}
@@ -60,11 +56,13 @@ public:
         if (journal_) journal_->CreatedStructureFolders.push_back(path);
         Count(ports_.log, C::SubFoldersCreated, G::SubFoldersCreated, path);
     }
+    // Structure entries that were not made are listed with the folders but counted only in their
+    // own row, which has no such counter: the folders' counters count the main folders.
     void FolderExists(const std::string& path) override {
-        Count(ports_.log, C::FoldersExists, G::FoldersExists, path);
+        ports_.log.AddEntry(G::FoldersExists, path);
     }
     void FolderNotAttached(const std::string& path) override {
-        Count(ports_.log, C::FoldersOther, G::FoldersOther, path);
+        ports_.log.AddEntry(G::FoldersOther, path);
     }
     void FileCopied(const std::string& target, const std::string& source,
                     const FileStamp& stamp) override {
@@ -86,21 +84,20 @@ public:
     // The creation tabs have no categories of files; a file not copied stands with the
     // folders, so that every entry has one outcome.
     void FileExists(const std::string& target, const std::string& source) override {
-        Count(ports_.log, C::FoldersExists, G::FoldersExists, target);
+        FolderExists(target);
         if (sizes_.count(source) == 0)
             ShowCreateMessage(ports_.messenger, tab_,
                               journal_ ? M::NotCopiedSizeMissing : M::SimulationExistingSizeMissing,
                               source);
     }
     void FileNotCopied(const std::string& target, const std::string& /*source*/) override {
-        Count(ports_.log, C::FoldersOther, G::FoldersOther, target);
+        FolderNotAttached(target);
     }
 
-    // Folders made on the way to a target: they are the run's, so Undo may take them.
-    void Journal(const std::vector<std::string>& made) {
-        if (journal_)
-            journal_->CreatedStructureFolders.insert(journal_->CreatedStructureFolders.end(),
-                                                     made.begin(), made.end());
+    // Folders made on the way to a relative template's target, parents first, the target last:
+    // each one is the run's.
+    void FoldersMade(const std::vector<std::string>& made) {
+        for (const std::string& path : made) FolderCreated(path);
     }
 
 private:
@@ -110,17 +107,14 @@ private:
     UndoJournal* journal_;
 };
 
-// How a main folder is made: by the file system, or only planned by a simulation.
+// Makes a main folder with every missing parent, one folder at a time, so the run knows which it
+// made.
 class MainFolderMaker {
 public:
-    virtual ~MainFolderMaker() = default;
-    virtual bool IsFolder(const std::string& path) = 0;
-    // Something that is no folder holds the name.
-    virtual bool IsTaken(const std::string& path) = 0;
-    virtual CreateOutcome Make(const std::string& path) = 0;
+    explicit MainFolderMaker(FileSystem& fs) : fs_(fs) {}
+    bool IsFolder(const std::string& path) { return fs_.IsFolder(path); }
 
-    // The path with every missing parent, one folder at a time; parents receives those made
-    // on the way. Existed when the folder appeared meanwhile.
+    // parents receives those made on the way. Existed when the folder appeared meanwhile.
     CreateOutcome MakeWithParents(const std::string& path, std::vector<std::string>& parents) {
         const std::size_t driveLength = ExtractDrive(path).size();
         std::vector<std::string> missing;
@@ -134,45 +128,22 @@ public:
         }
         if (missing.empty()) return CreateOutcome::Existed;
         for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
-            const CreateOutcome outcome = Make(*it);
+            const CreateOutcome outcome = fs_.CreateFolder(*it);
             if (outcome == CreateOutcome::Failed) return outcome;
             if (std::next(it) == missing.rend()) return outcome;
             if (outcome == CreateOutcome::Created) parents.push_back(*it);
         }
         return CreateOutcome::Failed;
     }
-};
 
-class RunMainFolderMaker : public MainFolderMaker {
-public:
-    explicit RunMainFolderMaker(FileSystem& fs) : fs_(fs) {}
-    bool IsFolder(const std::string& path) override { return fs_.IsFolder(path); }
-    bool IsTaken(const std::string& path) override {
+private:
+    // Something that is no folder holds the name.
+    bool IsTaken(const std::string& path) {
         FsError why = FsError::None;
         return fs_.Exists(path, why) || why != FsError::NotFound;
     }
-    CreateOutcome Make(const std::string& path) override { return fs_.CreateFolder(path); }
 
-private:
     FileSystem& fs_;
-};
-
-class SimulatedMainFolderMaker : public MainFolderMaker {
-public:
-    SimulatedMainFolderMaker(FileSystem& fs, SimulatedAttachActions& actions)
-        : fs_(fs), actions_(actions) {}
-    bool IsFolder(const std::string& path) override { return actions_.IsFolder(path); }
-    bool IsTaken(const std::string& path) override {
-        FsError why = FsError::None;
-        return fs_.Exists(path, why) || why != FsError::NotFound;
-    }
-    CreateOutcome Make(const std::string& path) override {
-        return actions_.MakeFolder({path, path});
-    }
-
-private:
-    FileSystem& fs_;
-    SimulatedAttachActions& actions_;
 };
 
 class LockedTab {
@@ -244,15 +215,10 @@ void AttachRelative(Walk& walk, const std::string& folder, const std::string& nu
         }
         std::vector<std::string> made;
         const CreateOutcome outcome = AttachRelativeFolder(folder, target, walk.actions, made);
-        if (outcome == CreateOutcome::Created) {
-            walk.outcomes.Journal(made);
-            Count(walk.ports.log, C::SubFoldersCreated, G::SubFoldersCreated, target);
-            continue;
-        }
-        walk.outcomes.Journal(made);
+        walk.outcomes.FoldersMade(made);
         if (outcome == CreateOutcome::Existed) {
             walk.outcomes.FolderExists(target);
-        } else {
+        } else if (outcome == CreateOutcome::Failed) {
             walk.outcomes.FolderNotAttached(target);
         }
     }
@@ -272,8 +238,13 @@ void CreateOne(Walk& walk, const NewFolder& item) {
     }
     std::vector<std::string> parents;
     const CreateOutcome outcome = walk.maker.MakeWithParents(path, parents);
-    walk.outcomes.Journal(parents);
-    // Parents made for a main folder that then failed are still the run's to take back.
+    // Folders made on the way (a missing destination, the levels of a name holding a backslash)
+    // are the run's as well: listed and counted with the main folders, parents first, and taken
+    // back by Undo, also when the main folder itself then failed.
+    for (const std::string& parent : parents) {
+        if (walk.journal) walk.journal->CreatedMainFolders.push_back(parent);
+        Count(log, C::FoldersCreated, G::FoldersCreated, parent);
+    }
     if (walk.journal && !parents.empty())
         walk.journal->AttachModeMarker = walk.options.kind == TemplateKind::Nothing    ? "N"
                                          : walk.options.kind == TemplateKind::FullPath ? "F"
@@ -381,6 +352,7 @@ bool MainLoop(Walk& walk, const CreateRunHooks& hooks, bool simulate) {
         }
     }
     ForEachNewFolder(options, [&](const NewFolder& item) {
+        if (ports.log.StopRequested()) return false;
         CreateOne(walk, item);
         return true;
     });
@@ -401,19 +373,17 @@ bool RunCreate(const CreateRunPorts& ports, CopyTotals& totals, UndoJournal* jou
     if (options.showVisualLog) ports.log.Show();
     {
         const LockedTab locked(hooks);
-        RunAttachActions runActions(ports.fs);
-        SimulatedAttachActions simulatedActions(ports.fs, ports.text);
-        RunMainFolderMaker runMaker(ports.fs);
-        SimulatedMainFolderMaker simulatedMaker(ports.fs, simulatedActions);
-        AttachActions& actions =
-            simulate ? static_cast<AttachActions&>(simulatedActions) : runActions;
-        MainFolderMaker& maker =
-            simulate ? static_cast<MainFolderMaker&>(simulatedMaker) : runMaker;
-        CreateOutcomes outcomes(ports, options.tab, totals.SizeTable(), journal);
-        Walk walk{ports, totals, options, actions, maker, outcomes, journal};
+        // A simulation is the run itself over a file system that only pretends to create.
+        SimulatingFileSystem simulated(ports.fs, ports.text);
+        const CreateRunPorts walkPorts{simulate ? simulated : ports.fs, ports.text, ports.messenger,
+                                       ports.log};
+        AttachActions actions(walkPorts.fs);
+        MainFolderMaker maker(walkPorts.fs);
+        CreateOutcomes outcomes(walkPorts, options.tab, totals.SizeTable(), journal);
+        Walk walk{walkPorts, totals, options, actions, maker, outcomes, journal};
         const bool completed = MainLoop(walk, hooks, simulate);
         ports.log.EndRun();
-        if (completed) {
+        if (completed && !ShowIfStopped(ports.messenger, ports.log)) {
             ShowCreateMessage(ports.messenger, options.tab,
                               simulate ? M::SimulationEnd : M::RunEnd);
             if (options.showExplorer && options.tab != CreateTab::FolderList &&
@@ -454,29 +424,44 @@ bool UpdateToCreate(const CreateRunPorts& ports, CopyTotals& totals,
         options.kind == TemplateKind::FullPath ? totals.Totals() : CopyTemplateTotals{};
     const std::uint64_t bytes = measureFiles ? measured.bytes : 0;
 
-    // The needs per drive: one destination, or each drive of the full paths (equal is enough
-    // there, as the tab has always had it).
-    std::map<std::string, std::uint64_t> needs;
-    bool equalFits = false;
-    if (options.tab == CreateTab::FolderList) {
-        equalFits = true;
-        std::map<std::string, std::uint64_t> lines;
+    // The needs per volume: that of the destination, or those the full paths lie on (equal is
+    // enough there, as the tab has always had it), each asked where the folders would be made.
+    struct Need {
+        std::string path;  // the first folder on the volume, whose free space is asked
+        std::uint64_t lines = 0;
+    };
+    std::vector<Need> needs;
+    std::map<std::uint64_t, std::size_t> byVolume;
+    const auto need = [&](const std::string& path, std::uint64_t lines) {
+        std::uint64_t volume = 0;
+        if (!ports.fs.VolumeId(path, volume)) return;
+        auto [it, added] = byVolume.try_emplace(volume, needs.size());
+        if (added) needs.push_back({path, 0});
+        needs[it->second].lines += lines;
+    };
+    const bool equalFits = options.tab == CreateTab::FolderList;
+    if (equalFits) {
+        // In the order of the drives, as the lines are grouped by them.
+        std::map<std::string, std::vector<std::string>> lines;
         for (const std::string& line : options.includeLines) {
             std::string head, tail;
-            if (SplitAtColon(line, head, tail)) ++lines[TrimSpaces(head)];
+            if (SplitAtColon(line, head, tail)) lines[TrimSpaces(head)].push_back(TrimSpaces(line));
         }
-        for (const auto& [drive, count] : lines)
-            needs[std::string(1, drive.empty() ? ' ' : drive[0]) + ":\\"] +=
-                SaturatingProduct(count, bytes);
+        for (const auto& [drive, paths] : lines)
+            for (const std::string& path : paths) need(path, 1);
     } else {
-        needs[DriveRootOf(options.destination)] = SaturatingProduct(n, bytes);
+        need(TrimSpaces(options.destination), n);
     }
-    for (const auto& [root, needed] : needs) {
-        if (needed == 0 || root.empty()) continue;
+    for (const Need& volume : needs) {
+        const std::uint64_t needed = SaturatingProduct(volume.lines, bytes);
         std::uint64_t available = 0;
-        if (FitsOnDrive(ports.fs, root, needed, equalFits, available)) continue;
-        ShowCreateMessage(ports.messenger, options.tab, M::FreeSpace,
-                          FreeSpaceMessage(root, available, needed));
+        if (needed == 0 || FitsOnVolume(ports.fs, volume.path, needed, equalFits, available))
+            continue;
+        std::uint64_t id = 0;
+        ports.fs.VolumeId(volume.path, id);
+        ShowCreateMessage(
+            ports.messenger, options.tab, M::FreeSpace,
+            FreeSpaceMessage(VolumeName(ports.fs, volume.path, id), available, needed));
         return false;
     }
     const double count = static_cast<double>(n);

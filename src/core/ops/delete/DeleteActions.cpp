@@ -114,4 +114,12 @@ void ProbingDeleteActions::Refused(const std::string& path, bool isFolder) {
     CountOtherReasons(log_, path, isFolder);
 }
 
+bool RemovingDeleteActions::Stopping() {
+    return log_.StopRequested();
+}
+
+bool ProbingDeleteActions::Stopping() {
+    return log_.StopRequested();
+}
+
 }  // namespace arbovane

@@ -38,6 +38,8 @@ public:
     // An entry the walk will not touch: a folder it could not list, or a name that would reach
     // another entry.
     virtual void Refused(const std::string& path, bool isFolder) = 0;
+    // Asked between two entries: true ends the walk (the user stopped the run).
+    virtual bool Stopping() { return false; }
 };
 
 // Deletes files and removes empty folders; with readOnlyFolders, a folder that refuses to go
@@ -51,6 +53,7 @@ public:
     void File(const DeleteTarget& target) override;
     void Folder(const DeleteTarget& target, bool keepsEntries) override;
     void Refused(const std::string& path, bool isFolder) override;
+    bool Stopping() override;
 
 private:
     // The second try of the read-only option.
@@ -68,6 +71,7 @@ public:
     void File(const DeleteTarget& target) override;
     void Folder(const DeleteTarget& target, bool keepsEntries) override;
     void Refused(const std::string& path, bool isFolder) override;
+    bool Stopping() override;
 
 private:
     VisualLog& log_;

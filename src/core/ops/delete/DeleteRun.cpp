@@ -11,6 +11,7 @@
 #include "core/ops/delete/SmartDeleteSimulOne.h"
 #include "core/paths/Arbsplit.h"
 #include "core/paths/PathText.h"
+#include "core/run/RunMessages.h"
 #include "core/visuallog/VisualLog.h"
 #include "platform/Messenger.h"
 
@@ -79,13 +80,17 @@ bool CountVerdict(VisualLog& log, MainFolderVerdict verdict, const std::string& 
 
 void BeginRun(const DeleteRunPorts& ports, const DeleteTabOptions& options, VisualLogMode mode) {
     ports.log.BeginRun(mode);
-    // The disk may have changed since the tab last counted.
-    if (ports.toDo)
-        ports.toDo->Recount(ports.log, options.includeLines, options.mode, options.patterns);
-    else
-        RefreshDeleteToDo(ports.fs, ports.text, ports.log, options.includeLines, options.mode,
-                          options.patterns);
     if (options.showVisualLog) ports.log.Show();
+    // The disk may have changed since the tab last counted. Between two main folders the window
+    // that watches the run may paint and take a Stop.
+    const DeleteToDoCount::Progress alive = [&](std::size_t, std::size_t) {
+        ports.log.StopRequested();
+    };
+    if (ports.toDo)
+        ports.toDo->Recount(ports.log, options.includeLines, options.mode, options.patterns, alive);
+    else
+        DeleteToDoCount(ports.fs, ports.text)
+            .Recount(ports.log, options.includeLines, options.mode, options.patterns, alive);
 }
 
 DeleteEngineInputs InputsOf(const DeleteRunPorts& ports, const DeleteTabOptions& options) {
@@ -104,8 +109,9 @@ bool ConfirmDelete(Messenger& messenger, bool doubleConfirm) {
 bool RunDeleteFolders(const DeleteRunPorts& ports, const DeleteTabOptions& options,
                       const DeleteTabLock& lock) {
     if (!ConfirmDelete(ports.messenger, options.doubleConfirm)) return false;
-    BeginRun(ports, options, VisualLogMode::Normal);
+    // Locked before the count, so that the window stays alive while it measures.
     const LockedTabs locked(lock);
+    BeginRun(ports, options, VisualLogMode::Normal);
     DeleteMainFolders(ports, options);
     if (ports.toDo) ports.toDo->Forget();
     return true;
@@ -114,8 +120,8 @@ bool RunDeleteFolders(const DeleteRunPorts& ports, const DeleteTabOptions& optio
 void RunDeleteSimulation(const DeleteRunPorts& ports, const DeleteTabOptions& options,
                          const DeleteTabLock& lock) {
     ShowDeleteMessage(ports.messenger, DeleteMessageId::SimulationIntro);
-    BeginRun(ports, options, VisualLogMode::Simulate);
     const LockedTabs locked(lock);
+    BeginRun(ports, options, VisualLogMode::Simulate);
     SimulateMainFolders(ports, options);
 }
 
@@ -129,6 +135,7 @@ void DeleteMainFolders(const DeleteRunPorts& ports, const DeleteTabOptions& opti
     const DeleteEngineInputs inputs = InputsOf(ports, options);
     for (const std::string& folder :
          DeleteWorkList(ports.fs, ports.text, options.includeLines, options.mode)) {
+        if (ports.log.StopRequested()) break;
         const MainFolderVerdict verdict = CheckMainFolder(ports.fs, folder);
         if (verdict == MainFolderVerdict::DriveOnly) {
             ShowDeleteMessage(ports.messenger, DeleteMessageId::DriveOnly);
@@ -138,7 +145,8 @@ void DeleteMainFolders(const DeleteRunPorts& ports, const DeleteTabOptions& opti
             RunEngine<SmartDeleteOne, SmartDelete>(inputs, options.mode, folder);
     }
     ports.log.EndRun();
-    ShowDeleteMessage(ports.messenger, DeleteMessageId::RunEnd);
+    if (!ShowIfStopped(ports.messenger, ports.log))
+        ShowDeleteMessage(ports.messenger, DeleteMessageId::RunEnd);
 }
 
 void SimulateMainFolders(const DeleteRunPorts& ports, const DeleteTabOptions& options) {
@@ -151,6 +159,7 @@ void SimulateMainFolders(const DeleteRunPorts& ports, const DeleteTabOptions& op
     const DeleteEngineInputs inputs = InputsOf(ports, options);
     for (const std::string& line :
          DeleteWorkList(ports.fs, ports.text, options.includeLines, options.mode)) {
+        if (ports.log.StopRequested()) break;
         std::vector<std::string> accepted, refused;
         ScreenPath(ports.fs, line, accepted, refused);
         for (const std::string& text : refused)
@@ -162,7 +171,8 @@ void SimulateMainFolders(const DeleteRunPorts& ports, const DeleteTabOptions& op
         }
     }
     ports.log.EndRun();
-    ShowDeleteMessage(ports.messenger, DeleteMessageId::SimulationEnd);
+    if (!ShowIfStopped(ports.messenger, ports.log))
+        ShowDeleteMessage(ports.messenger, DeleteMessageId::SimulationEnd);
 }
 
 void RefreshDeleteToDo(FileSystem& fs, const Text& text, VisualLog& log,

@@ -90,6 +90,11 @@ void DeleteWalk::Refuse(const std::string& path, bool isFolder) {
     if (FirstTime(path)) actions_.Refused(path, isFolder);
 }
 
+bool DeleteWalk::Stopped() {
+    if (!stopped_ && actions_.Stopping()) stopped_ = true;
+    return stopped_;
+}
+
 bool DeleteWalk::List(const std::string& folder, const std::string& pattern, const Visit& visit) {
     std::vector<DirEntry> entries;
     FsError why = FsError::None;
@@ -97,6 +102,7 @@ bool DeleteWalk::List(const std::string& folder, const std::string& pattern, con
     std::string full = PrefixOf(folder);
     const std::size_t prefixSize = full.size();
     for (const DirEntry& entry : entries) {
+        if (Stopped()) break;
         full.resize(prefixSize);
         full += entry.name;
         visit(entry, full);
@@ -139,7 +145,7 @@ void DeleteWalk::FilesInTree(const std::string& mainFolder, const std::string& p
         if (IsWalkable(entry) && Addressable(entry, full))
             walkQueue.emplace(CountSeparators(full), full);
     };
-    while (!walkQueue.empty()) {
+    while (!walkQueue.empty() && !Stopped()) {
         const std::string folder = TakeDeepest(walkQueue).second;
         bool listed = false;
         if (MatchesEverything(pattern)) {
@@ -177,7 +183,7 @@ void DeleteWalk::Structure(const std::string& mainFolder, bool removeMain,
     // that a folder which cannot go empty keeps its ancestors too.
     std::unordered_set<std::string> keeping;
     std::unordered_map<std::string, std::string> parentOf;
-    while (!walkQueue.empty()) {
+    while (!walkQueue.empty() && !Stopped()) {
         // Named variables, not a structured binding: the lambda below captures the folder.
         auto taken = TakeDeepest(walkQueue);
         const bool isMain = taken.first == 0;
@@ -201,7 +207,7 @@ void DeleteWalk::Structure(const std::string& mainFolder, bool removeMain,
         if (removeMain || !isMain) removalList.emplace(taken.first, folder);
     }
     // Greatest key first, among equal keys the one put in last.
-    for (auto it = removalList.rbegin(); it != removalList.rend(); ++it) {
+    for (auto it = removalList.rbegin(); it != removalList.rend() && !Stopped(); ++it) {
         const std::string& folder = it->second;
         const bool keeps = keeping.count(folder) != 0;
         Folder(folder, keeps);

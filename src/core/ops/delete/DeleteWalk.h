@@ -70,12 +70,15 @@ private:
     void File(const std::string& path);
     void Folder(const std::string& path, bool keepsEntries);
     void Refuse(const std::string& path, bool isFolder);
+    // Once the actions say stop, the walk hands them nothing more.
+    bool Stopped();
     // False, after refusing the entry, for a name the path rules would turn into another name (a
     // trailing period or space): the path built from it could reach a different entry.
     bool Addressable(const DirEntry& entry, const std::string& full);
 
     FileSystem& fs_;
     DeleteActions& actions_;
+    bool stopped_ = false;
     std::unique_ptr<FolderTree> tree_;
     std::size_t prefixLength_ = 0;
     bool severalPatterns_ = false;

@@ -9,6 +9,7 @@
 #include "core/paths/BlankTrim.h"
 #include "core/paths/CharacterCount.h"
 #include "core/paths/PathText.h"
+#include "core/run/RunMessages.h"
 #include "core/undo/UndoJournal.h"
 #include "core/visuallog/VisualLog.h"
 #include "platform/FileSystem.h"
@@ -76,6 +77,7 @@ FolderRename::Verdict FolderRename::Check(const RenameSource& source, const std:
 void FolderRename::Run(const std::vector<std::string>& lines, RenameJournal& journal) {
     const AS_MULTIMAP_NIVO_FOLDER_NAMES order = RenameOrder(lines);
     for (auto it = order.rbegin(); it != order.rend(); ++it) {
+        if (log_.StopRequested()) break;
         const std::string& line = it->second;
         const RenameSource source = SplitRenameSource(line);
         if (!IsRenameableFolder(source)) {
@@ -115,6 +117,7 @@ void FolderRename::Run(const std::vector<std::string>& lines, RenameJournal& jou
 void FolderRename::Simulate(const std::vector<std::string>& lines) {
     std::set<std::string> plannedTargets;
     for (const std::string& line : lines) {
+        if (log_.StopRequested()) break;
         std::vector<std::string> accepted, refused;
         ScreenPath(fs_, TrimBlanksAndControls(line), accepted, refused);
         for (const std::string& text : refused)
@@ -181,7 +184,7 @@ void RenameTabRun::Rename(const std::vector<std::string>& lines, const RenameFie
         return;
     }
     FolderRename(fs_, log_, fields).Run(lines, journal);
-    Show(messenger_, RenameMessageId::RunEnd);
+    if (!ShowIfStopped(messenger_, log_)) Show(messenger_, RenameMessageId::RunEnd);
 }
 
 void RenameTabRun::Simulate(const std::vector<std::string>& lines, const RenameFields& fields,
@@ -197,7 +200,7 @@ void RenameTabRun::Simulate(const std::vector<std::string>& lines, const RenameF
         return;
     }
     FolderRename(fs_, log_, fields).Simulate(lines);
-    Show(messenger_, RenameMessageId::SimulationEnd);
+    if (!ShowIfStopped(messenger_, log_)) Show(messenger_, RenameMessageId::SimulationEnd);
 }
 
 void RefreshRenameCounters(VisualLog& log, std::size_t includeLines) {

@@ -10,7 +10,9 @@
 #include "core/app/ProgramSettings.h"
 #include "core/help/Examples.h"
 #include "core/help/HelpTopics.h"
+#include "core/jobs/JobCheck.h"
 #include "core/undo/FolderFileUndoRun.h"
+#include "core/undo/RunJournal.h"
 #include "core/undo/UndoJournal.h"
 #include "core/undo/UndoPlan.h"
 #include "core/visuallog/VisualLog.h"
@@ -33,6 +35,7 @@ CopyTab::CopyTab(TabServices services, TemplatePane& templates, UndoJournal& jou
       services_(std::move(services)),
       templates_(templates),
       journal_(journal),
+      file_(services_.context, services_.keeper, VisualLogTab::Vol08),
       options_(options) {
     BuildControls();
     templates_.SetChangeHook([this](TemplateChange) { Refresh(); });
@@ -97,7 +100,7 @@ void CopyTab::ApplyButtons() {
     btnVol08CopyFolders->setEnabled(enabling.run && !running_);
     btnVol08CopyFoldersSimulation->setEnabled(enabling.run && !running_);
     // Whatever the lists hold now, the last run can be taken back.
-    const bool undoable = HasSomethingToUndo(UndoTab::Copy, journal_);
+    const bool undoable = HasSomethingToUndo(UndoTab::Copy, journal_) || file_.Damaged();
     btnVol08Undo->setEnabled((hasItems || undoable) && !running_);
     if (btnVol08ClearAll) btnVol08ClearAll->setEnabled(!running_);
 }
@@ -133,6 +136,7 @@ void CopyTab::ClearFields() {
     const std::string marker = journal_.AttachModeMarker;
     journal_ = {};
     journal_.AttachModeMarker = marker;
+    file_.Forget();
     totals_.Forget();
     Refresh();
 }
@@ -187,7 +191,10 @@ CopyRunHooks CopyTab::Hooks() {
 
 void CopyTab::btnVol08CopyFoldersClick() {
     if (running_) return;
-    RunCopyFolders(Ports(), totals_, journal_, Options(), Hooks());
+    FileSystem& fs = file_.RunFileSystem(FolderRunJournal(UndoTab::Copy, {}));
+    RunCopyFolders({fs, services_.context.text, services_.context.messenger, services_.log},
+                   totals_, journal_, Options(), Hooks());
+    file_.EndRun(FolderRunJournal(UndoTab::Copy, journal_));
     ApplyButtons();
 }
 
@@ -199,10 +206,35 @@ void CopyTab::btnVol08CopyFoldersSimulationClick() {
 }
 
 void CopyTab::btnVol08UndoClick() {
-    if (running_) return;
-    RunFolderFileUndo(UndoTab::Copy, journal_, services_.log, services_.context.fs,
-                      services_.context.text, services_.context.messenger);
+    if (running_ || file_.RefuseDamaged()) return;
+    // The window lets events run during the undo too, so nothing else may start meanwhile.
+    SetRunning(true);
+    services_.lockOtherTabs();
+    RunFolderFileUndo(UndoTab::Copy, journal_, services_.log, file_.UndoFileSystem(),
+                      services_.context.text, services_.context.messenger,
+                      file_.Hooks([this] { return FolderRunJournal(UndoTab::Copy, journal_); }));
+    services_.unlockTabs();
+    SetRunning(false);
     ApplyButtons();
+}
+
+void CopyTab::SaveJob(TabJob& job) const {
+    const CopyTabOptions options = Options();
+    job.tab = JobTab::Copy;
+    job.include = services_.pane.IncludeLines();
+    job.exclude = services_.pane.ExcludeLines();
+    job.kind = options.kind;
+    job.mode = options.mode;
+    job.option = options.option;
+    job.templates = options.templates;
+    job.files = SelectionTextForJob(services_.context.settings);
+}
+
+void CopyTab::OpenJob(const TabJob& job) {
+    templates_.OpenJob(job.kind, job.mode, job.templates);
+    totals_.Forget();
+    // The lists' refresh is the tab's.
+    services_.pane.OpenJob(job.include, job.exclude);
 }
 
 }  // namespace arbovane

@@ -3,9 +3,11 @@
 #include <QElapsedTimer>
 #include <QObject>
 
+#include "core/jobs/TabJob.h"
 #include "core/ops/copy/CopyRun.h"
 #include "core/ops/copy/CopyTotals.h"
 #include "core/templates/TemplateOptions.h"
+#include "gui/app/TabJournal.h"
 #include "gui/app/TabServices.h"
 
 class QCheckBox;
@@ -30,6 +32,10 @@ public:
     // The tab's part of "Clear Fields", after the lists were emptied.
     void ClearFields();
     CopyTotals& Totals() { return totals_; }
+    // The tab's inputs as a job; a job's inputs on the tab, then its refresh. The template option
+    // and the file selection are the main window's to set.
+    void SaveJob(TabJob& job) const;
+    void OpenJob(const TabJob& job);
 
 public slots:
     void btnVol08CopyFoldersClick();
@@ -50,6 +56,7 @@ private:
     TabServices services_;
     TemplatePane& templates_;
     UndoJournal& journal_;
+    TabJournal file_;
     const MAP_FOLDER_TEMPLATE_OPTIONS& options_;
     CopyTotals totals_;
     bool running_ = false;

@@ -17,6 +17,7 @@
 #include "core/paths/PathText.h"
 #include "core/templates/FolderStructSize.h"
 #include "core/undo/FolderFileUndoRun.h"
+#include "core/undo/RunJournal.h"
 #include "core/undo/UndoJournal.h"
 #include "core/undo/UndoPlan.h"
 #include "core/visuallog/VisualLog.h"
@@ -82,6 +83,7 @@ CreateFoldersTab::CreateFoldersTab(CreateTab tab, CreateTabServices services,
       services_(std::move(services)),
       templates_(templates),
       journal_(journal),
+      file_(services_.context, services_.keeper, LogTabOf(UndoTabOf(tab))),
       options_(options) {
     BuildControls();
     templates_.SetChangeHook([this](TemplateChange change) {
@@ -207,6 +209,18 @@ void CreateFoldersTab::BuildControls() {
     connect(btnExamples, &QPushButton::clicked, this, &CreateFoldersTab::btnExamplesClick);
     row->addWidget(btnExamples);
     column->addLayout(row);
+    // What the tab does, above its options; wrapped, so that it never widens the window.
+    const char* frameCaptions[] = {
+        "Create Multiple Folders from a List of Strings. Attach Folder Structures (Templates) to "
+        "Each NEWLY Created Folder",
+        "Create Multiple Folders using Increased Numbers. Attach Folder Structures (Templates) to "
+        "Each NEWLY Created Folder.",
+        "Create Multiple Folders a List of Folders. Attach Folder Structures  (Templates) to Each "
+        "NEWLY  Created Folder."};
+    auto* caption = new QLabel(frameCaptions[index], sheet);
+    caption->setObjectName(Name("lbl", "TabCaption"));
+    caption->setWordWrap(true);
+    services_.side->insertWidget(0, caption);
     // The numbers tab has room under its numbers; the list tabs under their lists.
     if (services_.left) {
         services_.left->insertWidget(numbers ? 1 : services_.left->count(), frame);
@@ -295,7 +309,7 @@ void CreateFoldersTab::ApplyButtons() {
     const bool gate = Gate();
     // The names are strings below the destination: without one there is nothing to type them into.
     if (tab_ == CreateTab::StringList && services_.pane)
-        services_.pane->setEnabled(destinationChosen_ && !running_);
+        services_.pane->SetListsEnabled(destinationChosen_ && !running_, !running_);
     templates_.ApplyEnabling(gate);
     const TemplateAreaEnabling& enabling = templates_.Enabling();
     for (QWidget* widget : std::initializer_list<QWidget*>{
@@ -316,7 +330,7 @@ void CreateFoldersTab::ApplyButtons() {
             : enabling.run;
     btnCreateFolders->setEnabled(run && !running_);
     btnCreateFoldersSimulation->setEnabled(run && !running_);
-    const bool undoable = HasSomethingToUndo(UndoTabOf(tab_), journal_);
+    const bool undoable = HasSomethingToUndo(UndoTabOf(tab_), journal_) || file_.Damaged();
     btnUndo->setEnabled((gate || undoable) && !running_);
     if (btnAddDestFolder) btnAddDestFolder->setEnabled(!running_);
 }
@@ -348,6 +362,7 @@ void CreateFoldersTab::ClearFields() {
     if (services_.destinations && services_.destinations->count() > 0)
         services_.destinations->setCurrentIndex(0);
     journal_ = {};
+    file_.Forget();
     destinationChosen_ = false;
     totals_.Forget();
     withFiles_ = false;
@@ -426,7 +441,11 @@ void CreateFoldersTab::btnCreateFoldersClick() {
     hooks.runEnded = [this, destination = options.destination] {
         MoveDestinationFirst(destination);
     };
-    RunCreateFolders(Ports(), totals_, journal_, options, hooks);
+    const UndoTab undoTab = UndoTabOf(tab_);
+    FileSystem& fs = file_.RunFileSystem(FolderRunJournal(undoTab, {}));
+    RunCreateFolders({fs, services_.context.text, services_.context.messenger, services_.log},
+                     totals_, journal_, options, hooks);
+    file_.EndRun(FolderRunJournal(undoTab, journal_));
     ApplyButtons();
 }
 
@@ -444,9 +463,16 @@ void CreateFoldersTab::btnCreateFoldersSimulationClick() {
 }
 
 void CreateFoldersTab::btnUndoClick() {
-    if (running_) return;
-    RunFolderFileUndo(UndoTabOf(tab_), journal_, services_.log, services_.context.fs,
-                      services_.context.text, services_.context.messenger);
+    if (running_ || file_.RefuseDamaged()) return;
+    const UndoTab undoTab = UndoTabOf(tab_);
+    // The window lets events run during the undo too, so nothing else may start meanwhile.
+    SetRunning(true);
+    services_.lockOtherTabs();
+    RunFolderFileUndo(undoTab, journal_, services_.log, file_.UndoFileSystem(),
+                      services_.context.text, services_.context.messenger,
+                      file_.Hooks([this, undoTab] { return FolderRunJournal(undoTab, journal_); }));
+    services_.unlockTabs();
+    SetRunning(false);
     ApplyButtons();
 }
 
@@ -491,6 +517,69 @@ void CreateFoldersTab::btnViewDestFolderClick() {
         return;
     }
     services_.context.shell.Open(destination);
+}
+
+void CreateFoldersTab::SaveJob(TabJob& job) const {
+    const CreateTabOptions options = Options();
+    job.tab = tab_ == CreateTab::StringList   ? JobTab::CreateNames
+              : tab_ == CreateTab::FolderList ? JobTab::CreatePaths
+                                              : JobTab::CreateNumbers;
+    if (services_.pane) {
+        job.include = services_.pane->IncludeLines();
+        job.exclude = services_.pane->ExcludeLines();
+    }
+    // Without a chosen destination the box shows only the history.
+    if (services_.destinations && destinationChosen_)
+        job.destination = TrimSpaces(options.destination);
+    job.prefix = options.prefix;
+    job.suffix = options.suffix;
+    job.hyphen = options.hyphen;
+    if (tab_ == CreateTab::Numbers) {
+        // The numbers the run reads from the boxes.
+        const NumberBoxes numbers = ReadNumberBoxes(options.startText, options.endText);
+        job.start = std::to_string(numbers.start);
+        job.end = std::to_string(numbers.end);
+        job.padded = options.padded;
+        job.numbersInLevels = options.numbersInLevels;
+    }
+    job.kind = options.kind;
+    job.mode = options.mode;
+    job.option = options.option;
+    job.templates = options.templates;
+}
+
+void CreateFoldersTab::LoadDestination(const std::string& destination) {
+    QComboBox* box = services_.destinations;
+    if (!box) return;
+    if (destination.empty()) {
+        const QSignalBlocker blocker(box);
+        box->setEditText({});
+    } else {
+        MoveDestinationFirst(destination);
+    }
+    destinationChosen_ = !destination.empty();
+    destinationSeen_ = box->currentText();
+}
+
+void CreateFoldersTab::OpenJob(const TabJob& job) {
+    templates_.OpenJob(job.kind, job.mode, job.templates);
+    withFiles_ = job.kind == TemplateKind::FullPath && WithFiles(job.mode);
+    LoadDestination(job.destination);
+    edtPrefix->setText(QString::fromStdString(job.prefix));
+    edtSuffix->setText(QString::fromStdString(job.suffix));
+    chkHyphen->setChecked(job.hyphen);
+    if (tab_ == CreateTab::Numbers) {
+        edtStartNumber->setText(QString::fromStdString(job.start));
+        edtEndNumber->setText(QString::fromStdString(job.end));
+        chkPaddedZeroes->setChecked(job.padded);
+        chkAddIncNumbersAsSuffix->setChecked(job.numbersInLevels);
+    }
+    totals_.Forget();
+    // The lists' refresh is the tab's; the numbers tab refreshes itself.
+    if (services_.pane)
+        services_.pane->OpenJob(job.include, job.exclude);
+    else
+        Refresh();
 }
 
 }  // namespace arbovane

@@ -5,10 +5,12 @@
 #include <functional>
 #include <string>
 
+#include "core/jobs/TabJob.h"
 #include "core/ops/copy/CopyTotals.h"
 #include "core/ops/create/CreateRun.h"
 #include "core/templates/TemplateOptions.h"
 #include "gui/app/GuiContext.h"
+#include "gui/app/TabJournal.h"
 
 class QBoxLayout;
 class QCheckBox;
@@ -22,6 +24,7 @@ namespace arbovane {
 
 enum class ExampleWindow;
 class FolderListPane;
+class JournalKeeper;
 class TemplatePane;
 class VisualLog;
 struct UndoJournal;
@@ -39,6 +42,7 @@ struct CreateTabServices {
     std::function<void()> unlockTabs;
     std::function<void(int topic)> showHelp;
     std::function<void(ExampleWindow)> showExamples;
+    JournalKeeper* keeper = nullptr;  // the file that keeps the tab's journal
 };
 
 // The prefix, suffix and option boxes and the run, simulation and undo buttons of one creation
@@ -56,6 +60,10 @@ public:
     // The tab's part of "Clear Fields", after the lists were emptied.
     void ClearFields();
     CreateTabOptions Options() const;
+    // The tab's inputs as a job; a job's inputs on the tab, then its refresh. The template option
+    // is the main window's to set.
+    void SaveJob(TabJob& job) const;
+    void OpenJob(const TabJob& job);
 
 public slots:
     // btnVol02CreateFoldersClick, btnVol03CreateFoldersClick, btnVol04CreateFoldersClick.
@@ -79,6 +87,8 @@ private:
     // A destination was picked or browsed; empty when browsing was cancelled.
     void DestinationChosen(const std::string& chosen);
     void MoveDestinationFirst(const std::string& destination);
+    // A job's destination, taken without the messages of a browsed one.
+    void LoadDestination(const std::string& destination);
     bool Gate() const;
     // The first and last folder the run would make.
     void UpdatePreview();
@@ -91,6 +101,7 @@ private:
     CreateTabServices services_;
     TemplatePane& templates_;
     UndoJournal& journal_;
+    TabJournal file_;
     const MAP_FOLDER_TEMPLATE_OPTIONS& options_;
     CopyTotals totals_;
     bool running_ = false;

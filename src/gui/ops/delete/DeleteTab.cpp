@@ -8,6 +8,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <climits>
@@ -15,6 +16,7 @@
 #include "core/app/ProgramSettings.h"
 #include "core/help/Examples.h"
 #include "core/help/HelpTopics.h"
+#include "core/jobs/JobCheck.h"
 #include "core/ops/delete/DeleteMessages.h"
 #include "gui/lists/FolderListPane.h"
 
@@ -239,6 +241,29 @@ void DeleteTab::btnVol07ExamplesClick() {
 
 void DeleteTab::btnVol07HelpClick() {
     if (services_.showHelp) services_.showHelp(kHelpTopicDelete);
+}
+
+void DeleteTab::SaveJob(TabJob& job) const {
+    const DeleteTabOptions options = Options();
+    job.tab = JobTab::Delete;
+    job.include = services_.pane.IncludeLines();
+    job.exclude = services_.pane.ExcludeLines();
+    job.deleteMode = options.mode;
+    job.readOnlyFolders = options.readOnlyFolders;
+    job.files = SelectionTextForJob(services_.context.settings);
+}
+
+void DeleteTab::OpenJob(const TabJob& job) {
+    // Set as saved: the hints of a first click and of the read-only box are not for a job.
+    for (const auto& [button, mode] : modeButtons_) {
+        const QSignalBlocker blocker(button);
+        if (mode == job.deleteMode) button->setChecked(true);
+    }
+    {
+        const QSignalBlocker blocker(chkVol07ReadOnlyFolders);
+        chkVol07ReadOnlyFolders->setChecked(job.readOnlyFolders);
+    }
+    services_.pane.OpenJob(job.include, job.exclude);
 }
 
 }  // namespace arbovane

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/jobs/TabJob.h"
 #include "core/ops/delete/DeleteRun.h"
 #include "core/ops/delete/DeleteTabRules.h"
 #include "core/ops/delete/DeleteToDoCount.h"
@@ -29,6 +30,10 @@ public:
     void Refresh();
     // The tab's part of "Clear Fields", after the lists were emptied.
     void ClearFields();
+    // The tab's inputs as a job; a job's inputs on the tab, then its refresh. The file selection
+    // is the main window's to set.
+    void SaveJob(TabJob& job) const;
+    void OpenJob(const TabJob& job);
 
 public slots:
     void btnVol07DeleteFoldersClick();

@@ -16,6 +16,7 @@
 #include "core/help/HelpTopics.h"
 #include "core/ops/rename/FolderRename.h"
 #include "core/undo/RenameUndo.h"
+#include "core/undo/RunJournal.h"
 #include "core/undo/UndoJournal.h"
 #include "core/visuallog/VisualLog.h"
 #include "gui/lists/FolderListPane.h"
@@ -33,7 +34,10 @@ std::string Std(const QLineEdit* edit) {
 }  // namespace
 
 RenameTab::RenameTab(TabServices services, RenameJournal& journal, QObject* parent)
-    : QObject(parent), services_(std::move(services)), journal_(journal) {
+    : QObject(parent),
+      services_(std::move(services)),
+      journal_(journal),
+      file_(services_.context, services_.keeper, VisualLogTab::Vol06) {
     BuildControls();
     chkVol06ShowDetailedResults =
         services_.sheet->findChild<QCheckBox*>("chkVol06ShowDetailedResults");
@@ -157,7 +161,8 @@ void RenameTab::ApplyEnabling() {
                                          btnVol06RenameFolders, btnVol06RenameFoldersSimulation})
         if (widget) widget->setEnabled(on);
     // Undo works on the journal, whatever the lists hold now.
-    btnVol06Undo->setEnabled(!journal_.RenamedPairs.empty() || !journal_.FailedUndoPairs.empty());
+    btnVol06Undo->setEnabled(!journal_.RenamedPairs.empty() || !journal_.FailedUndoPairs.empty() ||
+                             file_.Damaged());
 }
 
 void RenameTab::ShowPreview() {
@@ -191,8 +196,8 @@ void RenameTab::ClearFields() {
     for (QLineEdit* edit : fields_) edit->clear();
     if (chkVol06ShowDetailedResults) chkVol06ShowDetailedResults->setChecked(true);
     services_.log.ZeroCounters();
-    journal_.RenamedPairs.clear();
-    journal_.FailedUndoPairs.clear();
+    journal_ = {};
+    file_.Forget();
     includeHasLines_ = false;
     ApplyEnabling();
     ShowPreview();
@@ -233,9 +238,11 @@ bool RenameTab::eventFilter(QObject* watched, QEvent* event) {
 
 void RenameTab::btnVol06RenameFoldersClick() {
     GuiContext& context = services_.context;
-    RenameTabRun(context.fs, context.messenger, services_.log, services_.lockOtherTabs,
+    FileSystem& fs = file_.RunFileSystem(RenameRunJournal({}));
+    RenameTabRun(fs, context.messenger, services_.log, services_.lockOtherTabs,
                  services_.unlockTabs)
         .Rename(services_.pane.IncludeLines(), Fields(), ShowLogChecked(), journal_);
+    file_.EndRun(RenameRunJournal(journal_));
     ApplyEnabling();
 }
 
@@ -255,9 +262,41 @@ void RenameTab::btnVol06HelpClick() {
 }
 
 void RenameTab::btnVol06UndoClick() {
+    if (file_.RefuseDamaged()) return;
     GuiContext& context = services_.context;
-    RenameUndo(context.fs, context.messenger, services_.log).Run(journal_);
+    // The window lets events run during the undo too, so nothing else may start meanwhile.
+    services_.lockOtherTabs();
+    RenameUndo(file_.UndoFileSystem(), context.messenger, services_.log)
+        .Run(journal_, file_.Hooks([this] { return RenameRunJournal(journal_); }));
+    services_.unlockTabs();
     ApplyEnabling();
+}
+
+void RenameTab::SaveJob(TabJob& job) const {
+    const RenameFields fields = Fields();
+    job.tab = JobTab::Rename;
+    job.include = services_.pane.IncludeLines();
+    job.exclude = services_.pane.ExcludeLines();
+    job.method = fields.method;
+    job.prefix = fields.prefix;
+    job.firstDelimiter = fields.firstDelimiter;
+    job.secondDelimiter = fields.secondDelimiter;
+    job.suffix = fields.suffix;
+    job.newName = fields.newName;
+}
+
+void RenameTab::OpenJob(const TabJob& job) {
+    (job.method == RenameMethod::ReplaceLastName ? rdoVol06RenameTheLastSubFolder
+                                                 : rdoVol06RenameAddPrefixesSuffixes)
+        ->setChecked(true);
+    const std::pair<QLineEdit*, const std::string*> texts[] = {
+        {edtVol06NewPrefix, &job.prefix},
+        {edtVol06DelimiterPrefixSubFolder, &job.firstDelimiter},
+        {edtVol06DelimiterSubFolderSuffix, &job.secondDelimiter},
+        {edtVol06NewSuffix, &job.suffix},
+        {edtVol06RenameNewLastSubFolder, &job.newName}};
+    for (const auto& [edit, text] : texts) edit->setText(QString::fromStdString(*text));
+    services_.pane.OpenJob(job.include, job.exclude);
 }
 
 }  // namespace arbovane

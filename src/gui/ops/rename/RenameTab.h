@@ -3,8 +3,10 @@
 #include <QObject>
 #include <array>
 
+#include "core/jobs/TabJob.h"
 #include "core/ops/rename/RenameMessages.h"
 #include "core/ops/rename/RenameNames.h"
+#include "gui/app/TabJournal.h"
 #include "gui/app/TabServices.h"
 
 class QCheckBox;
@@ -34,6 +36,9 @@ public:
 
     // The method and the five fields as they stand.
     RenameFields Fields() const;
+    // The tab's inputs as a job; a job's inputs on the tab, then its refresh.
+    void SaveJob(TabJob& job) const;
+    void OpenJob(const TabJob& job);
 
 public slots:
     void btnVol06RenameFoldersClick();
@@ -60,6 +65,7 @@ private:
 
     TabServices services_;
     RenameJournal& journal_;
+    TabJournal file_;
     bool includeHasLines_ = false;
     // A warning box takes the focus from the field; that must not count as leaving it.
     bool checkingField_ = false;

@@ -45,9 +45,10 @@ TEST_F(CreateRunTest, FailedCreationGoesToOtherReasons) {
     fs_.FailOn(FaultyFileSystem::Op::CreateFolder, "e:\\Dest\\P\\Q");
     ASSERT_TRUE(Run(Names({"P\\Q", "R"})));
     EXPECT_EQ(log_.Lines(G::FoldersOther), Lines{"e:\\Dest\\P\\Q"});
-    EXPECT_EQ(log_.Lines(G::FoldersCreated), Lines{"e:\\Dest\\R"});
+    // The folders made on the way are the run's: listed and counted, parents first.
+    EXPECT_EQ(log_.Lines(G::FoldersCreated), (Lines{"e:\\Dest", "e:\\Dest\\P", "e:\\Dest\\R"}));
     EXPECT_EQ(Count(C::FoldersOther), 1.0);
-    EXPECT_EQ(Count(C::FoldersCreated), 1.0);
+    EXPECT_EQ(Count(C::FoldersCreated), 3.0);
     Undo(CreateTab::StringList);
     EXPECT_FALSE(Exists('e', "Dest"));
 }
@@ -212,7 +213,7 @@ TEST_F(CreateRunTest, AttachWalkKeepsToTheTemplateAsItWas) {
         if (path == "d:\\T\\Dest\\N2") Make('d', {"T/Dest/N2/T/f.txt"});
     });
     ASSERT_TRUE(Run(options));
-    EXPECT_EQ(log_.Lines(G::FoldersCreated), (Lines{"d:\\T\\Dest\\N1"}));
+    EXPECT_EQ(log_.Lines(G::FoldersCreated), (Lines{"d:\\T\\Dest", "d:\\T\\Dest\\N1"}));
     EXPECT_EQ(log_.Lines(G::FoldersExists), (Lines{"d:\\T\\Dest\\N2"}));
     EXPECT_EQ(log_.Lines(G::SubFoldersCreated),
               (Lines{"d:\\T\\Dest\\N1\\T", "d:\\T\\Dest\\N1\\T\\A"}));

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -59,7 +60,12 @@ protected:
         return std::filesystem::exists(std::filesystem::symlink_status(host_ + "/" + relative));
     }
     bool Enabled(const char* name) { return Find<QWidget>(name)->isEnabled(); }
-    std::map<std::string, std::string> Tree() const { return testing::TreeSnapshot(host_); }
+    // The tree, without the tabs' journal files beside the settings.
+    std::map<std::string, std::string> Tree() const {
+        auto tree = testing::TreeSnapshot(host_);
+        std::erase_if(tree, [](const auto& entry) { return entry.first.rfind("/Start/undo-", 0) == 0; });
+        return tree;
+    }
     Lines Titles() const {
         Lines titles;
         for (const auto& shown : messenger_.Shown()) titles.push_back(shown.title);
@@ -71,10 +77,10 @@ TEST_F(CreateTabsTest, NamesFillRunSimulateUndo) {
     Main().Pages()->setCurrentIndex(kNames);
     EXPECT_FALSE(Enabled("btnVol02CreateFolders"));
     // The string lists wait for a destination.
-    EXPECT_FALSE(Main().Pane(kNames)->isEnabled());
+    EXPECT_FALSE(Enabled("lstVol02IncludeStrings"));
     EXPECT_TRUE(Enabled("btnVol02AddDestFolder"));
     Browse("btnVol02AddDestFolder", "d:\\Dest");
-    EXPECT_TRUE(Main().Pane(kNames)->isEnabled());
+    EXPECT_TRUE(Enabled("lstVol02IncludeStrings"));
     EXPECT_EQ(Find<QComboBox>("cboVol02DestFolders")->currentText(), "d:\\Dest");
     Fill(kNames, {"Customer1", "Customer2"});
     Type("edtVol02Prefix", "2014");
@@ -93,8 +99,10 @@ TEST_F(CreateTabsTest, NamesFillRunSimulateUndo) {
                      "Simulate Creating Folder(s).-From a String List.            Information no: "
                      "0457."}));
     EXPECT_EQ(Tree(), before);
+    // The missing destination is made on the way, listed first.
     EXPECT_EQ(log.Lines(G::FoldersCreated),
-              (Lines{"d:\\Dest\\2014-Customer1-July", "d:\\Dest\\2014-Customer2-July"}));
+              (Lines{"d:\\Dest", "d:\\Dest\\2014-Customer1-July",
+                     "d:\\Dest\\2014-Customer2-July"}));
 
     Press("btnVol02CreateFolders");
     ExpectMessages(
@@ -112,8 +120,8 @@ TEST_F(CreateTabsTest, NamesFillRunSimulateUndo) {
     emit destination->lineEdit()->editingFinished();
     Main().Pages()->setCurrentIndex(kPaths);
     Main().Pages()->setCurrentIndex(kNames);
-    EXPECT_EQ(log.Counter(CreationCounter::FoldersCreated), 2);
-    EXPECT_EQ(log.Lines(G::FoldersCreated).size(), 2u);
+    EXPECT_EQ(log.Counter(CreationCounter::FoldersCreated), 3);
+    EXPECT_EQ(log.Lines(G::FoldersCreated).size(), 3u);
 
     Press("btnVol02Undo");
     EXPECT_EQ(Tree(), before);
@@ -250,6 +258,49 @@ TEST_F(CreateTabsTest, DestinationRowWithoutADestination) {
     EXPECT_FALSE(Enabled("edtVol03StartNumber"));
     EXPECT_TRUE(std::none_of(shell_.Calls().begin(), shell_.Calls().end(),
                              [](const auto& call) { return call.kind == "open"; }));
+}
+
+// The captions and labels of the three tabs, and what a tab without a destination lets the user
+// do: its destination row, "Clear Fields", "Examples" and Help.
+TEST_F(CreateTabsTest, CaptionsAndWhatIsUsableBeforeADestination) {
+    const struct {
+        const char* name;
+        const char* text;
+    } captions[] = {
+        {"lblVol02IncludeCaption", "Include String  list"},
+        {"lblVol02ExcludeCaption", "Exclude String List"},
+        {"lblVol02AddToList", "Add Folder Names to the list :"},
+        {"lblVol04IncludeCaption", "Include Folder list"},
+        {"lblVol04ExcludeCaption", "Exclude Folder List."},
+        {"lblVol04AddToList", "Add Folder Name with Path to the List"},
+        {"lblVol03StartNumber", "Start Number :"},
+        {"lblVol03EndNumber", "End (Stop) Number :"},
+        {"lblVol02TabCaption",
+         "Create Multiple Folders from a List of Strings. Attach Folder Structures (Templates) to "
+         "Each NEWLY Created Folder"},
+        {"lblVol03TabCaption",
+         "Create Multiple Folders using Increased Numbers. Attach Folder Structures (Templates) "
+         "to Each NEWLY Created Folder."},
+        {"lblVol04TabCaption",
+         "Create Multiple Folders a List of Folders. Attach Folder Structures  (Templates) to "
+         "Each NEWLY  Created Folder."},
+    };
+    for (const auto& c : captions) EXPECT_EQ(Find<QLabel>(c.name)->text(), c.text) << c.name;
+    EXPECT_EQ(Find<QPushButton>("btnVol04ClearAll")->text(), " Clear  Fields");
+
+    for (const char* usable :
+         {"btnVol02ClearAll", "btnVol02Example", "btnVol02ListHelp", "btnVol02AddDestFolder",
+          "btnVol02ViewDestFolder", "cboVol02DestFolders"})
+        EXPECT_TRUE(Enabled(usable)) << usable;
+    for (const char* unusable :
+         {"edtVol02AddToList", "btnVol02AddToList", "lstVol02IncludeStrings", "edtVol02Prefix",
+          "chkVol02Hyphen", "btnVol02CreateFolders", "btnVol02CreateFoldersSimulation",
+          "chkVol02ViewDestFolder", "btnVol02Statistic"})
+        EXPECT_FALSE(Enabled(unusable)) << unusable;
+    Browse("btnVol02AddDestFolder", "d:\\Clients");
+    for (const char* usable : {"edtVol02AddToList", "btnVol02AddToList", "btnVol02ClearAll"})
+        EXPECT_TRUE(Enabled(usable)) << usable;
+    EXPECT_FALSE(Enabled("edtVol02Prefix")) << "until a name is listed";
 }
 
 }  // namespace

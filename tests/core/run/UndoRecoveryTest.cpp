@@ -45,6 +45,12 @@ protected:
 // time and the file's identity give it away.
 TEST_F(UndoRecoveryTest, AnEditedCopyWithItsTimesRestoredIsKept) {
     TempDrives::MakeHostEntries(e_ + "/", {"src/", "src/a.txt", "out/"});
+    // A whole second, which every host can set back exactly.
+    const stdfs::path source = TempDrives::HostPathOf(e_ + "/src/a.txt");
+    const auto since = stdfs::last_write_time(source).time_since_epoch();
+    stdfs::last_write_time(
+        source, stdfs::file_time_type(std::chrono::duration_cast<stdfs::file_time_type::duration>(
+                    std::chrono::floor<std::chrono::seconds>(since))));
     FileStamp stamp;
     ASSERT_EQ(drives_.Fs().CopyNewFile("e:\\src\\a.txt", "e:\\out\\a.txt", stamp),
               CreateOutcome::Created);

@@ -2,7 +2,8 @@
 // 200,000 files) with the copy run and the copy Visual Log window shown, and the same copies with
 // `cp -r -n`; then the structure alone against `mkdir -p` of the same folder list. The command-line
 // program (its category lists written with --log) does each too. Each round changes which goes
-// first, on identical fresh destinations.
+// first, on identical fresh destinations. The copy run goes twice: straight to the disk, and
+// through the undo record written ahead of every change, as the tab runs it.
 //
 // Usage: copy_bench [rounds]   (QT_QPA_PLATFORM=offscreen for a machine without a display)
 
@@ -25,6 +26,7 @@
 #include "core/app/ProgramSettings.h"
 #include "core/ops/copy/CopyRun.h"
 #include "core/ops/copy/CopyTotals.h"
+#include "core/run/JournalKeeper.h"
 #include "core/undo/UndoJournal.h"
 #include "core/visuallog/VisualLog.h"
 #include "gui/acquire/TfrmFileExport.h"
@@ -89,7 +91,7 @@ bool BuildIncludes(const std::string& root) {
 }
 
 struct Timing {
-    double engine = 0, shell = 0, cli = 0;
+    double engine = 0, journalled = 0, shell = 0, cli = 0;
 };
 
 }  // namespace
@@ -144,19 +146,36 @@ int main(int argc, char* argv[]) {
             const std::string engineRoot = withFiles ? "Engine" : "EngineDirs";
             const std::string shellRoot = withFiles ? "Shell" : "ShellDirs";
             const std::string cliRoot = withFiles ? "Cli" : "CliDirs";
+            const std::string journalRoot = withFiles ? "Journal" : "JournalDirs";
             if (!BuildIncludes(base + "/" + engineRoot) || !BuildIncludes(base + "/" + shellRoot) ||
-                !BuildIncludes(base + "/" + cliRoot)) {
+                !BuildIncludes(base + "/" + cliRoot) || !BuildIncludes(base + "/" + journalRoot)) {
                 std::perror("building the include folders");
                 return 1;
             }
             Timing t;
             int status = 0;
+            double engineFolders = 0, engineFiles = 0;
             const auto timeEngine = [&] {
                 Flush();
                 const auto begin = Clock::now();
                 RunCopyFolders({fs, text, messenger, log}, totals, journal,
                                options(engineRoot, mode), {});
                 t.engine = SecondsSince(begin);
+                engineFolders = log.Counter(Vol08Counter::SubFoldersCopied);
+                engineFiles = log.Counter(Vol08Counter::FilesCopied);
+            };
+            double journalledFolders = 0;
+            const auto timeJournalled = [&] {
+                JournalKeeper keeper(fs, "copy_bench");
+                keeper.SetPath(base + "/undo-copy.journal");
+                Flush();
+                const auto begin = Clock::now();
+                FileSystem& written = keeper.RunFileSystem(FolderRunJournal(UndoTab::Copy, {}));
+                RunCopyFolders({written, text, messenger, log}, totals, journal,
+                               options(journalRoot, mode), {});
+                keeper.EndRun(FolderRunJournal(UndoTab::Copy, journal));
+                t.journalled = SecondsSince(begin);
+                journalledFolders = log.Counter(Vol08Counter::SubFoldersCopied);
             };
             const auto timeShell = [&] {
                 Flush();
@@ -190,10 +209,11 @@ int main(int argc, char* argv[]) {
             log.Show();
             app.processEvents();
             // Whoever goes first changes from round to round.
-            const std::function<void()> contenders[] = {timeEngine, timeShell, timeCli};
-            for (int i = 0; i < 3; ++i) contenders[(round - 1 + i) % 3]();
-            const double folders = log.Counter(Vol08Counter::SubFoldersCopied);
-            const double files = log.Counter(Vol08Counter::FilesCopied);
+            const std::function<void()> contenders[] = {timeEngine, timeJournalled, timeShell,
+                                                        timeCli};
+            for (int i = 0; i < 4; ++i) contenders[(round - 1 + i) % 4]();
+            const double folders = engineFolders;
+            const double files = engineFiles;
             const bool right =
                 folders == kIncludes * kTemplateFolders &&
                 files == (withFiles ? kIncludes * kTemplateFolders * kFilesPerFolder : 0) &&
@@ -208,7 +228,14 @@ int main(int argc, char* argv[]) {
             std::printf("round %d, %s: command line %.2f s%s, %.2f times the copy run\n", round,
                         withFiles ? "with files" : "structure only", t.cli,
                         cliStatus == 0 ? "" : ", WRONG", t.engine > 0 ? t.cli / t.engine : 0.0);
+            std::printf(
+                "round %d, %s: copy run with its undo record %.2f s%s, %.2f times the copy "
+                "run\n",
+                round, withFiles ? "with files" : "structure only", t.journalled,
+                journalledFolders == kIncludes * kTemplateFolders ? "" : ", WRONG",
+                t.engine > 0 ? t.journalled / t.engine : 0.0);
             std::filesystem::remove_all(base + "/" + cliRoot);
+            std::filesystem::remove_all(base + "/" + journalRoot);
             std::filesystem::remove_all(base + "/" + engineRoot);
             std::filesystem::remove_all(base + "/" + shellRoot);
         }

@@ -1,7 +1,8 @@
 // Creates numbered folders below one destination with the numbers tab's run and its Visual Log
 // window shown, against `xargs mkdir -p` on the same list of paths; then new folders from a list
 // of names, each with a relative template of 10 folders, against `mkdir -p` on the same paths.
-// Each round alternates which goes first, on fresh destinations.
+// Each round alternates which goes first, on fresh destinations. The numbers run goes once more
+// through the undo record written ahead of every change, as the tab runs it.
 //
 // Usage: create_bench [numbers] [names] [rounds]   (defaults 100000 10000 1; run with
 // QT_QPA_PLATFORM=offscreen on a machine without a display)
@@ -20,6 +21,7 @@
 #include "core/app/ProgramSettings.h"
 #include "core/ops/copy/CopyTotals.h"
 #include "core/ops/create/CreateRun.h"
+#include "core/run/JournalKeeper.h"
 #include "core/undo/UndoJournal.h"
 #include "core/visuallog/VisualLog.h"
 #include "gui/acquire/TfrmFileExport.h"
@@ -139,10 +141,32 @@ int main(int argc, char* argv[]) {
         numbered.showExplorer = false;
         numbersLog.Show();
         app.processEvents();
+        double journalled = 0, journalledMade = 0;
+        const auto timeJournalled = [&] {
+            CreateTabOptions written = numbered;
+            written.destination = "D:\\JournalNumbers";
+            JournalKeeper keeper(fs, "create_bench");
+            keeper.SetPath(base + "/undo-numbers.journal");
+            Flush();
+            const auto begin = Clock::now();
+            FileSystem& through = keeper.RunFileSystem(FolderRunJournal(UndoTab::CreateIII, {}));
+            RunCreateFolders({through, text, messenger, numbersLog}, totals, journal, written, {});
+            keeper.EndRun(FolderRunJournal(UndoTab::CreateIII, journal));
+            journalled = SecondsSince(begin);
+            journalledMade = numbersLog.Counter(CreationCounter::FoldersCreated);
+        };
+        if (round % 2 == 0) timeJournalled();
+        double made = 0;
         const Timing first = TimeBoth(round, numbersList, [&] {
             RunCreateFolders({fs, text, messenger, numbersLog}, totals, journal, numbered, {});
+            made = numbersLog.Counter(CreationCounter::FoldersCreated);
         });
-        const double made = numbersLog.Counter(CreationCounter::FoldersCreated);
+        if (round % 2 == 1) timeJournalled();
+        std::printf(
+            "round %d, numbers with the undo record: %.2f s (%.0f folders%s), %.2f times "
+            "the create run\n",
+            round, journalled, journalledMade, journalledMade == numbers ? "" : ", WRONG",
+            first.engine > 0 ? journalled / first.engine : 0.0);
         const bool firstRight = made == numbers && first.status == 0;
         if (!firstRight) ++failures;
         std::printf(
@@ -176,7 +200,8 @@ int main(int argc, char* argv[]) {
             round, kTemplateLines, second.engine, mains, subs, secondRight ? "" : ", WRONG",
             second.shell, second.shell > 0 ? second.engine / second.shell : 0.0);
         namesWindow.hide();
-        for (const char* folder : {"EngineNumbers", "ShellNumbers", "EngineNames", "ShellNames"})
+        for (const char* folder :
+             {"EngineNumbers", "JournalNumbers", "ShellNumbers", "EngineNames", "ShellNames"})
             std::filesystem::remove_all(base + "/" + folder);
     }
     std::filesystem::remove_all(base);

@@ -9,6 +9,8 @@ public:
     virtual ~RunControl() = default;
     // Asked between two entries, so it must be cheap; true ends the run before the next entry.
     virtual bool StopRequested() = 0;
+    // True when the control paints the Visual Log itself, at its own pace.
+    virtual bool PaintsLog() const { return false; }
 };
 
 }  // namespace arbovane

@@ -88,7 +88,7 @@ void VisualLog::Flush() {
 }
 
 void VisualLog::Refresh() {
-    if (!view_) return;
+    if (!view_ || (control_ && control_->PaintsLog())) return;
     // A run refreshes after every counter change; painting each of them would cost more than the
     // run itself, and no one sees more than a few frames a second.
     if (repainted_ && clock_.Now() - lastRepaint_ < kRepaintInterval) return;

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QTabWidget>
+#include <algorithm>
 
 #include "core/visuallog/VisualLog.h"
 #include "core/visuallog/VisualLogProgress.h"
@@ -19,6 +20,8 @@ void LiveRun::Begin(VisualLog& log) {
         if (QWidget* sheet = tabs->currentWidget()) sheet->setEnabled(false);
     if (QMenuBar* menu = window_.menuBar()) menu->setEnabled(false);
     sinceEvents_.start();
+    sincePaint_.start();
+    paintIntervalMs_ = kPaintIntervalMs;
     log.SetRunControl(this);
 }
 
@@ -34,17 +37,31 @@ void LiveRun::End() {
 }
 
 bool LiveRun::StopRequested() {
-    if (log_ && !pumping_ && sinceEvents_.elapsed() >= kEventIntervalMs) LetEventsRun();
+    if (log_ && !pumping_ && sinceEvents_.elapsed() >= kEventIntervalMs)
+        Pump(sincePaint_.elapsed() >= paintIntervalMs_);
     return false;
 }
 
 void LiveRun::LetEventsRun() {
+    Pump(true);
+}
+
+void LiveRun::Pump(bool paint) {
     if (!log_ || pumping_) return;
     pumping_ = true;
-    log_->Flush();
-    ShowProgressInTitle();
+    QElapsedTimer cost;
+    cost.start();
+    if (paint) {
+        log_->Flush();
+        ShowProgressInTitle();
+    }
     // Input reaches only what is enabled: the Visual Log (its Stop), the main window's close.
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+    if (paint) {
+        paintIntervalMs_ =
+            std::clamp<qint64>(20 * cost.elapsed(), kPaintIntervalMs, kLongestPaintIntervalMs);
+        sincePaint_.start();
+    }
     pumping_ = false;
     sinceEvents_.start();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -32,6 +33,8 @@ void SetEnvironment(const char* name, const char* value);
 // The variable naming the folder below which users keep their programs' configuration:
 // XDG_CONFIG_HOME on POSIX, APPDATA on Windows.
 extern const char* const kConfigurationBaseVariable;
+// The longest path the host's own path calls take: PATH_MAX on POSIX, MAX_PATH on Windows.
+extern const std::size_t kHostPathLimit;
 // A symbolic link at the host path at, pointing to target (a folder link when target is a
 // folder). False where the host makes none: Wine reports success and makes nothing, and Windows
 // makes them only with the right to.

@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <climits>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +14,7 @@
 namespace arbovane::testing {
 
 const char* const kConfigurationBaseVariable = "XDG_CONFIG_HOME";
+const std::size_t kHostPathLimit = PATH_MAX;
 
 bool MakeHostLink(const std::string& target, const std::string& at) {
     return symlink(target.c_str(), at.c_str()) == 0;

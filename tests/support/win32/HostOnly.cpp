@@ -25,6 +25,7 @@ std::wstring Wide(const std::string& text) {
 }  // namespace
 
 const char* const kConfigurationBaseVariable = "APPDATA";
+const std::size_t kHostPathLimit = MAX_PATH;
 
 bool MakeHostLink(const std::string& target, const std::string& at) {
     const std::wstring wideTarget = Wide(target);

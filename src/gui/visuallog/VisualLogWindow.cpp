@@ -1,6 +1,7 @@
 #include "gui/visuallog/VisualLogWindow.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -178,6 +179,8 @@ void VisualLogWindow::BuildCounters(QVBoxLayout* column) {
         QFont small = bytes->font();
         small.setPointSizeF(small.pointSizeF() * 0.85);
         bytes->setFont(small);
+        // A window squeezed onto a small screen would otherwise cut the figures' tops off.
+        bytes->setMinimumHeight(QFontMetrics(small).height());
         cell->addWidget(bytes);
         byteLabels_.push_back(bytes);
         grid->addLayout(cell, counter.cell.row, counter.cell.column);

@@ -43,7 +43,9 @@ void VisualLog::BeginRun(VisualLogMode mode) {
 
 void VisualLog::SetRunControl(RunControl* control) {
     control_ = control;
-    if (view_) view_->LiveChanged();
+    if (!view_) return;
+    view_->LiveChanged();
+    if (!control_ && entriesPending_) view_->EntriesPending();
 }
 
 bool VisualLog::StopRequested() {
@@ -109,6 +111,8 @@ void VisualLog::AddEntryAt(std::size_t index, std::string text) {
     categories_.at(index).push_back(std::move(text));
     if (entriesPending_ || !view_) return;
     entriesPending_ = true;
+    // A control that paints the log shows them at its own pace.
+    if (control_ && control_->PaintsLog()) return;
     view_->EntriesPending();
 }
 

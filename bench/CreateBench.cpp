@@ -6,6 +6,8 @@
 // Usage: create_bench [numbers] [names] [rounds]   (defaults 100000 10000 1; run with
 // QT_QPA_PLATFORM=offscreen on a machine without a display)
 
+#include <sys/resource.h>
+
 #include <QApplication>
 #include <chrono>
 #include <cstdio>
@@ -20,6 +22,7 @@
 #include "core/app/ProgramSettings.h"
 #include "core/ops/copy/CopyTotals.h"
 #include "core/ops/create/CreateRun.h"
+#include "core/undo/FolderFileUndoRun.h"
 #include "core/undo/UndoJournal.h"
 #include "core/visuallog/VisualLog.h"
 #include "gui/acquire/TfrmFileExport.h"
@@ -42,6 +45,13 @@ void Flush() {
 
 double SecondsSince(Clock::time_point start) {
     return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+// The most memory the process has held (resident), in megabytes.
+double PeakMegabytes() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024.0;
 }
 
 std::string Number(int i) {
@@ -151,6 +161,38 @@ int main(int argc, char* argv[]) {
             "ratio %.2f\n",
             round, first.engine, made, firstRight ? "" : ", WRONG", first.shell,
             first.shell > 0 ? first.engine / first.shell : 0.0);
+
+        // Their undo with the window shown, against rm -rf of the shell's folders.
+        double undoSeconds = 0, removeSeconds = 0;
+        const auto runUndo = [&] {
+            Flush();
+            const auto begin = Clock::now();
+            RunFolderFileUndo(UndoTab::CreateIII, journal, numbersLog, fs, text, messenger);
+            undoSeconds = SecondsSince(begin);
+        };
+        const auto runRemove = [&] {
+            Flush();
+            const std::string command = "rm -rf '" + base + "/ShellNumbers'";
+            const auto begin = Clock::now();
+            if (std::system(command.c_str()) != 0) std::fprintf(stderr, "rm -rf failed\n");
+            removeSeconds = SecondsSince(begin);
+        };
+        if (round % 2 == 1) {
+            runUndo();
+            runRemove();
+        } else {
+            runRemove();
+            runUndo();
+        }
+        std::error_code ec;
+        const bool undone = std::filesystem::is_empty(base + "/EngineNumbers", ec) ||
+                            !std::filesystem::exists(base + "/EngineNumbers", ec);
+        if (!undone) ++failures;
+        std::printf(
+            "round %d, undo of the numbers: %.2f s%s, rm -rf %.2f s, ratio %.2f; peak "
+            "memory so far %.0f MB\n",
+            round, undoSeconds, undone ? "" : " (LEFT FOLDERS)", removeSeconds,
+            removeSeconds > 0 ? undoSeconds / removeSeconds : 0.0, PeakMegabytes());
         numbersWindow.hide();
 
         CreateTabOptions named;

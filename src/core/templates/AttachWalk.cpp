@@ -17,26 +17,34 @@ bool AttachActions::IsFolder(const std::string& path) {
 
 void AttachActions::Begin(const std::string& includeFolder) {
     FsError why = FsError::None;
-    destination_ = fs_.OpenTree(includeFolder, why);
+    owned_ = fs_.OpenTree(includeFolder, why);
+    destination_ = owned_.get();
+    prefix_.clear();
 }
 
-bool AttachActions::FolderExists(const AttachTarget& target) {
-    std::uint32_t attributes = 0;
-    FsError why = FsError::None;
-    return destination_ && destination_->GetAttributes(target.relative, attributes, why) &&
-           (attributes & kAttrDirectory) != 0;
+void AttachActions::Begin(FolderTree& tree, const std::string& relative) {
+    owned_.reset();
+    destination_ = &tree;
+    prefix_ = relative;
+}
+
+std::string AttachActions::Below(const std::string& relative) const {
+    if (prefix_.empty()) return relative;
+    return relative.empty() ? prefix_ : prefix_ + '\\' + relative;
 }
 
 CreateOutcome AttachActions::MakeFolder(const AttachTarget& target) {
     FsError why = FsError::None;
-    return destination_ ? destination_->MakeFolder(target.relative, why) : CreateOutcome::Failed;
+    return destination_ ? destination_->MakeFolder(Below(target.relative), why)
+                        : CreateOutcome::Failed;
 }
 
 CreateOutcome AttachActions::CopyFile(const TemplateTree& tree, const std::string& sourceRelative,
                                       const AttachTarget& target, FileStamp& stamp) {
     FsError why = FsError::None;
     if (!destination_ || !tree.Source()) return CreateOutcome::Failed;
-    return destination_->CopyFileFrom(*tree.Source(), sourceRelative, target.relative, stamp, why);
+    return destination_->CopyFileFrom(*tree.Source(), sourceRelative, Below(target.relative), stamp,
+                                      why);
 }
 
 std::string JoinName(const std::string& folder, const std::string& name) {
@@ -134,26 +142,19 @@ bool AttachTree(const TemplateTree& tree, const std::string& base, const std::st
 
 CreateOutcome CreateFolderPath(const std::string& target, const std::string& relative,
                                AttachActions& actions, std::vector<std::string>& created) {
-    // Folders to make, deepest first, each with its path below the include folder.
-    std::vector<std::pair<std::string, std::string>> missing;
-    std::string path = target;
-    std::string below = relative;
-    while (!below.empty() && !actions.FolderExists({path, below})) {
-        missing.emplace_back(path, below);
-        const auto slash = path.rfind('\\');
-        const auto step = below.rfind('\\');
-        if (slash == std::string::npos) break;
-        path.erase(slash);
-        below.erase(step == std::string::npos ? 0 : step);
-    }
-    if (missing.empty()) return CreateOutcome::Existed;
+    if (relative.empty()) return CreateOutcome::Existed;
+    // Each level from the top is made, one that is there known by the refusal: no look-up
+    // before a creation.
+    const std::size_t above = target.size() - relative.size();
     CreateOutcome outcome = CreateOutcome::Failed;
-    for (auto it = missing.rbegin(); it != missing.rend(); ++it) {
-        outcome = actions.MakeFolder({it->first, it->second});
+    for (std::size_t end = relative.find('\\');; end = relative.find('\\', end + 1)) {
+        const std::string below = relative.substr(0, end);
+        const std::string path = target.substr(0, above + below.size());
+        outcome = actions.MakeFolder({path, below});
         if (outcome == CreateOutcome::Failed) return outcome;
-        if (outcome == CreateOutcome::Created) created.push_back(it->first);
+        if (outcome == CreateOutcome::Created) created.push_back(path);
+        if (end == std::string::npos) return outcome;
     }
-    return outcome;
 }
 
 std::string TemplateDestinationName(const std::string& templateLine, AttachMode mode) {

@@ -50,14 +50,21 @@ public:
     bool IsFolder(const std::string& path);
     // Starts on one include folder; every target that follows lies below it.
     void Begin(const std::string& includeFolder);
-    bool FolderExists(const AttachTarget& target);
+    // The same for an include folder at relative below an open folder the caller keeps open
+    // while the walk goes on.
+    void Begin(FolderTree& tree, const std::string& relative);
     CreateOutcome MakeFolder(const AttachTarget& target);
     CreateOutcome CopyFile(const TemplateTree& tree, const std::string& sourceRelative,
                            const AttachTarget& target, FileStamp& stamp);
 
 private:
+    // The target's path below the open folder.
+    std::string Below(const std::string& relative) const;
+
     FileSystem& fs_;
-    std::unique_ptr<FolderTree> destination_;
+    std::unique_ptr<FolderTree> owned_;
+    FolderTree* destination_ = nullptr;
+    std::string prefix_;
 };
 
 // One folder plus a name, without doubling the separator of a root such as "d:\".

@@ -198,9 +198,15 @@ bool FolderFileUndo::BelowQueuedLink(const std::string& path) const {
     return false;
 }
 
+void FolderFileUndo::Tried() {
+    ++tried_;
+    if (progress_) progress_(tried_, files_.size() + removalQueue_.size());
+}
+
 void FolderFileUndo::DeleteFiles() {
     FindQueuedLinks();
     for (const auto& file : files_) {
+        Tried();
         const std::string path = TrimBlanksAndControls(file);
         if (path.empty()) continue;
         if (!untriedFiles_.empty() || (stop_ && stop_())) {
@@ -252,6 +258,7 @@ void FolderFileUndo::RemoveFolders() {
     // Deepest first, and among equal depths the last queued first, so children go before
     // their parents.
     for (auto it = removalQueue_.rbegin(); it != removalQueue_.rend(); ++it) {
+        Tried();
         const std::string path = TrimBlanksAndControls(it->second);
         if (!untriedFiles_.empty() || !untriedFolders_.empty() || (stop_ && stop_())) {
             untriedFolders_.push_back(it->second);

@@ -43,6 +43,10 @@ public:
     }
     // Asked before each file and folder; true leaves the rest untried.
     void SetStop(std::function<bool()> stop) { stop_ = std::move(stop); }
+    // Told after each file and folder how many of them were tried.
+    void SetProgress(std::function<void(std::size_t done, std::size_t total)> progress) {
+        progress_ = std::move(progress);
+    }
     // Files an undo that was cut off had started to delete: gone, they count as deleted.
     void SetUndoStartedFiles(std::set<std::string> files) { undoStarted_ = std::move(files); }
 
@@ -105,6 +109,9 @@ private:
     std::vector<std::string> files_;
     std::map<std::string, FileStamp> stamps_;
     std::function<bool()> stop_;
+    std::function<void(std::size_t, std::size_t)> progress_;
+    std::size_t tried_ = 0;
+    void Tried();
     std::vector<std::string> untriedFiles_;
     std::vector<std::string> untriedFolders_;
     std::string unconfirmed_;

@@ -13,6 +13,9 @@ namespace arbovane {
 
 namespace {
 
+// Entries between two progress notes of an undo.
+constexpr std::size_t kUndoProgressStep = 1000;
+
 void CountFailedUndo(UndoTab tab, VisualLog& log) {
     if (tab == UndoTab::Copy) {
         log.Add(Vol08Counter::FailedUndo, 1);
@@ -67,6 +70,12 @@ FolderFileUndoResult RunFolderFileUndo(UndoTab tab, UndoJournal& journal, Visual
     log.ClearStop();
     FolderFileUndo undo(fs, text);
     undo.SetStop([&log] { return log.StopRequested(); });
+    // A long undo says how far it is; the note is written again only now and then, as the log
+    // repaints only a few times a second anyway.
+    undo.SetProgress([&log](std::size_t done, std::size_t total) {
+        if (done % kUndoProgressStep != 0 || done == total) return;
+        log.SetNote(UndoProgressText(done, total));
+    });
     undo.SetUnconfirmed(journal.UnconfirmedEntry, journal.RunStartedNs);
     undo.SetUndoStartedFiles(journal.UndoStartedFiles);
     if (plan->boundaries == UndoBoundaries::Root) undo.SetRoot(journal.UndoRoot);

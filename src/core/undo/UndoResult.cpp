@@ -27,6 +27,10 @@ std::string UndoSummaryText(const FolderFileUndoResult& result) {
     return text + ".";
 }
 
+std::string UndoProgressText(std::size_t done, std::size_t total) {
+    return "Undo: " + std::to_string(done) + " of " + std::to_string(total) + " entries done...";
+}
+
 std::string UndoSummaryText(const RenameUndoResult& result) {
     std::string text =
         "Undo: renamed back " + Count(result.renamedBack.size(), "folder", "folders");

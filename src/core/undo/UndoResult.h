@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -50,5 +51,7 @@ struct RenameUndoResult {
 // it kept and why.
 std::string UndoSummaryText(const FolderFileUndoResult& result);
 std::string UndoSummaryText(const RenameUndoResult& result);
+// The same line while an undo goes on: how many of its entries it has tried.
+std::string UndoProgressText(std::size_t done, std::size_t total);
 
 }  // namespace arbovane

@@ -217,6 +217,15 @@ bool PosixFolderTree::TakeUnread(int fd) {
 
 bool PosixFolderTree::Locate(const std::string& relative, int& parentFd, std::string& name,
                              bool& found, FsError& why) {
+    if (!LocateParent(relative, parentFd, name, why)) return false;
+    FsError lookup = FsError::None;
+    found = HostName(parentFd, name.c_str(), lookup);
+    if (!found && lookup != FsError::NotFound) return Fail(why, lookup);
+    return true;
+}
+
+bool PosixFolderTree::LocateParent(const std::string& relative, int& parentFd, std::string& name,
+                                   FsError& why) {
     std::string normalized;
     const std::string* key = &relative;
     if (!IsKey(relative)) {
@@ -234,9 +243,6 @@ bool PosixFolderTree::Locate(const std::string& relative, int& parentFd, std::st
     if (parentFd < 0) return false;
     if (std::strcmp(wanted, ".") == 0 || std::strcmp(wanted, "..") == 0 || Unaddressable(wanted))
         return Fail(why, FsError::BadName);
-    FsError lookup = FsError::None;
-    found = HostName(parentFd, wanted, lookup);
-    if (!found && lookup != FsError::NotFound) return Fail(why, lookup);
     name.assign(wanted);
     return true;
 }
@@ -335,10 +341,11 @@ bool PosixFolderTree::GetAttributes(const std::string& relative, std::uint32_t& 
     bool found = false;
     if (!Locate(relative, parent, name, found, why)) return false;
     if (!found) return Fail(why, FsError::NotFound);
-    if (fstatat(parent, name.c_str(), &own, AT_SYMLINK_NOFOLLOW) != 0)
-        return Fail(why, ErrorOf(errno));
-    const bool resolved = fstatat(parent, name.c_str(), &target, 0) == 0;
-    attributes = AttributesOf(name, own, resolved ? &target : nullptr);
+    own = located_;
+    // Only a link has a target of its own to read.
+    const bool resolved = !S_ISLNK(own.st_mode) || fstatat(parent, name.c_str(), &target, 0) == 0;
+    attributes =
+        AttributesOf(name, own, resolved ? (S_ISLNK(own.st_mode) ? &target : &own) : nullptr);
     return true;
 }
 
@@ -359,8 +366,7 @@ bool PosixFolderTree::SetAttributes(const std::string& relative, std::uint32_t a
     bool found = false;
     if (!Locate(relative, parent, name, found, why)) return false;
     if (!found) return Fail(why, FsError::NotFound);
-    if (fstatat(parent, name.c_str(), &own, AT_SYMLINK_NOFOLLOW) != 0)
-        return Fail(why, ErrorOf(errno));
+    own = located_;
     // A link has no attributes of its own, and its target may lie outside the tree.
     if (S_ISLNK(own.st_mode)) return true;
     return wanted(own.st_mode) == (own.st_mode & 07777) ||
@@ -414,24 +420,23 @@ bool PosixFolderTree::RemoveFolder(const std::string& relative, FsError& why) {
 CreateOutcome PosixFolderTree::MakeFolder(const std::string& relative, FsError& why) {
     int parent = -1;
     std::string name;
-    bool found = false;
-    if (!Locate(relative, parent, name, found, why)) return CreateOutcome::Failed;
+    if (!LocateParent(relative, parent, name, why)) return CreateOutcome::Failed;
+    // What holds the name is read only when the creation says something does: a new folder
+    // costs its one mkdirat.
     const auto holder = [&] {
-        struct stat st {};
-        if (fstatat(parent, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode)) {
-            why = FsError::Exists;
-            return CreateOutcome::Existed;
-        }
         why = FsError::Exists;
+        struct stat st {};
+        if (fstatat(parent, name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISDIR(st.st_mode))
+            return CreateOutcome::Existed;
         return CreateOutcome::Failed;
     };
-    if (found) return holder();
     if (!IsCreatableWindowsName(name) || name.size() > NAME_MAX) {
+        FsError lookup = FsError::None;
+        if (HostName(parent, name.c_str(), lookup)) return holder();
         why = FsError::BadName;
         return CreateOutcome::Failed;
     }
     if (mkdirat(parent, name.c_str(), 0777) != 0) {
-        // Made by someone else meanwhile: theirs, not ours.
         if (errno == EEXIST) return holder();
         why = ErrorOf(errno);
         return CreateOutcome::Failed;

@@ -68,6 +68,8 @@ private:
     // whether the host's look-up reaches an entry by it.
     bool Locate(const std::string& relative, int& parentFd, std::string& name, bool& found,
                 FsError& why);
+    // As Locate, without looking the name up.
+    bool LocateParent(const std::string& relative, int& parentFd, std::string& name, FsError& why);
     // Whether name reaches an entry in the open folder; its status in located_.
     bool HostName(int parentFd, const char* name, FsError& why);
     // Closes the open folders below relative and those that are the removed folder itself.

@@ -422,9 +422,13 @@ CreateOutcome Win32FolderTree::MakeFolder(const std::string& relative, FsError& 
     };
     const std::string last = Components(relative).back();
     UniqueHandle folder;
-    const auto probe = OpenRelative(parent, name, FILE_READ_ATTRIBUTES, FILE_OPEN, 0, folder);
-    if (probe >= 0) return holder();
-    if (!IsCreatableWindowsName(last) || name.size() > 255) return Failed(why, FsError::BadName);
+    // A name the creation would refuse may still hold an existing folder; any other is tried at
+    // once, an existing entry known by the collision.
+    if (!IsCreatableWindowsName(last) || name.size() > 255) {
+        if (OpenRelative(parent, name, FILE_READ_ATTRIBUTES, FILE_OPEN, 0, folder) >= 0)
+            return holder();
+        return Failed(why, FsError::BadName);
+    }
     const NTSTATUS status =
         OpenRelative(parent, name, FILE_LIST_DIRECTORY, FILE_CREATE, FILE_DIRECTORY_FILE, folder);
     if (status >= 0) return CreateOutcome::Created;

@@ -6,6 +6,7 @@
 
 #include "UndoTestTree.h"
 #include "core/visuallog/VisualLog.h"
+#include "core/visuallog/VisualLogView.h"
 #include "platform/FileSystem.h"
 #include "support/ScriptedMessenger.h"
 
@@ -360,6 +361,39 @@ TEST(FolderFileUndoRun, UnknownMarkerUndoesNothing) {
                   "0290.");
         EXPECT_TRUE(bench.tree.Exists("d:\\Dest\\A")) << marker;
     }
+}
+
+// A long undo tells how far it is while it goes on, and ends with what it did.
+TEST(FolderFileUndoRunProgress, ALongUndoNotesHowFarItIs) {
+    struct NoteRecorder : VisualLogView {
+        explicit NoteRecorder(const VisualLog& log) : log(log) {}
+        void Repaint() override {}
+        void MarkerChanged() override { notes.push_back(log.Note()); }
+        void CategoriesAboutToBeCleared() override {}
+        void CategoriesCleared() override {}
+        void EntriesPending() override {}
+        void ShowWindow() override {}
+        const VisualLog& log;
+        Lines notes;
+    };
+    UndoBench bench(UndoTab::CreateIII);
+    Lines created;
+    for (int i = 1; i <= 2500; ++i) created.push_back("d:\\Dest\\" + std::to_string(i));
+    bench.tree.Folders(created);
+    bench.journal.AttachModeMarker = "N";
+    bench.journal.UndoRoot = "d:\\Dest\\";
+    bench.journal.CreatedMainFolders = created;
+    NoteRecorder recorder(bench.log);
+    bench.log.AttachView(&recorder);
+    bench.Press();
+    bench.log.AttachView(nullptr);
+    Lines progress;
+    for (const std::string& note : recorder.notes)
+        if (note.find("done...") != std::string::npos) progress.push_back(note);
+    EXPECT_EQ(progress,
+              (Lines{"Undo: 1000 of 2500 entries done...", "Undo: 2000 of 2500 entries done..."}));
+    EXPECT_EQ(bench.log.Note(), "Undo: removed 2500 folders and 0 files.");
+    EXPECT_FALSE(bench.tree.Exists("d:\\Dest\\1"));
 }
 
 }  // namespace

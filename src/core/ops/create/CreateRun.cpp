@@ -108,18 +108,72 @@ private:
 };
 
 // Makes a main folder with every missing parent, one folder at a time, so the run knows which it
-// made.
+// made. Folders are made through the open folder they go into: one call each, an existing one
+// known by the refusal, never a path looked up from the drive's root per folder.
 class MainFolderMaker {
 public:
     explicit MainFolderMaker(FileSystem& fs) : fs_(fs) {}
-    bool IsFolder(const std::string& path) { return fs_.IsFolder(path); }
 
-    // parents receives those made on the way. Existed when the folder appeared meanwhile.
+    // parents receives those made on the way. Existed when the folder was there already or
+    // appeared meanwhile.
+    CreateOutcome Make(const NewFolder& item, std::vector<std::string>& parents) {
+        const std::string& path = item.path;
+        FolderTree* tree = AnchorOf(item);
+        madeIn_ = nullptr;
+        if (!tree) return MakeWithParents(path, parents);
+        const std::string relative = path.substr(item.parentLength);
+        FsError why = FsError::None;
+        CreateOutcome outcome = tree->MakeFolder(relative, why);
+        if (outcome == CreateOutcome::Failed && why == FsError::NotFound &&
+            relative.find('\\') != std::string::npos)
+            outcome = MakeLevels(*tree, path.substr(0, item.parentLength), relative, parents);
+        // A link to a folder holds the name as a folder does.
+        if (outcome == CreateOutcome::Failed && why == FsError::Exists && fs_.IsFolder(path))
+            return CreateOutcome::Existed;
+        // The open folder never goes through a link in a name's levels; a path does.
+        if (outcome == CreateOutcome::Failed && why == FsError::IsLink)
+            return MakeWithParents(path, parents);
+        if (outcome == CreateOutcome::Created) madeIn_ = tree;
+        return outcome;
+    }
+
+    // The open folder the main folder made last was made in; nullptr when it was made by path.
+    FolderTree* MadeIn() const { return madeIn_; }
+
+private:
+    FolderTree* AnchorOf(const NewFolder& item) {
+        if (item.parentLength == 0 || item.parentLength >= item.path.size()) return nullptr;
+        std::string anchor = item.path.substr(0, item.parentLength);
+        if (anchor.size() > 1 && anchor.back() == '\\' &&
+            ExtractDrive(anchor).size() + 1 < anchor.size())
+            anchor.pop_back();
+        if (tree_ && anchor == anchor_) return tree_.get();
+        FsError why = FsError::None;
+        tree_ = fs_.OpenTree(anchor, why);
+        anchor_ = tree_ ? anchor : std::string{};
+        return tree_.get();
+    }
+
+    // The levels of a name holding backslashes, each made in the one above it.
+    CreateOutcome MakeLevels(FolderTree& tree, const std::string& parent,
+                             const std::string& relative, std::vector<std::string>& parents) {
+        CreateOutcome outcome = CreateOutcome::Failed;
+        for (std::size_t end = relative.find('\\');; end = relative.find('\\', end + 1)) {
+            const std::string level = relative.substr(0, end);
+            FsError why = FsError::None;
+            outcome = tree.MakeFolder(level, why);
+            if (outcome == CreateOutcome::Failed || end == std::string::npos) return outcome;
+            if (outcome == CreateOutcome::Created) parents.push_back(parent + level);
+        }
+    }
+
+    // Where the folder it goes into is missing or cannot be opened: by path, from the deepest
+    // existing folder down.
     CreateOutcome MakeWithParents(const std::string& path, std::vector<std::string>& parents) {
         const std::size_t driveLength = ExtractDrive(path).size();
         std::vector<std::string> missing;
         std::string folder = path;
-        while (!IsFolder(folder)) {
+        while (!fs_.IsFolder(folder)) {
             if (IsTaken(folder)) return CreateOutcome::Failed;
             missing.push_back(folder);
             const auto slash = folder.rfind('\\');
@@ -136,7 +190,6 @@ public:
         return CreateOutcome::Failed;
     }
 
-private:
     // Something that is no folder holds the name.
     bool IsTaken(const std::string& path) {
         FsError why = FsError::None;
@@ -144,6 +197,9 @@ private:
     }
 
     FileSystem& fs_;
+    std::unique_ptr<FolderTree> tree_;
+    std::string anchor_;
+    FolderTree* madeIn_ = nullptr;
 };
 
 class LockedTab {
@@ -232,12 +288,15 @@ void CreateOne(Walk& walk, const NewFolder& item) {
         return;
     }
     const std::string& path = item.path;
-    if (walk.maker.IsFolder(path)) {
-        Count(log, C::FoldersExists, G::FoldersExists, path);
-        return;
-    }
     std::vector<std::string> parents;
-    const CreateOutcome outcome = walk.maker.MakeWithParents(path, parents);
+    const CreateOutcome outcome = walk.maker.Make(item, parents);
+    // What is attached goes through the open folder the main folder was made in.
+    const auto begin = [&] {
+        if (FolderTree* tree = walk.maker.MadeIn())
+            walk.actions.Begin(*tree, path.substr(item.parentLength));
+        else
+            walk.actions.Begin(path);
+    };
     // Folders made on the way (a missing destination, the levels of a name holding a backslash)
     // are the run's as well: listed and counted with the main folders, parents first, and taken
     // back by Undo, also when the main folder itself then failed.
@@ -267,7 +326,7 @@ void CreateOne(Walk& walk, const NewFolder& item) {
                 journal->AttachModeMarker = "F";
                 journal->FailedUndoFiles.clear();
             }
-            walk.actions.Begin(path);
+            begin();
             AttachFullPath(walk, path);
             break;
         case TemplateKind::Relative:
@@ -275,7 +334,7 @@ void CreateOne(Walk& walk, const NewFolder& item) {
                 journal->AttachModeMarker = "R";
                 journal->FailedUndoFiles.clear();
             }
-            walk.actions.Begin(path);
+            begin();
             AttachRelative(walk, path, item.numberText);
             break;
     }
@@ -503,6 +562,7 @@ void ForEachNewFolder(const CreateTabOptions& options,
                 }
                 item.path = path;
                 item.refused.clear();
+                item.parentLength = parent.size();
                 if (!visit(item)) return;
             }
             break;
@@ -525,6 +585,7 @@ void ForEachNewFolder(const CreateTabOptions& options,
                 }
                 item.path = path;
                 item.refused.clear();
+                item.parentLength = parentLength;
                 if (!visit(item)) return;
             }
             break;
@@ -551,6 +612,7 @@ void ForEachNewFolder(const CreateTabOptions& options,
                 }
                 item.path = path;
                 item.refused.clear();
+                item.parentLength = path.rfind('\\') + 1;
                 if (!visit(item)) return;
             }
             break;

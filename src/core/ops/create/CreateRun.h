@@ -83,6 +83,9 @@ struct NewFolder {
     std::string path;
     std::string refused;  // what the log lists under other reasons
     std::string numberText;
+    // The length of the path's part that names the folder it is made in (with its backslash),
+    // through which the run creates it.
+    std::size_t parentLength = 0;
 };
 // Every main folder of the inputs in run order; visit returns false to stop.
 void ForEachNewFolder(const CreateTabOptions& options,

@@ -238,6 +238,10 @@ bool Prepare(const CopyRunPorts& ports, CopyTotals& totals, const CopyTabOptions
 bool RunCopy(const CopyRunPorts& ports, CopyTotals& totals, UndoJournal* journal,
              const CopyTabOptions& options, const CopyRunHooks& hooks) {
     const bool simulate = journal == nullptr;
+    struct Release {
+        CopyTotals& totals;
+        ~Release() { totals.ReleaseOpenFolders(); }
+    } release{totals};
     if (!Prepare(ports, totals, options, hooks, simulate)) return false;
     ports.log.BeginRun(simulate ? VisualLogMode::Simulate : VisualLogMode::Normal);
     if (journal) EmptyJournal(*journal);

@@ -50,6 +50,12 @@ public:
     std::uint64_t WrittenBytes() const { return writtenBytes_; }
     // The next measurement reads everything again.
     void Forget() { measured_ = false; }
+    // Closes the template folders the measurement holds open (Windows would refuse to remove
+    // them while open); the next measurement reads them again.
+    void ReleaseOpenFolders() {
+        trees_.clear();
+        measured_ = false;
+    }
 
 private:
     bool measured_ = false;

@@ -421,6 +421,10 @@ bool MainLoop(Walk& walk, const CreateRunHooks& hooks, bool simulate) {
 bool RunCreate(const CreateRunPorts& ports, CopyTotals& totals, UndoJournal* journal,
                const CreateTabOptions& options, const CreateRunHooks& hooks) {
     const bool simulate = journal == nullptr;
+    struct Release {
+        CopyTotals& totals;
+        ~Release() { totals.ReleaseOpenFolders(); }
+    } release{totals};
     if (!Prepare(ports, totals, options, hooks, simulate)) return false;
     ports.log.BeginRun(simulate ? VisualLogMode::Simulate : VisualLogMode::Normal);
     if (journal) {

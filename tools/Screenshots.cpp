@@ -24,6 +24,7 @@
 #include "core/app/ProgramSettings.h"
 #include "core/help/HelpEngine.h"
 #include "core/jobs/JobFile.h"
+#include "core/run/RunControl.h"
 #include "gui/acquire/TfrmDelimiters.h"
 #include "gui/acquire/TfrmFileExport.h"
 #include "gui/acquire/TfrmFileImport.h"
@@ -199,8 +200,7 @@ int main(int argc, char* argv[]) {
         QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton,
                               Qt::NoModifier);
         QApplication::sendEvent(list->viewport(), &enter);
-        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton,
-                        Qt::NoModifier);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &dropped, Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(list->viewport(), &drop);
         QApplication::processEvents();
     }
@@ -242,6 +242,19 @@ int main(int argc, char* argv[]) {
         window.show();
         ok = Save(window, out, "visuallog-" + window.objectName()) && ok;
         window.hide();
+    }
+    // The copy tab's Visual Log as a run shows it: progress, time taken, Stop.
+    {
+        struct GoesOn : RunControl {
+            bool StopRequested() override { return false; }
+        } goesOn;
+        VisualLogWindow& window = windows.LogWindow(0);
+        window.Log().SetRunControl(&goesOn);
+        window.Log().Flush();
+        window.show();
+        ok = Save(window, out, "visuallog-running") && ok;
+        window.hide();
+        window.Log().SetRunControl(nullptr);
     }
     // The dialogs, as they open.
     windows.folderStructuresTemplates->Prepare({"\\Project\\Plans", "\\Project\\Docs\\2024"});

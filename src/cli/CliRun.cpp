@@ -133,11 +133,11 @@ public:
         : options_(options),
           ports_(ports),
           inputs_(options, ports),
-          keeper_(ports.fs, kProgramTitle),
-          control_(ports.stopRequested),
           messenger_(ports.err,
                      options.yes || options.simulate || !ChangesNeedYes(*options.command),
-                     options.quiet) {}
+                     options.quiet),
+          keeper_(ports.fs, kProgramTitle),
+          control_(ports.stopRequested) {}
 
     int Run();
 

@@ -82,7 +82,7 @@ void ListingReporter::Listed(std::uint64_t entries) {
 
 bool ListingReporter::Enumerate(const std::string& folderAndPattern, const EntryVisitor& visit) {
     std::uint64_t delivered = 0;
-    const bool listed = inner_.Enumerate(folderAndPattern, [&](const DirEntry& entry) {
+    const bool listed = Inner().Enumerate(folderAndPattern, [&](const DirEntry& entry) {
         ++delivered;
         return visit(entry);
     });
@@ -92,7 +92,7 @@ bool ListingReporter::Enumerate(const std::string& folderAndPattern, const Entry
 
 std::unique_ptr<FolderTree> ListingReporter::OpenTree(const std::string& root, FsError& why,
                                                       bool refuseLinkRoot) {
-    auto inner = inner_.OpenTree(root, why, refuseLinkRoot);
+    auto inner = Inner().OpenTree(root, why, refuseLinkRoot);
     if (!inner) return nullptr;
     return std::make_unique<ReportingTree>(*this, std::move(inner));
 }
